@@ -6,8 +6,8 @@
 // truncated VSOP87B Earth series (J2000). Everything is brought to the mean equator
 // and equinox of date before the vectors are added. Geometric positions: no light
 // time (up to 0.011 degree for Mercury), aberration, nutation or parallax. From 1700
-// to 2300 within a few arcseconds of a full ephemeris's geometric places; Pluto's
-// terms serve 1885 to 2099.
+// to 2300 within that light-time shift plus 0.003 degree of a full ephemeris's
+// astrometric places; Pluto's terms serve 1885 to 2099.
 #pragma once
 
 #include <array>
