@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -106,7 +107,7 @@ TEST(DateTimeRtlDecoding, TimesRoundToTheMillisecond)
 
 TEST(DateTimeRtlDecoding, OutOfRangeValuesDecodeToZeros)
 {
-    for (double V : {std::numeric_limits<double>::quiet_NaN(), 1e20, -1e20, -693594.5, 2958466.0,
+    for (double V : {std::numeric_limits<double>::quiet_NaN(), 1e20, -1e20, -693594.5, 2958466.0, std::nextafter(2958466.0, 0.0),
                      std::numeric_limits<double>::infinity()}) {
         int Y = 1, M = 1, D = 1, H = 1, N = 1, S = 1, Z = 1;
         DecodeDate(V, Y, M, D);
