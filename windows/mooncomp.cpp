@@ -51,7 +51,7 @@ void TMoon::SetMoonStyle(TMoonStyle Value)
     UpdatePicture();
 }
 
-bool TMoon::MarkLandingSite() const
+bool TMoon::LandingSiteMarked() const
 {
     return FShowApollo11 && FDate > FLandingDate;
 }
@@ -61,7 +61,7 @@ void TMoon::UpdatePicture()
     const TMoonSizeRow& row = MoonSizeRow(FMoonSize);
     FPicture = LoadMoonBitmap(MoonBitmapName(FMoonStyle, FMoonSize));
     DrawShadow(FPicture, row.CentreX, row.CentreY, row.Radius, row.SiteX, row.SiteY,
-               FPhaseAngle, MarkLandingSite());
+               FPhaseAngle, LandingSiteMarked());
     RotatePicture(FPicture, FRotation);
     update();
 }
@@ -70,7 +70,7 @@ const QIcon& TMoon::Icon()
 {
     const int size = style()->pixelMetric(QStyle::PM_LargeIconSize);
     FIcon = QIcon(QPixmap::fromImage(
-        MoonIconImage(FMoonStyle, FRotation, size, FPhaseAngle, MarkLandingSite())));
+        MoonIconImage(FMoonStyle, FRotation, size, FPhaseAngle, LandingSiteMarked())));
     return FIcon;
 }
 

@@ -49,6 +49,9 @@ public:
     // False from construction until Date is first written.
     bool DateSet() const { return FDateSet; }
     TDateTime LandingDate() const { return FLandingDate; }
+    // Whether a redraw marks the landing site: ShowApollo11 and a date strictly
+    // after the landing. The shadow may still cover the mark.
+    bool LandingSiteMarked() const;
 
     QSize sizeHint() const override;
 
@@ -57,7 +60,6 @@ protected:
 
 private:
     void UpdatePicture();
-    bool MarkLandingSite() const;
 
     QImage FPicture;
     TMoonSize FMoonSize = TMoonSize::ms64;
