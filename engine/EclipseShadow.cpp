@@ -143,6 +143,26 @@ TAxisPoint AxisSurfacePoint(const TShadowEpoch& Shadow)
     return r;
 }
 
+double CentralDurationMinutes(const TShadowEpoch& Before, const TShadowEpoch& At,
+                              const TShadowEpoch& After, const TAxisPoint& Point)
+{
+    // Rates per hour from the neighbours; mu' is the turning of the hour angle.
+    const double xRate = (After.X - Before.X) * 3.0;
+    const double yRate = (After.Y - Before.Y) * 3.0;
+    const double muRate = (std::fmod(After.GHA - Before.GHA + 540.0, 360.0) - 180.0) * 3.0 * DegToRad;
+    // The point's motion on the plane (Explanatory Supplement: xi' = mu' rho cos phi'
+    // cos theta, eta' = mu' xi sin d), with theta the axis's hour angle at the point.
+    const double phi1 = std::atan(std::tan(Point.Latitude * DegToRad) / GeodeticLatitudeFactor);
+    const double theta = (At.GHA + Point.Longitude) * DegToRad;
+    const double xiRate = muRate * std::cos(phi1) * std::cos(theta);
+    const double etaRate = muRate * At.X * std::sin(At.Dec * DegToRad);
+    const double speed = std::hypot(xRate - xiRate, yRate - etaRate);
+    const double radius = At.L2 - Point.Zeta * At.TanF2;
+    if (!(speed > 0.0))
+        return 0.0;
+    return std::fabs(radius / speed) * 120.0;
+}
+
 TDayTimeRec TenMinuteEpoch(double JD)
 {
     TDayNumber day = JDToDayNumber(JD, true);

@@ -64,6 +64,13 @@ std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT);
 // (x^2 + y^2 just below 1 while the flattening keeps it off) gives the nearest point.
 TAxisPoint AxisSurfacePoint(const TShadowEpoch& Shadow);
 
+// Duration of the central phase (minutes) at Point, the axis's meeting with the Earth at
+// epoch At, from the shadow's motion between the neighbouring epochs Before and After
+// (twenty minutes apart): twice the umbral radius at the point over the speed of the
+// axis relative to the point, which the Earth's rotation carries along the plane.
+double CentralDurationMinutes(const TShadowEpoch& Before, const TShadowEpoch& At,
+                              const TShadowEpoch& After, const TAxisPoint& Point);
+
 // The instant JD (UT) as a day number and a time of day rounded to the nearest whole
 // ten minutes; day -1 outside the engine's dates.
 TDayTimeRec TenMinuteEpoch(double JD);

@@ -1,5 +1,6 @@
 #include "StEclpse.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "StAstro.h"
@@ -227,12 +228,8 @@ std::vector<TEclipsePathPoint> TStEclipses::BuildCentralPath(int First, int Last
         const TShadowEpoch& before = *Epochs[static_cast<size_t>(i - 1)];
         const TShadowEpoch& after = *Epochs[static_cast<size_t>(i + 1)];
         const TAxisPoint point = AxisSurfacePoint(e);
-        // Umbral radius at the point, over the axis's speed in Earth radii per hour
-        // (the neighbours lie twenty minutes apart): the central phase lasts twice the
-        // radius over the speed, i.e. radius / speed * 120 minutes.
-        const double radius = e.L2 - point.Zeta * e.TanF2;
-        const double speed = std::hypot(after.X - before.X, after.Y - before.Y) * 3.0;
-        const double minutes = std::fabs(radius / speed) * 120.0;
+        // Whole seconds; a central phase never approaches an hour.
+        const double minutes = std::min(CentralDurationMinutes(before, e, after, point), 60.0);
         const long seconds = std::lround(minutes * 60.0);
         TEclipsePathPoint p{};
         p.Time = e.Time;

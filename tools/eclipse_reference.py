@@ -186,7 +186,27 @@ def lunar(t0):
     MOON.compute(t)
     SUN.compute(t)
     sign = 1.0 if float(MOON.g_dec) > -float(SUN.g_dec) else -1.0
-    return t, kind, sign * dist * rm, mag, ""
+    return t, kind, sign * dist * rm, mag, contacts(t, kind)
+
+
+def contacts(t, kind):
+    """Half the time between the outer contacts with the penumbra, between the outer
+    contacts with the umbra and between the inner ones (minutes; blank where the kind
+    has none), as a blank-separated text."""
+    def magnitude(u, which):
+        _, umag, pmag, _ = lunar_geometry(u)
+        return (pmag, umag, umag - 1)[which]  # zero at the contact
+
+    out = []
+    for which in range(3):
+        if kind < which:
+            out.append("")
+            continue
+        f = lambda u: magnitude(u, which)
+        first = bisect(lambda u: -f(u), t - 0.3, t)
+        last = bisect(f, t, t + 0.3)
+        out.append(f"{(last - first) / 2 * 1440:.2f}")
+    return " ".join(out)
 
 
 def stamp(t):
@@ -224,7 +244,9 @@ def catalogue():
         f.write("# kind: 0 penumbral, 1 partial, 2 total lunar; 3 partial, 4 annular, "
                 "5 total, 6 annular-total solar. gamma in Earth radii (solar: shadow axis "
                 "from the Earth's centre; lunar: Moon from the shadow axis), positive north. "
-                "magnitude: lunar umbral (kinds 1, 2) or penumbral (0); solar partial; -1 central.\n")
+                "magnitude: lunar umbral (kinds 1, 2) or penumbral (0); solar partial; -1 central. "
+                "note: solar non-central; lunar half-durations in minutes of the penumbral, "
+                "umbral and total phases, blank-separated.\n")
         f.write("date,time,kind,gamma,magnitude,note\n")
         for t, kind, gamma, mag, note in rows:
             d, hms = stamp(t)
