@@ -2,7 +2,7 @@
 // the southern turn, the landing-site mark, redraw rules and the tray icon.
 #include "mooncomp.h"
 
-#include "PlatformSeams.h"
+#include "FakeSeams.h"
 #include "ah_math.h"
 #include "moonimagelists.h"
 
@@ -19,21 +19,6 @@ namespace {
 constexpr TDateTime Jan1st2000 = 36526;  // 2000-01-01 00:00
 constexpr TDateTime OneSecond = 1.0 / 86400;
 
-// Puts a fixed "now" in place of the clock while it lives.
-class FixedNow : public TNowSource {
-public:
-    explicit FixedNow(TDateTime value) : value_(value), saved_(Platform().Clock)
-    {
-        Platform().Clock = this;
-    }
-    ~FixedNow() override { Platform().Clock = saved_; }
-    TDateTime Now() const override { return value_; }
-
-private:
-    TDateTime value_;
-    TNowSource* saved_;
-};
-
 bool IsBlack(QRgb c)
 {
     return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0;
@@ -43,11 +28,12 @@ bool IsBlack(QRgb c)
 struct MoonFixture : testing::Test {
     void SetUp() override
     {
+        platform.Clock.Value = Jan1st2000;
         moon = std::make_unique<TMoon>();
         moon->SetShowApollo11(false);
         moon->SetMoonStyle(TMoonStyle::msColor);
     }
-    FixedNow now{Jan1st2000};
+    test::TFakePlatform platform;
     std::unique_ptr<TMoon> moon;
 };
 
@@ -154,7 +140,8 @@ TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding)
 
 TEST(MoonComponent, CreatedAtNowWithTheLargeClassicMoon)
 {
-    const FixedNow now(Jan1st2000 + 13.5);
+    test::TFakePlatform platform;
+    platform.Clock.Value = Jan1st2000 + 13.5;
     TMoon moon;
     EXPECT_EQ(moon.Date(), Jan1st2000 + 13.5);
     EXPECT_FALSE(moon.DateSet());
