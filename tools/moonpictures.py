@@ -278,7 +278,9 @@ def colour_indexes(pictures):
 def shadow_pixels(cx, cy, radius, angle):
     """Pixels the component darkens for a phase angle in [0, 360): the shadow on the
     left below 180 degrees, on the right from 180 on; each row runs from the
-    terminator to the limb."""
+    terminator to the limb. Computed in double precision: where the terminator
+    falls on a half pixel the program's extended precision may round it the other
+    way, a difference of one pixel."""
     g = math.cos(math.radians(angle))
     out = set()
     for h in range(radius + 1):
@@ -293,7 +295,7 @@ def shadow_pixels(cx, cy, radius, angle):
 
 def phase_angle_of_step(k):
     """Phase angle of lunation step k of 24 (0 new, 6 first quarter, 12 full)."""
-    return 180.0 - 15.0 * k if k <= 12 else 360.0 - (15.0 * k - 180.0)
+    return 180.0 - 15.0 * k if k <= 12 else 540.0 - 15.0 * k
 
 
 def rgba_phase_picture(pixels, cx, cy, radius, angle):
@@ -319,14 +321,15 @@ def turn_half(rows):
 
 
 def solar_glyph(size, offset, moon_radius, corona):
-    """The Sun (yellow disc of radius 6.5 at the centre) with the dark Moon of the given
-    radius at the given offset to the right and up; `corona` adds a pale ring."""
+    """The Sun (a yellow disc of radius 6 at the centre) with the dark Moon of the
+    given radius, `offset` pixels to the right and up; `corona` pales the Sun's rim
+    and adds a bluish ring. Each pixel is the mean of 4 x 4 samples."""
     c = (size - 1) / 2.0
     rows = []
     for y in range(size):
         line = []
         for x in range(size):
-            px = sub = 0.0
+            sub = 0
             col = [0.0, 0.0, 0.0]
             for sy in range(4):
                 for sx in range(4):
@@ -342,18 +345,17 @@ def solar_glyph(size, offset, moon_radius, corona):
                         continue
                     col = [a + b for a, b in zip(col, rgb)]
                     sub += 1
-                    px += 1
             if sub == 0:
                 line += [0, 0, 0, 0]
             else:
-                line += [round(a / sub) for a in col] + [round(255 * px / 16)]
+                line += [round(a / sub) for a in col] + [round(255 * sub / 16)]
         rows.append(line)
     return rows
 
 
 def lunar_glyph(pixels, cx, cy, radius, umbra_dx):
-    """The full Moon with the Earth's umbra, a circle of 1.4 disc radii whose centre
-    lies umbra_dx disc radii to the left, tinted copper."""
+    """The full Moon with the Earth's umbra tinted copper: a circle of 1.4 disc radii
+    centred umbra_dx disc radii right of the disc's centre (negative: left)."""
     rows = []
     size = len(pixels)
     for y in range(size):
@@ -365,7 +367,7 @@ def lunar_glyph(pixels, cx, cy, radius, umbra_dx):
                 continue
             u, v = (x - cx) / (radius + 0.5) - umbra_dx, (y - cy) / (radius + 0.5)
             if u * u + v * v <= 1.4 ** 2:
-                lum = (0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]) / 255
+                lum = luminance(p) / 255
                 p = (60 + 120 * lum, 22 + 40 * lum, 10 + 20 * lum)
             line += [round(t) for t in p] + [255]
         rows.append(line)

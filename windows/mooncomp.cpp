@@ -1,7 +1,7 @@
 #include "mooncomp.h"
 
 #include "DateTimeRtl.h"
-#include "SystemNow.h"
+#include "PlatformSeams.h"
 #include "ah_math.h"
 #include "moon.h"
 
@@ -12,7 +12,7 @@ namespace orbelune {
 
 TMoon::TMoon(QWidget* AOwner) : QWidget(AOwner)
 {
-    SetDate(Now());
+    SetDate(Platform().Clock->Now());
     FDateSet = false;
     SetMoonSize(TMoonSize::ms64);
     FShowApollo11 = true;

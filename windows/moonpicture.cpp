@@ -2,8 +2,6 @@
 
 #include "ah_math.h"
 
-#include <QColor>
-
 #include <cmath>
 
 // Resources of a static library are registered by hand, once.
@@ -157,7 +155,7 @@ QImage MoonIconImage(TMoonStyle Style, TRotate Rotation, int IconSize,
     QImage icon = IconCanvas(colour, row.Width, IconSize);
     for (int y = 0; y < row.Height && y < IconSize; ++y)
         for (int x = 0; x < row.Width && x < IconSize; ++x)
-            if (QColor(mask.pixel(x, y)).lightness() > 127)
+            if (mask.pixel(x, y) == qRgb(255, 255, 255))
                 icon.setPixel(x, y, qRgba(0, 0, 0, 0));
     RotatePicture(icon, Rotation);
     return icon;

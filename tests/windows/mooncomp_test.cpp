@@ -2,7 +2,7 @@
 // the southern turn, the landing-site mark, redraw rules and the tray icon.
 #include "mooncomp.h"
 
-#include "SystemNow.h"
+#include "FakeSeams.h"
 #include "ah_math.h"
 #include "moonimagelists.h"
 
@@ -28,12 +28,12 @@ bool IsBlack(QRgb c)
 struct MoonFixture : testing::Test {
     void SetUp() override
     {
-        SetFixedNow(Jan1st2000);
+        platform.Clock.Value = Jan1st2000;
         moon = std::make_unique<TMoon>();
         moon->SetShowApollo11(false);
         moon->SetMoonStyle(TMoonStyle::msColor);
     }
-    void TearDown() override { ClearFixedNow(); }
+    test::TFakePlatform platform;
     std::unique_ptr<TMoon> moon;
 };
 
@@ -140,9 +140,9 @@ TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding)
 
 TEST(MoonComponent, CreatedAtNowWithTheLargeClassicMoon)
 {
-    SetFixedNow(Jan1st2000 + 13.5);
+    test::TFakePlatform platform;
+    platform.Clock.Value = Jan1st2000 + 13.5;
     TMoon moon;
-    ClearFixedNow();
     EXPECT_EQ(moon.Date(), Jan1st2000 + 13.5);
     EXPECT_FALSE(moon.DateSet());
     EXPECT_EQ(moon.MoonSize(), TMoonSize::ms64);
