@@ -154,12 +154,13 @@ long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
     return M;
 }
 
-// Seconds of the UT day 0..86399 of a day fraction.
+// Seconds of the UT day 0..86399 of a day fraction. A refinement that wandered
+// more than a day away (a Moon grazing the horizon) is still brought into the day,
+// so the result never collides with the markers.
 int32_t DayFractionToSeconds(long double M) {
-    if (M >= 1.0L) M = Frac(M);
-    else if (M < 0.0L) M += 1.0L;
+    if (!std::isfinite(M)) return 0;
+    if (M >= 1.0L || M < 0.0L) M -= std::floor(M);
     long double S = M * SecondsPerDay;
-    if (!std::isfinite(S) || std::fabs(S) > 4.0L * SecondsPerDay) return 0;
     int32_t Seconds = static_cast<int32_t>(std::trunc(S));
     if (Seconds < 0) Seconds += SecondsPerDay;
     else if (Seconds > SecondsPerDay - 1) Seconds -= SecondsPerDay;
