@@ -1,0 +1,17 @@
+// Venus's heliocentric longitude, latitude and radius vector for a Julian Day
+// (dynamical time) from the leading terms of its VSOP87D series: ecliptic and
+// equinox of date, L not reduced to one turn, no FK5 correction.
+#pragma once
+
+#include "PlanetSeries.h"
+
+namespace orbelune {
+
+TPlanetLBR VenusLBR(double JD);
+
+// The coordinates from the powers of tau (Julian millennia from J2000.0).
+double VenusLongitude(double tau, double tau2, double tau3, double tau4, double tau5);
+double VenusLatitude(double tau, double tau2, double tau3, double tau4, double tau5);
+double VenusRadius(double tau, double tau2, double tau3, double tau4, double tau5);
+
+}  // namespace orbelune

@@ -1,0 +1,187 @@
+#include "StJup.h"
+#include "StJup_terms.h"
+#include "StMars.h"
+#include "StMars_terms.h"
+#include "StMerc.h"
+#include "StMerc_terms.h"
+#include "StNeptun.h"
+#include "StNeptun_terms.h"
+#include "StSaturn.h"
+#include "StSaturn_terms.h"
+#include "StUranus.h"
+#include "StUranus_terms.h"
+#include "StVenus.h"
+#include "StVenus_terms.h"
+
+#include "CsvRows.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace orbelune {
+namespace {
+
+struct PlanetCase {
+    const char* Name;
+    TPlanetLBR (*LBR)(double);
+    const PlanetCoordinateSeries* L;
+    const PlanetCoordinateSeries* B;
+    const PlanetCoordinateSeries* R;
+    int CountL[6], CountB[6], CountR[6];
+    // Opening terms: L0, L1 and R0 constants, first B0 term (A, B, C).
+    long double L0, L1, R0, B0A, B0B, B0C;
+    // At JD 2451545.0: L, B (radians), R (AU).
+    double AtJ2000[3];
+    // Truncation error from 1600 to 3000 against the complete series, with margin:
+    // L and B in arcseconds, R in AU.
+    double TolL, TolB, TolR;
+};
+
+const PlanetCase Planets[] = {
+    {"mercury", MercuryLBR, &MercuryL, &MercuryB, &MercuryR,
+     {38, 16, 10, 8, 6, 1}, {14, 11, 9, 7, 2, 0}, {13, 8, 7, 5, 0, 0},
+     4.4025071014L, 26088.147062L, 0.39528271652L, 0.11737528962L, 1.9835749877L, 26087.903142L,
+     {4.429346726, -0.052757137, 0.466472691}, 2.0, 2.0, 1e-5},
+    {"venus", VenusLBR, &VenusL, &VenusB, &VenusR,
+     {24, 12, 8, 3, 3, 1}, {9, 4, 4, 4, 1, 0}, {12, 3, 3, 1, 1, 0},
+     3.1761466677L, 10213.529431L, 0.72334820905L, 0.05923638472L, 0.26702775813L, 10213.285546L,
+     {3.187020682, 0.056978419, 0.720213396}, 2.0, 1.5, 5e-6},
+    {"mars", MarsLBR, &MarsL, &MarsB, &MarsR,
+     {69, 46, 33, 12, 8, 2}, {16, 9, 7, 4, 3, 0}, {45, 27, 11, 6, 4, 0},
+     6.2034771158L, 3340.8562747L, 1.5303348828L, 0.03197134986L, 3.7683204243L, 3340.6124267L,
+     {6.273542178, -0.024780454, 1.391205293}, 3.5, 2.0, 2e-5},
+    {"jupiter", JupiterLBR, &JupiterL, &JupiterB, &JupiterR,
+     {64, 61, 57, 39, 19, 5}, {26, 22, 14, 9, 6, 1}, {46, 43, 36, 28, 15, 7},
+     0.59954691495L, 529.93480758L, 5.2088742947L, 0.02268615703L, 3.5585260672L, 529.69096509L,
+     {0.633461776, -0.020500306, 4.965388319}, 3.0, 1.5, 5e-5},
+    {"saturn", SaturnLBR, &SaturnL, &SaturnB, &SaturnR,
+     {90, 79, 63, 48, 22, 8}, {34, 32, 29, 21, 12, 2}, {44, 38, 32, 28, 23, 18},
+     0.87401354029L, 213.54295596L, 9.557581358L, 0.0433067804L, 3.602844284L, 213.29909544L,
+     {0.798005866, -0.040196875, 9.183730288}, 4.0, 2.5, 2e-4},
+    {"uranus", UranusLBR, &UranusL, &UranusB, &UranusR,
+     {91, 57, 35, 18, 4, 0}, {28, 20, 11, 4, 1, 0}, {59, 35, 18, 10, 2, 0},
+     5.481292943L, 75.025431216L, 19.212648479L, 0.01346277639L, 2.6187781055L, 74.781598567L,
+     {5.522545758, -0.011951701, 19.923971510}, 2.5, 2.0, 3e-4},
+    {"neptune", NeptuneLBR, &NeptuneL, &NeptuneB, &NeptuneR,
+     {38, 18, 7, 4, 1, 0}, {17, 13, 6, 4, 1, 0}, {32, 15, 5, 1, 0, 0},
+     5.3118863305L, 38.376877167L, 30.070132061L, 0.03088622933L, 1.4410437263L, 38.133035638L,
+     {5.304565290, 0.004223045, 30.120533984}, 2.0, 1.5, 2e-4},
+};
+
+// One unit in the 11th significant digit of x.
+long double LastDigit(long double x)
+{
+    return std::pow(10.0L, std::floor(std::log10(std::fabs(x))) - 10.0L);
+}
+
+TEST(PlanetSeries, CarryTheLeadingTermsInThePublishedCounts)
+{
+    for (const PlanetCase& p : Planets) {
+        SCOPED_TRACE(p.Name);
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ((*p.L)[k].size(), static_cast<size_t>(p.CountL[k])) << "L" << k;
+            EXPECT_EQ((*p.B)[k].size(), static_cast<size_t>(p.CountB[k])) << "B" << k;
+            EXPECT_EQ((*p.R)[k].size(), static_cast<size_t>(p.CountR[k])) << "R" << k;
+        }
+    }
+}
+
+// The opening terms fix the version (D: L1 exceeds the leading frequency by the
+// general precession) and the scale. The constants are the published ones rounded
+// to 11 significant digits; Jupiter's L1 constant 529.93480757497 is also printed
+// as 529.93480758, hence one unit of the last digit.
+TEST(PlanetSeries, OpenWithThePublishedLeadingTerms)
+{
+    for (const PlanetCase& p : Planets) {
+        SCOPED_TRACE(p.Name);
+        const PlanetSeriesTerm& l0 = (*p.L)[0][0];
+        EXPECT_EQ(l0.A, p.L0);
+        EXPECT_EQ(l0.C, 0.0L);
+        EXPECT_NEAR((*p.L)[1][0].A, p.L1, 1.5L * LastDigit(p.L1));
+        EXPECT_EQ((*p.L)[1][0].C, 0.0L);
+        EXPECT_EQ((*p.R)[0][0].A, p.R0);
+        const PlanetSeriesTerm& b0 = (*p.B)[0][0];
+        EXPECT_EQ(b0.A, p.B0A);
+        EXPECT_EQ(b0.B, p.B0B);
+        EXPECT_EQ(b0.C, p.B0C);
+        // General precession: about 0.2438 rad per millennium.
+        EXPECT_NEAR(static_cast<double>((*p.L)[1][0].A - (*p.L)[0][1].C), 0.2438, 0.0005);
+    }
+    EXPECT_EQ(MercuryL0[1].A, 0.40989414976L);
+    EXPECT_EQ(MercuryL0[1].B, 1.4830203419L);
+    EXPECT_EQ(MercuryL0[1].C, 26087.903142L);
+    EXPECT_EQ(MercuryL0[2].A, 0.05046294199L);
+    EXPECT_EQ(MercuryL0[2].B, 4.4778548954L);
+    EXPECT_EQ(MercuryL0[2].C, 52175.806283L);
+    // Constants of negative sign carry B = pi to 11 digits.
+    EXPECT_EQ(VenusL5[0].C, 0.0L);
+    EXPECT_EQ(VenusL5[0].B, 3.1415926536L);
+}
+
+TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly)
+{
+    for (const PlanetCase& p : Planets) {
+        SCOPED_TRACE(p.Name);
+        const TPlanetLBR lbr = p.LBR(2451545.0);
+        EXPECT_NEAR(lbr.L, p.AtJ2000[0], 1e-9);
+        EXPECT_NEAR(lbr.B, p.AtJ2000[1], 1e-9);
+        EXPECT_NEAR(lbr.R, p.AtJ2000[2], 1e-9);
+    }
+    // The higher powers contribute nothing at tau = 0, whatever their size.
+    EXPECT_EQ(MercuryLongitude(0, 0, 0, 0, 0), MercuryLBR(2451545.0).L);
+}
+
+TEST(PlanetSeries, LeaveTheLongitudeUnreduced)
+{
+    const TPlanetLBR mercury = MercuryLBR(2460310.5);
+    EXPECT_NEAR(mercury.L, 630.835684455, 1e-8);
+    EXPECT_NEAR(std::fmod(mercury.L, 2 * std::numbers::pi) * 180 / std::numbers::pi, 144.2223, 1e-4);
+    const TPlanetLBR mars = MarsLBR(2460310.5);
+    EXPECT_NEAR(mars.L, 86.200183434, 1e-8);
+    EXPECT_NEAR(mars.B, -0.015730876, 1e-9);
+    EXPECT_NEAR(mars.R, 1.480662978, 1e-9);
+    // Far outside the theory's span the series still give numbers.
+    EXPECT_TRUE(std::isfinite(SaturnLBR(0.0).R));
+}
+
+TEST(PlanetSeries, TakeTheirPowersOfTauFromTheJulianDay)
+{
+    const PlanetTauPowers t = PlanetTau(2451545.0 + 0.25 * 365250.0);
+    EXPECT_EQ(t.Tau, 0.25);
+    EXPECT_EQ(t.Tau2, 0.0625);
+    EXPECT_EQ(t.Tau5, 0.25 * 0.25 * 0.25 * 0.25 * 0.25);
+    EXPECT_EQ(JupiterLBR(2451545.0 + 0.25 * 365250.0).R,
+              JupiterRadius(t.Tau, t.Tau2, t.Tau3, t.Tau4, t.Tau5));
+}
+
+// Reference: the complete VSOP87D series summed in Python (tools/ref_vsop87.py) at
+// dates from 1600 to 3000. The truncated series stay within 1.3" to 2.5" in L, 0.6"
+// to 1.5" in B and 3e-6 to 1.8e-4 AU in R there (measured over 120 dates); each
+// planet's tolerance adds a margin.
+TEST(PlanetSeries, StayWithinTheTruncationErrorOfTheCompleteSeries)
+{
+    const double arcsec = std::numbers::pi / 180.0 / 3600.0;
+    const auto rows = test::CsvRows("planets_lbr_vsop87d_python.csv");
+    ASSERT_GE(rows.size(), 140u);
+    int checked = 0;
+    for (const auto& row : rows) {
+        for (const PlanetCase& p : Planets) {
+            if (row[0] != p.Name)
+                continue;
+            const TPlanetLBR lbr = p.LBR(std::stod(row[1]));
+            SCOPED_TRACE(row[0] + " JD " + row[1]);
+            const double dL = std::remainder(lbr.L - std::stod(row[2]), 2 * std::numbers::pi);
+            EXPECT_NEAR(dL / arcsec, 0.0, p.TolL);
+            EXPECT_NEAR((lbr.B - std::stod(row[3])) / arcsec, 0.0, p.TolB);
+            EXPECT_NEAR(lbr.R, std::stod(row[4]), p.TolR);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, static_cast<int>(rows.size()));
+}
+
+}  // namespace
+}  // namespace orbelune
