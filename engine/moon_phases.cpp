@@ -1,7 +1,7 @@
 // The moon's phases: true instants of the main phases from the mean lunation with
-// Meeus's periodic and planetary corrections (Astronomical Algorithms, chapter 49,
-// a few seconds over several centuries), octants by the moon's age, and the phase
-// angle, age and illuminated fraction from the apparent positions.
+// Meeus's periodic and planetary corrections (Astronomical Algorithms, chapter 49:
+// within seconds near 2000, minutes a thousand years away), octants by the moon's age,
+// and the phase angle, age and illuminated fraction from the apparent positions.
 
 #include <cmath>
 
