@@ -346,13 +346,16 @@ LunationPhases LunationPhaseJDE(double K0) {
         long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
         long double JDE = 2451550.09765L + 29.530588853L * K + 0.0001337L * T2 -
                           0.00000015L * T3 + 0.00000000073L * T4;
-        long double M = Rad(2.5534L + 29.1053569L * K - 0.0000218L * T2 - 0.00000011L * T3);
-        long double Mp = Rad(201.5643L + 385.81693528L * K + 0.0107438L * T2 +
-                             0.00001239L * T3 - 0.000000058L * T4);
-        long double F = Rad(160.7108L + 390.67050274L * K - 0.0016341L * T2 -
-                            0.00000227L * T3 + 0.000000011L * T4);
+        // Arguments reduced to one turn before use: the sines of huge radian
+        // arguments are slow.
+        long double M =
+            Rad(Reduce360(2.5534L + 29.1053569L * K - 0.0000218L * T2 - 0.00000011L * T3));
+        long double Mp = Rad(Reduce360(201.5643L + 385.81693528L * K + 0.0107438L * T2 +
+                                       0.00001239L * T3 - 0.000000058L * T4));
+        long double F = Rad(Reduce360(160.7108L + 390.67050274L * K - 0.0016341L * T2 -
+                                      0.00000227L * T3 + 0.000000011L * T4));
         long double Omega =
-            Rad(124.7746L - 1.5637558L * K + 0.0020691L * T2 + 0.00000215L * T3);
+            Rad(Reduce360(124.7746L - 1.5637558L * K + 0.0020691L * T2 + 0.00000215L * T3));
         long double E = 1.0L - 0.002516L * T - 0.0000074L * T2;
 
         // The fraction of k tells the phase; other fractions leave their field 0.
@@ -387,7 +390,7 @@ LunationPhases LunationPhaseJDE(double K0) {
             C += Slot == 1 ? W : -W;
         }
         for (const PlanetaryPhaseTerm& P : kPlanetaryPhaseTerms)
-            C += P.Coefficient * std::sin(Rad(P.A0 + P.PerK * K + P.T2 * T2));
+            C += P.Coefficient * std::sin(Rad(Reduce360(P.A0 + P.PerK * K + P.T2 * T2)));
         Result[Slot] = static_cast<double>(JDE + C);
     }
     return Result;
