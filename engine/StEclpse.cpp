@@ -58,10 +58,15 @@ void TStEclipses::SearchYear(int32_t Year)
 {
     const double j0 = AstroJulianDate(Year, 1, 1, 0);
     const double j1 = AstroJulianDate(Year, 12, 31, 86399);
+    // A true syzygy lies within a day of its mean one, so the lunations whose mean
+    // instant falls within a day of the year hold all of its eclipses; those whose
+    // greatest eclipse falls in a neighbouring year are left to that year.
+    YearStart = j0;
+    YearEnd = j1 + 1.0 / 86400.0;
     double k = std::trunc((Year - 2000) * 12.3685 - 1.0);
-    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0; ++i)
+    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0 - 1.0; ++i)
         k += 0.5;
-    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j1; ++i) {
+    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j1 + 1.0; ++i) {
         EclipseOfLunation(k);
         k += 0.5;
     }
@@ -109,6 +114,8 @@ void TStEclipses::EclipseOfLunation(double K)
     const double jde = EclipseCorrections(L, meanJDE, f1);
     // Dynamical to universal time by a parabola in the Julian Date.
     L.JD = jde - ((jde - 2382148.0) * (jde - 2382148.0) / 41048480.0 - 15.0) / 86400.0;
+    if (L.JD < YearStart || L.JD >= YearEnd)
+        return;
 
     const double m = L.M, mp = L.MPrime, e = L.E;
     const double p = 0.2070 * e * SinD(m) + 0.0024 * e * SinD(2 * m) - 0.0392 * SinD(mp)
