@@ -54,6 +54,23 @@ long double JulianDate(const TDayTimeRec& UT) {
     return DayNumberToJD(UT.D) + static_cast<long double>(UT.T) / SecondsPerDay;
 }
 
+// Equatorial coordinates (radians) from the mean equator and equinox J2000 to
+// those of the date T Julian centuries later (Meeus, Astronomical Algorithms,
+// eq. 21.3 and 21.4).
+void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
+    constexpr long double Arcsec = ExtDegToRad / 3600.0L;
+    long double Zeta = (2306.2181L * T + 0.30188L * T * T + 0.017998L * T * T * T) * Arcsec;
+    long double Z = (2306.2181L * T + 1.09468L * T * T + 0.018203L * T * T * T) * Arcsec;
+    long double Theta = (2004.3109L * T - 0.42665L * T * T - 0.041833L * T * T * T) * Arcsec;
+    long double A = std::cos(Dec) * std::sin(RA + Zeta);
+    long double B = std::cos(Theta) * std::cos(Dec) * std::cos(RA + Zeta) -
+                    std::sin(Theta) * std::sin(Dec);
+    long double C = std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) +
+                    std::cos(Theta) * std::sin(Dec);
+    RA = std::atan2(A, B) + Z;
+    Dec = InvSinClamped(C);
+}
+
 // Sum of A cos(B + C tau) over the series of each power of tau, in 1e-8 units.
 long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, long double Tau) {
     long double Sum = 0.0L;
@@ -137,12 +154,13 @@ long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
     return M;
 }
 
-// Seconds of the UT day 0..86399 of a day fraction.
+// Seconds of the UT day 0..86399 of a day fraction. A refinement that wandered
+// more than a day away (a Moon grazing the horizon) is still brought into the day,
+// so the result never collides with the markers.
 int32_t DayFractionToSeconds(long double M) {
-    if (M >= 1.0L) M = Frac(M);
-    else if (M < 0.0L) M += 1.0L;
+    if (!std::isfinite(M)) return 0;
+    if (M >= 1.0L || M < 0.0L) M -= std::floor(M);
     long double S = M * SecondsPerDay;
-    if (!std::isfinite(S) || std::fabs(S) > 4.0L * SecondsPerDay) return 0;
     int32_t Seconds = static_cast<int32_t>(std::trunc(S));
     if (Seconds < 0) Seconds += SecondsPerDay;
     else if (Seconds > SecondsPerDay - 1) Seconds -= SecondsPerDay;
@@ -188,11 +206,17 @@ TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
     return V;
 }
 
+// The vector's direction is referred to J2000, while the Moon's place and the
+// sidereal time that every user of these coordinates combines them with are
+// referred to the equinox of date: without the precession the Sun would sit
+// 0.35 degree off in 2025 and 4 degrees off in 1700.
 TRADecRec SunRADec(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return {-1.0, -99.0};
     TSunVector V = SunVectorJ2000(UT);
-    return {static_cast<double>(Deg(std::atan2(static_cast<long double>(V.Y), V.X))),
-            static_cast<double>(Deg(InvSinClamped(static_cast<long double>(V.Z) / V.R)))};
+    long double RA = std::atan2(static_cast<long double>(V.Y), V.X);
+    long double Dec = InvSinClamped(static_cast<long double>(V.Z) / V.R);
+    PrecessFromJ2000(RA, Dec, (JulianDate(UT) - J2000) / 36525.0L);
+    return {static_cast<double>(Deg(RA)), static_cast<double>(Deg(Dec))};
 }
 
 TMoonPosRec MoonPosition(const TDayTimeRec& UT) {

@@ -63,9 +63,13 @@ double GreenwichSiderealTime(const TDayTimeRec& UT);
 
 TSunVector SunVectorJ2000(const TDayTimeRec& UT);
 
-// RA = atan2(Y, X), Dec = arcsin(Z / R) of the Sun vector; RA -1 and Dec -99 when invalid.
+// The Sun's geometric right ascension and declination referred to the mean
+// equator and equinox of date (the Sun vector precessed from J2000), the frame of
+// the Moon's place and of the sidereal time; RA -1 and Dec -99 when invalid.
 TRADecRec SunRADec(const TDayTimeRec& UT);
 
+// The Moon's geocentric place referred to the mean equinox of date (rotated with
+// the J2000 obliquity), and its phase values against the Sun of SunRADec.
 TMoonPosRec MoonPosition(const TDayTimeRec& UT);
 
 // As MoonPosition; an invalid date gives RA -1 and Dec -1 and zeros elsewhere.

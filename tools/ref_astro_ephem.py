@@ -67,17 +67,20 @@ def sidereal(rng):
 
 def sun_moon(rng):
     with open(os.path.join(OUT, "sun_moon_ephem.csv"), "w") as f:
-        header(f, "Sun astrometric J2000 RA/Dec; Moon apparent geocentric RA/Dec of date, "
+        header(f, "Sun astrometric J2000 RA/Dec and apparent geocentric RA/Dec of date; Moon apparent geocentric RA/Dec of date, "
                   "distance (km), signed elongation and illuminated fraction; degrees; "
                   "ephem evaluated at dynamical time = the instant")
-        f.write("day,seconds,sun_ra,sun_dec,moon_ra,moon_dec,moon_km,moon_elong,moon_illum,"
+        f.write("day,seconds,sun_ra_j2000,sun_dec_j2000,sun_ra,sun_dec,moon_ra,moon_dec,moon_km,moon_elong,moon_illum,"
                 "moon_diam_deg\n")
         sun, moon = ephem.Sun(), ephem.Moon()
         for day, sec in instants(rng, 400, 1700, 2300):
             t = ephem_at_tt(ephem_ut(day, sec))
             sun.compute(t, epoch=ephem.J2000)
+            ra2000, dec2000 = float(sun.a_ra) * RAD, float(sun.a_dec) * RAD
+            sun.compute(t, epoch=t)
             moon.compute(t, epoch=t)
-            f.write(f"{day},{sec},{float(sun.a_ra) * RAD:.7f},{float(sun.a_dec) * RAD:.7f},"
+            f.write(f"{day},{sec},{ra2000:.7f},{dec2000:.7f},"
+                    f"{float(sun.ra) * RAD:.7f},{float(sun.dec) * RAD:.7f},"
                     f"{float(moon.ra) * RAD:.7f},{float(moon.dec) * RAD:.7f},"
                     f"{moon.earth_distance * ephem.meters_per_au / 1000.0:.3f},"
                     f"{float(moon.elong) * RAD:.6f},{moon.moon_phase:.6f},"
