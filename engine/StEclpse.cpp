@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "StAstro.h"
 
@@ -29,18 +30,21 @@ constexpr int MaxHalfLunations = 64;
 
 // The run of epochs, scanning from the earliest, in which the axis meets the Earth
 // (x^2 + y^2 < 1): first and last index, or nothing.
-std::optional<std::pair<int, int>> AxisRun(const std::array<std::optional<TShadowEpoch>, 25>& Epochs)
+template <size_t N>
+std::optional<std::pair<int, int>> AxisRun(const std::array<std::optional<TShadowEpoch>, N>& Epochs)
 {
+    constexpr int count = static_cast<int>(N);
     auto meets = [&](int i) {
-        return Epochs[i] && Epochs[i]->X * Epochs[i]->X + Epochs[i]->Y * Epochs[i]->Y < 1.0;
+        const auto& e = Epochs[static_cast<size_t>(i)];
+        return e && e->X * e->X + e->Y * e->Y < 1.0;
     };
     int first = 0;
-    while (first < static_cast<int>(Epochs.size()) && !meets(first))
+    while (first < count && !meets(first))
         ++first;
-    if (first == static_cast<int>(Epochs.size()))
+    if (first == count)
         return std::nullopt;
     int last = first;
-    while (last + 1 < static_cast<int>(Epochs.size()) && meets(last + 1))
+    while (last + 1 < count && meets(last + 1))
         ++last;
     return std::make_pair(first, last);
 }
@@ -58,10 +62,15 @@ void TStEclipses::SearchYear(int32_t Year)
 {
     const double j0 = AstroJulianDate(Year, 1, 1, 0);
     const double j1 = AstroJulianDate(Year, 12, 31, 86399);
-    double k = std::trunc((Year - 2000) * 12.3685 - 1.0);
-    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0; ++i)
+    // A true syzygy lies within a day of its mean one, so the lunations whose mean
+    // instant falls within a day of the year hold all of its eclipses; those whose
+    // greatest eclipse falls in a neighbouring year are left to that year.
+    YearStart = j0;
+    YearEnd = j1 + 1.0 / 86400.0;
+    double k = std::trunc((static_cast<double>(Year) - 2000.0) * 12.3685 - 1.0);
+    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0 - 1.0; ++i)
         k += 0.5;
-    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j1; ++i) {
+    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j1 + 1.0; ++i) {
         EclipseOfLunation(k);
         k += 0.5;
     }
@@ -109,6 +118,8 @@ void TStEclipses::EclipseOfLunation(double K)
     const double jde = EclipseCorrections(L, meanJDE, f1);
     // Dynamical to universal time by a parabola in the Julian Date.
     L.JD = jde - ((jde - 2382148.0) * (jde - 2382148.0) / 41048480.0 - 15.0) / 86400.0;
+    if (L.JD < YearStart || L.JD >= YearEnd)
+        return;
 
     const double m = L.M, mp = L.MPrime, e = L.E;
     const double p = 0.2070 * e * SinD(m) + 0.0024 * e * SinD(2 * m) - 0.0392 * SinD(mp)

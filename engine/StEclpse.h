@@ -87,6 +87,9 @@ private:
     std::vector<TEclipsePathPoint> BuildCentralPath(int First, int Last) const;
 
     std::vector<TEclipseRec> Items;
+    // The year being searched: greatest eclipse from YearStart up to YearEnd (JD, UT).
+    double YearStart = 0.0;
+    double YearEnd = 0.0;
     // Shadow geometry of the epochs of the central line being built (nothing where an
     // epoch lies outside the engine's dates).
     std::array<std::optional<TShadowEpoch>, EpochCount> Epochs;
