@@ -27,7 +27,8 @@ bool ToTimeStamp(TDateTime Value, TTimeStamp& Stamp)
     const int64_t MSecs = static_cast<int64_t>(std::nearbyint(Value * static_cast<long double>(MSecsPerDay)));
     Stamp.Date = static_cast<int32_t>(DateDelta + MSecs / MSecsPerDay);
     Stamp.Time = static_cast<int32_t>(std::llabs(MSecs) % MSecsPerDay);
-    return true;
+    // The last half millisecond of 9999-12-31 rounds into year 10000.
+    return Stamp.Date < DateDelta + static_cast<int32_t>(MaxDateTime);
 }
 
 int DaysBeforeMonth(int Year, int Month)

@@ -1,0 +1,201 @@
+#include "StAstroP.h"
+
+#include "Precession.h"
+#include "StJup.h"
+#include "StMars.h"
+#include "StMerc.h"
+#include "StNeptun.h"
+#include "StPluto.h"
+#include "StSaturn.h"
+#include "StUranus.h"
+#include "StVenus.h"
+#include "vsop87b_earth_trunc.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbelune {
+
+namespace {
+
+constexpr double DegPerRad = 57.29577951308232;
+constexpr long double TwoPi = 6.283185307179586476925L;
+
+// Arcsine and arccosine that accept arguments a rounding step beyond +-1.
+double InvSin(double x)
+{
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
+
+double InvCos(double x)
+{
+    return std::acos(std::clamp(x, -1.0, 1.0));
+}
+
+// One coordinate of the truncated Earth series: the sum of each power's terms times
+// tau^k, divided by 1e8.
+long double EarthJ2000Coordinate(const std::array<std::span<const TVSOPTerm>, 6>& series,
+                                 long double tau)
+{
+    long double total = 0.0L, power = 1.0L;
+    for (const auto& terms : series) {
+        long double sum = 0.0L;
+        for (const TVSOPTerm& t : terms)
+            sum += t.A * std::cos(t.B + t.C * tau);
+        total += sum * power;
+        power *= tau;
+    }
+    return total / 1e8L;
+}
+
+TEquVector Rotated(const RotationMatrix& m, const TEquVector& v)
+{
+    const long double x = v.X, y = v.Y, z = v.Z;
+    return {static_cast<double>(m[0][0] * x + m[0][1] * y + m[0][2] * z),
+            static_cast<double>(m[1][0] * x + m[1][1] * y + m[1][2] * z),
+            static_cast<double>(m[2][0] * x + m[2][1] * y + m[2][2] * z)};
+}
+
+// The frame of date that every body is brought to: the Sun's vector and the
+// rotations for the planets' ecliptic of date and for J2000 vectors.
+struct DateFrame {
+    TEquVector Sun;
+    double Obliquity;
+    RotationMatrix FromJ2000;
+};
+
+TPlanetPos OfDatePosition(const TPlanetLBR& lbr, const DateFrame& frame)
+{
+    const TEquVector body = HelioToEquatorial(lbr.L, lbr.B, lbr.R, frame.Obliquity);
+    return GeocentricRADecElong(body, frame.Sun, true);
+}
+
+TPlanetPos MercuryPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(MercuryLBR(JD), frame);
+}
+
+TPlanetPos VenusPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(VenusLBR(JD), frame);
+}
+
+TPlanetPos MarsPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(MarsLBR(JD), frame);
+}
+
+TPlanetPos JupiterPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(JupiterLBR(JD), frame);
+}
+
+TPlanetPos SaturnPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(SaturnLBR(JD), frame);
+}
+
+TPlanetPos UranusPosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(UranusLBR(JD), frame);
+}
+
+TPlanetPos NeptunePosition(double JD, const DateFrame& frame)
+{
+    return OfDatePosition(NeptuneLBR(JD), frame);
+}
+
+// Pluto's terms are referred to the ecliptic J2000: to the J2000 equator, then
+// precessed to the date.
+TPlanetPos PlutoPosition(double JD, const DateFrame& frame)
+{
+    const TPlanetLBR lbr = PlutoLBR(JD);
+    const TEquVector body = Rotated(frame.FromJ2000, HelioToEquatorial(lbr.L, lbr.B, lbr.R));
+    return GeocentricRADecElong(body, frame.Sun, true);
+}
+
+}  // namespace
+
+TEquVector SunVectorForPlanets(double JD)
+{
+    const long double tau = (static_cast<long double>(JD) - 2451545.0L) / 365250.0L;
+    const long double earthL = EarthJ2000Coordinate(EarthJ2000L, tau);
+    const long double B = -EarthJ2000Coordinate(EarthJ2000B, tau);
+    const long double R = EarthJ2000Coordinate(EarthJ2000R, tau);
+    const long double turns = (earthL + TwoPi / 2.0L) / TwoPi;
+    long double L = (turns - std::trunc(turns)) * TwoPi;
+    if (L < 0.0L)
+        L += TwoPi;
+    const long double X = R * std::cos(B) * std::cos(L);
+    const long double Y = R * std::cos(B) * std::sin(L);
+    const long double Z = R * std::sin(B);
+    // Ecliptic of the VSOP87 J2000 frame to the FK5 J2000 equator.
+    return {static_cast<double>(X + 0.00000044036L * Y - 0.000000190919L * Z),
+            static_cast<double>(-0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z),
+            static_cast<double>(0.397776982902L * Y + 0.917482137087L * Z)};
+}
+
+TEquVector HelioToEquatorial(double L, double B, double R, double obliquity)
+{
+    const double x = R * std::cos(L) * std::cos(B);
+    const double y = R * std::sin(L) * std::cos(B);
+    const double z = R * std::sin(B);
+    const double cosE = std::cos(obliquity), sinE = std::sin(obliquity);
+    return {x, cosE * y - sinE * z, sinE * y + cosE * z};
+}
+
+double QuadrantAngle(double Y, double X, double Angle)
+{
+    constexpr double Pi = 3.14159265358979323846;
+    if (X == 0.0)
+        return Y > 0.0 ? Pi / 2.0 : 3.0 * Pi / 2.0;
+    if (Y > 0.0)
+        return X > 0.0 ? Angle : Angle + Pi;
+    if (Y == 0.0)
+        return X > 0.0 ? 0.0 : Pi;
+    if (Y < 0.0)
+        return X < 0.0 ? Angle + Pi : Angle + 2.0 * Pi;
+    return 0.0;  // Y is not a number
+}
+
+TPlanetPos GeocentricRADecElong(const TEquVector& body, const TEquVector& sun,
+                                bool withElongation)
+{
+    TPlanetPos result{0.0, 0.0, 0.0};
+    const double X = sun.X + body.X, Y = sun.Y + body.Y, Z = sun.Z + body.Z;
+    result.RA = QuadrantAngle(Y, X, X != 0.0 ? std::atan(Y / X) : 0.0) * DegPerRad;
+    // A point just below the X axis can round up to a full turn.
+    if (result.RA >= 360.0)
+        result.RA -= 360.0;
+    const double distance = std::sqrt(X * X + Y * Y + Z * Z);
+    result.Dec = distance > 0.0 ? InvSin(Z / distance) * DegPerRad : 0.0;
+    if (withElongation) {
+        const TPlanetPos sunPos = GeocentricRADecElong(sun, {0.0, 0.0, 0.0}, false);
+        const double a = result.RA / DegPerRad, d = result.Dec / DegPerRad;
+        const double aS = sunPos.RA / DegPerRad, dS = sunPos.Dec / DegPerRad;
+        result.Elong =
+            InvCos(std::sin(dS) * std::sin(d) + std::cos(dS) * std::cos(d) * std::cos(aS - a)) *
+            DegPerRad;
+    }
+    return result;
+}
+
+void PlanetsPosition(double JD, TPlanetPosArray& positions)
+{
+    // The Sun comes referred to J2000 and the planets to the ecliptic of date:
+    // both go to the mean equator and equinox of date before they are added.
+    DateFrame frame;
+    frame.FromJ2000 = PrecessionFromJ2000(JD);
+    frame.Sun = Rotated(frame.FromJ2000, SunVectorForPlanets(JD));
+    frame.Obliquity = static_cast<double>(MeanObliquity(JD));
+    positions[0] = MercuryPosition(JD, frame);
+    positions[1] = VenusPosition(JD, frame);
+    positions[2] = MarsPosition(JD, frame);
+    positions[3] = JupiterPosition(JD, frame);
+    positions[4] = SaturnPosition(JD, frame);
+    positions[5] = UranusPosition(JD, frame);
+    positions[6] = NeptunePosition(JD, frame);
+    positions[7] = PlutoPosition(JD, frame);
+}
+
+}  // namespace orbelune
