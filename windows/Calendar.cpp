@@ -3,7 +3,7 @@
 #include "DateTimeRtl.h"
 #include "Holidays.h"
 #include "Settings.h"
-#include "SystemNow.h"
+#include "PlatformSeams.h"
 #include "WinColor.h"
 
 #include <QKeyEvent>
@@ -75,7 +75,7 @@ TCalendar::TCalendar(QWidget* AOwner) : QWidget(AOwner)
 {
   setObjectName(QStringLiteral("Calendar1"));
   setFocusPolicy(Qt::StrongFocus);
-  FDate = DateOnly(Now());
+  FDate = DateOnly(Platform().Clock->Now());
   UpdateCalendar();
 }
 
@@ -159,7 +159,7 @@ void TCalendar::SetUseCurrentDate(bool Value)
   if (Value == FUseCurrentDate) return;
   FUseCurrentDate = Value;
   if (Value) {
-    FDate = DateOnly(Now());
+    FDate = DateOnly(Platform().Clock->Now());
     UpdateCalendar();
   }
 }

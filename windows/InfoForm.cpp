@@ -4,7 +4,7 @@
 #include "ClockWindowLink.h"
 #include "DiagnosticReport.h"
 #include "MyUtil.h"
-#include "SystemNow.h"
+#include "PlatformSeams.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +90,7 @@ QAction* MakeAction(QObject* Owner, const char* Name, const QString& Caption,
 TDateTime CalendarDateNow()
 {
   const TCalendar* calendar = ClockWindow().Calendar1;
-  const TDateTime now = Now();
+  const TDateTime now = Platform().Clock->Now();
   return calendar ? JoinDateAndTime(calendar->CalendarDate(), now) : now;
 }
 

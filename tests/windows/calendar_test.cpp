@@ -2,9 +2,10 @@
 // parts and their guards, month and year steps, clicks, and the marks it paints.
 #include "Calendar.h"
 
+#include "FakeSeams.h"
+
 #include "DateTimeRtl.h"
 #include "Settings.h"
-#include "SystemNow.h"
 
 #include <QImage>
 
@@ -16,7 +17,7 @@ namespace {
 struct CalendarFixture : testing::Test {
   void SetUp() override
   {
-    SetFixedNow(EncodeDate(2025, 3, 14) + 0.5);
+    platform.Clock.Value = EncodeDate(2025, 3, 14) + 0.5;
     calendar = std::make_unique<TCalendar>();
     calendar->resize(7 * 30 + 6, 7 * 20 + 6);
     calendar->show();  // offscreen; a shown widget gets its resize events at once
@@ -24,7 +25,6 @@ struct CalendarFixture : testing::Test {
   }
   void TearDown() override
   {
-    ClearFixedNow();
     Settings.SouthernHemisphere = false;
   }
   void Show(int year, int month, int day)
@@ -40,6 +40,7 @@ struct CalendarFixture : testing::Test {
         if (calendar->CellText(col, row) == QString::number(n)) return {col, row};
     return {-1, -1};
   }
+  test::TFakePlatform platform;
   std::unique_ptr<TCalendar> calendar;
   int changes = 0;
 };

@@ -1,10 +1,10 @@
 // The information window's frame: its tabs, the stored position and size, the action
 // list and the start-up tasks, with the clock window stood in for by a fake link.
 #include "Calendar.h"
+#include "FakeSeams.h"
 #include "ClockWindowLink.h"
 #include "InfoForm.h"
 #include "Settings.h"
-#include "SystemNow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,14 +27,13 @@ class InfoFormTest : public ::testing::Test {
     Settings.ShowInfoFormAtStartup = false;
     ClockWindow() = TClockWindowLink{};
     PendingStartupWeather = false;
-    SetFixedNow(46000.75);  // 2025-12-09 18:00
+    Fakes.Clock.Value = 46000.75;  // 2025-12-09 18:00
   }
   void TearDown() override
   {
     Form.reset();
     InfoForm = nullptr;
     ClockWindow() = TClockWindowLink{};
-    ClearFixedNow();
   }
   TInfoForm& MakeForm()
   {
@@ -59,6 +58,7 @@ class InfoFormTest : public ::testing::Test {
     link.SetMinimizeToTray = [this](bool on) { TrayMinimize = on; };
   }
 
+  test::TFakePlatform Fakes;
   std::unique_ptr<TInfoForm> Form;
   std::unique_ptr<TCalendar> Calendar;
   int Timer1Interval = 10;
