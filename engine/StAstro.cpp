@@ -50,6 +50,12 @@ long double Reduce360(long double X) {
     return X < 0.0L ? X + 360.0L : X;
 }
 
+// An angle of [0, 360) as a double: rounding must not turn 359.99... into 360.
+double AngleToDouble(long double X) {
+    double D = static_cast<double>(X);
+    return D >= 360.0 ? 0.0 : D;
+}
+
 long double JulianDate(const TDayTimeRec& UT) {
     return DayNumberToJD(UT.D) + static_cast<long double>(UT.T) / SecondsPerDay;
 }
@@ -179,7 +185,7 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
     long double T = D / 36525.0L;
     long double Theta = 280.46061837L + 360.98564736629L * D + 0.000387933L * T * T -
                         T * T * T / 3.871e7L;
-    return static_cast<double>(Reduce360(Theta));
+    return AngleToDouble(Reduce360(Theta));
 }
 
 TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
@@ -278,8 +284,8 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     }
     P.Illuminated = static_cast<double>(Illuminated);
     P.PhaseAngle = static_cast<double>(Psi);
-    P.MeanLongitude = static_cast<double>(Lp);
-    P.MeanAnomaly = static_cast<double>(Mp);
+    P.MeanLongitude = AngleToDouble(Lp);
+    P.MeanAnomaly = AngleToDouble(Mp);
     return P;
 }
 
