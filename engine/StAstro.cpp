@@ -2,10 +2,11 @@
 //
 // Sidereal time: IAU 1982 mean sidereal time (Meeus, Astronomical Algorithms,
 // eq. 12.4). Sun: truncated VSOP87B Earth series (ecliptic J2000), good to a few
-// arcseconds. Moon: Meeus chapter 47 with truncated tables, about 10" in
-// longitude and 4" in latitude, referred to the mean equinox of date but rotated
-// with the fixed J2000 obliquity. Every instant is Universal Time used as dynamical
-// time (no Delta-T).
+// arcseconds; its right ascension and declination are precessed to the mean
+// equinox of date. Moon: Meeus chapter 47 (the latitude series cut to 48 terms),
+// about 10" in longitude and 4" in latitude, referred to the mean equinox of date
+// but rotated with the fixed J2000 obliquity (0.04 degree off at 1700 and 2300).
+// Every instant is Universal Time used as dynamical time (no Delta-T).
 #include "StAstro.h"
 
 #include <cmath>
