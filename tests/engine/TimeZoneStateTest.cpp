@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ctime>
 #include <map>
 #include <thread>
 
@@ -223,6 +224,23 @@ TEST(TimeZoneState, ZoneGivenAsAPathOrAnEmptyTZ) {
         EXPECT_EQ(TimeZone().TimeZoneName, "UTC");
     }
 }
+
+#ifndef _WIN32
+// Without TZ the machine's own zone is used, whatever it is: the offsets agree with
+// the C library's local time.
+TEST(TimeZoneState, UnsetTZFollowsTheCLibrary) {
+    ScopedTZ tz(nullptr);
+    for (int64_t at : {int64_t{946684800}, int64_t{1719835200}, int64_t{1704067200},
+                       int64_t{2145916800}}) {
+        const std::time_t t = static_cast<std::time_t>(at);
+        std::tm local{};
+        ASSERT_TRUE(localtime_r(&t, &local));
+        EXPECT_DOUBLE_EQ(GetUTCOffset(UnixToDateTime(at)) * 3600.0,
+                         static_cast<double>(local.tm_gmtoff))
+            << at;
+    }
+}
+#endif
 
 // A refresh from another thread never tears the state a reader copies: every copy is
 // the whole state of one of the two dates.

@@ -12,24 +12,27 @@
 
 namespace orbelune::test {
 
+inline void SetTZ(const char* Zone) {
+#ifdef _WIN32
+    _putenv_s("TZ", Zone ? Zone : "");
+    _tzset();
+#else
+    if (Zone)
+        setenv("TZ", Zone, 1);
+    else
+        unsetenv("TZ");
+    tzset();
+#endif
+}
+
 // Sets TZ (and tzset) for its lifetime, then puts back what was there.
 class ScopedTZ {
 public:
     explicit ScopedTZ(const char* Zone) {
         if (const char* old = std::getenv("TZ")) saved_ = old;
-        if (Zone)
-            setenv("TZ", Zone, 1);
-        else
-            unsetenv("TZ");
-        tzset();
+        SetTZ(Zone);
     }
-    ~ScopedTZ() {
-        if (saved_)
-            setenv("TZ", saved_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
+    ~ScopedTZ() { SetTZ(saved_ ? saved_->c_str() : nullptr); }
     ScopedTZ(const ScopedTZ&) = delete;
     ScopedTZ& operator=(const ScopedTZ&) = delete;
 
