@@ -75,6 +75,8 @@ void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
     long double C = std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) +
                     std::cos(Theta) * std::sin(Dec);
     RA = std::atan2(A, B) + Z;
+    if (RA > ExtPi) RA -= 2.0L * ExtPi;
+    else if (RA <= -ExtPi) RA += 2.0L * ExtPi;
     Dec = InvSinClamped(C);
 }
 
