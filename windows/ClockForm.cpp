@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "ClockWindowLink.h"
+#include "ClockState.h"
 #include "ClockTexts.h"
 #include "HelpForm.h"
 #include "InfoForm.h"

@@ -449,5 +449,113 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose)
   QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
+TEST_F(ClockFormTest, MoonIconsFollowTheTrayType)
+{
+  Settings.TrayType = 'M';
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  InfoWindow().GetMoonPhaseName = [](TDateTime d) {
+    return d == EncodeDate(2025, 3, 14) ? QStringLiteral("FULL MOON") : QString();
+  };
+  f.SetMoonIcons(EncodeDate(2025, 3, 14));
+  EXPECT_EQ(f.TrayIcon->ImageIndex(), 12);
+  InfoWindow().GetMoonPhaseName = [](TDateTime d) {
+    return d == EncodeDate(2025, 3, 14) ? QStringLiteral("Last Quarter") : QString();
+  };
+  // With the temperature on the tray, a moon picture no longer replaces it.
+  Settings.TrayType = 'T';
+  DisplayState.TemperatureText = QStringLiteral("54F");
+  f.SetMoonIcons(EncodeDate(2025, 3, 14));
+  EXPECT_EQ(f.TrayIcon->ImageIndex(), 12);
+  Settings.TrayType = 'M';
+  f.SetMoonIcons(EncodeDate(2025, 3, 14));
+  EXPECT_EQ(f.TrayIcon->ImageIndex(), 18);
+}
+
+TEST_F(ClockFormTest, MoonPhaseMenuItems)
+{
+  TCountingForm1& f = Start();
+  f.UpdateMenuItems(false);
+  for (int n = 0; n < 5; ++n) EXPECT_FALSE(f.MoonMenu[n]->isVisible());
+  CreateInfoForm();
+  const std::array<TDayNumber, 5> days = {DateTimeToDayNumber(EncodeDate(2025, 3, 6)),
+                                          DateTimeToDayNumber(EncodeDate(2025, 3, 14)),
+                                          DateTimeToDayNumber(EncodeDate(2025, 3, 22)),
+                                          DateTimeToDayNumber(EncodeDate(2025, 3, 29)), -1};
+  InfoWindow().MonthPhaseDays = [&] { return days; };
+  InfoWindow().GetMoonPhaseName = [](TDateTime d) {
+    return d == EncodeDate(2025, 3, 14) ? QStringLiteral("FULL MOON") : QStringLiteral("Other");
+  };
+  InfoWindow().GetIconNum = [](int n, bool) { return (n - 1) * 6 % 24; };
+  f.UpdateMenuItems(false);
+  for (int n = 0; n < 4; ++n) {
+    EXPECT_TRUE(f.MoonMenu[n]->isVisible());
+    EXPECT_TRUE(f.MenuMoon[n]->isVisible());
+    EXPECT_FALSE(f.MenuMoon[n]->icon().isNull());
+  }
+  EXPECT_FALSE(f.MoonMenu[4]->isVisible());
+  EXPECT_FALSE(f.MenuMoon[4]->isVisible());
+  EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("FULL MOON"));
+}
+
+TEST_F(ClockFormTest, StayOnTopAndHintsSwitches)
+{
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  Settings.StayOnTop = true;
+  f.ToggleStayOnTop1Execute();
+  EXPECT_FALSE(Settings.StayOnTop);
+  EXPECT_FALSE(f.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(info->windowFlags() & Qt::WindowStaysOnTopHint);
+  f.ToggleStayOnTop1Execute();
+  EXPECT_TRUE(f.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(info->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(f.ToggleStayOnTop1->isChecked());
+
+  Settings.ShowHints = true;
+  f.UpdateDisplays();
+  EXPECT_FALSE(f.TrayIcon->Hint().isEmpty());
+  f.ToggleHintsOn1Execute();
+  EXPECT_FALSE(Settings.ShowHints);
+  EXPECT_TRUE(f.TrayIcon->Hint().isEmpty());
+}
+
+// The sun row in other zones: the zone name beside the times comes from the zone
+// rules of the date shown.
+// Minutes after midnight of a "Sunrise h:mm AM" label.
+int LabelMinutes(const QString& label)
+{
+  const QStringList parts = label.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(':'));
+  return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].left(2).toInt() : -1;
+}
+
+TEST_F(ClockFormTest, SunRowInSydneyAndLondon)
+{
+  {
+    test::TScopedZone sydney("Australia/Sydney");
+    Settings.Latitude = -33.87L;
+    Settings.Longitude = 151.21L;
+    TCountingForm1& f = Start();
+    f.Calendar1->SetCalendarDate(EncodeDate(2025, 1, 15));
+    EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEDT"));
+    // Published sunrise 6:01 AEDT; the single-pass method is good to a few minutes.
+    EXPECT_NEAR(LabelMinutes(f.SunriseLabel->text()), 6 * 60 + 1, 5);
+    EXPECT_TRUE(DisplayState.SunriseText.startsWith(
+        FormatDateTimeText(DateFormats.ShortYY, EncodeDate(2025, 1, 15))));
+    f.Calendar1->SetCalendarDate(EncodeDate(2025, 7, 15));
+    EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEST"));
+    form.reset();
+  }
+  test::TScopedZone london("Europe/London");
+  Settings.Latitude = 51.5L;
+  Settings.Longitude = -0.13L;
+  TCountingForm1& f = Start();
+  f.Calendar1->SetCalendarDate(EncodeDate(2025, 6, 21));
+  EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("BST"));
+  EXPECT_NEAR(LabelMinutes(f.SunriseLabel->text()), 4 * 60 + 43, 5);  // published 4:43 BST
+  f.Calendar1->SetCalendarDate(EncodeDate(2025, 12, 21));
+  EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("GMT"));
+}
+
 }  // namespace
 }  // namespace orbelune
