@@ -83,6 +83,7 @@ void TForm1::UpdateDisplays()
   YearComboBox->setCurrentIndex(yearIndex);
 
   const TTimeZoneState zone = TimeZoneAt(dayAtNow);
+  // The altitude is kept in feet; the sunrise routine takes metres.
   const long double rise =
       SunRiseSetUT(day, month, year, Settings.Latitude, Settings.Longitude,
                    Settings.Altitude * FeetToMetres, true);
