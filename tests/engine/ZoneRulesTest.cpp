@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace orbelune {
 namespace {
@@ -113,6 +114,25 @@ TEST(TZif, RefusesDamagedFiles) {
     std::string hugeCounts = file;
     for (int i = 20; i < 44; ++i) hugeCounts[i] = '\x7f';
     EXPECT_FALSE(ParseTZif(hugeCounts));
+}
+
+// Damaged bytes anywhere give a refusal or rules that still answer: never a crash or a
+// read past the data.
+TEST(TZif, SurvivesChangedBytes) {
+    const std::string file = ZoneFile("America/New_York");
+    std::mt19937 random(12345);
+    int answered = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string damaged = file;
+        for (int k = 0; k < 3; ++k)
+            damaged[random() % damaged.size()] = static_cast<char>(random() & 0xff);
+        if (const auto rules = ParseTZif(damaged)) {
+            for (int64_t at : {int64_t{-5000000000}, int64_t{0}, int64_t{1719835200},
+                               int64_t{4102444800}})
+                if (DescribeInstant(*rules, at)) ++answered;
+        }
+    }
+    EXPECT_GT(answered, 0);
 }
 
 // A version 1 file has no rule: the years its transitions cover still come from them.
