@@ -2,10 +2,11 @@
 //
 // Sidereal time: IAU 1982 mean sidereal time (Meeus, Astronomical Algorithms,
 // eq. 12.4). Sun: truncated VSOP87B Earth series (ecliptic J2000), good to a few
-// arcseconds. Moon: Meeus chapter 47 with truncated tables, about 10" in
-// longitude and 4" in latitude, referred to the mean equinox of date but rotated
-// with the fixed J2000 obliquity. Every instant is Universal Time used as dynamical
-// time (no Delta-T).
+// arcseconds; its right ascension and declination are precessed to the mean
+// equinox of date. Moon: Meeus chapter 47 (the latitude series cut to 48 terms),
+// about 10" in longitude and 4" in latitude, referred to the mean equinox of date
+// but rotated with the fixed J2000 obliquity (0.04 degree off at 1700 and 2300).
+// Every instant is Universal Time used as dynamical time (no Delta-T).
 #include "StAstro.h"
 
 #include <cmath>
@@ -50,6 +51,12 @@ long double Reduce360(long double X) {
     return X < 0.0L ? X + 360.0L : X;
 }
 
+// An angle of [0, 360) as a double: rounding must not turn 359.99... into 360.
+double AngleToDouble(long double X) {
+    double D = static_cast<double>(X);
+    return D >= 360.0 ? 0.0 : D;
+}
+
 long double JulianDate(const TDayTimeRec& UT) {
     return DayNumberToJD(UT.D) + static_cast<long double>(UT.T) / SecondsPerDay;
 }
@@ -68,6 +75,8 @@ void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
     long double C = std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) +
                     std::cos(Theta) * std::sin(Dec);
     RA = std::atan2(A, B) + Z;
+    if (RA > ExtPi) RA -= 2.0L * ExtPi;
+    else if (RA <= -ExtPi) RA += 2.0L * ExtPi;
     Dec = InvSinClamped(C);
 }
 
@@ -179,7 +188,7 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
     long double T = D / 36525.0L;
     long double Theta = 280.46061837L + 360.98564736629L * D + 0.000387933L * T * T -
                         T * T * T / 3.871e7L;
-    return static_cast<double>(Reduce360(Theta));
+    return AngleToDouble(Reduce360(Theta));
 }
 
 TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
@@ -278,8 +287,8 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     }
     P.Illuminated = static_cast<double>(Illuminated);
     P.PhaseAngle = static_cast<double>(Psi);
-    P.MeanLongitude = static_cast<double>(Lp);
-    P.MeanAnomaly = static_cast<double>(Mp);
+    P.MeanLongitude = AngleToDouble(Lp);
+    P.MeanAnomaly = AngleToDouble(Mp);
     return P;
 }
 
@@ -346,13 +355,16 @@ LunationPhases LunationPhaseJDE(double K0) {
         long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
         long double JDE = 2451550.09765L + 29.530588853L * K + 0.0001337L * T2 -
                           0.00000015L * T3 + 0.00000000073L * T4;
-        long double M = Rad(2.5534L + 29.1053569L * K - 0.0000218L * T2 - 0.00000011L * T3);
-        long double Mp = Rad(201.5643L + 385.81693528L * K + 0.0107438L * T2 +
-                             0.00001239L * T3 - 0.000000058L * T4);
-        long double F = Rad(160.7108L + 390.67050274L * K - 0.0016341L * T2 -
-                            0.00000227L * T3 + 0.000000011L * T4);
+        // Arguments reduced to one turn before use: the sines of huge radian
+        // arguments are slow.
+        long double M =
+            Rad(Reduce360(2.5534L + 29.1053569L * K - 0.0000218L * T2 - 0.00000011L * T3));
+        long double Mp = Rad(Reduce360(201.5643L + 385.81693528L * K + 0.0107438L * T2 +
+                                       0.00001239L * T3 - 0.000000058L * T4));
+        long double F = Rad(Reduce360(160.7108L + 390.67050274L * K - 0.0016341L * T2 -
+                                      0.00000227L * T3 + 0.000000011L * T4));
         long double Omega =
-            Rad(124.7746L - 1.5637558L * K + 0.0020691L * T2 + 0.00000215L * T3);
+            Rad(Reduce360(124.7746L - 1.5637558L * K + 0.0020691L * T2 + 0.00000215L * T3));
         long double E = 1.0L - 0.002516L * T - 0.0000074L * T2;
 
         // The fraction of k tells the phase; other fractions leave their field 0.
@@ -387,7 +399,7 @@ LunationPhases LunationPhaseJDE(double K0) {
             C += Slot == 1 ? W : -W;
         }
         for (const PlanetaryPhaseTerm& P : kPlanetaryPhaseTerms)
-            C += P.Coefficient * std::sin(Rad(P.A0 + P.PerK * K + P.T2 * T2));
+            C += P.Coefficient * std::sin(Rad(Reduce360(P.A0 + P.PerK * K + P.T2 * T2)));
         Result[Slot] = static_cast<double>(JDE + C);
     }
     return Result;
