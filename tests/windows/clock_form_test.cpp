@@ -18,10 +18,15 @@
 #include "SettingsIo.h"
 #include "SettingsStore.h"
 #include "TrayIcon.h"
+#include "mooncomp.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QMouseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -555,6 +560,43 @@ TEST_F(ClockFormTest, SunRowInSydneyAndLondon)
   EXPECT_NEAR(LabelMinutes(f.SunriseLabel->text()), 4 * 60 + 43, 5);  // published 4:43 BST
   f.Calendar1->SetCalendarDate(EncodeDate(2025, 12, 21));
   EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("GMT"));
+}
+
+void SendMouse(QWidget* target, QEvent::Type type)
+{
+  QMouseEvent event(type, QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+TEST_F(ClockFormTest, RowsAnswerTheMouse)
+{
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  SendMouse(f.DateLabel, QEvent::MouseButtonPress);
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_EQ(info->InfoFormPageControl->currentIndex(), 7);
+  SendMouse(f.SunsetLabel, QEvent::MouseButtonPress);
+  EXPECT_EQ(info->InfoFormPageControl->currentIndex(), 0);
+  SendMouse(f.Moon2, QEvent::MouseButtonPress);
+  EXPECT_FALSE(info->isVisible());
+  Settings.DisplayLevel = 2;
+  SendMouse(f.TimeLabel, QEvent::MouseButtonDblClick);
+  EXPECT_EQ(Settings.DisplayLevel, 3);
+}
+
+TEST_F(ClockFormTest, EnterReachesNoControlOfTheWindows)
+{
+  TCountingForm1& f = Start();
+  auto* edit = new QLineEdit(f.centralWidget());
+  int returns = 0;
+  QObject::connect(edit, &QLineEdit::returnPressed, [&] { ++returns; });
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(edit, &enter);
+  EXPECT_EQ(returns, 0);
+  QKeyEvent letter(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(edit, &letter);
+  EXPECT_EQ(edit->text(), QStringLiteral("x"));
 }
 
 }  // namespace
