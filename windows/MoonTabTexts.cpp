@@ -2,6 +2,7 @@
 
 #include "AstroExtras.h"
 #include "Astronomy.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "MyUtil.h"
 #include "StAstro.h"
@@ -81,11 +82,6 @@ bool SameDay(TDateTime A, TDayNumber Day)
 
 }  // namespace
 
-QString GreenwichZoneText()
-{
-  return QStringLiteral("Greenwich Time (GMT)");
-}
-
 TDateTime LocalDateTime(TDateTime T, bool UseLocalTime)
 {
   if (!UseLocalTime)
@@ -108,7 +104,7 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
     result.Shown = AddSignedHours(static_cast<double>(zone.UTCOffsetHours), T);
     result.ZoneName = QString::fromStdString(zone.TimeZoneName);
   } else {
-    result.ZoneName = GreenwichZoneText();
+    result.ZoneName = GMTCaption;
   }
   result.DateText = FormatDate(Format, result.Shown);
   if (UseClockHours)
@@ -246,7 +242,7 @@ TMoonDay CalcMoonRiseSet(bool ToLocal, bool Use24h, TDateTime T, const TPlace& P
                                                  : QStringLiteral("Moon up all day");
       event.MoonUp = rs.Rise == RiseSetAlwaysAbove;
       event.ZoneName = ToLocal ? QString::fromStdString(TimeZoneAt(T).TimeZoneName)
-                               : GreenwichZoneText();
+                               : GMTCaption;
       kept.push_back(event);
       continue;
     }

@@ -13,9 +13,6 @@
 
 namespace orbelune {
 
-// "Greenwich Time (GMT)", the zone text of times shown in Universal Time.
-QString GreenwichZoneText();
-
 // T (UT) as the user reads it: the date under Format, three blanks, the time; in local
 // time with the zone's name when ToLocal, else in Greenwich time. UseClockHours gives
 // the clock window's hour text ("7:05 PM" or "19:05"), else "hh:mm" or "hh:mm  AM/PM".
