@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -12,6 +13,7 @@
 namespace orbelune {
 namespace {
 
+using moontest::ExpectRaises;
 using moontest::ReadReferenceRows;
 
 std::string CivilText(TDateTime date)
@@ -83,6 +85,19 @@ TEST(ChineseCalendar, AnglesTermsAndBeijingTime)
     EXPECT_NEAR(FromBeijingTime(ToBeijingTime(y2000)), y2000, 1e-9);
     const TDateTime y1900 = EncodeCalendarDate(1900, 6, 1);
     EXPECT_NEAR(ToBeijingTime(y1900) - y1900, (7 * 3600 + 45 * 60 + 40) / 86400.0, 1e-9);
+}
+
+TEST(ChineseCalendar, YearsBeforeTheCalendarAreRefusedWithoutOverflow)
+{
+    // The year before year 1 (or before the smallest int) does not exist.
+    ExpectRaises<EConvertError>([] { ChineseNewYear(1); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { ChineseNewYear(INT_MIN); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { SolarTermDate(INT_MIN, 20); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { SolarTermDate(1, 20); }, "Invalid year");
+    // 2 * 2147483647 + 18 = 4294967312 = 178956971 * 24 + 8.
+    EXPECT_EQ(MajorTermOfMonth(INT_MAX), 8);
+    // 2 * -2147483648 + 18 = -(178956969 * 24 + 22); the remainder keeps the sign.
+    EXPECT_EQ(MajorTermOfMonth(INT_MIN), -22);
 }
 
 TEST(ChineseCalendar, MajorTermsAroundADate)
