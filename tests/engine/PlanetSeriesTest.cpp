@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -119,6 +120,37 @@ TEST(PlanetSeries, OpenWithThePublishedLeadingTerms)
     // Constants of negative sign carry B = pi to 11 digits.
     EXPECT_EQ(VenusL5[0].C, 0.0L);
     EXPECT_EQ(VenusL5[0].B, 3.1415926536L);
+}
+
+// Whether x carries at most 11 significant digits and at most 11 decimal places:
+// scaled by the power of ten that brings its last allowed digit to the units, it is
+// whole (to the 19 digits of extended precision).
+bool RoundedToElevenDigits(long double x)
+{
+    if (x == 0.0L)
+        return true;
+    const long double places =
+        std::min(11.0L, 10.0L - std::floor(std::log10(std::fabs(x))));
+    const long double scaled = x * std::pow(10.0L, places);
+    return std::fabs(scaled - std::nearbyint(scaled)) < 1e-6L;
+}
+
+TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals)
+{
+    EXPECT_TRUE(RoundedToElevenDigits(26087.903142L));
+    EXPECT_TRUE(RoundedToElevenDigits(2.556e-8L));
+    EXPECT_FALSE(RoundedToElevenDigits(26087.9031421L));   // twelve digits
+    EXPECT_FALSE(RoundedToElevenDigits(1.2345e-11L));       // fifteen decimals
+    for (const PlanetCase& p : Planets) {
+        SCOPED_TRACE(p.Name);
+        for (const PlanetCoordinateSeries* coordinate : {p.L, p.B, p.R})
+            for (const auto& series : *coordinate)
+                for (const PlanetSeriesTerm& t : series) {
+                    EXPECT_TRUE(RoundedToElevenDigits(t.A)) << static_cast<double>(t.A);
+                    EXPECT_TRUE(RoundedToElevenDigits(t.B)) << static_cast<double>(t.B);
+                    EXPECT_TRUE(RoundedToElevenDigits(t.C)) << static_cast<double>(t.C);
+                }
+    }
 }
 
 TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly)
