@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "CsvRows.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 
@@ -14,7 +15,7 @@ namespace orbelune {
 namespace {
 
 using moontest::ExpectRaises;
-using moontest::ReadReferenceRows;
+using test::CsvRecords;
 
 std::string CivilText(TDateTime date)
 {
@@ -25,7 +26,7 @@ std::string CivilText(TDateTime date)
 
 TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
 {
-    const auto rows = ReadReferenceRows("chinese_new_year.csv");
+    const auto rows = CsvRecords("chinese_new_year.csv");
     ASSERT_EQ(rows.size(), 199u);
     for (const auto& row : rows) {
         const int year = std::stoi(row.at(0));
@@ -42,7 +43,7 @@ TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
 // accuracy, so 60 s is allowed.
 TEST(ChineseCalendar, SolarTermsAgreeWithEphem)
 {
-    const auto rows = ReadReferenceRows("solar_terms.csv");
+    const auto rows = CsvRecords("solar_terms.csv");
     ASSERT_EQ(rows.size(), 122u);
     constexpr long double tolerance = 60.0L / 86400;
     for (const auto& row : rows) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "CsvRows.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 
@@ -13,7 +14,7 @@ namespace orbelune {
 namespace {
 
 using moontest::ExpectRaises;
-using moontest::ReadReferenceRows;
+using test::CsvRecords;
 
 constexpr double kSecond = 1.0 / 86400;
 
@@ -55,7 +56,7 @@ TEST(MoonPhases, LunationNumberAndQuarterOffsets)
 // moves the instants by up to 15 minutes in 1600 and by hours in 3400.
 TEST(MoonPhases, MainPhasesAgreeWithEphem1600To3400)
 {
-    const auto rows = ReadReferenceRows("moon_phases.csv");
+    const auto rows = CsvRecords("moon_phases.csv");
     ASSERT_EQ(rows.size(), 2888u);
     for (const auto& row : rows) {
         const TMoonPhase phase = static_cast<TMoonPhase>(std::stoi(row.at(0)));
@@ -137,7 +138,7 @@ TEST(MoonAgeAndLight, AroundNewAndFullMoon)
 // allowed.
 TEST(MoonAgeAndLight, IlluminationAgreesWithEphem)
 {
-    const auto rows = ReadReferenceRows("moon_illumination.csv");
+    const auto rows = CsvRecords("moon_illumination.csv");
     ASSERT_EQ(rows.size(), 120u);
     for (const auto& row : rows) {
         const long double jde = std::stold(row.at(0));
