@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "CsvRows.h"
@@ -113,6 +114,19 @@ TEST(MoonPhases, PhaseValuesOutsideTheirRange)
     ExpectRaises<E_OutOfAlgorithmRange>([&] { MainPhaseTime(8, date); }, "Invalid TMoonPhase");
     // An age beyond the month is never reached: the search gives up.
     ExpectRaises<E_OutOfAlgorithmRange>([&] { OctantPhaseTime(9, date); },
+                                        "No TDateTime possible");
+}
+
+// A date that is not a number never compares as found: every search gives up after
+// its bounded number of tries instead of running on.
+TEST(MoonPhases, SearchesGiveUpOnADateThatIsNotANumber)
+{
+    const TDateTime nan = std::numeric_limits<double>::quiet_NaN();
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrBefore(0, nan); },
+                                        "No TDateTime possible");
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrAfter(4, nan); },
+                                        "No TDateTime possible");
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { OctantPhaseTime(3, nan); },
                                         "No TDateTime possible");
 }
 
