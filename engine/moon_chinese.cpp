@@ -51,6 +51,14 @@ int PreviousYear(int year)
     return year - 1;
 }
 
+// The Beijing day of an instant. The phase and term instants count on continuously
+// from 1899-12-30, before it too, so their day is the whole number below them:
+// truncation would move every instant before 1900 to the following day.
+TDateTime BeijingDay(TDateTime instant)
+{
+    return std::floor(ToBeijingTime(instant));
+}
+
 }  // namespace
 
 long double AngleDiff180(long double target, long double angle)
@@ -124,22 +132,22 @@ TDateTime FromBeijingTime(TDateTime dateTime)
 
 TDateTime NewMoonOnOrBefore(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PhaseOnOrBefore(kNewMoon, FromBeijingTime(beijingDate))));
+    return BeijingDay(PhaseOnOrBefore(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
 TDateTime NewMoonOnOrAfter(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PhaseOnOrAfter(kNewMoon, FromBeijingTime(beijingDate))));
+    return BeijingDay(PhaseOnOrAfter(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
 TDateTime NextMajorTermDay(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(NextMajorTerm(FromBeijingTime(beijingDate))));
+    return BeijingDay(NextMajorTerm(FromBeijingTime(beijingDate)));
 }
 
 TDateTime PrevMajorTermDay(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PrevMajorTerm(FromBeijingTime(beijingDate))));
+    return BeijingDay(PrevMajorTerm(FromBeijingTime(beijingDate)));
 }
 
 bool MonthHasNoMajorTerm(TDateTime newMoonDay)

@@ -37,6 +37,20 @@ TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
     }
 }
 
+// Before 1900 against the second new moon after the winter-solstice day by
+// python3-ephem (tests/data/chinese_new_year_ephem.csv, years without a leap month,
+// 1646 .. 1899). The instants there are negative TDateTime values; their Beijing day
+// is the one they fall in, not the day after.
+TEST(ChineseCalendar, NewYearBefore1900AgreesWithEphemNewMoons)
+{
+    const auto rows = CsvRecords("chinese_new_year_ephem.csv");
+    ASSERT_EQ(rows.size(), 161u);
+    for (const auto& row : rows) {
+        const int year = std::stoi(row.at(0));
+        EXPECT_EQ(CivilText(ChineseNewYear(year)), row.at(0) + "-" + row.at(1) + "-" + row.at(2));
+    }
+}
+
 // The equinox and solstice instants (dynamical time) of every tenth year 1700 .. 2300.
 // The sun from the full VSOP87 series, 31 nutation terms and the constant aberration
 // is good to about a second of arc, some 25 s of time; ephem's own sun is of like
@@ -114,6 +128,23 @@ TEST(ChineseCalendar, MajorTermsAroundADate)
               EncodeCalendarDate(2023, 12, 22));
     EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(2024, 1, 1)),
               EncodeCalendarDate(2023, 12, 22));
+}
+
+// python3-ephem, in Beijing local mean time: winter solstice 1726-12-22 08:50, new moons
+// 1726-12-23 19:36 and 1727-01-22 14:19, major terms (300 and 330 degrees) 1727-01-20
+// and 1727-02-19, so neither of the first two months is a leap month.
+TEST(ChineseCalendar, BeijingDaysBefore1900AreTheDaysTheInstantsFallIn)
+{
+    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(1726, 12, 15)),
+              EncodeCalendarDate(1726, 12, 22));
+    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(1726, 12, 15)),
+              EncodeCalendarDate(1726, 12, 23));
+    EXPECT_EQ(NewMoonOnOrBefore(EncodeCalendarDate(1726, 12, 31)),
+              EncodeCalendarDate(1726, 12, 23));
+    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(1727, 1, 1)),
+              EncodeCalendarDate(1726, 12, 22));
+    // The new year is then the second new moon after the solstice day.
+    EXPECT_EQ(CivilText(ChineseNewYear(1727)), "1727-1-22");
 }
 
 TEST(ChineseCalendar, NewMoonDaysAndTheLeapMonth)
