@@ -3,6 +3,7 @@
 // without a major term is the leap month.
 
 #include <cmath>
+#include <cstdint>
 
 #include "ah_math.h"
 #include "moon.h"
@@ -41,6 +42,23 @@ long double BeijingOffset(TDateTime dateTime)
 
 constexpr TMoonPhase kNewMoon = 0;
 
+// The civil year before `year`. The calendar starts at year 1, so below 2 there is
+// none; checking first also keeps the subtraction from overflowing.
+int PreviousYear(int year)
+{
+    if (year < 2)
+        throw EConvertError("Invalid year");
+    return year - 1;
+}
+
+// The Beijing day of an instant. The phase and term instants count on continuously
+// from 1899-12-30, before it too, so their day is the whole number below them:
+// truncation would move every instant before 1900 to the following day.
+TDateTime BeijingDay(TDateTime instant)
+{
+    return std::floor(ToBeijingTime(instant));
+}
+
 }  // namespace
 
 long double AngleDiff180(long double target, long double angle)
@@ -52,8 +70,9 @@ long double AngleDiff180(long double target, long double angle)
 TDateTime SolarTermDate(int year, int term)
 {
     const long double dayOfYear = kDaysPerTerm * term + kEquinoxDayOfYear;
-    // Terms 19..23 of a civil year fall in its January and February.
-    TDateTime guess = EncodeCalendarDate(dayOfYear > 365 ? year - 1 : year, 1, 1) + dayOfYear;
+    // Terms 19..23 of a civil year fall between its January and early March.
+    const int guessYear = dayOfYear > 365 ? PreviousYear(year) : year;
+    TDateTime guess = EncodeCalendarDate(guessYear, 1, 1) + dayOfYear;
     const long double target = kDegreesPerTerm * term;
     for (int i = 0; i < kSolarTermIterations; ++i) {
         const long double longitude = SunApparentPosition(guess).Longitude;
@@ -66,7 +85,7 @@ TDateTime SolarTermDate(int year, int term)
 
 int MajorTermOfMonth(int month)
 {
-    return (2 * month + 18) % 24;
+    return static_cast<int>((2 * int64_t{month} + 18) % 24);
 }
 
 TDateTime NextMajorTerm(TDateTime dateTime)
@@ -113,22 +132,22 @@ TDateTime FromBeijingTime(TDateTime dateTime)
 
 TDateTime NewMoonOnOrBefore(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PhaseOnOrBefore(kNewMoon, FromBeijingTime(beijingDate))));
+    return BeijingDay(PhaseOnOrBefore(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
 TDateTime NewMoonOnOrAfter(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PhaseOnOrAfter(kNewMoon, FromBeijingTime(beijingDate))));
+    return BeijingDay(PhaseOnOrAfter(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
 TDateTime NextMajorTermDay(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(NextMajorTerm(FromBeijingTime(beijingDate))));
+    return BeijingDay(NextMajorTerm(FromBeijingTime(beijingDate)));
 }
 
 TDateTime PrevMajorTermDay(TDateTime beijingDate)
 {
-    return std::trunc(ToBeijingTime(PrevMajorTerm(FromBeijingTime(beijingDate))));
+    return BeijingDay(PrevMajorTerm(FromBeijingTime(beijingDate)));
 }
 
 bool MonthHasNoMajorTerm(TDateTime newMoonDay)
@@ -139,7 +158,7 @@ bool MonthHasNoMajorTerm(TDateTime newMoonDay)
 TDateTime ChineseNewYear(int year)
 {
     // The winter solstices that open this sui and the next.
-    const TDateTime solstice1 = NextMajorTermDay(EncodeCalendarDate(year - 1, 12, 15));
+    const TDateTime solstice1 = NextMajorTermDay(EncodeCalendarDate(PreviousYear(year), 12, 15));
     const TDateTime solstice2 = NextMajorTermDay(EncodeCalendarDate(year, 12, 15));
     // The first two new moons after the first solstice; the second opens the new year
     // unless one of the two months is the leap month of a sui of 13 months.

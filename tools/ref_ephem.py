@@ -16,7 +16,9 @@ import sys
 
 import ephem
 
-REPO = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from tablegen import write_test_data  # noqa: E402
+
 TDATETIME_JD = 2415018.5  # Julian Date of TDateTime 0
 DUBLIN_JD = 2415020.0     # Julian Date of ephem's day 0
 
@@ -41,15 +43,6 @@ def ephem_date(jd_tt):
     return ephem.Date(ut)
 
 
-def write(name, header, rows):
-    path = os.path.join(REPO, "tests", "data", name)
-    with open(path, "w", newline="\n") as f:
-        f.write(header + "\n")
-        for row in rows:
-            f.write(",".join(row) + "\n")
-    print(f"wrote tests/data/{name}", file=sys.stderr)
-
-
 def main():
     rows = []
     for jd in EARTH_DATES:
@@ -58,7 +51,7 @@ def main():
         sun.compute(d, epoch=d)
         rows.append([f"{jd - TDATETIME_JD:.6f}", f"{math.degrees(sun.hlon):.9f}",
                      f"{math.degrees(sun.hlat):.9f}", f"{sun.earth_distance:.10f}"])
-    write("earth_lbr_ephem.csv",
+    write_test_data("earth_lbr_ephem.csv",
           f"# Source: python3-ephem {ephem.__version__} (tools/ref_ephem.py), Sun hlon, "
           "hlat, earth_distance, equinox of date, at the dynamical time given\n"
           "# TDateTime,L_deg,B_deg,R_au", rows)
@@ -72,7 +65,7 @@ def main():
             rows.append([f"{jd:.6f}", name, f"{math.degrees(body.a_ra):.7f}",
                          f"{math.degrees(body.a_dec):.7f}",
                          f"{abs(math.degrees(body.elong)):.7f}"])
-    write("planets_radec_ephem.csv",
+    write_test_data("planets_radec_ephem.csv",
           f"# Source: python3-ephem {ephem.__version__} (tools/ref_ephem.py), astrometric "
           "a_ra, a_dec (equinox of date) and |elong|, at the dynamical time given\n"
           "# JD,body,RA_deg,Dec_deg,Elong_deg", rows)

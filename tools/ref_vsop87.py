@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from tablegen import DATA, REPO, read_csv  # noqa: E402
+from tablegen import DATA, read_csv, write_test_data  # noqa: E402
 
 TDATETIME_JD = 2415018.5  # Julian Date of TDateTime 0 (1899-12-30 00:00)
 # Julian Dates from 1600 to 3000 at assorted times of day.
@@ -46,15 +46,6 @@ def fk5(tau, lon, lat):
     return lon + dl, lat + db
 
 
-def write(name, header, rows):
-    path = os.path.join(REPO, "tests", "data", name)
-    with open(path, "w", newline="\n") as f:
-        f.write(header + "\n")
-        for row in rows:
-            f.write(",".join(row) + "\n")
-    print(f"wrote tests/data/{name}", file=sys.stderr)
-
-
 def main():
     d = load("vsop87d.csv")
     rows = []
@@ -63,7 +54,7 @@ def main():
         lon, lat = fk5(tau, coordinate(d, "earth", "L", tau), coordinate(d, "earth", "B", tau))
         rows.append([f"{jd - TDATETIME_JD:.6f}", f"{math.degrees(lon) % 360.0:.12f}",
                      f"{math.degrees(lat):.12f}", f"{coordinate(d, 'earth', 'R', tau):.14f}"])
-    write("earth_lbr_vsop87d_python.csv",
+    write_test_data("earth_lbr_vsop87d_python.csv",
           "# Source: tools/ref_vsop87.py, complete VSOP87D Earth series of vsop87d.csv with "
           "the FK5 correction, Python floats\n# TDateTime,L_deg,B_deg,R_au", rows)
 
@@ -75,7 +66,7 @@ def main():
             rows.append([planet, f"{jd:.6f}", f"{lon:.12f}",
                          f"{coordinate(d, planet, 'B', tau):.12f}",
                          f"{coordinate(d, planet, 'R', tau):.12f}"])
-    write("planets_lbr_vsop87d_python.csv",
+    write_test_data("planets_lbr_vsop87d_python.csv",
           "# Source: tools/ref_vsop87.py, complete VSOP87D series of vsop87d.csv, "
           "Python floats\n# planet,JD,L_rad_reduced,B_rad,R_au", rows)
 
@@ -86,7 +77,7 @@ def main():
         rows.append([f"{jd:.6f}", f"{coordinate(b, 'earth', 'L', tau) % (2.0 * math.pi):.12f}",
                      f"{coordinate(b, 'earth', 'B', tau):.12f}",
                      f"{coordinate(b, 'earth', 'R', tau):.14f}"])
-    write("earth_j2000_vsop87b_python.csv",
+    write_test_data("earth_j2000_vsop87b_python.csv",
           "# Source: tools/ref_vsop87.py, complete VSOP87B Earth series of "
           "vsop87b_earth.csv, Python floats\n# JD,L_rad_reduced,B_rad,R_au", rows)
 

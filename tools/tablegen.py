@@ -22,3 +22,13 @@ def write_generated(relpath, tool, source, body):
     with open(path, "w", newline="\n") as f:
         f.write(header + body)
     print(f"wrote {relpath}", file=sys.stderr)
+
+
+def write_test_data(name, header, rows):
+    """Write tests/data/`name`: the `header` lines, then one comma-joined line per row."""
+    path = os.path.join(REPO, "tests", "data", name)
+    with open(path, "w", newline="\n") as f:
+        f.write(header + "\n")
+        for row in rows:
+            f.write(",".join(row) + "\n")
+    print(f"wrote tests/data/{name}", file=sys.stderr)

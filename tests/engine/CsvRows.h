@@ -25,4 +25,13 @@ inline std::vector<std::vector<std::string>> CsvRows(const std::string& name)
     return rows;
 }
 
+// The rows of a file whose first row names the columns, without that row.
+inline std::vector<std::vector<std::string>> CsvRecords(const std::string& name)
+{
+    std::vector<std::vector<std::string>> rows = CsvRows(name);
+    if (!rows.empty())
+        rows.erase(rows.begin());
+    return rows;
+}
+
 }  // namespace orbelune::test

@@ -1,11 +1,11 @@
 #include "DateTimeRtl.h"
 
+#include "CsvRows.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 
 namespace orbelune {
@@ -52,21 +52,15 @@ TEST(DateTimeRtlEncoding, DatesAndTimes)
 TEST(DateTimeRtlEncoding, EncodeAndDecodeMatchPythonDays)
 {
     // day_numbers.csv: Gregorian dates with their day count from 1899-12-30 by Python.
-    std::ifstream File(std::string(ORBELUNE_TEST_DATA) + "/day_numbers.csv");
-    ASSERT_TRUE(File.is_open());
-    std::string Line;
+    const auto Rows = test::CsvRecords("day_numbers.csv");
     int Checked = 0;
-    while (std::getline(File, Line)) {
-        if (Line.empty() || Line[0] == '#' || Line[0] == 'y')
-            continue;
-        std::stringstream Stream(Line);
-        char Comma;
-        int Year, Month, Day, DayNumber, Days;
-        Stream >> Year >> Comma >> Month >> Comma >> Day >> Comma >> DayNumber >> Comma >> Days;
-        ASSERT_EQ(EncodeDate(Year, Month, Day), Days) << Line;
+    for (const auto& Row : Rows) {
+        const int Year = std::stoi(Row[0]), Month = std::stoi(Row[1]), Day = std::stoi(Row[2]);
+        const int Days = std::stoi(Row[4]);
+        ASSERT_EQ(EncodeDate(Year, Month, Day), Days) << Year << "-" << Month << "-" << Day;
         int Y, M, D;
         DecodeDate(Days + (Days < 0 ? -0.5 : 0.5), Y, M, D); // noon of that day
-        ASSERT_EQ(Y * 10000 + M * 100 + D, Year * 10000 + Month * 100 + Day) << Line;
+        ASSERT_EQ(Y * 10000 + M * 100 + D, Year * 10000 + Month * 100 + Day) << Days;
         ++Checked;
     }
     EXPECT_GT(Checked, 10000);

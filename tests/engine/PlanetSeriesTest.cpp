@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -24,9 +25,12 @@
 namespace orbelune {
 namespace {
 
+using SeriesFunction = double (*)(double, double, double, double, double);
+
 struct PlanetCase {
     const char* Name;
     TPlanetLBR (*LBR)(double);
+    SeriesFunction Longitude, Latitude, Radius;
     const PlanetCoordinateSeries* L;
     const PlanetCoordinateSeries* B;
     const PlanetCoordinateSeries* R;
@@ -41,31 +45,38 @@ struct PlanetCase {
 };
 
 const PlanetCase Planets[] = {
-    {"mercury", MercuryLBR, &MercuryL, &MercuryB, &MercuryR,
+    {"mercury", MercuryLBR, MercuryLongitude, MercuryLatitude, MercuryRadius,
+     &MercuryL, &MercuryB, &MercuryR,
      {38, 16, 10, 8, 6, 1}, {14, 11, 9, 7, 2, 0}, {13, 8, 7, 5, 0, 0},
      4.4025071014L, 26088.147062L, 0.39528271652L, 0.11737528962L, 1.9835749877L, 26087.903142L,
      {4.429346726, -0.052757137, 0.466472691}, 2.0, 2.0, 1e-5},
-    {"venus", VenusLBR, &VenusL, &VenusB, &VenusR,
+    {"venus", VenusLBR, VenusLongitude, VenusLatitude, VenusRadius,
+     &VenusL, &VenusB, &VenusR,
      {24, 12, 8, 3, 3, 1}, {9, 4, 4, 4, 1, 0}, {12, 3, 3, 1, 1, 0},
      3.1761466677L, 10213.529431L, 0.72334820905L, 0.05923638472L, 0.26702775813L, 10213.285546L,
      {3.187020682, 0.056978419, 0.720213396}, 2.0, 1.5, 5e-6},
-    {"mars", MarsLBR, &MarsL, &MarsB, &MarsR,
+    {"mars", MarsLBR, MarsLongitude, MarsLatitude, MarsRadius,
+     &MarsL, &MarsB, &MarsR,
      {69, 46, 33, 12, 8, 2}, {16, 9, 7, 4, 3, 0}, {45, 27, 11, 6, 4, 0},
      6.2034771158L, 3340.8562747L, 1.5303348828L, 0.03197134986L, 3.7683204243L, 3340.6124267L,
      {6.273542178, -0.024780454, 1.391205293}, 3.5, 2.0, 2e-5},
-    {"jupiter", JupiterLBR, &JupiterL, &JupiterB, &JupiterR,
+    {"jupiter", JupiterLBR, JupiterLongitude, JupiterLatitude, JupiterRadius,
+     &JupiterL, &JupiterB, &JupiterR,
      {64, 61, 57, 39, 19, 5}, {26, 22, 14, 9, 6, 1}, {46, 43, 36, 28, 15, 7},
      0.59954691495L, 529.93480758L, 5.2088742947L, 0.02268615703L, 3.5585260672L, 529.69096509L,
      {0.633461776, -0.020500306, 4.965388319}, 3.0, 1.5, 5e-5},
-    {"saturn", SaturnLBR, &SaturnL, &SaturnB, &SaturnR,
+    {"saturn", SaturnLBR, SaturnLongitude, SaturnLatitude, SaturnRadius,
+     &SaturnL, &SaturnB, &SaturnR,
      {90, 79, 63, 48, 22, 8}, {34, 32, 29, 21, 12, 2}, {44, 38, 32, 28, 23, 18},
      0.87401354029L, 213.54295596L, 9.557581358L, 0.0433067804L, 3.602844284L, 213.29909544L,
      {0.798005866, -0.040196875, 9.183730288}, 4.0, 2.5, 2e-4},
-    {"uranus", UranusLBR, &UranusL, &UranusB, &UranusR,
+    {"uranus", UranusLBR, UranusLongitude, UranusLatitude, UranusRadius,
+     &UranusL, &UranusB, &UranusR,
      {91, 57, 35, 18, 4, 0}, {28, 20, 11, 4, 1, 0}, {59, 35, 18, 10, 2, 0},
      5.481292943L, 75.025431216L, 19.212648479L, 0.01346277639L, 2.6187781055L, 74.781598567L,
      {5.522545758, -0.011951701, 19.923971510}, 2.5, 2.0, 3e-4},
-    {"neptune", NeptuneLBR, &NeptuneL, &NeptuneB, &NeptuneR,
+    {"neptune", NeptuneLBR, NeptuneLongitude, NeptuneLatitude, NeptuneRadius,
+     &NeptuneL, &NeptuneB, &NeptuneR,
      {38, 18, 7, 4, 1, 0}, {17, 13, 6, 4, 1, 0}, {32, 15, 5, 1, 0, 0},
      5.3118863305L, 38.376877167L, 30.070132061L, 0.03088622933L, 1.4410437263L, 38.133035638L,
      {5.304565290, 0.004223045, 30.120533984}, 2.0, 1.5, 2e-4},
@@ -121,6 +132,37 @@ TEST(PlanetSeries, OpenWithThePublishedLeadingTerms)
     EXPECT_EQ(VenusL5[0].B, 3.1415926536L);
 }
 
+// Whether x carries at most 11 significant digits and at most 11 decimal places:
+// scaled by the power of ten that brings its last allowed digit to the units, it is
+// whole (to the 19 digits of extended precision).
+bool RoundedToElevenDigits(long double x)
+{
+    if (x == 0.0L)
+        return true;
+    const long double places =
+        std::min(11.0L, 10.0L - std::floor(std::log10(std::fabs(x))));
+    const long double scaled = x * std::pow(10.0L, places);
+    return std::fabs(scaled - std::nearbyint(scaled)) < 1e-6L;
+}
+
+TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals)
+{
+    EXPECT_TRUE(RoundedToElevenDigits(26087.903142L));
+    EXPECT_TRUE(RoundedToElevenDigits(2.556e-8L));
+    EXPECT_FALSE(RoundedToElevenDigits(26087.9031421L));   // twelve digits
+    EXPECT_FALSE(RoundedToElevenDigits(1.2345e-11L));       // fifteen decimals
+    for (const PlanetCase& p : Planets) {
+        SCOPED_TRACE(p.Name);
+        for (const PlanetCoordinateSeries* coordinate : {p.L, p.B, p.R})
+            for (const auto& series : *coordinate)
+                for (const PlanetSeriesTerm& t : series) {
+                    EXPECT_TRUE(RoundedToElevenDigits(t.A)) << static_cast<double>(t.A);
+                    EXPECT_TRUE(RoundedToElevenDigits(t.B)) << static_cast<double>(t.B);
+                    EXPECT_TRUE(RoundedToElevenDigits(t.C)) << static_cast<double>(t.C);
+                }
+    }
+}
+
 TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly)
 {
     for (const PlanetCase& p : Planets) {
@@ -171,8 +213,14 @@ TEST(PlanetSeries, StayWithinTheTruncationErrorOfTheCompleteSeries)
         for (const PlanetCase& p : Planets) {
             if (row[0] != p.Name)
                 continue;
-            const TPlanetLBR lbr = p.LBR(std::stod(row[1]));
+            const double jd = std::stod(row[1]);
+            const TPlanetLBR lbr = p.LBR(jd);
             SCOPED_TRACE(row[0] + " JD " + row[1]);
+            // The driver hands the powers of tau to its three series in order.
+            const PlanetTauPowers t = PlanetTau(jd);
+            EXPECT_EQ(lbr.L, p.Longitude(t.Tau, t.Tau2, t.Tau3, t.Tau4, t.Tau5));
+            EXPECT_EQ(lbr.B, p.Latitude(t.Tau, t.Tau2, t.Tau3, t.Tau4, t.Tau5));
+            EXPECT_EQ(lbr.R, p.Radius(t.Tau, t.Tau2, t.Tau3, t.Tau4, t.Tau5));
             const double dL = std::remainder(lbr.L - std::stod(row[2]), 2 * std::numbers::pi);
             EXPECT_NEAR(dL / arcsec, 0.0, p.TolL);
             EXPECT_NEAR((lbr.B - std::stod(row[3])) / arcsec, 0.0, p.TolB);

@@ -1,40 +1,17 @@
 #include "StDate.h"
 
+#include "CsvRows.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace orbelune {
 namespace {
 
-// Rows of a comma-separated test-data file, skipping the "#" source line and the header.
-std::vector<std::vector<std::string>> ReadCsv(const std::string& Name)
-{
-    std::ifstream File(std::string(ORBELUNE_TEST_DATA) + "/" + Name);
-    EXPECT_TRUE(File.is_open()) << Name;
-    std::vector<std::vector<std::string>> Rows;
-    std::string Line;
-    bool HeaderSeen = false;
-    while (std::getline(File, Line)) {
-        if (Line.empty() || Line[0] == '#')
-            continue;
-        if (!HeaderSeen) {
-            HeaderSeen = true;
-            continue;
-        }
-        std::vector<std::string> Fields;
-        std::stringstream Stream(Line);
-        std::string Field;
-        while (std::getline(Stream, Field, ','))
-            Fields.push_back(Field);
-        Rows.push_back(Fields);
-    }
-    return Rows;
-}
+using test::CsvRecords;
 
 TEST(StDateYears, LeapRuleHasTheFourThousandException)
 {
@@ -139,7 +116,7 @@ TEST(StDateDayNumbers, RoundTripOverTheWholeRange)
 
 TEST(StDateDayNumbers, MatchPythonOrdinals)
 {
-    const auto Rows = ReadCsv("day_numbers.csv");
+    const auto Rows = CsvRecords("day_numbers.csv");
     ASSERT_GT(Rows.size(), 10000u);
     for (const auto& Row : Rows) {
         const int Y = std::stoi(Row[0]), M = std::stoi(Row[1]), D = std::stoi(Row[2]);
@@ -180,7 +157,7 @@ TEST(StDateJulianDates, MatchConvertdate)
 {
     // convertdate works in doubles too; the seconds add at most a few ulps
     // (about 5e-10 day near JD 2.4e6), so 1e-8 day (under a millisecond) is held.
-    const auto Rows = ReadCsv("julian_dates.csv");
+    const auto Rows = CsvRecords("julian_dates.csv");
     ASSERT_GT(Rows.size(), 400u);
     for (const auto& Row : Rows) {
         const int Y = std::stoi(Row[0]), M = std::stoi(Row[1]), D = std::stoi(Row[2]);
@@ -289,7 +266,7 @@ TEST(StDateDateTimes, ConversionsWithTDateTime)
     EXPECT_EQ(DaySecondsToDateTime(-1), 0.0);
     EXPECT_EQ(DaySecondsToDateTime(86400), 0.0);
 
-    const auto Rows = ReadCsv("day_numbers.csv");
+    const auto Rows = CsvRecords("day_numbers.csv");
     for (const auto& Row : Rows) {
         const TDayNumber N = std::stoi(Row[3]);
         const double Days = std::stod(Row[4]);

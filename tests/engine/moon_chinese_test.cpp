@@ -3,16 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 
+#include "CsvRows.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 
 namespace orbelune {
 namespace {
 
-using moontest::ReadReferenceRows;
+using moontest::ExpectRaises;
+using test::CsvRecords;
 
 std::string CivilText(TDateTime date)
 {
@@ -23,7 +26,7 @@ std::string CivilText(TDateTime date)
 
 TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
 {
-    const auto rows = ReadReferenceRows("chinese_new_year.csv");
+    const auto rows = CsvRecords("chinese_new_year.csv");
     ASSERT_EQ(rows.size(), 199u);
     for (const auto& row : rows) {
         const int year = std::stoi(row.at(0));
@@ -34,13 +37,27 @@ TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
     }
 }
 
+// Before 1900 against the second new moon after the winter-solstice day by
+// python3-ephem (tests/data/chinese_new_year_ephem.csv, years without a leap month,
+// 1646 .. 1899). The instants there are negative TDateTime values; their Beijing day
+// is the one they fall in, not the day after.
+TEST(ChineseCalendar, NewYearBefore1900AgreesWithEphemNewMoons)
+{
+    const auto rows = CsvRecords("chinese_new_year_ephem.csv");
+    ASSERT_EQ(rows.size(), 161u);
+    for (const auto& row : rows) {
+        const int year = std::stoi(row.at(0));
+        EXPECT_EQ(CivilText(ChineseNewYear(year)), row.at(0) + "-" + row.at(1) + "-" + row.at(2));
+    }
+}
+
 // The equinox and solstice instants (dynamical time) of every tenth year 1700 .. 2300.
 // The sun from the full VSOP87 series, 31 nutation terms and the constant aberration
 // is good to about a second of arc, some 25 s of time; ephem's own sun is of like
 // accuracy, so 60 s is allowed.
 TEST(ChineseCalendar, SolarTermsAgreeWithEphem)
 {
-    const auto rows = ReadReferenceRows("solar_terms.csv");
+    const auto rows = CsvRecords("solar_terms.csv");
     ASSERT_EQ(rows.size(), 122u);
     constexpr long double tolerance = 60.0L / 86400;
     for (const auto& row : rows) {
@@ -85,6 +102,19 @@ TEST(ChineseCalendar, AnglesTermsAndBeijingTime)
     EXPECT_NEAR(ToBeijingTime(y1900) - y1900, (7 * 3600 + 45 * 60 + 40) / 86400.0, 1e-9);
 }
 
+TEST(ChineseCalendar, YearsBeforeTheCalendarAreRefusedWithoutOverflow)
+{
+    // The year before year 1 (or before the smallest int) does not exist.
+    ExpectRaises<EConvertError>([] { ChineseNewYear(1); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { ChineseNewYear(INT_MIN); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { SolarTermDate(INT_MIN, 20); }, "Invalid year");
+    ExpectRaises<EConvertError>([] { SolarTermDate(1, 20); }, "Invalid year");
+    // 2 * 2147483647 + 18 = 4294967312 = 178956971 * 24 + 8.
+    EXPECT_EQ(MajorTermOfMonth(INT_MAX), 8);
+    // 2 * -2147483648 + 18 = -(178956969 * 24 + 22); the remainder keeps the sign.
+    EXPECT_EQ(MajorTermOfMonth(INT_MIN), -22);
+}
+
 TEST(ChineseCalendar, MajorTermsAroundADate)
 {
     // Winter solstice 2023: 22 December 03:27 UT (11:27 in Beijing).
@@ -98,6 +128,23 @@ TEST(ChineseCalendar, MajorTermsAroundADate)
               EncodeCalendarDate(2023, 12, 22));
     EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(2024, 1, 1)),
               EncodeCalendarDate(2023, 12, 22));
+}
+
+// python3-ephem, in Beijing local mean time: winter solstice 1726-12-22 08:50, new moons
+// 1726-12-23 19:36 and 1727-01-22 14:19, major terms (300 and 330 degrees) 1727-01-20
+// and 1727-02-19, so neither of the first two months is a leap month.
+TEST(ChineseCalendar, BeijingDaysBefore1900AreTheDaysTheInstantsFallIn)
+{
+    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(1726, 12, 15)),
+              EncodeCalendarDate(1726, 12, 22));
+    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(1726, 12, 15)),
+              EncodeCalendarDate(1726, 12, 23));
+    EXPECT_EQ(NewMoonOnOrBefore(EncodeCalendarDate(1726, 12, 31)),
+              EncodeCalendarDate(1726, 12, 23));
+    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(1727, 1, 1)),
+              EncodeCalendarDate(1726, 12, 22));
+    // The new year is then the second new moon after the solstice day.
+    EXPECT_EQ(CivilText(ChineseNewYear(1727)), "1727-1-22");
 }
 
 TEST(ChineseCalendar, NewMoonDaysAndTheLeapMonth)

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "CsvRows.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 
@@ -12,7 +13,7 @@ namespace orbelune {
 namespace {
 
 using moontest::ExpectRaises;
-using moontest::ReadReferenceRows;
+using test::CsvRecords;
 
 int Field(const std::vector<std::string>& row, std::size_t i)
 {
@@ -35,7 +36,7 @@ std::string CivilText(int year, int month, int day)
 // the year's length, leap and common years alike.
 TEST(JewishCalendar, YearsAgreeWithConvertdate)
 {
-    const auto rows = ReadReferenceRows("hebrew_years.csv");
+    const auto rows = CsvRecords("hebrew_years.csv");
     ASSERT_GT(rows.size(), 1400u);
     int leapYears = 0;
     for (const auto& row : rows) {
@@ -69,7 +70,7 @@ TEST(JewishCalendar, YearsAgreeWithConvertdate)
 // 2000 civil days drawn at random from the years 400 .. 9998, both ways.
 TEST(JewishCalendar, DaysAgreeWithConvertdate)
 {
-    const auto rows = ReadReferenceRows("hebrew_dates.csv");
+    const auto rows = CsvRecords("hebrew_dates.csv");
     ASSERT_EQ(rows.size(), 2000u);
     for (const auto& row : rows) {
         const TDateTime date = EncodeCalendarDate(Field(row, 0), Field(row, 1), Field(row, 2));

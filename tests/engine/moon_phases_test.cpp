@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
+#include "CsvRows.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 
@@ -13,7 +15,7 @@ namespace orbelune {
 namespace {
 
 using moontest::ExpectRaises;
-using moontest::ReadReferenceRows;
+using test::CsvRecords;
 
 constexpr double kSecond = 1.0 / 86400;
 
@@ -55,7 +57,7 @@ TEST(MoonPhases, LunationNumberAndQuarterOffsets)
 // moves the instants by up to 15 minutes in 1600 and by hours in 3400.
 TEST(MoonPhases, MainPhasesAgreeWithEphem1600To3400)
 {
-    const auto rows = ReadReferenceRows("moon_phases.csv");
+    const auto rows = CsvRecords("moon_phases.csv");
     ASSERT_EQ(rows.size(), 2888u);
     for (const auto& row : rows) {
         const TMoonPhase phase = static_cast<TMoonPhase>(std::stoi(row.at(0)));
@@ -115,6 +117,19 @@ TEST(MoonPhases, PhaseValuesOutsideTheirRange)
                                         "No TDateTime possible");
 }
 
+// A date that is not a number never compares as found: every search gives up after
+// its bounded number of tries instead of running on.
+TEST(MoonPhases, SearchesGiveUpOnADateThatIsNotANumber)
+{
+    const TDateTime nan = std::numeric_limits<double>::quiet_NaN();
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrBefore(0, nan); },
+                                        "No TDateTime possible");
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrAfter(4, nan); },
+                                        "No TDateTime possible");
+    ExpectRaises<E_OutOfAlgorithmRange>([&] { OctantPhaseTime(3, nan); },
+                                        "No TDateTime possible");
+}
+
 TEST(MoonAgeAndLight, AroundNewAndFullMoon)
 {
     const TDateTime newMoon = PhaseOnOrAfter(0, EncodeCalendarDate(2015, 6, 1));
@@ -137,7 +152,7 @@ TEST(MoonAgeAndLight, AroundNewAndFullMoon)
 // allowed.
 TEST(MoonAgeAndLight, IlluminationAgreesWithEphem)
 {
-    const auto rows = ReadReferenceRows("moon_illumination.csv");
+    const auto rows = CsvRecords("moon_illumination.csv");
     ASSERT_EQ(rows.size(), 120u);
     for (const auto& row : rows) {
         const long double jde = std::stold(row.at(0));
