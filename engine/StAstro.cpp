@@ -10,11 +10,12 @@
 #include "StAstro.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <span>
 
 #include "MeeusTables.h"
-#include "StAstroMoonTerms.h"
 #include "ah_math.h"
 #include "vsop87b_earth_trunc.h"
 
@@ -93,20 +94,35 @@ long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, l
     return Sum / 1e8L;
 }
 
-// Sum of Coefficient * f(argument) of a Moon table; terms in M carry the factor E.
-template <typename F>
-long double MoonSum(std::span<const moonterms::MoonTerm> Terms, long double D, long double M,
-                    long double Mp, long double FArg, long double E, F&& Fn) {
-    long double Sum = 0.0L;
-    for (const auto& Term : Terms) {
-        long double Arg = Term.D * D + Term.M * M + Term.Mp * Mp + Term.F * FArg;
-        long double Value = Term.Coefficient * Fn(Rad(Arg));
-        int MultipleOfM = Term.M < 0 ? -Term.M : Term.M;
-        if (MultipleOfM == 1) Value *= E;
-        else if (MultipleOfM == 2) Value *= E * E;
-        Sum += Value;
-    }
-    return Sum;
+// The Moon's series: every row of the longitude and distance table whose
+// coefficient is not zero (59 sine terms, 46 cosine terms) and the first 48 rows
+// of the latitude table, which are also its 48 largest.
+constexpr std::size_t MoonLongitudeTermCount = 59;
+constexpr std::size_t MoonDistanceTermCount = 46;
+constexpr std::size_t MoonLatitudeTermCount = 48;
+
+template <auto Coefficient>
+constexpr std::size_t NonZeroTerms() {
+    std::size_t Count = 0;
+    for (const auto& Term : kMoonLongitudeDistanceTerms) Count += Term.*Coefficient != 0;
+    return Count;
+}
+static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaL>() == MoonLongitudeTermCount);
+static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaR>() == MoonDistanceTermCount);
+static_assert(std::size(kMoonLatitudeTerms) >= MoonLatitudeTermCount);
+
+// The argument of a Moon term in radians.
+template <typename Term>
+long double MoonArgument(const Term& T, long double D, long double M, long double Mp,
+                         long double F) {
+    return Rad(T.D * D + T.M * M + T.Mp * Mp + T.F * F);
+}
+
+// Terms in M or -M carry the factor E, those in 2M or -2M the factor E^2.
+long double EccentricityFactor(int MultipleOfM, long double E) {
+    if (MultipleOfM == 1 || MultipleOfM == -1) return E;
+    if (MultipleOfM == 2 || MultipleOfM == -2) return E * E;
+    return 1.0L;
 }
 
 // A day fraction m brought into 0..1 (frac when |m| >= 1, +1 when negative).
@@ -247,11 +263,18 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     long double A3 = 313.45L + 481266.484L * T;
     long double E = 1.0L - 0.002516L * T - 0.0000074L * T2;
 
-    auto Sin = [](long double X) { return std::sin(X); };
-    auto Cos = [](long double X) { return std::cos(X); };
-    long double SumL = MoonSum(moonterms::Longitude, D, M, Mp, F, E, Sin);
-    long double SumR = MoonSum(moonterms::Distance, D, M, Mp, F, E, Cos);
-    long double SumB = MoonSum(moonterms::Latitude, D, M, Mp, F, E, Sin);
+    // Longitude and distance share their arguments; a zero coefficient marks a
+    // row that has a term of the other series only.
+    long double SumL = 0.0L, SumR = 0.0L, SumB = 0.0L;
+    for (const auto& Term : kMoonLongitudeDistanceTerms) {
+        long double Arg = MoonArgument(Term, D, M, Mp, F);
+        long double Factor = EccentricityFactor(Term.M, E);
+        if (Term.SigmaL != 0) SumL += Term.SigmaL * std::sin(Arg) * Factor;
+        if (Term.SigmaR != 0) SumR += Term.SigmaR * std::cos(Arg) * Factor;
+    }
+    for (const auto& Term : std::span(kMoonLatitudeTerms).first<MoonLatitudeTermCount>())
+        SumB += Term.SigmaB * std::sin(MoonArgument(Term, D, M, Mp, F)) *
+                EccentricityFactor(Term.M, E);
     SumL += 3958.0L * std::sin(Rad(A1)) + 1962.0L * std::sin(Rad(Lp - F)) +
             318.0L * std::sin(Rad(A2));
     SumB += -2235.0L * std::sin(Rad(Lp)) + 382.0L * std::sin(Rad(A3)) +
