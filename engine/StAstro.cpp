@@ -244,7 +244,17 @@ TRADecRec SunRADec(const TDayTimeRec& UT) {
     return {static_cast<double>(Deg(RA)), static_cast<double>(Deg(Dec))};
 }
 
-TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
+namespace {
+
+// The Moon's place, with RA and Dec in radians as well, for the phase values.
+struct MoonPlace {
+    TMoonPosRec Rec;  // all but the phase values
+    long double RA, Dec;
+};
+
+// Moonrise and moonset need the place only: the Sun's place, which costs as much
+// again, is left to MoonPosition.
+MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     long double T = (JulianDate(UT) - J2000) / 36525.0L;
     long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
 
@@ -296,6 +306,17 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
         InvSinClamped(std::sin(Beta) * CosE + std::cos(Beta) * SinE * std::sin(Lambda));
     P.RA = static_cast<double>(Deg(RA));
     P.Dec = static_cast<double>(Deg(Dec));
+    P.MeanLongitude = AngleToDouble(Lp);
+    P.MeanAnomaly = AngleToDouble(Mp);
+    return {P, RA, Dec};
+}
+
+}  // namespace
+
+TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
+    const MoonPlace Place = MoonPlaceAt(UT);
+    const long double RA = Place.RA, Dec = Place.Dec;
+    TMoonPosRec P = Place.Rec;
 
     // Elongation from the Sun; negative values mark the waning half of the lunation.
     TRADecRec Sun = SunRADec(UT);
@@ -310,8 +331,6 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     }
     P.Illuminated = static_cast<double>(Illuminated);
     P.PhaseAngle = static_cast<double>(Psi);
-    P.MeanLongitude = AngleToDouble(Lp);
-    P.MeanAnomaly = AngleToDouble(Mp);
     return P;
 }
 
@@ -358,7 +377,7 @@ TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double
     TRADecRec P[3];
     double Parallax = 0.0;
     for (int i = 0; i < 3; ++i) {
-        TMoonPosRec Moon = MoonPositionChecked({Day - 1 + i, 0});
+        TMoonPosRec Moon = MoonPlaceAt({Day - 1 + i, 0}).Rec;
         P[i] = {Moon.RA - Moon.Parallax, Moon.Dec};
         if (i == 1) Parallax = Moon.Parallax;
     }
