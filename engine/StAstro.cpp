@@ -125,6 +125,10 @@ long double EccentricityFactor(int MultipleOfM, long double E) {
     return 1.0L;
 }
 
+// Cosine of a latitude. At +-90 degrees the extended cosine comes out as a tiny
+// negative number, which would turn "never sets" at a pole into "never rises".
+long double CosLatitude(double Latitude) { return std::fabs(std::cos(Rad(Latitude))); }
+
 // A day fraction m brought into 0..1 (frac when |m| >= 1, +1 when negative).
 long double IntoDay(long double M) {
     if (std::fabs(M) >= 1.0L) M = Frac(M);
@@ -149,7 +153,7 @@ long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
                         long double Latitude, long double Longitude) {
     constexpr int MaxPasses = 20;
     const long double SinPhi = std::sin(Rad(Latitude));
-    const long double CosPhi = std::cos(Rad(Latitude));
+    const long double CosPhi = CosLatitude(Latitude);
     long double M4 = 0.0L, Dh4 = 0.0L;
     bool Have4 = false;
     for (int Pass = 1; Pass <= MaxPasses; ++Pass) {
@@ -347,11 +351,11 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT) {
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration,
                              double Latitude, double Longitude) {
+    if (!IsValidDayTime({Day, 0})) return {RiseSetInvalidDay, RiseSetInvalidDay};
     long double Theta0 = GreenwichSiderealTime({Day, 0});
-    long double Phi = Rad(Latitude);
     long double Dec2 = Rad(P2.Dec);
-    long double CosH0 = (std::sin(Rad(H0)) - std::sin(Phi) * std::sin(Dec2)) /
-                        (std::cos(Phi) * std::cos(Dec2));
+    long double CosH0 = (std::sin(Rad(H0)) - std::sin(Rad(Latitude)) * std::sin(Dec2)) /
+                        (CosLatitude(Latitude) * std::cos(Dec2));
     if (!(std::fabs(CosH0) < 1.0L)) {
         int32_t Code = CosH0 > 0.0L ? RiseSetAlwaysBelow : RiseSetAlwaysAbove;
         return {Code, Code};
@@ -372,8 +376,8 @@ TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRe
 // that of the day before; each alone would shift the events by about four minutes,
 // in opposite directions, and together they nearly cancel, so both stay.
 TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double Latitude) {
-    constexpr TRiseSetRec Invalid{RiseSetInvalidDay, RiseSetInvalidDay};
-    if (!IsValidDayTime({Day - 1, 0}) || !IsValidDayTime({Day + 1, 0})) return Invalid;
+    // The days before and after must be valid (compared so that no day number overflows).
+    if (Day < 1 || Day > StLastDayNumber - 1) return {RiseSetInvalidDay, RiseSetInvalidDay};
     TRADecRec P[3];
     double Parallax = 0.0;
     for (int i = 0; i < 3; ++i) {
@@ -490,6 +494,7 @@ std::string RAToText(double RA) {
     if (!std::isfinite(X)) X = 0.0L;
     if (std::fabs(X) >= 360.0L) X = Frac(X / 360.0L) * 360.0L;
     if (X < 0.0L) X += 360.0L;
+    if (X >= 360.0L) X = 0.0L;  // a tiny negative angle rounds to a full turn
     long double Hours = X / 15.0L;
     char Minutes[32];
     std::snprintf(Minutes, sizeof Minutes, "%5.2f", static_cast<double>(Frac(Hours) * 60.0L));
