@@ -73,6 +73,11 @@ TEST(StAstroMoon, MeeusWorkedExample) {
     EXPECT_NEAR(P.MeanAnomaly, 5.150833, 1e-6);
     EXPECT_NEAR(P.Parallax, 0.991990, 1e-6);
     EXPECT_NEAR(P.Diameter, 2.0 * 358473400.0 / 368409.7 / 3600.0, 1e-6);
+    // Meeus' apparent place, RA 134.688470 and Dec 13.768368, includes the
+    // nutation (0.0046 degree in longitude, about 0.005 in right ascension) and the
+    // true obliquity, which the mean place here leaves out.
+    EXPECT_NEAR(P.RA, 134.688470, 0.007);
+    EXPECT_NEAR(P.Dec, 13.768368, 0.002);
 }
 
 TEST(StAstroMoon, CheckedFormMarksInvalidDates) {
