@@ -79,6 +79,7 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
 // days whose places at 0h are P1, P2, P3, with the sidereal time at 0h of Day
 // (normally the middle day; MoonRiseSet passes the day before). H0 is the
 // altitude of the event in degrees; NoIteration keeps the first approximation.
+// An invalid Day gives RiseSetInvalidDay for both.
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration,
                              double Latitude, double Longitude);

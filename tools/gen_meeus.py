@@ -55,11 +55,12 @@ def check_latitude_order(latitude):
 
 
 def moon_position():
-    check_latitude_order(rows("moon_latitude.csv"))
+    latitude = rows("moon_latitude.csv")
+    check_latitude_order(latitude)
     lr = [f"    {{{r['D']}, {r['M']}, {r['Mp']}, {r['F']}, {r['Sigma_l']}, {r['Sigma_r']}}},"
           for r in rows("moon_longitude_distance.csv")]
     b = [f"    {{{r['D']}, {r['M']}, {r['Mp']}, {r['F']}, {r['Sigma_b']}}},"
-         for r in rows("moon_latitude.csv")]
+         for r in latitude]
     return ("// The moon's longitude (sine, 0.000001 degree) and distance (cosine, 0.001 km).\n"
             "inline constexpr MoonLongitudeDistanceTerm kMoonLongitudeDistanceTerms[] = {\n"
             + "\n".join(lr) + "\n};\n\n"
