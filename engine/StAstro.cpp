@@ -230,7 +230,7 @@ TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
                               0.917482137087L * R * CosB * SinL - 0.397776982902L * R * SinB);
     V.Z = static_cast<double>(0.397776982902L * R * CosB * SinL + 0.917482137087L * R * SinB);
     V.R = static_cast<double>(R);
-    V.L = static_cast<double>(Deg(L));
+    V.L = AngleToDouble(Deg(L));
     V.B = static_cast<double>(Deg(B));
     return V;
 }

@@ -2,9 +2,13 @@
 // python3-ephem.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
 
 #include "EphemCsv.h"
+#include "MeeusTables.h"
 #include "StAstro.h"
 
 namespace orbelune {
@@ -63,6 +67,37 @@ TEST(StAstroSun, RADecAgreeWithEphem1700To2300) {
             << "day " << Row.Int("day");
         EXPECT_LT(std::fabs(P.Dec - Row.Num("sun_dec")), 0.013) << "day " << Row.Int("day");
     }
+}
+
+// The Moon's series open with their largest terms as printed: 6288774 sin M'
+// (longitude), -20905355 cos M' (distance) and 5128122 sin F (latitude); the
+// longitude and distance table has 59 and 46 non-zero coefficients among its 60
+// rows, and the 48 latitude rows summed are the largest of the 60.
+TEST(StAstroMoon, TermTablesOpenWithThePrintedTerms) {
+    const auto& First = kMoonLongitudeDistanceTerms[0];
+    EXPECT_EQ(First.D, 0);
+    EXPECT_EQ(First.M, 0);
+    EXPECT_EQ(First.Mp, 1);
+    EXPECT_EQ(First.F, 0);
+    EXPECT_EQ(First.SigmaL, 6288774);
+    EXPECT_EQ(First.SigmaR, -20905355);
+    const auto& Latitude = kMoonLatitudeTerms[0];
+    EXPECT_EQ(Latitude.F, 1);
+    EXPECT_EQ(Latitude.Mp, 0);
+    EXPECT_EQ(Latitude.SigmaB, 5128122);
+    int Sines = 0, Cosines = 0;
+    for (const auto& T : kMoonLongitudeDistanceTerms) {
+        Sines += T.SigmaL != 0;
+        Cosines += T.SigmaR != 0;
+    }
+    EXPECT_EQ(std::size(kMoonLongitudeDistanceTerms), 60u);
+    EXPECT_EQ(Sines, 59);
+    EXPECT_EQ(Cosines, 46);
+    ASSERT_EQ(std::size(kMoonLatitudeTerms), 60u);
+    int SmallestKept = std::abs(kMoonLatitudeTerms[0].SigmaB);
+    for (int i = 0; i < 48; ++i)
+        SmallestKept = std::min(SmallestKept, std::abs(kMoonLatitudeTerms[i].SigmaB));
+    for (int i = 48; i < 60; ++i) EXPECT_LE(std::abs(kMoonLatitudeTerms[i].SigmaB), SmallestKept) << i;
 }
 
 // Meeus, example 47.a: 1992 April 12, 0h: L' = 134.290182, M' = 5.150833,
