@@ -6,13 +6,17 @@
 namespace orbelune {
 namespace {
 
+// Walks through the days from 2024 so that no argument repeats.
+void NextInstant(TDayTimeRec& UT) {
+    UT.T = (UT.T + 3607) % 86400;
+    UT.D = UT.T < 3607 ? UT.D + 1 : UT.D;
+}
+
 void BM_MoonPosition(benchmark::State& State) {
     TDayTimeRec UT{DMYToDayNumber(1, 1, 2024, 0), 0};
     for (auto _ : State) {
         benchmark::DoNotOptimize(MoonPosition(UT));
-        // Walk through the year so that no argument repeats.
-        UT.T = (UT.T + 3607) % 86400;
-        UT.D = UT.T < 3607 ? UT.D + 1 : UT.D;
+        NextInstant(UT);
     }
 }
 BENCHMARK(BM_MoonPosition);
@@ -31,8 +35,7 @@ void BM_SunRADec(benchmark::State& State) {
     TDayTimeRec UT{DMYToDayNumber(1, 1, 2024, 0), 0};
     for (auto _ : State) {
         benchmark::DoNotOptimize(SunRADec(UT));
-        UT.T = (UT.T + 3607) % 86400;
-        UT.D = UT.T < 3607 ? UT.D + 1 : UT.D;
+        NextInstant(UT);
     }
 }
 BENCHMARK(BM_SunRADec);

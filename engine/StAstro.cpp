@@ -10,11 +10,12 @@
 #include "StAstro.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <span>
 
 #include "MeeusTables.h"
-#include "StAstroMoonTerms.h"
 #include "ah_math.h"
 #include "vsop87b_earth_trunc.h"
 
@@ -93,21 +94,40 @@ long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, l
     return Sum / 1e8L;
 }
 
-// Sum of Coefficient * f(argument) of a Moon table; terms in M carry the factor E.
-template <typename F>
-long double MoonSum(std::span<const moonterms::MoonTerm> Terms, long double D, long double M,
-                    long double Mp, long double FArg, long double E, F&& Fn) {
-    long double Sum = 0.0L;
-    for (const auto& Term : Terms) {
-        long double Arg = Term.D * D + Term.M * M + Term.Mp * Mp + Term.F * FArg;
-        long double Value = Term.Coefficient * Fn(Rad(Arg));
-        int MultipleOfM = Term.M < 0 ? -Term.M : Term.M;
-        if (MultipleOfM == 1) Value *= E;
-        else if (MultipleOfM == 2) Value *= E * E;
-        Sum += Value;
-    }
-    return Sum;
+// The Moon's series: every row of the longitude and distance table whose
+// coefficient is not zero (59 sine terms, 46 cosine terms) and the first 48 rows
+// of the latitude table, which are also its 48 largest.
+constexpr std::size_t MoonLongitudeTermCount = 59;
+constexpr std::size_t MoonDistanceTermCount = 46;
+constexpr std::size_t MoonLatitudeTermCount = 48;
+
+template <auto Coefficient>
+constexpr std::size_t NonZeroTerms() {
+    std::size_t Count = 0;
+    for (const auto& Term : kMoonLongitudeDistanceTerms) Count += Term.*Coefficient != 0;
+    return Count;
 }
+static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaL>() == MoonLongitudeTermCount);
+static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaR>() == MoonDistanceTermCount);
+static_assert(std::size(kMoonLatitudeTerms) >= MoonLatitudeTermCount);
+
+// The argument of a Moon term in radians.
+template <typename Term>
+long double MoonArgument(const Term& T, long double D, long double M, long double Mp,
+                         long double F) {
+    return Rad(T.D * D + T.M * M + T.Mp * Mp + T.F * F);
+}
+
+// Terms in M or -M carry the factor E, those in 2M or -2M the factor E^2.
+long double EccentricityFactor(int MultipleOfM, long double E) {
+    if (MultipleOfM == 1 || MultipleOfM == -1) return E;
+    if (MultipleOfM == 2 || MultipleOfM == -2) return E * E;
+    return 1.0L;
+}
+
+// Cosine of a latitude. At +-90 degrees the extended cosine comes out as a tiny
+// negative number, which would turn "never sets" at a pole into "never rises".
+long double CosLatitude(double Latitude) { return std::fabs(std::cos(Rad(Latitude))); }
 
 // A day fraction m brought into 0..1 (frac when |m| >= 1, +1 when negative).
 long double IntoDay(long double M) {
@@ -133,7 +153,7 @@ long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
                         long double Latitude, long double Longitude) {
     constexpr int MaxPasses = 20;
     const long double SinPhi = std::sin(Rad(Latitude));
-    const long double CosPhi = std::cos(Rad(Latitude));
+    const long double CosPhi = CosLatitude(Latitude);
     long double M4 = 0.0L, Dh4 = 0.0L;
     bool Have4 = false;
     for (int Pass = 1; Pass <= MaxPasses; ++Pass) {
@@ -210,7 +230,7 @@ TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
                               0.917482137087L * R * CosB * SinL - 0.397776982902L * R * SinB);
     V.Z = static_cast<double>(0.397776982902L * R * CosB * SinL + 0.917482137087L * R * SinB);
     V.R = static_cast<double>(R);
-    V.L = static_cast<double>(Deg(L));
+    V.L = AngleToDouble(Deg(L));
     V.B = static_cast<double>(Deg(B));
     return V;
 }
@@ -228,7 +248,17 @@ TRADecRec SunRADec(const TDayTimeRec& UT) {
     return {static_cast<double>(Deg(RA)), static_cast<double>(Deg(Dec))};
 }
 
-TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
+namespace {
+
+// The Moon's place, with RA and Dec in radians as well, for the phase values.
+struct MoonPlace {
+    TMoonPosRec Rec;  // all but the phase values
+    long double RA, Dec;
+};
+
+// Moonrise and moonset need the place only: the Sun's place, which costs as much
+// again, is left to MoonPosition.
+MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     long double T = (JulianDate(UT) - J2000) / 36525.0L;
     long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
 
@@ -247,11 +277,18 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     long double A3 = 313.45L + 481266.484L * T;
     long double E = 1.0L - 0.002516L * T - 0.0000074L * T2;
 
-    auto Sin = [](long double X) { return std::sin(X); };
-    auto Cos = [](long double X) { return std::cos(X); };
-    long double SumL = MoonSum(moonterms::Longitude, D, M, Mp, F, E, Sin);
-    long double SumR = MoonSum(moonterms::Distance, D, M, Mp, F, E, Cos);
-    long double SumB = MoonSum(moonterms::Latitude, D, M, Mp, F, E, Sin);
+    // Longitude and distance share their arguments; a zero coefficient marks a
+    // row that has a term of the other series only.
+    long double SumL = 0.0L, SumR = 0.0L, SumB = 0.0L;
+    for (const auto& Term : kMoonLongitudeDistanceTerms) {
+        long double Arg = MoonArgument(Term, D, M, Mp, F);
+        long double Factor = EccentricityFactor(Term.M, E);
+        if (Term.SigmaL != 0) SumL += Term.SigmaL * std::sin(Arg) * Factor;
+        if (Term.SigmaR != 0) SumR += Term.SigmaR * std::cos(Arg) * Factor;
+    }
+    for (const auto& Term : std::span(kMoonLatitudeTerms).first<MoonLatitudeTermCount>())
+        SumB += Term.SigmaB * std::sin(MoonArgument(Term, D, M, Mp, F)) *
+                EccentricityFactor(Term.M, E);
     SumL += 3958.0L * std::sin(Rad(A1)) + 1962.0L * std::sin(Rad(Lp - F)) +
             318.0L * std::sin(Rad(A2));
     SumB += -2235.0L * std::sin(Rad(Lp)) + 382.0L * std::sin(Rad(A3)) +
@@ -273,6 +310,17 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
         InvSinClamped(std::sin(Beta) * CosE + std::cos(Beta) * SinE * std::sin(Lambda));
     P.RA = static_cast<double>(Deg(RA));
     P.Dec = static_cast<double>(Deg(Dec));
+    P.MeanLongitude = AngleToDouble(Lp);
+    P.MeanAnomaly = AngleToDouble(Mp);
+    return {P, RA, Dec};
+}
+
+}  // namespace
+
+TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
+    const MoonPlace Place = MoonPlaceAt(UT);
+    const long double RA = Place.RA, Dec = Place.Dec;
+    TMoonPosRec P = Place.Rec;
 
     // Elongation from the Sun; negative values mark the waning half of the lunation.
     TRADecRec Sun = SunRADec(UT);
@@ -287,8 +335,6 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     }
     P.Illuminated = static_cast<double>(Illuminated);
     P.PhaseAngle = static_cast<double>(Psi);
-    P.MeanLongitude = AngleToDouble(Lp);
-    P.MeanAnomaly = AngleToDouble(Mp);
     return P;
 }
 
@@ -305,11 +351,11 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT) {
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration,
                              double Latitude, double Longitude) {
+    if (!IsValidDayTime({Day, 0})) return {RiseSetInvalidDay, RiseSetInvalidDay};
     long double Theta0 = GreenwichSiderealTime({Day, 0});
-    long double Phi = Rad(Latitude);
     long double Dec2 = Rad(P2.Dec);
-    long double CosH0 = (std::sin(Rad(H0)) - std::sin(Phi) * std::sin(Dec2)) /
-                        (std::cos(Phi) * std::cos(Dec2));
+    long double CosH0 = (std::sin(Rad(H0)) - std::sin(Rad(Latitude)) * std::sin(Dec2)) /
+                        (CosLatitude(Latitude) * std::cos(Dec2));
     if (!(std::fabs(CosH0) < 1.0L)) {
         int32_t Code = CosH0 > 0.0L ? RiseSetAlwaysBelow : RiseSetAlwaysAbove;
         return {Code, Code};
@@ -330,12 +376,12 @@ TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRe
 // that of the day before; each alone would shift the events by about four minutes,
 // in opposite directions, and together they nearly cancel, so both stay.
 TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double Latitude) {
-    constexpr TRiseSetRec Invalid{RiseSetInvalidDay, RiseSetInvalidDay};
-    if (!IsValidDayTime({Day - 1, 0}) || !IsValidDayTime({Day + 1, 0})) return Invalid;
+    // The days before and after must be valid (compared so that no day number overflows).
+    if (Day < 1 || Day > StLastDayNumber - 1) return {RiseSetInvalidDay, RiseSetInvalidDay};
     TRADecRec P[3];
     double Parallax = 0.0;
     for (int i = 0; i < 3; ++i) {
-        TMoonPosRec Moon = MoonPositionChecked({Day - 1 + i, 0});
+        TMoonPosRec Moon = MoonPlaceAt({Day - 1 + i, 0}).Rec;
         P[i] = {Moon.RA - Moon.Parallax, Moon.Dec};
         if (i == 1) Parallax = Moon.Parallax;
     }
@@ -448,6 +494,7 @@ std::string RAToText(double RA) {
     if (!std::isfinite(X)) X = 0.0L;
     if (std::fabs(X) >= 360.0L) X = Frac(X / 360.0L) * 360.0L;
     if (X < 0.0L) X += 360.0L;
+    if (X >= 360.0L) X = 0.0L;  // a tiny negative angle rounds to a full turn
     long double Hours = X / 15.0L;
     char Minutes[32];
     std::snprintf(Minutes, sizeof Minutes, "%5.2f", static_cast<double>(Frac(Hours) * 60.0L));

@@ -38,6 +38,7 @@ struct TMoonPosRec {
     double MeanLongitude;  // L', degrees 0..360
     double MeanAnomaly;    // M', degrees 0..360
 };
+static_assert(sizeof(TMoonPosRec) == 8 * sizeof(double));
 
 // Rise and set as seconds of the UT day 0..86399, or one of the markers below for both.
 struct TRiseSetRec {
@@ -49,6 +50,7 @@ inline constexpr int32_t RiseSetInvalidDay = -4;   // a day needed for the answe
 
 // The 0, 1 or 2 instants of one lunar phase within a month; unused fields hold -1.
 using TPhaseDates = std::array<TDayTimeRec, 2>;
+static_assert(sizeof(TPhaseDates) == 16);
 
 // JDE of new moon, first quarter, full moon and last quarter of one lunation.
 using LunationPhases = std::array<double, 4>;
@@ -79,6 +81,7 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
 // days whose places at 0h are P1, P2, P3, with the sidereal time at 0h of Day
 // (normally the middle day; MoonRiseSet passes the day before). H0 is the
 // altitude of the event in degrees; NoIteration keeps the first approximation.
+// An invalid Day gives RiseSetInvalidDay for both.
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration,
                              double Latitude, double Longitude);

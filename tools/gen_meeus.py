@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
 """Write engine/MeeusTables.h from the Meeus periodic-term tables in ../shared/data/meeus:
 the 31 nutation rows, the moon's 60 + 60 longitude/distance and latitude rows, and the
-moon phase corrections (periodic and planetary terms)."""
+moon phase corrections (periodic and planetary terms).
+
+The quick lunar position sums the longitude and distance rows whose coefficient is
+not zero (59 and 46 of the 60) and the first 48 latitude rows. Where such a count
+leaves a choice of rows open the terms of largest amplitude belong in it; the book
+orders the latitude table by amplitude, which this tool checks so that a reordered
+data file cannot silently change the terms used."""
 import os
 from decimal import Decimal
 
@@ -38,11 +44,23 @@ def nutation():
             "inline constexpr NutationTerm kNutationTerms[] = {\n" + "\n".join(lines) + "\n};\n")
 
 
+LATITUDE_TERMS_USED = 48
+
+
+def check_latitude_order(latitude):
+    """The first LATITUDE_TERMS_USED latitude rows must be the largest ones."""
+    amplitudes = [abs(int(r["Sigma_b"])) for r in latitude]
+    if min(amplitudes[:LATITUDE_TERMS_USED]) < max(amplitudes[LATITUDE_TERMS_USED:]):
+        raise SystemExit("moon_latitude.csv: the first rows are not the largest terms")
+
+
 def moon_position():
+    latitude = rows("moon_latitude.csv")
+    check_latitude_order(latitude)
     lr = [f"    {{{r['D']}, {r['M']}, {r['Mp']}, {r['F']}, {r['Sigma_l']}, {r['Sigma_r']}}},"
           for r in rows("moon_longitude_distance.csv")]
     b = [f"    {{{r['D']}, {r['M']}, {r['Mp']}, {r['F']}, {r['Sigma_b']}}},"
-         for r in rows("moon_latitude.csv")]
+         for r in latitude]
     return ("// The moon's longitude (sine, 0.000001 degree) and distance (cosine, 0.001 km).\n"
             "inline constexpr MoonLongitudeDistanceTerm kMoonLongitudeDistanceTerms[] = {\n"
             + "\n".join(lr) + "\n};\n\n"

@@ -15,6 +15,9 @@ TEST(AstroText, RightAscensionInHoursAndMinutes) {
     EXPECT_EQ(RAToText(1.0), " 0 04.00");        // leading blank of the minutes becomes 0
     EXPECT_EQ(RAToText(14.99999), " 1 00.00");   // 60.00 minutes carry into the hour
     EXPECT_EQ(RAToText(359.9999), "0 00.00");    // and 24 hours are written 0
+    // Angles a hair below zero wrap to a full turn, which is 0 hours, never 24.
+    EXPECT_EQ(RAToText(-1e-17), " 0 00.00");
+    EXPECT_EQ(RAToText(-1e-300), " 0 00.00");
 }
 
 TEST(AstroText, DeclinationInDegreesAndMinutes) {

@@ -75,6 +75,19 @@ TEST(LunationPhase, YearLunationsCoverTheYear) {
     }
 }
 
+// The first lunation of a year is k = int((Y - 0.05 - 2000) * 12.3685), one less
+// when that k starts after the start of year Y - 0.05 is passed: 2018 begins with
+// k = 222, the new moon of 2017 December 18 (06:30 UT); 1999, where int() rounds
+// -12.99 up to -12, with k = -13, the new moon of 1998 December 18 (22:42 UT).
+TEST(LunationPhase, YearLunationsStartAtTheDocumentedLunation) {
+    auto L2018 = YearLunations(DMYToDayNumber(5, 5, 2018, 0));
+    for (int i = 0; i < 14; ++i) EXPECT_EQ(L2018[i], LunationPhaseJDE(222 + i)) << i;
+    EXPECT_EQ(JDToDayNumber(L2018[0][0], true), DMYToDayNumber(18, 12, 2017, 0));
+    auto L1999 = YearLunations(DMYToDayNumber(31, 12, 1999, 0));
+    for (int i = 0; i < 14; ++i) EXPECT_EQ(L1999[i], LunationPhaseJDE(-13 + i)) << i;
+    EXPECT_EQ(JDToDayNumber(L1999[0][0], true), DMYToDayNumber(18, 12, 1998, 0));
+}
+
 // Every phase instant of the lunations falls in exactly one month, and that
 // month's list holds it: checked for every month of every 23rd year 1601-3998
 // against all phases sorted by month.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 
@@ -92,6 +94,47 @@ TEST(MoonRiseSet, DaysWhoseNeighbourIsInvalidGiveMinusFour) {
         EXPECT_TRUE(R.Rise >= 0 && R.Rise <= 86399) << Day;
         EXPECT_TRUE(R.Set >= 0 && R.Set <= 86399) << Day;
     }
+}
+
+// A day whose sidereal time is needed must be valid, and day numbers at the ends
+// of the integer range must not overflow when their neighbours are looked at.
+TEST(MoonRiseSet, InvalidDaysOfTheIterationAndExtremeDayNumbers) {
+    const TRADecRec P{40.0, 10.0};
+    for (TDayNumber Day : {-1, 876582}) {
+        TRiseSetRec R = RiseSetIteration(Day, P, P, P, -0.5667, false, 40.0, 0.0);
+        EXPECT_EQ(R.Rise, -4) << Day;
+        EXPECT_EQ(R.Set, -4) << Day;
+    }
+    for (TDayNumber Day : {std::numeric_limits<TDayNumber>::min(),
+                           std::numeric_limits<TDayNumber>::max()}) {
+        TRiseSetRec R = MoonRiseSet(Day, 0, 0.0, 45.0);
+        EXPECT_EQ(R.Rise, -4) << Day;
+        EXPECT_EQ(R.Set, -4) << Day;
+    }
+}
+
+// At a pole the altitude of the Moon is its declination, give or take its
+// parallax (1 degree): a Moon more than 10 degrees north of the equator at 0h
+// stays well north of it all day (it moves less than 7 degrees a day), so it never
+// sets at the north pole and never rises at the south pole; and the other way round.
+TEST(MoonRiseSet, PolesSeeTheMoonUpOrDownAllDay) {
+    const TDayNumber First = DMYToDayNumber(1, 1, 2024, 0);
+    int North = 0, South = 0;
+    for (TDayNumber Day = First; Day < First + 60; ++Day) {
+        const double Dec = MoonPosition({Day, 0}).Dec;
+        if (std::fabs(Dec) < 10.0) continue;
+        const int32_t AtNorthPole = Dec > 0 ? -3 : -2;
+        const int32_t AtSouthPole = Dec > 0 ? -2 : -3;
+        TRiseSetRec N = MoonRiseSet(Day, 0, 10.0, 90.0);
+        TRiseSetRec S = MoonRiseSet(Day, 0, 10.0, -90.0);
+        EXPECT_EQ(N.Rise, AtNorthPole) << "day " << Day << " dec " << Dec;
+        EXPECT_EQ(N.Set, AtNorthPole) << "day " << Day;
+        EXPECT_EQ(S.Rise, AtSouthPole) << "day " << Day << " dec " << Dec;
+        EXPECT_EQ(S.Set, AtSouthPole) << "day " << Day;
+        (Dec > 0 ? North : South) += 1;
+    }
+    EXPECT_GT(North, 10);
+    EXPECT_GT(South, 10);
 }
 
 // A height above sea level lowers the horizon: the Moon rises earlier and sets

@@ -2,9 +2,13 @@
 // python3-ephem.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
 
 #include "EphemCsv.h"
+#include "MeeusTables.h"
 #include "StAstro.h"
 
 namespace orbelune {
@@ -65,6 +69,37 @@ TEST(StAstroSun, RADecAgreeWithEphem1700To2300) {
     }
 }
 
+// The Moon's series open with their largest terms as printed: 6288774 sin M'
+// (longitude), -20905355 cos M' (distance) and 5128122 sin F (latitude); the
+// longitude and distance table has 59 and 46 non-zero coefficients among its 60
+// rows, and the 48 latitude rows summed are the largest of the 60.
+TEST(StAstroMoon, TermTablesOpenWithThePrintedTerms) {
+    const auto& First = kMoonLongitudeDistanceTerms[0];
+    EXPECT_EQ(First.D, 0);
+    EXPECT_EQ(First.M, 0);
+    EXPECT_EQ(First.Mp, 1);
+    EXPECT_EQ(First.F, 0);
+    EXPECT_EQ(First.SigmaL, 6288774);
+    EXPECT_EQ(First.SigmaR, -20905355);
+    const auto& Latitude = kMoonLatitudeTerms[0];
+    EXPECT_EQ(Latitude.F, 1);
+    EXPECT_EQ(Latitude.Mp, 0);
+    EXPECT_EQ(Latitude.SigmaB, 5128122);
+    int Sines = 0, Cosines = 0;
+    for (const auto& T : kMoonLongitudeDistanceTerms) {
+        Sines += T.SigmaL != 0;
+        Cosines += T.SigmaR != 0;
+    }
+    EXPECT_EQ(std::size(kMoonLongitudeDistanceTerms), 60u);
+    EXPECT_EQ(Sines, 59);
+    EXPECT_EQ(Cosines, 46);
+    ASSERT_EQ(std::size(kMoonLatitudeTerms), 60u);
+    int SmallestKept = std::abs(kMoonLatitudeTerms[0].SigmaB);
+    for (int i = 0; i < 48; ++i)
+        SmallestKept = std::min(SmallestKept, std::abs(kMoonLatitudeTerms[i].SigmaB));
+    for (int i = 48; i < 60; ++i) EXPECT_LE(std::abs(kMoonLatitudeTerms[i].SigmaB), SmallestKept) << i;
+}
+
 // Meeus, example 47.a: 1992 April 12, 0h: L' = 134.290182, M' = 5.150833,
 // distance 368409.7 km, equatorial horizontal parallax 0.991990 degree.
 TEST(StAstroMoon, MeeusWorkedExample) {
@@ -73,6 +108,11 @@ TEST(StAstroMoon, MeeusWorkedExample) {
     EXPECT_NEAR(P.MeanAnomaly, 5.150833, 1e-6);
     EXPECT_NEAR(P.Parallax, 0.991990, 1e-6);
     EXPECT_NEAR(P.Diameter, 2.0 * 358473400.0 / 368409.7 / 3600.0, 1e-6);
+    // Meeus' apparent place, RA 134.688470 and Dec 13.768368, includes the
+    // nutation (0.0046 degree in longitude, about 0.005 in right ascension) and the
+    // true obliquity, which the mean place here leaves out.
+    EXPECT_NEAR(P.RA, 134.688470, 0.007);
+    EXPECT_NEAR(P.Dec, 13.768368, 0.002);
 }
 
 TEST(StAstroMoon, CheckedFormMarksInvalidDates) {
