@@ -172,6 +172,32 @@ TEST(HolidayTable, ZoneWithoutDaylightTime) {
     }
 }
 
+// A zone that cannot be read has no clock changes: the window of the zone read before
+// it is not carried into the table, and a year without dates has none either.
+TEST(HolidayTable, UnreadableZoneHasNoClockChanges) {
+    ScopedTZ known("America/New_York");
+    ASSERT_NE(DaylightStartOfYear(2024), 0.0);
+    ScopedTZ unknown("Nowhere/Atlantis");
+    EXPECT_EQ(DaylightStartOfYear(2025), 0.0);
+    EXPECT_EQ(DaylightEndOfYear(2025), 0.0);
+    BuildHolidayTable(2025);
+    for (int32_t i = 1; i <= HolidayCount; ++i) {
+        if (HolidayNames[i] == "Clock Ahead 1H" || HolidayNames[i] == "Clock Back 1H") {
+            EXPECT_EQ(HolidayDates[i], 0.0) << HolidayNames[i];
+        }
+    }
+}
+
+TEST(HolidayTable, YearsWithoutDatesHaveNoClockChanges) {
+    // A rule alone, so that every year the calendar holds has a window.
+    ScopedTZ tz("EST5EDT,M3.2.0,M11.1.0");
+    ASSERT_NE(DaylightStartOfYear(1), 0.0);
+    for (int32_t year : {0, 10000, -5}) {
+        EXPECT_EQ(DaylightStartOfYear(year), 0.0) << year;
+        EXPECT_EQ(DaylightEndOfYear(year), 0.0) << year;
+    }
+}
+
 // In a southern zone the clock goes back in April and ahead in October.
 TEST(HolidayTable, SouthernZoneClockBackComesFirst) {
     ScopedTZ tz("Australia/Sydney");
