@@ -117,5 +117,13 @@ TEST(Daytime, OrdinaryDayNightAndCodes) {
     EXPECT_FALSE(IsDaytimeAt(SunNeverSets, SunNeverRises, 0, 12));
 }
 
+// The codes decide without the time of day, so the present one may be used here.
+TEST(Daytime, NowAnswersTheCodesWhateverTheTime) {
+    EXPECT_FALSE(IsDaytimeNow(SunNeverRises, SunNeverRises, 0));
+    EXPECT_FALSE(IsDaytimeNow(6, SunNeverRises, 0));
+    EXPECT_TRUE(IsDaytimeNow(SunNeverSets, SunNeverSets, 0));
+    EXPECT_TRUE(IsDaytimeNow(SunNeverSets, 18, 0));
+}
+
 }  // namespace
 }  // namespace orbelune
