@@ -86,6 +86,8 @@ std::string FormatClockHours(bool Shift, bool Use24Hour, long double Hours,
         ++h;
     }
     if (Use24Hour) return TwoDigits(h) + ":" + TwoDigits(minutes);
+    // A time that rounds up to 24:00 is midnight, 12:00 AM, not noon.
+    if (h >= 24) h -= 24;
     const bool pm = h >= 12;
     if (pm) h -= 12;
     const std::string hourText = h < 1 ? "12" : std::to_string(h);

@@ -90,6 +90,8 @@ TEST(ClockHours, TwelveAndTwentyFourHourForms) {
     EXPECT_EQ(FormatClockHours(false, false, 19.0833333L, 0), "7:05 PM");
     EXPECT_EQ(FormatClockHours(false, true, 7.0833333L, 0), "07:05");
     EXPECT_EQ(FormatClockHours(false, true, 23.9999L, 0), "24:00");
+    EXPECT_EQ(FormatClockHours(false, false, 23.9999L, 0), "12:00 AM");
+    EXPECT_EQ(FormatClockHours(false, false, 11.9999L, 0), "12:00 PM");
     // Shifted from UT: 23:30 UT at UTC-5 is 18:30, 02:00 UT at +10 is 12:00.
     EXPECT_EQ(FormatClockHours(true, true, 23.5L, -5), "18:30");
     EXPECT_EQ(FormatClockHours(true, false, 2.0L, 10), "12:00 PM");
