@@ -258,6 +258,23 @@ TEST(HolidayTable, YearsWithoutDatesHaveNoClockChanges) {
     }
 }
 
+// Ireland's clocks go ahead in March and back in October, though its zone calls the
+// winter time the daylight one.
+TEST(HolidayTable, IrishClocksGoAheadInMarch) {
+    ScopedTZ tz("Europe/Dublin");
+    EXPECT_NEAR(DaylightStartOfYear(2024), SafeEncodeDateTime(2024, 3, 31, 1, 0, 0, 0), OneSecond);
+    EXPECT_NEAR(DaylightEndOfYear(2024), SafeEncodeDateTime(2024, 10, 27, 2, 0, 0, 0), OneSecond);
+    const TTimeZoneState winter = TimeZoneAt(SafeEncodeDate(2024, 1, 15));
+    EXPECT_DOUBLE_EQ(winter.UTCOffsetHours, 0.0);
+    EXPECT_DOUBLE_EQ(winter.DaylightShiftHours, 1.0);
+    EXPECT_FALSE(winter.DaylightInEffect);
+    EXPECT_EQ(winter.TimeZoneName, "GMT");
+    const TTimeZoneState summer = TimeZoneAt(SafeEncodeDate(2024, 7, 15));
+    EXPECT_DOUBLE_EQ(summer.UTCOffsetHours, 1.0);
+    EXPECT_TRUE(summer.DaylightInEffect);
+    EXPECT_EQ(summer.TimeZoneName, "IST");
+}
+
 // In a southern zone the clock goes back in April and ahead in October.
 TEST(HolidayTable, SouthernZoneClockBackComesFirst) {
     ScopedTZ tz("Australia/Sydney");
