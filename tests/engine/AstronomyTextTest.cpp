@@ -101,6 +101,9 @@ TEST(ClockHours, UTHoursToLocalWrapsOnce) {
     EXPECT_DOUBLE_EQ(UTHoursToLocal(23, 2), 1.0L);
     EXPECT_DOUBLE_EQ(UTHoursToLocal(1, -5), 20.0L);
     EXPECT_DOUBLE_EQ(UTHoursToLocal(12, 5.5L), 17.5L);
+    // Midnight UT is shifted like any other hour.
+    EXPECT_DOUBLE_EQ(UTHoursToLocal(0, 10), 10.0L);
+    EXPECT_EQ(FormatClockHours(true, true, 0, -5), "19:00");
     EXPECT_DOUBLE_EQ(HourDiffToDays(6, 18), 0.5L);
 }
 
