@@ -115,9 +115,9 @@ TDateTime ChristmasDay(int32_t Year) { return SafeEncodeDateTime(Year, 12, 25, 0
 
 namespace {
 
-// The zone state for a day of Year, or nothing for a year without dates. A zone that
-// could not be read keeps the window of the last one that could; it is not this
-// zone's, so it counts as no daylight time.
+// The zone state for a day of Year when the zone has daylight time then; nothing for
+// a year without dates or a zone without it. A zone that could not be read leaves the
+// window of the last one that could in the state: not this zone's, so none.
 std::optional<TTimeZoneState> DaylightZoneOfYear(int32_t Year, int32_t Month, int32_t Day) {
     const TDateTime date = SafeEncodeDate(Year, Month, Day);
     if (date == 0) return std::nullopt;
