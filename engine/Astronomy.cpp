@@ -69,7 +69,9 @@ long double BearingDeg(long double X1, long double Y1, long double X2, long doub
 }
 
 long double UTHoursToLocal(long double Hours, long double UTCOffsetHours) {
-    long double local = Hours > 0.0L ? Hours + UTCOffsetHours : Hours - UTCOffsetHours;
+    // Midnight UT (0) is a time like any other; below it are the sunrise codes, which
+    // callers test first.
+    long double local = Hours >= 0.0L ? Hours + UTCOffsetHours : Hours - UTCOffsetHours;
     if (local > 24.0L) local -= 24.0L;
     if (local < 0.0L) local += 24.0L;
     return local;
@@ -86,6 +88,8 @@ std::string FormatClockHours(bool Shift, bool Use24Hour, long double Hours,
         ++h;
     }
     if (Use24Hour) return TwoDigits(h) + ":" + TwoDigits(minutes);
+    // A time that rounds up to 24:00 is midnight, 12:00 AM, not noon.
+    if (h >= 24) h -= 24;
     const bool pm = h >= 12;
     if (pm) h -= 12;
     const std::string hourText = h < 1 ? "12" : std::to_string(h);

@@ -63,11 +63,12 @@ static_assert(DeltaTLastYear == 2014);
 }  // namespace
 
 long double DeltaTSeconds(int Year) {
-    const long double t = (Year - 2000) / 100.0L;
+    const long double t = (static_cast<long double>(Year) - 2000.0L) / 100.0L;
     if (Year < 948) return 2177.0L + 497.0L * t + 44.1L * t * t;
     if (Year < DeltaTFirstYear) return 102.0L + 102.0L * t + 25.3L * t * t;
     if (Year <= DeltaTLastYear) return DeltaTTable[Year - DeltaTFirstYear];
-    return DeltaTTable[DeltaTLastYear - DeltaTFirstYear] + (Year - DeltaTLastYear);
+    return static_cast<long double>(DeltaTTable[DeltaTLastYear - DeltaTFirstYear]) +
+           (Year - DeltaTLastYear);
 }
 
 long double JDEToJD(int Year, long double JDE) { return JDE - DeltaTSeconds(Year) / 86400.0L; }

@@ -38,7 +38,7 @@ TDateTime EquinoxSolsticeDate(int Year, const std::string& Event) {
     for (char c : Event) name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const auto& mean : MeanInstants) {
         if (name != mean.Event) continue;
-        const long double y = (Year - 2000) / 1000.0L;
+        const long double y = (static_cast<long double>(Year) - 2000.0L) / 1000.0L;
         long double jde0 = 0.0L;
         for (auto it = mean.Coefficients.rbegin(); it != mean.Coefficients.rend(); ++it)
             jde0 = jde0 * y + *it;

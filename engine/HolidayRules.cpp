@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace orbelune {
 
@@ -55,7 +56,7 @@ TDateTime EasterSunday(int32_t Year) {
     const int32_t g = Year % 19, c = Year / 100;
     const int32_t h = (c - c / 4 - (8 * c + 13) / 25 + 19 * g + 15) % 30;
     const int32_t i = h - (h / 28) * (1 - (29 / (h + 1)) * ((21 - g) / 11));
-    const int32_t j = (Year + Year / 4 + i + 2 - c + c / 4) % 7;
+    const auto j = static_cast<int32_t>((int64_t{Year} + Year / 4 + i + 2 - c + c / 4) % 7);
     const int32_t l = i - j;
     const int32_t month = 3 + (l + 40) / 44;
     const int32_t day = l + 28 - 31 * (month / 4);
@@ -67,7 +68,7 @@ TDateTime EasterSunday(int32_t Year) {
 
 TDateTime OrthodoxEaster(int32_t Year) {
     const int32_t i = (19 * (Year % 19) + 15) % 30;
-    const int32_t j = (Year + Year / 4 + i) % 7;
+    const auto j = static_cast<int32_t>((int64_t{Year} + Year / 4 + i) % 7);
     const int32_t l = i - j;
     const int32_t month = 3 + (l + 40) / 44;
     const int32_t day = l + 28 - 31 * (month / 4);
@@ -78,7 +79,7 @@ TDateTime OrthodoxEaster(int32_t Year) {
 TDateTime PassoverDay1(int32_t Year) {
     const long double c = std::floor((3.0L * std::floor(Year / 100.0L) - 5.0L) / 4.0L);
     const int32_t b = Year % 4;
-    const int32_t a = (12 * Year + 12) % 19;
+    const auto a = static_cast<int32_t>((int64_t{12} * Year + 12) % 19);
     const long double q = 1.554241796621L * a - 1.904412361576L + 0.25L * b -
                           0.003177794022L * Year + c;
     const long double mFloor = std::floor(q);
@@ -112,12 +113,29 @@ TDateTime HanukahDay1(int32_t Year) {
 
 TDateTime ChristmasDay(int32_t Year) { return SafeEncodeDateTime(Year, 12, 25, 0, 0, 0, 0); }
 
+namespace {
+
+// The zone state for a day of Year when the zone has daylight time then; nothing for
+// a year without dates or a zone without it. A zone that could not be read leaves the
+// window of the last one that could in the state: not this zone's, so none.
+std::optional<TTimeZoneState> DaylightZoneOfYear(int32_t Year, int32_t Month, int32_t Day) {
+    const TDateTime date = SafeEncodeDate(Year, Month, Day);
+    if (date == 0) return std::nullopt;
+    TTimeZoneState state = TimeZoneAt(date);
+    if (!state.ZoneHasDaylight) return std::nullopt;
+    return state;
+}
+
+}  // namespace
+
 TDateTime DaylightStartOfYear(int32_t Year) {
-    return TimeZoneAt(SafeEncodeDate(Year, 4, 4)).DaylightStart;
+    const auto state = DaylightZoneOfYear(Year, 4, 4);
+    return state ? state->DaylightStart : 0;
 }
 
 TDateTime DaylightEndOfYear(int32_t Year) {
-    return TimeZoneAt(SafeEncodeDate(Year, 10, 28)).DaylightEnd;
+    const auto state = DaylightZoneOfYear(Year, 10, 28);
+    return state ? state->DaylightEnd : 0;
 }
 
 TDateTime February14(int32_t Year) { return SafeEncodeDateTime(Year, 2, 14, 0, 0, 0, 0); }

@@ -15,6 +15,7 @@ namespace {
 constexpr long double StandardZenith = 90.833333333333333336L;
 // Degrees of horizon dip per square root of a metre of height.
 constexpr long double DipPerRootMetre = 0.0195L;
+constexpr long double RadToDeg = 57.295779513082320877L;
 
 }  // namespace
 
@@ -37,7 +38,7 @@ long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude,
                                 0.020L * DSin(2.0L * meanAnomaly) + 282.634L;
     if (std::fabs(trueLongitude) > 360.0L) trueLongitude -= 360.0L;
 
-    long double rightAscension = std::atan(0.91764L * DTan(trueLongitude)) * 57.295779513082320877L;
+    long double rightAscension = std::atan(0.91764L * DTan(trueLongitude)) * RadToDeg;
     if (std::fabs(rightAscension) > 360.0L) rightAscension -= 360.0L;
     // Into the quadrant of the true longitude.
     rightAscension += std::floor(trueLongitude / 90.0L) * 90.0L -
@@ -51,7 +52,7 @@ long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude,
     if (cosHourAngle > 1.0L) return SunNeverRises;
     if (cosHourAngle < -1.0L) return SunNeverSets;
 
-    const long double hourAngle = std::acos(cosHourAngle) * 57.295779513082320877L;
+    const long double hourAngle = std::acos(cosHourAngle) * RadToDeg;
     const long double h = (Rising ? 360.0L - hourAngle : hourAngle) / 15.0L;
     const long double localMeanTime = h + rightAscensionHours - 0.06571L * t - 6.622L;
     long double ut = localMeanTime - lngHour;

@@ -96,6 +96,10 @@ TSystemZone LoadSystemZone() {
             zone.Rules = RulesOfPosixZone(*posix);
         }
     }
+#ifdef _WIN32
+    // Windows keeps its zone in the registry, which the C library reads for us.
+    if (!tz) zone.Known = true;
+#endif
     return zone;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <utility>
 
 namespace orbelune {
 
@@ -403,6 +404,17 @@ TZoneInstant DescribeByTransitions(const TZoneRules& Rules, int64_t At) {
     return result;
 }
 
+// Some zones (Ireland, Morocco) call their summer time the standard one and their
+// winter or Ramadan time the daylight one, with a negative saving. Users know the
+// change to the later clock as the start of daylight time, so that one is taken as it.
+void PutLaterOffsetAsDaylight(TZoneInstant& Zone) {
+    if (Zone.DaylightOffset >= Zone.StandardOffset) return;
+    std::swap(Zone.StandardName, Zone.DaylightName);
+    std::swap(Zone.StandardOffset, Zone.DaylightOffset);
+    std::swap(Zone.DaylightStart, Zone.DaylightEnd);
+    Zone.DaylightInEffect = !Zone.DaylightInEffect;
+}
+
 }  // namespace
 
 std::optional<TZoneInstant> DescribeInstant(const TZoneRules& Rules, int64_t At) {
@@ -411,8 +423,10 @@ std::optional<TZoneInstant> DescribeInstant(const TZoneRules& Rules, int64_t At)
     const int64_t year = UtcYear(At);
     const bool covered =
         !tr.empty() && year >= UtcYear(tr.front().At) && year <= UtcYear(tr.back().At);
-    if (Rules.Rule && !covered) return DescribeByRule(*Rules.Rule, At);
-    return DescribeByTransitions(Rules, At);
+    TZoneInstant zone = Rules.Rule && !covered ? DescribeByRule(*Rules.Rule, At)
+                                               : DescribeByTransitions(Rules, At);
+    PutLaterOffsetAsDaylight(zone);
+    return zone;
 }
 
 }  // namespace orbelune

@@ -79,7 +79,8 @@ struct TZoneInstant {
 
 // The instant At (UTC) in its UTC year. Years the transitions cover are described by
 // them; years before the first transition and after the last take the rule, when the
-// zone has one. Nothing for a zone without any local time type.
+// zone has one. Daylight time is the later of the two clocks, also where the zone
+// gives it a negative saving. Nothing for a zone without any local time type.
 std::optional<TZoneInstant> DescribeInstant(const TZoneRules& Rules, int64_t At);
 
 // Civil date arithmetic on Unix days (proleptic Gregorian).

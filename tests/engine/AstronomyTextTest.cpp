@@ -90,6 +90,8 @@ TEST(ClockHours, TwelveAndTwentyFourHourForms) {
     EXPECT_EQ(FormatClockHours(false, false, 19.0833333L, 0), "7:05 PM");
     EXPECT_EQ(FormatClockHours(false, true, 7.0833333L, 0), "07:05");
     EXPECT_EQ(FormatClockHours(false, true, 23.9999L, 0), "24:00");
+    EXPECT_EQ(FormatClockHours(false, false, 23.9999L, 0), "12:00 AM");
+    EXPECT_EQ(FormatClockHours(false, false, 11.9999L, 0), "12:00 PM");
     // Shifted from UT: 23:30 UT at UTC-5 is 18:30, 02:00 UT at +10 is 12:00.
     EXPECT_EQ(FormatClockHours(true, true, 23.5L, -5), "18:30");
     EXPECT_EQ(FormatClockHours(true, false, 2.0L, 10), "12:00 PM");
@@ -99,6 +101,9 @@ TEST(ClockHours, UTHoursToLocalWrapsOnce) {
     EXPECT_DOUBLE_EQ(UTHoursToLocal(23, 2), 1.0L);
     EXPECT_DOUBLE_EQ(UTHoursToLocal(1, -5), 20.0L);
     EXPECT_DOUBLE_EQ(UTHoursToLocal(12, 5.5L), 17.5L);
+    // Midnight UT is shifted like any other hour.
+    EXPECT_DOUBLE_EQ(UTHoursToLocal(0, 10), 10.0L);
+    EXPECT_EQ(FormatClockHours(true, true, 0, -5), "19:00");
     EXPECT_DOUBLE_EQ(HourDiffToDays(6, 18), 0.5L);
 }
 
@@ -115,6 +120,14 @@ TEST(Daytime, OrdinaryDayNightAndCodes) {
     EXPECT_FALSE(IsDaytimeAt(SunNeverRises, SunNeverRises, 0, 12));
     EXPECT_TRUE(IsDaytimeAt(SunNeverSets, SunNeverSets, 0, 0));
     EXPECT_FALSE(IsDaytimeAt(SunNeverSets, SunNeverRises, 0, 12));
+}
+
+// The codes decide without the time of day, so the present one may be used here.
+TEST(Daytime, NowAnswersTheCodesWhateverTheTime) {
+    EXPECT_FALSE(IsDaytimeNow(SunNeverRises, SunNeverRises, 0));
+    EXPECT_FALSE(IsDaytimeNow(6, SunNeverRises, 0));
+    EXPECT_TRUE(IsDaytimeNow(SunNeverSets, SunNeverSets, 0));
+    EXPECT_TRUE(IsDaytimeNow(SunNeverSets, 18, 0));
 }
 
 }  // namespace

@@ -169,7 +169,8 @@ TEST(EclipseShadowGeometry, AxisPointOfASimpleShadow)
     const double b = std::sqrt(1.0 - EarthEccentricity2);
     EXPECT_NEAR(p.Zeta, b * std::sqrt(1.0 - 0.25), 1e-12);
     EXPECT_NEAR(p.Longitude, 180.0, 1e-9);
-    const double geodetic = std::atan2(p.Zeta / (b * b), 0.5) / DegToRad;
+    // Geodetic latitude of the ellipsoid point 0.5 from the polar axis: tan = z / (r b^2).
+    const double geodetic = std::atan2(std::sqrt(1.0 - 0.25) / b, 0.5) / DegToRad;
     EXPECT_NEAR(p.Latitude, geodetic, 1e-5);
 }
 

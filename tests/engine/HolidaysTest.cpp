@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -87,11 +88,10 @@ TEST(CountWeekdays, ForwardBackwardAndLongSpans) {
     EXPECT_EQ(CountWeekdays(monday - 7, monday), -5);
     // 52 weeks and the Tuesday a year on.
     EXPECT_EQ(CountWeekdays(monday + 365, monday), 261);
-    // Beyond twenty years: 5/7 of the days, rounded.
+    // Beyond twenty years: 5/7 of the 10957 days, 7826 (the days themselves hold 7827).
     const TDateTime later = SafeEncodeDate(2054, 6, 3);
-    const int32_t days = static_cast<int32_t>(later - monday);
-    EXPECT_EQ(CountWeekdays(later, monday), static_cast<int32_t>(std::nearbyint(days * 5.0 / 7.0)));
-    EXPECT_EQ(CountWeekdays(monday, later), -static_cast<int32_t>(std::nearbyint(days * 5.0 / 7.0)));
+    EXPECT_EQ(CountWeekdays(later, monday), 7826);
+    EXPECT_EQ(CountWeekdays(monday, later), -7826);
 }
 
 TEST(HolidayTable, BuildSortsAndLooksUp) {
@@ -117,6 +117,66 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
     GetHolidayName(index, SafeEncodeDate(2024, 6, 4), name);
     EXPECT_EQ(name, "");
     EXPECT_EQ(index, 1);
+}
+
+// Every entry of the table carries its own name with its own rule's date.
+TEST(HolidayTable, EachNameHoldsItsRulesDate) {
+    ScopedTZ tz("America/New_York");
+    const std::pair<const char*, TDateTime (*)(int32_t)> entries[] = {
+        {"New Year's Day", NewYearsDay},        {"Martin L. King", ThirdMondayOfJanuary},
+        {"China New Year", ChinaNewYear},       {"Groundhog Day", GroundhogDay},
+        {"Wash. Birthday", ThirdMondayOfFebruary}, {"Ash Wednesday", AshWednesday},
+        {"Good Friday", GoodFriday},            {"Easter", EasterSunday},
+        {"Orthodox Easter", OrthodoxEaster},    {"Passover Day 1", PassoverDay1},
+        {"Mother's Day", MothersDay},           {"Memorial Day", MemorialDay},
+        {"Father's Day", FathersDay},           {"Fourth of July", FourthOfJuly},
+        {"Labor Day", LaborDay},                {"Jewish New Year", JewishNewYear},
+        {"Columbus Day", SecondMondayOfOctober}, {"Halloween", Halloween},
+        {"Election Day", ElectionDay},          {"Veterans Day", VeteransDay},
+        {"Thanksgiving", ThanksgivingDay},      {"Hanukah Day 1", HanukahDay1},
+        {"Christmas", ChristmasDay},            {"Clock Ahead 1H", DaylightStartOfYear},
+        {"Clock Back 1H", DaylightEndOfYear},   {"Valentine's Day", February14},
+        {"St Patrick's Day", March17},
+    };
+    static_assert(std::size(entries) == HolidayCount);
+    for (int year : {1999, 2024}) {
+        BuildHolidayTable(year);
+        std::map<std::string, TDateTime> byName;
+        for (int32_t i = 1; i <= HolidayCount; ++i) byName[HolidayNames[i]] = HolidayDates[i];
+        ASSERT_EQ(byName.size(), std::size(entries));
+        for (const auto& [name, rule] : entries) {
+            ASSERT_EQ(byName.count(name), 1u) << name;
+            EXPECT_EQ(byName.at(name), rule(year)) << name << " " << year;
+        }
+    }
+}
+
+// A clock change carries its time of day, so it sorts after a holiday of the same
+// date: Halloween 2004 fell on New York's last Sunday of October, Easter 2024 on
+// London's last Sunday of March.
+TEST(HolidayTable, ClockChangeSortsAfterAHolidayOfItsDay) {
+    for (const auto& [zone, year, holiday, change] :
+         {std::tuple{"America/New_York", 2004, "Halloween", "Clock Back 1H"},
+          std::tuple{"Europe/London", 2024, "Easter", "Clock Ahead 1H"}}) {
+        ScopedTZ tz(zone);
+        BuildHolidayTable(year);
+        int32_t holidayIndex = 0, changeIndex = 0;
+        for (int32_t i = 1; i <= HolidayCount; ++i) {
+            if (HolidayNames[i] == holiday) holidayIndex = i;
+            if (HolidayNames[i] == change) changeIndex = i;
+        }
+        ASSERT_NE(holidayIndex, 0);
+        EXPECT_EQ(changeIndex, holidayIndex + 1) << zone;
+        EXPECT_EQ(std::trunc(HolidayDates[changeIndex]), HolidayDates[holidayIndex]) << zone;
+        // Both are found for the day, the holiday first.
+        int32_t index = 1;
+        std::string name;
+        GetHolidayName(index, HolidayDates[holidayIndex] + 0.75, name);
+        EXPECT_EQ(name, holiday);
+        index += 1;
+        GetHolidayName(index, HolidayDates[holidayIndex] + 0.75, name);
+        EXPECT_EQ(name, change);
+    }
 }
 
 // Two holidays of one day are both found, the second by asking again from the first
@@ -170,6 +230,49 @@ TEST(HolidayTable, ZoneWithoutDaylightTime) {
         GetHolidayName(index, day, name);
         EXPECT_EQ(name, "") << day;
     }
+}
+
+// A zone that cannot be read has no clock changes: the window of the zone read before
+// it is not carried into the table, and a year without dates has none either.
+TEST(HolidayTable, UnreadableZoneHasNoClockChanges) {
+    ScopedTZ known("America/New_York");
+    ASSERT_NE(DaylightStartOfYear(2024), 0.0);
+    ScopedTZ unknown("Nowhere/Atlantis");
+    EXPECT_EQ(DaylightStartOfYear(2025), 0.0);
+    EXPECT_EQ(DaylightEndOfYear(2025), 0.0);
+    BuildHolidayTable(2025);
+    for (int32_t i = 1; i <= HolidayCount; ++i) {
+        if (HolidayNames[i] == "Clock Ahead 1H" || HolidayNames[i] == "Clock Back 1H") {
+            EXPECT_EQ(HolidayDates[i], 0.0) << HolidayNames[i];
+        }
+    }
+}
+
+TEST(HolidayTable, YearsWithoutDatesHaveNoClockChanges) {
+    // A rule alone, so that every year the calendar holds has a window.
+    ScopedTZ tz("EST5EDT,M3.2.0,M11.1.0");
+    ASSERT_NE(DaylightStartOfYear(1), 0.0);
+    for (int32_t year : {0, 10000, -5}) {
+        EXPECT_EQ(DaylightStartOfYear(year), 0.0) << year;
+        EXPECT_EQ(DaylightEndOfYear(year), 0.0) << year;
+    }
+}
+
+// Ireland's clocks go ahead in March and back in October, though its zone calls the
+// winter time the daylight one.
+TEST(HolidayTable, IrishClocksGoAheadInMarch) {
+    ScopedTZ tz("Europe/Dublin");
+    EXPECT_NEAR(DaylightStartOfYear(2024), SafeEncodeDateTime(2024, 3, 31, 1, 0, 0, 0), OneSecond);
+    EXPECT_NEAR(DaylightEndOfYear(2024), SafeEncodeDateTime(2024, 10, 27, 2, 0, 0, 0), OneSecond);
+    const TTimeZoneState winter = TimeZoneAt(SafeEncodeDate(2024, 1, 15));
+    EXPECT_DOUBLE_EQ(winter.UTCOffsetHours, 0.0);
+    EXPECT_DOUBLE_EQ(winter.DaylightShiftHours, 1.0);
+    EXPECT_FALSE(winter.DaylightInEffect);
+    EXPECT_EQ(winter.TimeZoneName, "GMT");
+    const TTimeZoneState summer = TimeZoneAt(SafeEncodeDate(2024, 7, 15));
+    EXPECT_DOUBLE_EQ(summer.UTCOffsetHours, 1.0);
+    EXPECT_TRUE(summer.DaylightInEffect);
+    EXPECT_EQ(summer.TimeZoneName, "IST");
 }
 
 // In a southern zone the clock goes back in April and ahead in October.

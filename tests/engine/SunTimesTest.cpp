@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace orbelune {
@@ -37,6 +38,14 @@ TEST(DeltaT, TableAndPolynomials) {
     EXPECT_NEAR(DeltaTSeconds(947), 2177.0L + 497.0L * t947 + 44.1L * t947 * t947, 1e-9L);
     const long double t948 = -10.52L;
     EXPECT_NEAR(DeltaTSeconds(948), 102.0L + 102.0L * t948 + 25.3L * t948 * t948, 1e-9L);
+}
+
+// The polynomials take any whole year, the farthest included, without overflow.
+TEST(DeltaT, ExtremeYears) {
+    const long double tFirst = (-2147483648.0L - 2000.0L) / 100.0L;
+    EXPECT_NEAR(DeltaTSeconds(INT_MIN) / (2177.0L + 497.0L * tFirst + 44.1L * tFirst * tFirst),
+                1.0L, 1e-15L);
+    EXPECT_NEAR(DeltaTSeconds(INT_MAX), 73.0L + (2147483647.0L - 2014.0L), 1e-6L);
 }
 
 TEST(DeltaT, JulianDayHelpers) {

@@ -82,6 +82,36 @@ TEST(PosixZone, RuleDatesOfAYear) {
     EXPECT_EQ(DescribeInstant(last, Utc(2021, 6, 1))->DaylightStart, Utc(2021, 3, 28, 1));
 }
 
+// Ireland's summer time is its standard time in the zone database, and winter time a
+// negative saving; the rule and the file both describe the summer as daylight time,
+// changing at London's instants.
+TEST(PosixZone, NegativeSavingMakesWinterTheStandardTime) {
+    const auto rule = ParsePosixZone("IST-1GMT0,M10.5.0,M3.5.0/1");
+    ASSERT_TRUE(rule);
+    EXPECT_EQ(rule->DaylightOffset, 0);
+    const auto london = ParseTZif(ZoneFile("Europe/London"));
+    const auto dublin = ParseTZif(ZoneFile("Europe/Dublin"));
+    ASSERT_TRUE(london && dublin);
+    for (const auto& rules : {RulesOfPosixZone(*rule), *dublin}) {
+        for (int year : {1999, 2024, 2050}) {
+            for (int month : {1, 7}) {
+                const auto z = DescribeInstant(rules, Utc(year, month, 15));
+                const auto uk = DescribeInstant(*london, Utc(year, month, 15));
+                ASSERT_TRUE(z && uk);
+                EXPECT_EQ(z->StandardName, "GMT");
+                EXPECT_EQ(z->DaylightName, "IST");
+                EXPECT_EQ(z->StandardOffset, 0);
+                EXPECT_EQ(z->DaylightOffset, 3600);
+                EXPECT_TRUE(z->HasDaylight);
+                EXPECT_EQ(z->DaylightInEffect, month == 7) << year;
+                EXPECT_EQ(z->DaylightStart, uk->DaylightStart) << year;
+                EXPECT_EQ(z->DaylightEnd, uk->DaylightEnd) << year;
+            }
+        }
+    }
+    EXPECT_EQ(DescribeInstant(*dublin, Utc(2024, 6, 1))->DaylightStart, Utc(2024, 3, 31, 1));
+}
+
 TEST(TZif, ReadsTheSystemFiles) {
     const auto ny = ParseTZif(ZoneFile("America/New_York"));
     ASSERT_TRUE(ny);
