@@ -50,7 +50,7 @@ TPlace SettingsPlace()
 // T (local) in Universal Time, negative dates counted the Delphi way.
 TDateTime ToUniversal(TDateTime T)
 {
-  return AddSignedHours(-static_cast<double>(GetUTCOffset(T)), T);
+  return ShiftHours(T, -GetUTCOffset(T));
 }
 
 QString LongDate(TDateTime T)
