@@ -335,7 +335,7 @@ TEST_F(ClockFormTest, DayLabelsNameHolidaysPhasesAndEclipses)
   InfoWindow().DayMoonEvents = [] {
     return std::vector<TDayMoonEvent>{{6 * 3600, true, true}};
   };
-  f.Calendar1->SetCalendarDate(EncodeDate(2025, 3, 20));
+  f.Calendar1->SetCalendarDate(EncodeDate(2025, 3, 19));
   EXPECT_EQ(f.DayInfoLabel1->text(), QStringLiteral("MRise  6:00 AM"));
   EXPECT_EQ(f.DayInfoLabel2->text(), QStringLiteral("No Moonset"));
   EXPECT_FALSE(DisplayState.DayEventShown);
