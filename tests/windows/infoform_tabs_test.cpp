@@ -12,6 +12,7 @@
 #include "ScopedZone.h"
 #include "Settings.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -188,6 +189,7 @@ TEST_F(InfoTabsTest, PlanetViewsAndTheirLabels)
   EXPECT_EQ(memo->toPlainText().split('\n').size(), 11);
   EXPECT_EQ(memo->toPlainText().split('\n')[0], "         Compass     Angle");
   EXPECT_TRUE(Find<QGroupBox>("PlanetsGroupBox")->title().startsWith(" Planets on Monday"));
+  EXPECT_EQ(Find<QLabel>("PlanetsLabel2")->text(), "Negative angle = planet is below the horizon.");
   Form->PlanetPage.PlanetRadioItems[1]->click();
   EXPECT_FALSE(Settings.EarthSurfaceCoords);
   EXPECT_EQ(memo->toPlainText().split('\n')[0], "         RA      Declination");
@@ -196,6 +198,20 @@ TEST_F(InfoTabsTest, PlanetViewsAndTheirLabels)
   Form->PlanetPage.PlanetRadioItems[0]->click();
   EXPECT_TRUE(Settings.EarthSurfaceCoords);
   EXPECT_EQ(Find<QLabel>("PlanetsLabel1")->text(), "Angle is angle in degrees up from the horizon.");
+}
+
+TEST_F(InfoTabsTest, SavedViewsChosenAtCreation)
+{
+  test::TScopedZone zone("Etc/UTC");
+  Settings.EclipseSummaryView = false;
+  Settings.EarthSurfaceCoords = false;
+  Settings.AnimateMoon = true;
+  Start(EncodeDate(2024, 1, 1), EncodeDate(2024, 1, 1));
+  EXPECT_FALSE(Find<QPlainTextEdit>("EclipseMemo")->isHidden());
+  EXPECT_TRUE(Form->PlanetPage.EclipseRadioItems[1]->isChecked());
+  EXPECT_TRUE(Form->PlanetPage.PlanetRadioItems[1]->isChecked());
+  EXPECT_EQ(Find<QPlainTextEdit>("PlanetsMemo")->toPlainText().split('\n')[0], "         RA      Declination");
+  EXPECT_TRUE(Form->MoonPage.AnimateMoonBox->isChecked());
 }
 
 TEST_F(InfoTabsTest, AnswersOfferedToTheClockWindowWhileTheWindowLives)
