@@ -28,6 +28,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <exception>
 
 namespace orbelune {
 
@@ -156,6 +157,15 @@ void TInfoForm::LinkForClockWindow()
 }
 
 void TInfoForm::UpdateInfoForm()
+{
+  try {
+    RefreshForCalendarDate();
+  } catch (const std::exception&) {
+    // A date the engine's calendar routines refuse: the tabs keep their last texts.
+  }
+}
+
+void TInfoForm::RefreshForCalendarDate()
 {
   const TDateTime t = CalendarDateNow();
   UpdateLatLonDisplays(1);

@@ -214,6 +214,19 @@ TEST_F(InfoTabsTest, SavedViewsChosenAtCreation)
   EXPECT_TRUE(Form->MoonPage.AnimateMoonBox->isChecked());
 }
 
+TEST_F(InfoTabsTest, TheEdgesOfTheCalendarsYearsRefreshWithoutFault)
+{
+  test::TScopedZone zone("America/New_York");
+  for (const TDateTime day : {EncodeDate(1600, 1, 1), EncodeDate(1756, 2, 29), EncodeDate(1899, 12, 30),
+                              EncodeDate(3429, 12, 31)}) {
+    Start(day + 0.5, day);
+    EXPECT_FALSE(Form->StatusPanels[0]->text().isEmpty());
+    Calendar->show();
+    EXPECT_FALSE(Calendar->grab().isNull());  // the grid asks for eclipses and phases
+    Form.reset();
+  }
+}
+
 TEST_F(InfoTabsTest, AnswersOfferedToTheClockWindowWhileTheWindowLives)
 {
   test::TScopedZone zone("Etc/UTC");
