@@ -4,6 +4,7 @@
 // per test; the texts themselves are checked in the model tests.
 #include "Calendar.h"
 #include "ClockWindowLink.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakeSeams.h"
 #include "Holidays.h"
@@ -33,6 +34,7 @@ class InfoTabsTest : public ::testing::Test {
   {
     Settings = TSettings{};
     Settings.ShowInfoFormAtStartup = false;
+    DateFormats = TDateFormats{};
     Settings.PlaceName = "London";
     Settings.Latitude = 51.5L;
     Settings.Longitude = -0.1L;
