@@ -261,6 +261,7 @@ void TInfoForm::FormCreate()
     ToggleShowTinyMoons1->setChecked(calendar->ShowTinyMoons);
   }
   PlanetPage.PlanetRadioItems[Settings.EarthSurfaceCoords ? 0 : 1]->setChecked(true);
+  PlanetRadioGroupClick();
   MoonPage.AnimateMoonBox->setChecked(Settings.AnimateMoon);
   PlanetPage.EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
   SetEclipsesMemo(Settings.EclipseSummaryView);

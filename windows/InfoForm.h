@@ -144,6 +144,7 @@ class TInfoForm : public QMainWindow {
   void createPlanetSheet();
   void LinkPlanetTab(TInfoWindowLink& Info);
   void UpdatePlanetTab(TDateTime T);
+  void RefreshForCalendarDate();
   // Offers the tabs' answers to the clock window.
   void LinkForClockWindow();
   // The clock calendar's date at the time of day of now (now without a calendar).

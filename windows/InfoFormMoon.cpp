@@ -28,6 +28,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <exception>
 
 namespace orbelune {
 
@@ -50,7 +51,7 @@ TPlace SettingsPlace()
 // T (local) in Universal Time, negative dates counted the Delphi way.
 TDateTime ToUniversal(TDateTime T)
 {
-  return AddSignedHours(-static_cast<double>(GetUTCOffset(T)), T);
+  return ShiftHours(T, -GetUTCOffset(T));
 }
 
 QString LongDate(TDateTime T)
@@ -156,6 +157,15 @@ void TInfoForm::LinkForClockWindow()
 }
 
 void TInfoForm::UpdateInfoForm()
+{
+  try {
+    RefreshForCalendarDate();
+  } catch (const std::exception&) {
+    // A date the engine's calendar routines refuse: the tabs keep their last texts.
+  }
+}
+
+void TInfoForm::RefreshForCalendarDate()
 {
   const TDateTime t = CalendarDateNow();
   UpdateLatLonDisplays(1);

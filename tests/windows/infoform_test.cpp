@@ -3,6 +3,7 @@
 #include "Calendar.h"
 #include "FakeSeams.h"
 #include "ClockWindowLink.h"
+#include "DateFormats.h"
 #include "InfoForm.h"
 #include "Settings.h"
 
@@ -25,6 +26,7 @@ class InfoFormTest : public ::testing::Test {
   {
     Settings = TSettings{};
     Settings.ShowInfoFormAtStartup = false;
+    DateFormats = TDateFormats{};
     ClockWindow() = TClockWindowLink{};
     PendingStartupWeather = false;
     Fakes.Clock.Value = 46000.75;  // 2025-12-09 18:00

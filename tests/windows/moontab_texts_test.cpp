@@ -58,6 +58,18 @@ TEST(MyDateTimeString, DatesBefore1900KeepTheirTimeRunningForward)
   EXPECT_EQ(MyDateTimeString(ShortYY, true, true, true, t).Text, "12/29/99   06:00");
 }
 
+TEST(ShiftHours, NegativeDatesCrossMidnightTheRightWay)
+{
+  const TDateTime day = EncodeDate(1880, 6, 10);  // negative
+  // 02:00 less five hours is 21:00 of the day before; 22:00 plus five is 03:00 after.
+  EXPECT_NEAR(ShiftHours(day - 2.0 / 24, -5), EncodeDate(1880, 6, 9) - 21.0 / 24, 1e-9);
+  EXPECT_NEAR(ShiftHours(day - 22.0 / 24, 5), EncodeDate(1880, 6, 11) - 3.0 / 24, 1e-9);
+  EXPECT_NEAR(ShiftHours(day - 10.0 / 24, 5), day - 15.0 / 24, 1e-9);
+  // Across 1899-12-30 and for ordinary dates.
+  EXPECT_NEAR(ShiftHours(0.25, -8), -1.0 - 22.0 / 24, 1e-9);
+  EXPECT_NEAR(ShiftHours(45292.75, 10), 45293.1666666667, 1e-9);
+}
+
 TEST(MoonPhases, AMonthWithTwoFullMoonsFillsAllFiveEntries)
 {
   test::TScopedZone zone("Etc/UTC");
