@@ -1,0 +1,7 @@
+#include "Settings.h"
+
+namespace orbelune {
+
+TSettings Settings;
+
+}  // namespace orbelune

@@ -1,0 +1,13 @@
+#pragma once
+// Colours kept in the Windows form $00BBGGRR; a high byte of $FF names a system
+// colour by its index instead (for example $FF00000F, the button face).
+
+#include <QColor>
+
+#include <cstdint>
+
+namespace orbelune {
+
+QColor ColorFromWinColor(std::int32_t value);
+
+}  // namespace orbelune
