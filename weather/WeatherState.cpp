@@ -1,0 +1,7 @@
+#include "WeatherState.h"
+
+namespace orbelune {
+
+TWeatherState WeatherState;
+
+}  // namespace orbelune
