@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <climits>
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ namespace orbelune {
 namespace {
 
 constexpr auto DefaultStation = "KNYC";
-constexpr double MinutesPerDay = 1440.0;
+constexpr double MillisecondsPerDay = 86400000.0;
 
 bool IsAsciiLetterOrDigit(QChar c)
 {
@@ -126,9 +127,12 @@ QString ReportPath(const QString& Station)
 
 int ReportAgeMinutes(TDateTime NowUtc, TDateTime ReportTimeUtc)
 {
-  const double minutes = std::trunc((NowUtc - ReportTimeUtc) * MinutesPerDay);
-  if (!std::isfinite(minutes) || std::fabs(minutes) > 2e9) return 0;
-  return static_cast<int>(minutes);
+  // Whole milliseconds first: a day fraction of exactly five minutes is stored a hair
+  // below it and would otherwise truncate to four.
+  const double milliseconds = std::nearbyint((NowUtc - ReportTimeUtc) * MillisecondsPerDay);
+  if (!std::isfinite(milliseconds) || std::fabs(milliseconds) > 1e15) return 0;
+  const long long minutes = static_cast<long long>(milliseconds) / 60000;  // toward zero
+  return minutes > INT_MAX || minutes < INT_MIN ? 0 : static_cast<int>(minutes);
 }
 
 }  // namespace orbelune

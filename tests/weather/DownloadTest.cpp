@@ -2,6 +2,8 @@
 #include "Download.h"
 #include "FixtureServer.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 namespace orbelune {

@@ -2,6 +2,8 @@
 #include "ReportFields.h"
 #include "ReportSamples.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>

@@ -3,6 +3,8 @@
 #include "ReportSamples.h"
 #include "ReportText.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 namespace orbelune {
