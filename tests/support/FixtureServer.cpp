@@ -2,11 +2,16 @@
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
+#include <QFile>
 #include <QMutexLocker>
+#include <QProcess>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUrl>
+
+#include <memory>
 
 namespace orbelune::test {
 
@@ -52,11 +57,27 @@ void TFixtureServer::Start()
   QMetaObject::invokeMethod(
       &context,
       [this] {
-        server_ = new QTcpServer;
+        server_ = CreateServer();
         server_->listen(QHostAddress::LocalHost, 0);
         port_ = server_->serverPort();
-        QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
-          while (QTcpSocket* socket = server_->nextPendingConnection()) Serve(socket);
+        // Emitted once a connection is ready: for TLS, after the handshake.
+        QObject::connect(server_, &QTcpServer::pendingConnectionAvailable, server_, [this] {
+          while (QTcpSocket* socket = server_->nextPendingConnection()) {
+            auto buffer = std::make_shared<QByteArray>();
+            const auto readHead = [this, socket, buffer] {
+              *buffer += socket->readAll();
+              const qsizetype end = buffer->indexOf("\r\n\r\n");
+              if (end < 0) return;
+              socket->disconnect(socket, &QIODevice::readyRead, nullptr, nullptr);
+              const TRequestHead head = ParseRequestHead(buffer->left(end));
+              if (head.Valid)
+                Answer(socket, head);
+              else
+                socket->close();
+            };
+            QObject::connect(socket, &QIODevice::readyRead, socket, readHead);
+            if (socket->bytesAvailable() > 0) readHead();
+          }
         });
       },
       Qt::BlockingQueuedConnection);
@@ -74,17 +95,12 @@ void TFixtureServer::Stop()
   thread_.reset();
 }
 
-TRequestHead ReadRequestHead(QTcpSocket* socket)
+QTcpServer* TFixtureServer::CreateServer() { return new QTcpServer; }
+
+TRequestHead ParseRequestHead(const QByteArray& data)
 {
   TRequestHead head;
-  QByteArray data;
-  const QDeadlineTimer deadline(ReadTimeoutMs);
-  while (!data.contains("\r\n\r\n")) {
-    if (deadline.hasExpired() || !socket->waitForReadyRead(int(deadline.remainingTime())))
-      return head;
-    data += socket->readAll();
-  }
-  const QList<QByteArray> lines = data.left(data.indexOf("\r\n\r\n")).split('\n');
+  const QList<QByteArray> lines = data.split('\n');
   const QList<QByteArray> request = lines.first().trimmed().split(' ');
   if (request.size() < 2) return head;
   head.Method = request[0];
@@ -104,7 +120,21 @@ THttpFixture::THttpFixture(QHash<QString, TRoute> Routes) : routes_(std::move(Ro
   Start();
 }
 
+THttpFixture::THttpFixture(QHash<QString, TRoute> Routes, const QSslConfiguration& Tls)
+    : routes_(std::move(Routes)), tls_(Tls), useTls_(true)
+{
+  Start();
+}
+
 THttpFixture::~THttpFixture() { Stop(); }
+
+QTcpServer* THttpFixture::CreateServer()
+{
+  if (!useTls_) return TFixtureServer::CreateServer();
+  auto* server = new QSslServer;
+  server->setSslConfiguration(tls_);
+  return server;
+}
 
 QStringList THttpFixture::RequestedPaths() const
 {
@@ -112,13 +142,8 @@ QStringList THttpFixture::RequestedPaths() const
   return requested_;
 }
 
-void THttpFixture::Serve(QTcpSocket* socket)
+void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head)
 {
-  const TRequestHead head = ReadRequestHead(socket);
-  if (!head.Valid) {
-    socket->close();
-    return;
-  }
   const QString path = QString::fromLatin1(head.Target);
   {
     QMutexLocker lock(&mutex_);
@@ -167,13 +192,8 @@ int TProxyFixture::Refused() const
   return refused_;
 }
 
-void TProxyFixture::Serve(QTcpSocket* socket)
+void TProxyFixture::Answer(QTcpSocket* socket, const TRequestHead& head)
 {
-  const TRequestHead head = ReadRequestHead(socket);
-  if (!head.Valid) {
-    socket->close();
-    return;
-  }
   if (head.Headers.value("proxy-authorization") != expected_) {
     {
       QMutexLocker lock(&mutex_);
@@ -206,6 +226,25 @@ void TProxyFixture::Serve(QTcpSocket* socket)
   reply += upstream.readAll();
   socket->write(reply);
   socket->disconnectFromHost();
+}
+
+TTestCertificate MakeTestCertificate(const QString& Folder)
+{
+  const QString key = Folder + QStringLiteral("/key.pem");
+  const QString cert = Folder + QStringLiteral("/cert.pem");
+  QProcess openssl;
+  openssl.start(QStringLiteral("openssl"),
+                {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                 "-nodes", "-keyout", key, "-out", cert, "-days", "2", "-subj", "/CN=127.0.0.1",
+                 "-addext", "subjectAltName=IP:127.0.0.1"});
+  TTestCertificate made;
+  if (!openssl.waitForFinished(20000) || openssl.exitCode() != 0) return made;
+  QFile keyFile(key);
+  QFile certFile(cert);
+  if (!keyFile.open(QIODevice::ReadOnly) || !certFile.open(QIODevice::ReadOnly)) return made;
+  made.Certificate = QSslCertificate(certFile.readAll(), QSsl::Pem);
+  made.Key = QSslKey(keyFile.readAll(), QSsl::Ec, QSsl::Pem);
+  return made;
 }
 
 quint16 ClosedPort()

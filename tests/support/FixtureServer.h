@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QList>
 #include <QMutex>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
 #include <QString>
 #include <QStringList>
 
@@ -33,8 +36,10 @@ class TFixtureServer {
   void Start();
   // Stops the thread; call at the start of the subclass destructor.
   void Stop();
-  // Runs on the server thread for every accepted connection.
-  virtual void Serve(QTcpSocket* socket) = 0;
+  // Runs on the server thread once a connection has sent a request head.
+  virtual void Answer(QTcpSocket* socket, const struct TRequestHead& head) = 0;
+  // The listening server, made on the server thread.
+  virtual QTcpServer* CreateServer();
 
  private:
   std::unique_ptr<QThread> thread_;
@@ -42,14 +47,15 @@ class TFixtureServer {
   quint16 port_ = 0;
 };
 
-// The head of one HTTP request, read from a socket (blocking, up to 5 seconds).
+// The head of one HTTP request.
 struct TRequestHead {
   QByteArray Method;
   QByteArray Target;  // as sent: a path, or an absolute URL through a proxy
   QHash<QByteArray, QByteArray> Headers;  // names lower-cased
   bool Valid = false;
 };
-TRequestHead ReadRequestHead(QTcpSocket* socket);
+// The head from the bytes up to the blank line; Valid is false when it is malformed.
+TRequestHead ParseRequestHead(const QByteArray& data);
 
 // An HTTP/1.1 server with fixed answers per path; every answer closes the connection.
 class THttpFixture final : public TFixtureServer {
@@ -67,15 +73,20 @@ class THttpFixture final : public TFixtureServer {
   };
 
   explicit THttpFixture(QHash<QString, TRoute> Routes);
+  // The same over TLS with the given certificate and key.
+  THttpFixture(QHash<QString, TRoute> Routes, const QSslConfiguration& Tls);
   ~THttpFixture() override;
 
   QStringList RequestedPaths() const;
 
  protected:
-  void Serve(QTcpSocket* socket) override;
+  void Answer(QTcpSocket* socket, const TRequestHead& head) override;
+  QTcpServer* CreateServer() override;
 
  private:
   const QHash<QString, TRoute> routes_;
+  const QSslConfiguration tls_;
+  const bool useTls_ = false;
   mutable QMutex mutex_;
   QStringList requested_;
 };
@@ -90,7 +101,7 @@ class TProxyFixture final : public TFixtureServer {
   int Refused() const;     // requests answered with 407
 
  protected:
-  void Serve(QTcpSocket* socket) override;
+  void Answer(QTcpSocket* socket, const TRequestHead& head) override;
 
  private:
   const QByteArray expected_;
@@ -98,6 +109,14 @@ class TProxyFixture final : public TFixtureServer {
   int authorised_ = 0;
   int refused_ = 0;
 };
+
+// A self-signed certificate for 127.0.0.1 and its key, made with the openssl tool in
+// Folder; a null certificate when the tool is missing or fails.
+struct TTestCertificate {
+  QSslCertificate Certificate;
+  QSslKey Key;
+};
+TTestCertificate MakeTestCertificate(const QString& Folder);
 
 // A port on 127.0.0.1 with nothing listening (it was free a moment ago).
 quint16 ClosedPort();

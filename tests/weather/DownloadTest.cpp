@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 namespace orbelune {
 namespace {
 
@@ -151,6 +153,68 @@ TEST(Download, TheProxyTurnsWrongCredentialsDown)
   EXPECT_EQ(proxy.Authorised(), 0);
   EXPECT_GE(proxy.Refused(), 1);
   EXPECT_TRUE(server.RequestedPaths().isEmpty());
+}
+
+// HTTPS against a fixture with a certificate made for the test. The certificate is
+// trusted only inside the tests that say so, through the process's default TLS setup.
+class SecureDownload : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(folder_.isValid());
+    certificate_ = test::MakeTestCertificate(folder_.path());
+    if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
+    tls_ = QSslConfiguration::defaultConfiguration();
+    tls_.setLocalCertificate(certificate_.Certificate);
+    tls_.setPrivateKey(certificate_.Key);
+    tls_.setPeerVerifyMode(QSslSocket::VerifyNone);
+    savedDefault_ = QSslConfiguration::defaultConfiguration();
+  }
+  void TearDown() override { QSslConfiguration::setDefaultConfiguration(savedDefault_); }
+
+  void TrustTheTestCertificate()
+  {
+    QSslConfiguration trusting = savedDefault_;
+    trusting.addCaCertificate(certificate_.Certificate);
+    QSslConfiguration::setDefaultConfiguration(trusting);
+  }
+
+  QTemporaryDir folder_;
+  test::TTestCertificate certificate_;
+  QSslConfiguration tls_;
+  QSslConfiguration savedDefault_;
+};
+
+TEST_F(SecureDownload, AnUntrustedCertificateIsRefused)
+{
+  THttpFixture server({{"/a.txt", TRoute{200, "secret", {}, THttpFixture::TMode::Normal}}}, tls_);
+  const QUrl url(QStringLiteral("https://%1/a.txt").arg(server.HostAndPort()));
+  const TDownloadResult r = Download(url, Quick());
+  EXPECT_EQ(r.Error, TDownloadError::Failed);
+  EXPECT_TRUE(r.Body.isEmpty());
+  EXPECT_TRUE(server.RequestedPaths().isEmpty());
+}
+
+TEST_F(SecureDownload, ATrustedCertificateIsAccepted)
+{
+  TrustTheTestCertificate();
+  THttpFixture server({{"/a.txt", TRoute{200, "secret", {}, THttpFixture::TMode::Normal}}}, tls_);
+  const QUrl url(QStringLiteral("https://%1/a.txt").arg(server.HostAndPort()));
+  const TDownloadResult r = Download(url, Quick());
+  EXPECT_TRUE(r.Ok()) << r.ErrorText.toStdString();
+  EXPECT_EQ(r.Body, "secret");
+}
+
+TEST_F(SecureDownload, NoRedirectFromHttpsDownToHttp)
+{
+  TrustTheTestCertificate();
+  THttpFixture plain({{"/b.txt", TRoute{200, "in the clear", {}, THttpFixture::TMode::Normal}}});
+  const QByteArray target = "http://" + plain.HostAndPort().toLatin1() + "/b.txt";
+  THttpFixture secure({{"/a.txt", TRoute{302, "", {{"Location", target}}, THttpFixture::TMode::Normal}}},
+                      tls_);
+  const QUrl url(QStringLiteral("https://%1/a.txt").arg(secure.HostAndPort()));
+  EXPECT_FALSE(Download(url, Quick()).Ok());
+  EXPECT_TRUE(plain.RequestedPaths().isEmpty());
 }
 
 }  // namespace
