@@ -213,7 +213,7 @@ TEST_F(SecureDownload, NoRedirectFromHttpsDownToHttp)
   THttpFixture secure({{"/a.txt", TRoute{302, "", {{"Location", target}}, THttpFixture::TMode::Normal}}},
                       tls_);
   const QUrl url(QStringLiteral("https://%1/a.txt").arg(secure.HostAndPort()));
-  EXPECT_FALSE(Download(url, Quick()).Ok());
+  EXPECT_EQ(Download(url, Quick()).Error, TDownloadError::Failed);  // not a time-out
   EXPECT_TRUE(plain.RequestedPaths().isEmpty());
 }
 
