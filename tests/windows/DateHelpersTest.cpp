@@ -1,4 +1,5 @@
 #include "DateHelpers.h"
+#include "ScopedZone.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
-#include <cstdlib>
-#include <ctime>
 
 namespace orbelune {
 namespace {
@@ -67,26 +66,6 @@ TEST(FormatDateTimeSafe, UsesTheDelphiFormatLetters)
             "Thursday, February 29,  2024,   6:00:00 PM");
 }
 
-// Sets TZ for one test and restores it afterwards.
-class TScopedZone {
- public:
-  explicit TScopedZone(const char* zone) : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ"))
-  {
-    qputenv("TZ", zone);
-    tzset();
-  }
-  ~TScopedZone()
-  {
-    if (had_) qputenv("TZ", old_);
-    else qunsetenv("TZ");
-    tzset();
-  }
-
- private:
-  QByteArray old_;
-  bool had_;
-};
-
 TEST(FileTimeToLocalDateTime, ReadsTheLastWriteTimeInLocalTime)
 {
   QTemporaryDir dir;
@@ -99,7 +78,7 @@ TEST(FileTimeToLocalDateTime, ReadsTheLastWriteTimeInLocalTime)
   ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 7, 4), QTime(16, 30), QTimeZone::utc()),
                                QFileDevice::FileModificationTime));
   file.close();
-  TScopedZone zone("America/New_York");
+  test::TScopedZone zone("America/New_York");
   EXPECT_DOUBLE_EQ(FileTimeToLocalDateTime(QFileInfo(path)),
                    SystemTimeToDateTimeSafe(MakeSystemTime(2020, 7, 4, 12, 30)));
   EXPECT_EQ(FileTimeToLocalDateTime(QFileInfo(dir.filePath("missing"))), 0.0);

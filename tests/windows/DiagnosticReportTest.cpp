@@ -1,6 +1,7 @@
 #include "DiagnosticReport.h"
 #include "FakeSeams.h"
 #include "HelpForm.h"
+#include "ScopedZone.h"
 #include "TextHelpers.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
-#include <ctime>
 #include <stdexcept>
 
 namespace orbelune {
@@ -64,8 +64,6 @@ class DiagnosticReport : public testing::Test {
  protected:
   void SetUp() override
   {
-    qputenv("TZ", "UTC");
-    tzset();
     system.ProgramPath = dir.filePath("orbelune");
     QFile file(system.ProgramPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -75,12 +73,7 @@ class DiagnosticReport : public testing::Test {
     ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 3, 4), QTime(15, 5, 6), QTimeZone::utc()),
                                  QFileDevice::FileModificationTime));
   }
-  void TearDown() override
-  {
-    qunsetenv("TZ");
-    tzset();
-  }
-
+  test::TScopedZone zone{"UTC"};
   QTemporaryDir dir;
   TFakeReportSystem system;
   static constexpr TDateTime Now = 45000.5 + 1.0 / 1440.0;  // 2023-03-15 12:01:00
