@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -96,6 +97,16 @@ TSystemZone LoadSystemZone() {
         }
     }
     return zone;
+}
+
+std::string SystemZoneStamp() {
+    if (const char* tz = std::getenv("TZ")) return std::string("TZ=") + tz;
+    std::error_code error;
+    const auto target = std::filesystem::canonical("/etc/localtime", error);
+    if (error) return "no zone";
+    const auto written = std::filesystem::last_write_time(target, error);
+    return target.string() + "@" +
+           std::to_string(error ? 0 : written.time_since_epoch().count());
 }
 
 std::optional<TZoneInstant> SampleLocalTime(int64_t At) {

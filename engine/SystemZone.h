@@ -18,6 +18,11 @@ struct TSystemZone {
 // The zone that $TZ (as it is now) or /etc/localtime describes.
 TSystemZone LoadSystemZone();
 
+// A text that changes when the zone the machine uses changes: $TZ, or the file
+// /etc/localtime points to with its modification time (the zone may be changed while
+// the program runs).
+std::string SystemZoneStamp();
+
 // What the C library's localtime says about the instant At and its UTC year, for
 // zones whose rules cannot be read. Nothing where the library gives no answer.
 std::optional<TZoneInstant> SampleLocalTime(int64_t At);

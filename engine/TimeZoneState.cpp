@@ -1,14 +1,14 @@
 // The program-wide time-zone state: computed for one date from the machine's zone
 // rules and kept behind one mutex, so that the weather thread's conversions and the
-// user-interface thread's readings never overlap. The zone is read once per value of
-// $TZ.
+// user-interface thread's readings never overlap. The zone is read again whenever
+// the machine's zone setting changes.
 #include "Astronomy.h"
 
 #include "SystemZone.h"
 #include "TimeValue.h"
 
-#include <cstdlib>
 #include <mutex>
+#include <utility>
 
 namespace orbelune {
 
@@ -18,18 +18,15 @@ std::mutex ZoneMutex;
 TTimeZoneState State;  // guarded by ZoneMutex
 struct {
     bool Loaded = false;
-    bool HadTZ = false;
-    std::string TZ;
+    std::string Stamp;
     TSystemZone Zone;
 } Cache;  // guarded by ZoneMutex
 
 const TSystemZone& CurrentZone() {
-    const char* tz = std::getenv("TZ");
-    const bool hasTZ = tz != nullptr;
-    if (!Cache.Loaded || hasTZ != Cache.HadTZ || (hasTZ && Cache.TZ != tz)) {
+    std::string stamp = SystemZoneStamp();
+    if (!Cache.Loaded || stamp != Cache.Stamp) {
         Cache.Loaded = true;
-        Cache.HadTZ = hasTZ;
-        Cache.TZ = hasTZ ? tz : "";
+        Cache.Stamp = std::move(stamp);
         Cache.Zone = LoadSystemZone();
     }
     return Cache.Zone;

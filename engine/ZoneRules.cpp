@@ -4,6 +4,8 @@
 #include "ZoneRules.h"
 
 #include <algorithm>
+#include <climits>
+#include <iterator>
 
 namespace orbelune {
 
@@ -202,8 +204,13 @@ bool ReadData(ByteReader& Reader, const TZifCounts& C, int TimeSize, TZoneRules&
         t.Type = Reader.U8();
         if (t.Type >= static_cast<int>(C.Type)) return false;
     }
-    for (size_t i = 1; i < Rules.Transitions.size(); ++i)
-        if (Rules.Transitions[i].At <= Rules.Transitions[i - 1].At) return false;
+    // Ascending, and far enough from the ends of the range to take an offset.
+    constexpr int64_t limit = int64_t{1} << 62;
+    for (size_t i = 0; i < Rules.Transitions.size(); ++i) {
+        const int64_t at = Rules.Transitions[i].At;
+        if (at < -limit || at > limit) return false;
+        if (i > 0 && at <= Rules.Transitions[i - 1].At) return false;
+    }
     std::vector<uint8_t> nameIndex(C.Type);
     Rules.Types.resize(C.Type);
     for (uint32_t i = 0; i < C.Type; ++i) {

@@ -1,7 +1,7 @@
 // The moon's phases: true instants of the main phases from the mean lunation with
-// Meeus's periodic and planetary corrections (Astronomical Algorithms, chapter 49,
-// a few seconds over several centuries), octants by the moon's age, and the phase
-// angle, age and illuminated fraction from the apparent positions.
+// Meeus's periodic and planetary corrections (Astronomical Algorithms, chapter 49:
+// within seconds near 2000, minutes a thousand years away), octants by the moon's age,
+// and the phase angle, age and illuminated fraction from the apparent positions.
 
 #include <cmath>
 
@@ -93,7 +93,9 @@ TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime)
     mean.F = 160.7108L + 390.67050274L * k - 0.0016341L * t2 - 0.00000227L * t3
              + 0.000000011L * t4;
     mean.Omega = 124.7746L - 1.5637558L * k + 0.0020691L * t2 + 0.00000215L * t3;
-    mean.E = 1 - 0.002516L * y - 0.0000074L * y * y;
+    // E from the lunation's own centuries, so that a phase instant depends on the
+    // lunation alone and not on the date it was asked from.
+    mean.E = 1 - 0.002516L * t - 0.0000074L * t2;
     return mean;
 }
 
@@ -128,9 +130,11 @@ TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime)
         long double error = MoonAge(x) - targetAge;
         if (error > kHalfSynodicMonth)
             error -= SynodicMonth;
-        x = static_cast<TDateTime>(x - error);
+        // Stop at a date already within the tolerance, so that an octant instant asked
+        // for again comes back unchanged.
         if (std::fabs(error) < kOctantTolerance)
             return x;
+        x = static_cast<TDateTime>(x - error);
     }
     NoDateTime();
 }
