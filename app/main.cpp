@@ -1,0 +1,32 @@
+// The program: the clock window and the information window, the first display, the
+// clock timer and the message loop.
+#include "ClockForm.h"
+#include "InfoForm.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("orbelune"));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  using namespace orbelune;
+  auto* form1 = new TForm1;
+  Form1 = form1;
+  form1->FormCreate(QApplication::arguments());
+  auto* infoForm = new TInfoForm;
+  InfoForm = infoForm;
+  form1->UpdateDisplays();
+  if (!Settings.StartMinimized) form1->show();
+  form1->Timer1->start();
+  const int result = app.exec();
+
+  form1->FormDestroy();
+  InfoForm = nullptr;
+  delete infoForm;
+  delete form1;
+  return result;
+}

@@ -1,0 +1,42 @@
+// Small astronomy helpers of the windows: a time-window test, the shade of the
+// moon icon, sidereal time and hour angle of a TDateTime (Universal Time),
+// altitude and azimuth of a body, and an "hh:mm:ss" text of an angle.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "StDate.h"
+
+namespace orbelune {
+
+// Start < End: Start <= X < End; otherwise a window across midnight.
+bool TimeInWindow(double X, double Start, double End);
+
+// sign(P) * (1 - |P| / 180) of the Moon's phase angle P: -1..1, negative while waning.
+double MoonIconShade(const TDayTimeRec& UT);
+
+// Rec plus round(Hours * 3600) seconds; a day of -1 stays -1.
+TDayTimeRec HoursToDayTime(const TDayTimeRec& Rec, double Hours);
+
+// T moved by Hours, counting the time of day of negative TDateTime values backwards.
+double AddSignedHours(double Hours, double T);
+
+// Whole days of T plus its Greenwich sidereal time as a fraction of a turn.
+double SiderealDays(double T);
+
+// Local hour angle in degrees of a body at RAHours for an observer at Longitude.
+double HourAngleDeg(double RAHours, double Longitude, double T);
+
+// Topocentric altitude and azimuth (degrees, azimuth from north through east) of a
+// body; Height in feet above sea level lowers the horizon.
+void EquatorialToAltAz(double& Alt, double& Az, int32_t Height, double Parallax, double Dec,
+                       double RA, double Latitude, double Longitude, double T);
+
+// Offset + Greenwich sidereal time of T, degrees, not reduced.
+double LocalSiderealDeg(double Offset, double T);
+
+// "hh:mm:ss" of an angle given in degrees (15 degrees to the hour).
+std::string AngleToHMSText(double Degrees);
+
+}  // namespace orbelune

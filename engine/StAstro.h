@@ -1,0 +1,107 @@
+// Sun and Moon positions for an instant given as a day number and seconds of the
+// day (Universal Time): Greenwich mean sidereal time, the Sun's geocentric vector
+// referred to the FK5 J2000 frame, the Moon's place and phase, moonrise and
+// moonset, the instants of the lunar phases and short texts of right ascension and
+// declination. Angles are degrees unless said otherwise; longitudes are positive
+// east, latitudes positive north. Invalid dates give marker values, never throw.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "StDate.h"
+
+namespace orbelune {
+
+// Geocentric rectangular coordinates (AU, equator and equinox J2000, FK5), the
+// distance R (AU) and the geocentric ecliptic longitude L and latitude B (degrees).
+// All six are -99 for an invalid date.
+struct TSunVector {
+    double X, Y, Z, R, L, B;
+};
+
+// Right ascension and declination in degrees.
+struct TRADecRec {
+    double RA, Dec;
+};
+
+// The Moon's place and phase values. Illuminated fraction and PhaseAngle (the
+// elongation from the Sun) are negative while the Moon wanes.
+struct TMoonPosRec {
+    double RA;             // degrees
+    double Dec;            // degrees
+    double Illuminated;    // fraction, negative while waning
+    double Diameter;       // apparent diameter, degrees
+    double Parallax;       // horizontal parallax, degrees
+    double PhaseAngle;     // elongation from the Sun, degrees, negative while waning
+    double MeanLongitude;  // L', degrees 0..360
+    double MeanAnomaly;    // M', degrees 0..360
+};
+
+// Rise and set as seconds of the UT day 0..86399, or one of the markers below for both.
+struct TRiseSetRec {
+    int32_t Rise, Set;
+};
+inline constexpr int32_t RiseSetAlwaysBelow = -2;  // the body never rises that day
+inline constexpr int32_t RiseSetAlwaysAbove = -3;  // the body never sets that day
+inline constexpr int32_t RiseSetInvalidDay = -4;   // a day needed for the answer is invalid
+
+// The 0, 1 or 2 instants of one lunar phase within a month; unused fields hold -1.
+using TPhaseDates = std::array<TDayTimeRec, 2>;
+
+// JDE of new moon, first quarter, full moon and last quarter of one lunation.
+using LunationPhases = std::array<double, 4>;
+
+// Astronomical Julian Date minus TDateTime, set once at start-up.
+extern const long double AJDOffset;
+
+bool IsValidDayTime(const TDayTimeRec& UT);
+
+// Greenwich mean sidereal time in degrees 0..360; -1 for an invalid date.
+double GreenwichSiderealTime(const TDayTimeRec& UT);
+
+TSunVector SunVectorJ2000(const TDayTimeRec& UT);
+
+// The Sun's geometric right ascension and declination referred to the mean
+// equator and equinox of date (the Sun vector precessed from J2000), the frame of
+// the Moon's place and of the sidereal time; RA -1 and Dec -99 when invalid.
+TRADecRec SunRADec(const TDayTimeRec& UT);
+
+// The Moon's geocentric place referred to the mean equinox of date (rotated with
+// the J2000 obliquity), and its phase values against the Sun of SunRADec.
+TMoonPosRec MoonPosition(const TDayTimeRec& UT);
+
+// As MoonPosition; an invalid date gives RA -1 and Dec -1 and zeros elsewhere.
+TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
+
+// Rise and set of a body from its places at 0h UT of three consecutive days
+// (Day is the first of them, whose sidereal time is used). H0 is the standard
+// altitude of the event in degrees.
+TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
+                             const TRADecRec& P3, double H0, bool NoIteration,
+                             double Latitude, double Longitude);
+
+// Moonrise and moonset on the UT day Day for an observer Height feet above sea level.
+TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double Latitude);
+
+// Phase instants (JDE) of lunation k (k = 0: the new moon of 2000-01-06).
+LunationPhases LunationPhaseJDE(double K);
+
+// The 14 consecutive lunations that cover the year of Day.
+std::array<LunationPhases, 14> YearLunations(TDayNumber Day);
+
+// The instants of phase 0 new, 1 first quarter, 2 full, 3 last quarter in the month of Day.
+TPhaseDates PhaseDatesInMonth(TDayNumber Day, int Phase);
+TPhaseDates NewMoonDates(TDayNumber Day);
+TPhaseDates FirstQuarterDates(TDayNumber Day);
+TPhaseDates FullMoonDates(TDayNumber Day);
+TPhaseDates LastQuarterDates(TDayNumber Day);
+
+// "hh mm.mm" and "+dd mm.m" texts.
+std::string RAToText(double RA);
+std::string DecToText(double Dec);
+
+double AstroJDToDateTime(long double JD);
+
+}  // namespace orbelune

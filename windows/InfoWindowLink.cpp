@@ -1,0 +1,11 @@
+#include "InfoWindowLink.h"
+
+namespace orbelune {
+
+TInfoWindowLink& InfoWindow()
+{
+  static TInfoWindowLink link;
+  return link;
+}
+
+}  // namespace orbelune
