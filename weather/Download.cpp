@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThread>
 #include <QTimer>
 
 #ifndef QT_NO_SSL
@@ -87,13 +88,13 @@ TDownloadResult Download(const QUrl& Url, const TDownloadOptions& Options)
                    [&] { abortWith(TDownloadError::TimedOut); });
   deadline.start(Options.TimeoutMs);
 
+  // A worker that is asked to stop (at shut-down) gives its download up.
+  QThread* const thread = QThread::currentThread();
   QTimer cancelPoll;
-  if (Options.Cancel) {
-    QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
-      if (Options.Cancel->load()) abortWith(TDownloadError::Cancelled);
-    });
-    cancelPoll.start(CancelPollMs);
-  }
+  QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
+    if (thread->isInterruptionRequested()) abortWith(TDownloadError::Cancelled);
+  });
+  cancelPoll.start(CancelPollMs);
 
   QObject::connect(reply, &QNetworkReply::downloadProgress, &loop,
                    [&](qint64 received, qint64 total) {

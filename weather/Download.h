@@ -11,7 +11,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <atomic>
 #include <functional>
 
 namespace orbelune {
@@ -35,7 +34,7 @@ enum class TDownloadError {
   TimedOut,
   TooLarge,    // the reply passed MaxBytes
   HttpStatus,  // the server answered with a status other than 2xx
-  Cancelled,   // the caller's Cancel flag was raised
+  Cancelled,   // the calling thread was asked to stop (QThread::requestInterruption)
   Failed,      // anything else: name resolution, TLS, proxy authentication, ...
 };
 
@@ -46,7 +45,6 @@ struct TDownloadOptions {
   int MaxRedirects = 10;
   // Progress texts ("Connecting to host.", the status line, ...), on the calling thread.
   std::function<void(const QString&)> OnStatus;
-  const std::atomic<bool>* Cancel = nullptr;  // polled while the transfer runs
 };
 
 struct TDownloadResult {

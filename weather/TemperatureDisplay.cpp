@@ -1,5 +1,6 @@
 #include "TemperatureDisplay.h"
 
+#include "ClockState.h"
 #include "GraphicsHelpers.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
@@ -67,13 +68,13 @@ void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double 
   TWeatherState& state = WeatherState;
   state.CurrentTemperatureF = TemperatureF;
   state.CurrentTemperatureC = FahrenheitToCelsius(TemperatureF);
-  state.WeatherText = SkyText.left(WeatherTextWidth);
+  DisplayState.WeatherText = SkyText.left(WeatherTextWidth);
   const double shown =
       Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
-  state.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
-  Clock.SetWeatherCaption(TemperatureCaption(state.TemperatureText, state.TraySummaryText));
-  if (Settings.TrayType == 'T' && !state.TemperatureText.isEmpty())
-    ShowTrayTempOn(Clock, state.TemperatureText, Settings.TrayForeColor,
+  DisplayState.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
+  Clock.SetWeatherCaption(TemperatureCaption(DisplayState.TemperatureText, state.TraySummaryText));
+  if (Settings.TrayType == 'T' && !DisplayState.TemperatureText.isEmpty())
+    ShowTrayTempOn(Clock, DisplayState.TemperatureText, Settings.TrayForeColor,
                    Settings.TrayBackTransparent, Settings.TrayBackColor);
 }
 

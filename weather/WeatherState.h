@@ -1,7 +1,10 @@
 #pragma once
-// The program-wide weather state: the last report and what was shown of it, and the
-// download flags shared by every download of this subsystem. Owned by the
-// user-interface thread; the two flags that workers touch are atomic.
+// The program-wide weather state besides what the clock window keeps (the shown
+// temperature and sky texts, TemperatureShown, the schedule's LastWeatherDownloadTime)
+// and the program-wide report list: the report's time, the temperature, the tray
+// summary, the current station, and the download flags that every download of this
+// subsystem shares. Owned by the user-interface thread; the flags that workers touch
+// are atomic.
 
 #include "StDate.h"
 
@@ -13,23 +16,25 @@
 namespace orbelune {
 
 struct TWeatherState {
-  QStringList WeatherReportLines;         // the last report as shown, or "Site not available"
-  TDateTime ReportTimeUtc = 0.0;          // observation time of that report
-  TDateTime LastWeatherDownloadTime = 0.0;  // local; last good scheduled download, 0 = never
+  TDateTime ReportTimeUtc = 0.0;          // observation time of the last report
   double CurrentTemperatureF = -200.0;
   double CurrentTemperatureC = -200.0;
-  QString WeatherText;                    // sky conditions last shown with the temperature
-  QString TemperatureText;                // the shown temperature with its degree sign
   QString TraySummaryText;                // the joined summary, at most 64 characters
-  QString CurrentStationCode = QStringLiteral("KNYC");  // the interactive request's station
-  QString CurrentStationName = QStringLiteral("New York");
-  bool TemperatureShown = false;          // a temperature has reached the clock window
   bool ConnectionRefusedShown = false;    // the refused message was shown in this run
-  std::atomic<bool> ShowHttpStatus{true};         // echo download status into the weather memo
+  std::atomic<bool> ShowHttpStatus{true};          // echo download status into the weather memo
   std::atomic<bool> ConnectionRefusedFlag{false};  // the last request was refused
 };
 
 extern TWeatherState WeatherState;
+
+// The last report as shown (the program-wide report list; empty while it does not exist).
+QStringList WeatherReportLines();
+void SetWeatherReportLines(const QStringList& Lines);
+
+// The station of the interactive request and its name (the Set tab's edits), which
+// reading the settings sets to the saved station.
+QString& CurrentStationCode();
+QString& CurrentStationName();
 
 // Texts cut to the widths the display keeps.
 inline constexpr int WeatherTextWidth = 128;

@@ -1,6 +1,8 @@
 #include "WeatherThread.h"
 
 #include "Astronomy.h"
+#include "ClockState.h"
+#include "GlobalObjects.h"
 #include "PlatformSeams.h"
 #include "ReportText.h"
 #include "Settings.h"
@@ -13,14 +15,10 @@
 #include <QList>
 #include <QPointer>
 
-#include <atomic>
 
 namespace orbelune {
 
 namespace {
-
-// Raised at shut-down: running downloads give up.
-std::atomic<bool> StopRequested{false};
 
 // The running requests, kept by the user-interface thread.
 QList<QPointer<TMyThread1>>& RunningThreads()
@@ -44,7 +42,7 @@ TWeatherRequest RequestFromSettings()
   request.Proxy = {Settings.UseProxyServer, Settings.ProxyServer, Settings.ProxyPort,
                    Settings.ProxyUserName, Settings.ProxyPassword};
   request.TemperatureUnits = Settings.TemperatureUnits;
-  request.SavedStationIsCurrent = WeatherState.CurrentStationCode == Settings.WeatherStationCode;
+  request.SavedStationIsCurrent = CurrentStationCode() == Settings.WeatherStationCode;
   request.PreviousReportTimeUtc = WeatherState.ReportTimeUtc;
   request.Limits = WeatherReportLimits();
   return request;
@@ -55,7 +53,7 @@ void ShowTemperatureResult(const TReportOutcome& Outcome)
   TWeatherClockView* clock = WeatherWindows().Clock;
   if (!clock) return;
   ShowTemperatureOn(*clock, Outcome.Summary.Sky, Outcome.Temperature);
-  clock->SetTrayHint(WeatherState.TemperatureText + QLatin1Char('\r') +
+  clock->SetTrayHint(DisplayState.TemperatureText + QLatin1Char('\r') +
                      WeatherState.TraySummaryText);
 }
 
@@ -64,7 +62,7 @@ void ShowWeatherWindow()
   TForm6* form = WeatherWindows().Form6;
   if (!form) return;
   const TDateTime nowUtc = LocalToUTC(Platform().Clock->Now());
-  form->ShowReport(WeatherWindowLines(WeatherState.WeatherReportLines),
+  form->ShowReport(WeatherWindowLines(WeatherReportLines()),
                    WeatherWindowCaption(ReportAgeMinutes(nowUtc, WeatherState.ReportTimeUtc),
                                         UTCToLocal(WeatherState.ReportTimeUtc),
                                         Settings.UseMilitaryTime,
@@ -74,8 +72,7 @@ void ShowWeatherWindow()
 void ShowWeatherOnInfoForm()
 {
   if (TWeatherInfoView* info = WeatherWindows().Info)
-    info->ShowWeatherReport(WeatherState.WeatherReportLines, WeatherState.CurrentStationCode,
-                            WeatherState.CurrentStationName);
+    info->ShowWeatherReport(WeatherReportLines(), CurrentStationCode(), CurrentStationName());
 }
 
 }  // namespace
@@ -128,23 +125,23 @@ void ApplyReportOutcome(const TReportOutcome& Outcome)
       if (WeatherWindows().Clock) ShowConnectionRefusedMessage();
       return;
     case TKind::Failed:
-      state.WeatherReportLines = QStringList{QStringLiteral("Site not available")};
+      SetWeatherReportLines({QStringLiteral("Site not available")});
       return;
     case TKind::NotAReport:
       return;
     case TKind::Good:
       break;
   }
-  state.WeatherReportLines = Outcome.Lines;
+  SetWeatherReportLines(Outcome.Lines);
   if (Outcome.HasReportTime) state.ReportTimeUtc = Outcome.ReportTimeUtc;
   if (Outcome.Show) {
     if (!Outcome.TimeStampText.isEmpty())
       Settings.LastWeatherTimeStampStr = Outcome.TimeStampText.left(TimeStampTextWidth);
-    state.LastWeatherDownloadTime = Outcome.DownloadTime;
+    ClockState.LastWeatherDownloadTime = Outcome.DownloadTime;
     if (Outcome.Temperature > NoTemperature) {
       if (!Outcome.Summary.Tray.isEmpty())
         state.TraySummaryText = Outcome.Summary.Tray.left(TraySummaryTextWidth);
-      state.TemperatureShown = true;
+      DisplayState.TemperatureShown = true;
       ShowTemperatureResult(Outcome);
     }
   }
@@ -176,7 +173,6 @@ void TMyThread1::FetchReport(const QString& Code, bool Show)
   options.Proxy = ProxyFromRule(Request_.Proxy);
   options.TimeoutMs = Request_.Limits.TimeoutMs;
   options.MaxBytes = Request_.Limits.MaxBytes;
-  options.Cancel = &StopRequested;
   const QUrl url(QStringLiteral("http://") + Request_.WeatherServer + ReportPath(station));
 
   WeatherState.ConnectionRefusedFlag = false;
@@ -199,13 +195,14 @@ void StartWeatherRequest(const QString& Code, bool ShowTemperature)
   running.removeAll(nullptr);
   running.append(thread);
   thread->start();
+  RegisterWorker(thread);
 }
 
 void RequestStationWeather(const QString& CodeText, const QString& NameText)
 {
   if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
-  WeatherState.CurrentStationName = NameText.left(StationNameWidth);
-  WeatherState.CurrentStationCode = CodeText.left(4);
+  CurrentStationName() = NameText.left(StationNameWidth);
+  CurrentStationCode() = CodeText.left(4);
   StartWeatherRequest(CodeText, false);
 }
 
@@ -222,10 +219,9 @@ bool WaitForWeatherThreads(int TimeoutMs)
 
 bool StopWeatherThreads(int TimeoutMs)
 {
-  StopRequested = true;
-  const bool allDone = WaitForWeatherThreads(TimeoutMs);
-  StopRequested = false;
-  return allDone;
+  for (const QPointer<TMyThread1>& thread : RunningThreads())
+    if (thread) thread->requestInterruption();
+  return WaitForWeatherThreads(TimeoutMs);
 }
 
 }  // namespace orbelune

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
 class QAction;
 class QComboBox;
@@ -79,6 +80,13 @@ class TForm1 : public QMainWindow {
   // nothing here until that code is in place.
   virtual TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
   virtual void GetWeather(const QString& StationCode, bool Show);
+  // The temperature in the caption and the tray, the tray temperature picture, the
+  // once-per-run "connection refused" message and the download status echo.
+  void ShowTemperature(const QString& SkyText, double TemperatureF);
+  void ShowTrayTemp(const QString& Text, std::int32_t ForeColor, bool Transparent,
+                    std::int32_t BackColor);
+  void ShowConnectionRefused();
+  void ShowStatus(const QString& Text);
   virtual void GuessLatLon();
 
   // Where the help file is looked for; empty when it is not found.

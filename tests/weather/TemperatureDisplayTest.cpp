@@ -1,6 +1,7 @@
 // The temperature texts, the tray picture, the caption and the once-per-run message.
 #include "../windows/FakeSeams.h"
 #include "QStringPrinter.h"
+#include "ClockState.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
 #include "WeatherState.h"
@@ -98,8 +99,8 @@ class TemperatureDisplay : public ::testing::Test {
   {
     Settings = saved_;
     WeatherState.TraySummaryText.clear();
-    WeatherState.TemperatureText.clear();
-    WeatherState.WeatherText.clear();
+    DisplayState.TemperatureText.clear();
+    DisplayState.WeatherText.clear();
     WeatherState.ConnectionRefusedShown = false;
     WeatherState.ShowHttpStatus = true;
     WeatherWindows().Info = nullptr;
@@ -113,13 +114,13 @@ TEST_F(TemperatureDisplay, CelsiusOrFahrenheitByTheSetting)
 {
   Settings.TemperatureUnits = 'C';
   ShowTemperatureOn(clock_, "Clear", -4.0);
-  EXPECT_EQ(WeatherState.TemperatureText, "-20" + Degree);
+  EXPECT_EQ(DisplayState.TemperatureText, "-20" + Degree);
   EXPECT_DOUBLE_EQ(WeatherState.CurrentTemperatureC, -20.0);
   EXPECT_EQ(clock_.Captions.last(), "-20" + Degree + " \rClear \r3 mins ago");
   Settings.TemperatureUnits = 'F';
   ShowTemperatureOn(clock_, "Clear", -4.0);
   EXPECT_EQ(clock_.Captions.last(), "-4" + Degree + " \rClear \r3 mins ago");
-  EXPECT_EQ(WeatherState.WeatherText, "Clear");
+  EXPECT_EQ(DisplayState.WeatherText, "Clear");
 }
 
 TEST_F(TemperatureDisplay, TheTrayIconOnlyWhenItShowsTheTemperature)
@@ -137,7 +138,7 @@ TEST_F(TemperatureDisplay, TheTrayIconOnlyWhenItShowsTheTemperature)
 TEST_F(TemperatureDisplay, TheWeatherTextIsCutTo128)
 {
   ShowTemperatureOn(clock_, QString(300, 's'), 50.0);
-  EXPECT_EQ(WeatherState.WeatherText.size(), 128);
+  EXPECT_EQ(DisplayState.WeatherText.size(), 128);
 }
 
 TEST_F(TemperatureDisplay, ConnectionRefusedIsShownOncePerRun)

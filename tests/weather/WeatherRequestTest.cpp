@@ -1,8 +1,10 @@
 // Whole weather requests: the worker fetches from a fixture server, and the result
 // reaches the program-wide state and the windows on the user-interface thread.
 #include "../windows/FakeSeams.h"
+#include "ClockState.h"
 #include "DateTimeRtl.h"
 #include "FixtureServer.h"
+#include "GlobalObjects.h"
 #include "ReportSamples.h"
 #include "ReportText.h"
 #include "Settings.h"
@@ -84,6 +86,7 @@ class WeatherRequest : public ::testing::Test {
     Settings = TSettings{};
     Settings.WeatherServer = server_.HostAndPort();
     ResetState();
+    CreateGlobalObjects();
     platform_.Clock.Value = ReportTime + EncodeTime(0, 5, 0, 0);  // five minutes later
     WeatherWindows().Clock = &clock_;
     WeatherWindows().Info = &info_;
@@ -99,21 +102,16 @@ class WeatherRequest : public ::testing::Test {
     WeatherReportLimits() = {};
     Settings = savedSettings_;
     ResetState();
+    FreeGlobalObjects();
   }
 
   static void ResetState()
   {
+    ResetClockState();
     TWeatherState& s = WeatherState;
-    s.WeatherReportLines.clear();
     s.ReportTimeUtc = 0.0;
-    s.LastWeatherDownloadTime = 0.0;
     s.CurrentTemperatureF = s.CurrentTemperatureC = -200.0;
-    s.WeatherText.clear();
-    s.TemperatureText.clear();
     s.TraySummaryText.clear();
-    s.CurrentStationCode = QStringLiteral("KNYC");
-    s.CurrentStationName = QStringLiteral("New York");
-    s.TemperatureShown = false;
     s.ConnectionRefusedShown = false;
     s.ShowHttpStatus = true;
     s.ConnectionRefusedFlag = false;
@@ -140,19 +138,19 @@ TEST_F(WeatherRequest, AGoodReportInFahrenheit)
   EXPECT_EQ(server_.RequestedPaths(), QStringList({PathOf("KNYC")}));
   EXPECT_DOUBLE_EQ(WeatherState.CurrentTemperatureF, 37.9);
   EXPECT_NEAR(WeatherState.CurrentTemperatureC, 3.2778, 1e-4);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("38°"));
-  EXPECT_EQ(WeatherState.WeatherText, "Overcast");
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("38°"));
+  EXPECT_EQ(DisplayState.WeatherText, "Overcast");
   EXPECT_EQ(WeatherState.TraySummaryText, "Overcast \r12 Mph \rHum: 69% \r5 mins ago");
-  EXPECT_TRUE(WeatherState.TemperatureShown);
+  EXPECT_TRUE(DisplayState.TemperatureShown);
   EXPECT_DOUBLE_EQ(WeatherState.ReportTimeUtc, ReportTime);
-  EXPECT_DOUBLE_EQ(WeatherState.LastWeatherDownloadTime, platform_.Clock.Value);
+  EXPECT_DOUBLE_EQ(ClockState.LastWeatherDownloadTime.load(), platform_.Clock.Value);
   EXPECT_EQ(Settings.LastWeatherTimeStampStr, "Dec 09, 2026 - 12:51 AM EST ");
   ASSERT_EQ(clock_.Captions.size(), 1);
   EXPECT_EQ(clock_.Captions[0], QString::fromUtf8("38° \rOvercast \r12 Mph \rHum: 69% \r5 mins ago"));
   EXPECT_EQ(clock_.Hints, QStringList({QString::fromUtf8("38°\rOvercast \r12 Mph \rHum: 69% \r5 mins ago")}));
   EXPECT_EQ(clock_.Icons, 1);  // TrayType 'T' by default
   // The report without its last two lines; lines over 50 characters wrapped at a word.
-  EXPECT_EQ(WeatherState.WeatherReportLines,
+  EXPECT_EQ(WeatherReportLines(),
             QStringList({"NEW YORK CITY CENTRAL PARK, NY, United States",
                          "(KNYC) 40-47N 073-58W 48M",
                          "Dec 09, 2026 - 12:51 AM EST / 2026.12.09 0551 UTC",
@@ -163,7 +161,7 @@ TEST_F(WeatherRequest, AGoodReportInFahrenheit)
                          "Pressure (altimeter): 30.05 in. Hg (1017 hPa)"}));
   EXPECT_EQ(info_.Clears, 1);
   EXPECT_EQ(info_.Shown, 1);
-  EXPECT_EQ(info_.Memo, WeatherState.WeatherReportLines);
+  EXPECT_EQ(info_.Memo, WeatherReportLines());
   EXPECT_EQ(info_.Code, "KNYC");
   EXPECT_EQ(info_.Name, "New York");
 }
@@ -172,11 +170,11 @@ TEST_F(WeatherRequest, AGoodReportInCelsiusBelowZero)
 {
   Settings.TemperatureUnits = 'C';
   Settings.WeatherStationCode = "CYUL";
-  WeatherState.CurrentStationCode = "CYUL";  // the saved station: always shown
+  CurrentStationCode() = "CYUL";  // the saved station: always shown
   platform_.Clock.Value = EncodeDate(2026, 12, 9) + EncodeTime(5, 1, 30, 0);
   Fetch("CYUL", false);
   EXPECT_DOUBLE_EQ(WeatherState.CurrentTemperatureF, -4.0);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("-20°"));
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("-20°"));
   EXPECT_EQ(WeatherState.TraySummaryText,
             "Mostly Cloudy \rLight Snow \r27 Kph \rHum: 79% \r1 min ago");
   ASSERT_EQ(clock_.Captions.size(), 1);
@@ -188,9 +186,9 @@ TEST_F(WeatherRequest, WithoutTheShowFlagNothingIsStampedOrShownInTheCaption)
   Settings.WeatherStationCode = "EGLL";
   Fetch("KNYC", false);
   EXPECT_TRUE(clock_.Captions.isEmpty());
-  EXPECT_EQ(WeatherState.LastWeatherDownloadTime, 0.0);
+  EXPECT_EQ(ClockState.LastWeatherDownloadTime.load(), 0.0);
   EXPECT_TRUE(Settings.LastWeatherTimeStampStr.isEmpty());
-  EXPECT_FALSE(WeatherState.TemperatureShown);
+  EXPECT_FALSE(DisplayState.TemperatureShown);
   EXPECT_EQ(info_.Shown, 1);  // the report itself is still shown
   EXPECT_DOUBLE_EQ(WeatherState.ReportTimeUtc, ReportTime);
 }
@@ -201,8 +199,8 @@ TEST_F(WeatherRequest, AReportWithoutTemperatureLeavesTheCaption)
   ASSERT_EQ(clock_.Captions.size(), 1);
   Fetch("KMRF", true);
   EXPECT_EQ(clock_.Captions.size(), 1);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("38°"));
-  EXPECT_EQ(WeatherState.WeatherReportLines.first(), "MARFA MUNICIPAL AIRPORT, TX, United States (KMRF)");
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("38°"));
+  EXPECT_EQ(WeatherReportLines().first(), "MARFA MUNICIPAL AIRPORT, TX, United States (KMRF)");
   EXPECT_EQ(info_.Shown, 2);
   // A good download, even without a temperature, stamps the schedule.
   EXPECT_EQ(Settings.LastWeatherTimeStampStr, "Dec 08, 2026 - 11:15 PM CST ");
@@ -211,23 +209,23 @@ TEST_F(WeatherRequest, AReportWithoutTemperatureLeavesTheCaption)
 TEST_F(WeatherRequest, AWebPageChangesNothing)
 {
   Fetch("KNYC", true);
-  const QStringList lines = WeatherState.WeatherReportLines;
+  const QStringList lines = WeatherReportLines();
   platform_.Clock.Value += 1.0;
   Fetch("HTML", true);
-  EXPECT_EQ(WeatherState.WeatherReportLines, lines);
+  EXPECT_EQ(WeatherReportLines(), lines);
   EXPECT_EQ(info_.Shown, 1);
   EXPECT_EQ(clock_.Captions.size(), 1);
-  EXPECT_DOUBLE_EQ(WeatherState.LastWeatherDownloadTime, platform_.Clock.Value - 1.0);
+  EXPECT_DOUBLE_EQ(ClockState.LastWeatherDownloadTime.load(), platform_.Clock.Value - 1.0);
 }
 
 TEST_F(WeatherRequest, FailuresSaySiteNotAvailableAndDoNotStamp)
 {
   for (const char* station : {"NONE", "SLOW", "HUGE"}) {
-    WeatherState.WeatherReportLines = QStringList{"old"};
+    SetWeatherReportLines({"old"});
     Fetch(station, true);
-    EXPECT_EQ(WeatherState.WeatherReportLines, QStringList({"Site not available"})) << station;
+    EXPECT_EQ(WeatherReportLines(), QStringList({"Site not available"})) << station;
   }
-  EXPECT_EQ(WeatherState.LastWeatherDownloadTime, 0.0);
+  EXPECT_EQ(ClockState.LastWeatherDownloadTime.load(), 0.0);
   EXPECT_TRUE(clock_.Captions.isEmpty());
   EXPECT_EQ(info_.Shown, 0);
   EXPECT_TRUE(platform_.Messages.Shown.isEmpty());
@@ -236,7 +234,7 @@ TEST_F(WeatherRequest, FailuresSaySiteNotAvailableAndDoNotStamp)
 TEST_F(WeatherRequest, ARedirectIsFollowed)
 {
   Fetch("MOVE", true);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("46°"));
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("46°"));
   EXPECT_EQ(server_.RequestedPaths(), QStringList({PathOf("MOVE"), PathOf("EGLL")}));
 }
 
@@ -246,7 +244,7 @@ TEST_F(WeatherRequest, AOneLineReplyIsReadSafely)
   Fetch("ONEL", true);
   EXPECT_DOUBLE_EQ(WeatherState.ReportTimeUtc, 1234.5);
   EXPECT_TRUE(Settings.LastWeatherTimeStampStr.isEmpty());
-  EXPECT_TRUE(WeatherState.WeatherReportLines.isEmpty());  // dropped by the two-line rule
+  EXPECT_TRUE(WeatherReportLines().isEmpty());  // dropped by the two-line rule
   EXPECT_EQ(info_.Shown, 1);
 }
 
@@ -261,13 +259,13 @@ TEST_F(WeatherRequest, StationCodes)
 TEST_F(WeatherRequest, ARefusedConnectionIsReportedOncePerRun)
 {
   Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
-  WeatherState.WeatherReportLines = QStringList{"old"};
+  SetWeatherReportLines({"old"});
   Fetch("KNYC", true);
   Fetch("KNYC", true);
   EXPECT_TRUE(WeatherState.ConnectionRefusedFlag);
   EXPECT_EQ(platform_.Messages.Shown,
             QStringList({"Orbelune: Internet connection may be blocked by firewall."}));
-  EXPECT_EQ(WeatherState.WeatherReportLines, QStringList({"old"}));
+  EXPECT_EQ(WeatherReportLines(), QStringList({"old"}));
   EXPECT_EQ(info_.Shown, 0);
   // The next good request clears the flag.
   Settings.WeatherServer = server_.HostAndPort();
@@ -284,18 +282,18 @@ TEST_F(WeatherRequest, ThroughTheProxy)
   Settings.ProxyUserName = "user";
   Settings.ProxyPassword = "pass word";
   Fetch("EGLL", true);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("46°"));
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("46°"));
   EXPECT_EQ(proxy.Authorised(), 1);
 
   Settings.ProxyPassword = "guess";
   Fetch("KNYC", true);
-  EXPECT_EQ(WeatherState.WeatherReportLines, QStringList({"Site not available"}));
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("46°"));
+  EXPECT_EQ(WeatherReportLines(), QStringList({"Site not available"}));
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("46°"));
   EXPECT_EQ(proxy.Authorised(), 1);
 
   Settings.ProxyPort = 0;  // the rule is off: a direct request
   Fetch("KNYC", true);
-  EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("38°"));
+  EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("38°"));
   EXPECT_EQ(proxy.Authorised(), 1);
 }
 
@@ -318,7 +316,7 @@ TEST_F(WeatherRequest, TheGetWeatherButtonMakesTheStationCurrent)
   Settings.WeatherStationCode = "KNYC";
   RequestStationWeather("egll", "London Heathrow");
   ASSERT_TRUE(WaitForWeatherThreads(10000));
-  EXPECT_EQ(WeatherState.CurrentStationCode, "egll");
+  EXPECT_EQ(CurrentStationCode(), "egll");
   EXPECT_EQ(info_.Name, "London Heathrow");
   EXPECT_EQ(server_.RequestedPaths(), QStringList({PathOf("EGLL")}));
   EXPECT_TRUE(clock_.Captions.isEmpty());  // not the saved station
