@@ -4,6 +4,7 @@
 // observer's height lowering the horizon.
 #include "AstroExtras.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Astronomy.h"
@@ -16,6 +17,9 @@ namespace orbelune {
 namespace {
 
 double Frac(double X) { return X - std::trunc(X); }
+
+// Arcsine in degrees of an argument that rounding may have pushed past +-1.
+long double ArcSinDegClamped(long double X) { return DArcSin(std::clamp(X, -1.0L, 1.0L)); }
 
 TDayTimeRec ToDayTime(TDateTime T) { return {DateTimeToDayNumber(T), DateTimeToDaySeconds(T)}; }
 
@@ -63,8 +67,9 @@ void EquatorialToAltAz(double& Alt, double& Az, int32_t Height, double Parallax,
     long double A = DArcTan2(DSin(H), DCos(H) * DSin(Latitude) - DTan(Dec) * DCos(Latitude));
     A += 180.0L;
     if (A < 0.0L) A += 360.0L;
-    long double h = DArcSin(DSin(Latitude) * DSin(Dec) + DCos(Latitude) * DCos(Dec) * DCos(H));
-    h -= DArcSin(DSin(Parallax) * DCos(h));
+    long double h =
+        ArcSinDegClamped(DSin(Latitude) * DSin(Dec) + DCos(Latitude) * DCos(Dec) * DCos(H));
+    h -= ArcSinDegClamped(DSin(Parallax) * DCos(h));
     if (Height >= 0) h -= 0.0195L * std::sqrt(static_cast<long double>(Height));
     else h += 0.0195L * std::sqrt(-static_cast<long double>(Height));
     Alt = static_cast<double>(h);

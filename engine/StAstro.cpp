@@ -2,10 +2,11 @@
 //
 // Sidereal time: IAU 1982 mean sidereal time (Meeus, Astronomical Algorithms,
 // eq. 12.4). Sun: truncated VSOP87B Earth series (ecliptic J2000), good to a few
-// arcseconds. Moon: Meeus chapter 47 with truncated tables, about 10" in
-// longitude and 4" in latitude, referred to the mean equinox of date but rotated
-// with the fixed J2000 obliquity. Every instant is Universal Time used as dynamical
-// time (no Delta-T).
+// arcseconds; its right ascension and declination are precessed to the mean
+// equinox of date. Moon: Meeus chapter 47 (the latitude series cut to 48 terms),
+// about 10" in longitude and 4" in latitude, referred to the mean equinox of date
+// but rotated with the fixed J2000 obliquity (0.04 degree off at 1700 and 2300).
+// Every instant is Universal Time used as dynamical time (no Delta-T).
 #include "StAstro.h"
 
 #include <cmath>
@@ -50,6 +51,12 @@ long double Reduce360(long double X) {
     return X < 0.0L ? X + 360.0L : X;
 }
 
+// An angle of [0, 360) as a double: rounding must not turn 359.99... into 360.
+double AngleToDouble(long double X) {
+    double D = static_cast<double>(X);
+    return D >= 360.0 ? 0.0 : D;
+}
+
 long double JulianDate(const TDayTimeRec& UT) {
     return DayNumberToJD(UT.D) + static_cast<long double>(UT.T) / SecondsPerDay;
 }
@@ -68,6 +75,8 @@ void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
     long double C = std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) +
                     std::cos(Theta) * std::sin(Dec);
     RA = std::atan2(A, B) + Z;
+    if (RA > ExtPi) RA -= 2.0L * ExtPi;
+    else if (RA <= -ExtPi) RA += 2.0L * ExtPi;
     Dec = InvSinClamped(C);
 }
 
@@ -179,7 +188,7 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
     long double T = D / 36525.0L;
     long double Theta = 280.46061837L + 360.98564736629L * D + 0.000387933L * T * T -
                         T * T * T / 3.871e7L;
-    return static_cast<double>(Reduce360(Theta));
+    return AngleToDouble(Reduce360(Theta));
 }
 
 TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
@@ -278,8 +287,8 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
     }
     P.Illuminated = static_cast<double>(Illuminated);
     P.PhaseAngle = static_cast<double>(Psi);
-    P.MeanLongitude = static_cast<double>(Lp);
-    P.MeanAnomaly = static_cast<double>(Mp);
+    P.MeanLongitude = AngleToDouble(Lp);
+    P.MeanAnomaly = AngleToDouble(Mp);
     return P;
 }
 

@@ -75,9 +75,10 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT);
 // As MoonPosition; an invalid date gives RA -1 and Dec -1 and zeros elsewhere.
 TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
 
-// Rise and set of a body from its places at 0h UT of three consecutive days
-// (Day is the first of them, whose sidereal time is used). H0 is the standard
-// altitude of the event in degrees.
+// Rise and set of a body, as seconds of the middle one of three consecutive UT
+// days whose places at 0h are P1, P2, P3, with the sidereal time at 0h of Day
+// (normally the middle day; MoonRiseSet passes the day before). H0 is the
+// altitude of the event in degrees; NoIteration keeps the first approximation.
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration,
                              double Latitude, double Longitude);

@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "ClockWindowLink.h"
+#include "ClockState.h"
 #include "ClockTexts.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
@@ -95,6 +96,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
   CreateMenus();
   CreateTrayIcon();
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+  // One application-wide filter serves the rows' mouse commands, the Enter short-cut
+  // and the hints switch.
   qApp->installEventFilter(this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) ApplicationEvents1Activate();
@@ -296,11 +299,6 @@ void TForm1::CreateRows()
   rows->addStretch(1);
   setCentralWidget(central);
 
-  for (QWidget* w : std::initializer_list<QWidget*>{Panel1, TimeLabel, Panel2, DateLabel, Panel4,
-                                                     Moon2, DayInfoLabel1, DayInfoLabel2, Panel5,
-                                                     SunriseLabel, SunsetLabel})
-    w->installEventFilter(this);
-  central->installEventFilter(this);
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupMenu1->popup(mapToGlobal(p)); });

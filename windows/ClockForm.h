@@ -4,7 +4,6 @@
 // the one-second clock update, the tray icon, the menus and actions that open the
 // information window's tabs, and the program's start-up and shut-down handlers.
 
-#include "ClockState.h"
 #include "StDate.h"
 
 #include <QImage>

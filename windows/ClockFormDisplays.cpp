@@ -5,6 +5,7 @@
 #include "AstroExtras.h"
 #include "Astronomy.h"
 #include "Calendar.h"
+#include "ClockState.h"
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
@@ -82,6 +83,7 @@ void TForm1::UpdateDisplays()
   YearComboBox->setCurrentIndex(yearIndex);
 
   const TTimeZoneState zone = TimeZoneAt(dayAtNow);
+  // The altitude is kept in feet; the sunrise routine takes metres.
   const long double rise =
       SunRiseSetUT(day, month, year, Settings.Latitude, Settings.Longitude,
                    Settings.Altitude * FeetToMetres, true);

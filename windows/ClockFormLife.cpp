@@ -5,6 +5,7 @@
 #include "AstroExtras.h"
 #include "Autostart.h"
 #include "Calendar.h"
+#include "ClockState.h"
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateHelpers.h"

@@ -18,16 +18,27 @@ constexpr double Hour = 1.0 / 24.0;
 
 }  // namespace
 
+namespace {
+
+// Milliseconds of the day, to the nearest: a time that is a whole second must not
+// read as the second before it.
+long long MillisecondOfDay(TDateTime T)
+{
+  const double frac = std::fabs(T - std::trunc(T));
+  const long long ms = std::llround(frac * 86400000.0);
+  return ms >= 86400000LL ? 86399999LL : ms;
+}
+
+}  // namespace
+
 int MinuteOfHour(TDateTime T)
 {
-  const double frac = T - std::trunc(T);
-  const double hours = frac * 24.0;
-  return static_cast<int>(std::trunc((hours - std::trunc(hours)) * 60.0));
+  return static_cast<int>(MillisecondOfDay(T) / 60000 % 60);
 }
 
 int SecondOfDay(TDateTime T)
 {
-  return static_cast<int>(std::trunc((T - std::trunc(T)) * 86400.0));
+  return static_cast<int>(MillisecondOfDay(T) / 1000);
 }
 
 QString FormatDateTimeText(const QString& Format, TDateTime T)

@@ -3,11 +3,14 @@
 #include "Calendar.h"
 #include "ClockWindowLink.h"
 #include "DiagnosticReport.h"
+#include "InfoWindowLink.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -15,6 +18,8 @@
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QWindowStateChangeEvent>
+
+#include <cmath>
 
 namespace orbelune {
 
@@ -86,15 +91,20 @@ QAction* MakeAction(QObject* Owner, const char* Name, const QString& Caption,
   return action;
 }
 
-// The calendar's date with the time of day of now.
-TDateTime CalendarDateNow()
+}  // namespace
+
+TDateTime TInfoForm::CalendarDateNow() const
 {
   const TCalendar* calendar = ClockWindow().Calendar1;
   const TDateTime now = Platform().Clock->Now();
   return calendar ? JoinDateAndTime(calendar->CalendarDate(), now) : now;
 }
 
-}  // namespace
+void TInfoForm::GoToCalendarDate(TDateTime Date)
+{
+  if (TCalendar* calendar = ClockWindow().Calendar1)
+    calendar->SetCalendarDate(std::trunc(Date));
+}
 
 TInfoPageControl::TInfoPageControl(QWidget* AOwner) : QTabWidget(AOwner)
 {
@@ -112,13 +122,23 @@ TInfoForm::TInfoForm(QWidget* AOwner) : QMainWindow(AOwner)
   createActions();
   createMenus();
   createStatusBar();
+  createMoonSheet();
+  createPlanetSheet();
   if (ClockWindow().PopupMenu1 != nullptr) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ClockWindow().PopupMenu1->popup(mapToGlobal(at)); });
   }
   InfoForm = this;
+  LinkForClockWindow();
   FormCreate();
+}
+
+TInfoForm::~TInfoForm()
+{
+  InfoWindow() = TInfoWindowLink{};
+  if (InfoForm == this)
+    InfoForm = nullptr;
 }
 
 void TInfoForm::createPages()
@@ -240,6 +260,10 @@ void TInfoForm::FormCreate()
     ToggleShowHolidays1->setChecked(calendar->ShowHolidays);
     ToggleShowTinyMoons1->setChecked(calendar->ShowTinyMoons);
   }
+  PlanetPage.PlanetRadioItems[Settings.EarthSurfaceCoords ? 0 : 1]->setChecked(true);
+  MoonPage.AnimateMoonBox->setChecked(Settings.AnimateMoon);
+  PlanetPage.EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
+  SetEclipsesMemo(Settings.EclipseSummaryView);
   InfoLocation = InfoLocationFromSettings(Settings);
   if (Settings.ShowInfoFormAtStartup)
     show();
@@ -424,10 +448,6 @@ void TInfoForm::DoStartTasks()
     default:
       break;
   }
-}
-
-void TInfoForm::UpdateInfoForm()
-{
 }
 
 }  // namespace orbelune

@@ -5,18 +5,24 @@
 // handlers live with their tabs.
 
 #include "InfoFormModel.h"
+#include "MoonSheet.h"
+#include "MoonTabTexts.h"
+#include "PlanetSheet.h"
 #include "StDate.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QStatusBar;
 
 namespace orbelune {
+
+struct TInfoWindowLink;
 
 // A page control whose tabs are all drawn alike: the button face with the caption
 // centred.
@@ -36,11 +42,52 @@ class TInfoForm : public QMainWindow {
   static constexpr int StatusPanelCount = 4;
 
   explicit TInfoForm(QWidget* AOwner = nullptr);
+  ~TInfoForm() override;
 
   // The start-up work of the clock window's first tick.
   void DoStartTasks();
-  // Refreshes the window for the clock calendar's date.
+  // Refreshes the window for the clock calendar's date at the time of day of now.
   void UpdateInfoForm();
+
+  // Moon tab.
+  void UpdateLatLonDisplays(int Mode);
+  void UpdateAllMoonDisplays(bool Southern, TDateTime T);
+  void UpdateMoonPhasesDisplay(bool Southern);
+  QString GetMoonPhaseName(TDateTime T) const;
+  QString GetEquinoxSolsticeName(TDateTime T) const;
+  // The lunation picture of phase entry N (1 .. 5), mirrored for the southern sky
+  // when Flip.
+  int GetIconNum(int N, bool Flip) const;
+  // Altitude and azimuth of the sun or the moon at T (local when ToUTC); false for a
+  // date outside the engine's range.
+  bool CalcSunMoonPosition(double& Altitude, double& Azimuth, bool IsSun, bool ToUTC,
+                           TDateTime T) const;
+  void ShowSunMoonPosition(TDateTime T);
+  // Moves the clock calendar to phase entry N (1 .. 5) when it is set.
+  void GoToMoonPhaseDate(int N);
+  void AnimateMoonBoxClick();
+  void Moon1Click();
+
+  // Planet tab.
+  void ShowEclipses(int Year);
+  // The eclipse on Day's date as shown; empty when none. Rebuilds the list for
+  // another year first.
+  TEclipseDay GetEclipse(TDateTime Day);
+  // The planet table for the local time T.
+  void ShowPlanets(TDateTime T);
+  void PlanetRadioGroupClick();
+  void EclipseRadioGroupClick();
+  void SetEclipsesMemo(bool Summary);
+  // Moves the clock calendar to the day (as shown) of eclipse N (1 .. 7) of the list.
+  void GoToEclipseDate(int N);
+
+  TMoonSheet MoonPage;
+  TPlanetSheet PlanetPage;
+  int ShownEclipseYear = 0;
+  std::vector<TEclipseDay> EclipseDays;
+  TMonthPhaseTable MonthPhaseTable;
+  TSeasonTable SeasonTable;
+  TMoonDay DayMoon;
 
   TInfoPageControl* InfoFormPageControl = nullptr;
   std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -86,12 +133,23 @@ class TInfoForm : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   void createPages();
   void createActions();
   void createMenus();
   void createStatusBar();
+  void createMoonSheet();
+  void createPlanetSheet();
+  void LinkPlanetTab(TInfoWindowLink& Info);
+  void UpdatePlanetTab(TDateTime T);
+  // Offers the tabs' answers to the clock window.
+  void LinkForClockWindow();
+  // The clock calendar's date at the time of day of now (now without a calendar).
+  TDateTime CalendarDateNow() const;
+  // Moves the clock calendar to Date (nothing without a calendar).
+  void GoToCalendarDate(TDateTime Date);
 
   void FormCreate();
   void FormShow();
@@ -100,6 +158,8 @@ class TInfoForm : public QMainWindow {
 
   // False while FormCreate sets the minimise-to-tray controls.
   bool MinToTrayReady = false;
+  // The time format the eclipse texts were written in; another one rebuilds them.
+  TEclipseTextOptions EclipseTextsWrittenWith;
 };
 
 // The program's one information window; null until it is created.

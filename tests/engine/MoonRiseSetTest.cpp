@@ -58,6 +58,29 @@ std::optional<int> Nearest(int Ours, const std::vector<int>& Events) {
     return Best;
 }
 
+// Meeus, Astronomical Algorithms, example 15.a: Venus at Boston (42.3333 N,
+// 71.0833 W) on 1988 March 20, from its places at 0h of March 19, 20 and 21 and
+// the sidereal time of March 20. First approximations: rising 0.51817 day,
+// setting 0.12113 day; refined: 0.51766 and 0.12130 (Meeus also interpolates at
+// Delta-T later, 56 s, which moves the results by about a second).
+TEST(MoonRiseSet, RiseSetIterationReproducesMeeusExample) {
+    const TDayNumber Day = DMYToDayNumber(20, 3, 1988, 0);
+    const TRADecRec P1{40.68021, 18.04761}, P2{41.73129, 18.44092}, P3{42.78204, 18.82742};
+    TRiseSetRec First = RiseSetIteration(Day, P1, P2, P3, -0.5667, true, 42.3333, -71.0833);
+    EXPECT_NEAR(First.Rise, 0.51817 * 86400, 10);
+    EXPECT_NEAR(First.Set, 0.12113 * 86400, 10);
+    TRiseSetRec Refined = RiseSetIteration(Day, P1, P2, P3, -0.5667, false, 42.3333, -71.0833);
+    EXPECT_NEAR(Refined.Rise, 0.51766 * 86400, 5);
+    EXPECT_NEAR(Refined.Set, 0.12130 * 86400, 5);
+    // The same places far north: the body never sets; far south: it never rises.
+    TRiseSetRec North = RiseSetIteration(Day, P1, P2, P3, -0.5667, false, 80.0, 0.0);
+    EXPECT_EQ(North.Rise, -3);
+    EXPECT_EQ(North.Set, -3);
+    TRiseSetRec South = RiseSetIteration(Day, P1, P2, P3, -0.5667, false, -80.0, 0.0);
+    EXPECT_EQ(South.Rise, -2);
+    EXPECT_EQ(South.Set, -2);
+}
+
 TEST(MoonRiseSet, DaysWhoseNeighbourIsInvalidGiveMinusFour) {
     for (TDayNumber Day : {0, 876581, -1, 876582}) {
         TRiseSetRec R = MoonRiseSet(Day, 0, 0.0, 45.0);
