@@ -86,6 +86,10 @@ class TForm1 : public QMainWindow {
                     std::int32_t BackColor);
   void ShowConnectionRefused();
   void ShowStatus(const QString& Text);
+  // The weather entries of the pop-up and tray menu.
+  void UpdateTemperature1Click();
+  void WeatherText1Click();
+  void TrayMenuItemClick(QAction* Item);
   virtual void GuessLatLon();
 
   // Where the help file is looked for; empty when it is not found.
@@ -144,6 +148,11 @@ class TForm1 : public QMainWindow {
   QAction* ShowToolSheetAction1 = nullptr;
   QAction* ShowMapSheetAction1 = nullptr;
   QAction* ShowAboutSheetAction1 = nullptr;
+  QAction* UpdateTemperature1 = nullptr;
+  QAction* WeatherText1 = nullptr;
+  QAction* TrayTemperature1 = nullptr;
+  QAction* TrayMoon1 = nullptr;
+  QAction* TrayAnimation1 = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -154,6 +163,7 @@ class TForm1 : public QMainWindow {
   void CreateActions();
   void CreateRows();
   void CreateMenus();
+  void CreateWeatherMenu();
   void CreateTrayIcon();
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);

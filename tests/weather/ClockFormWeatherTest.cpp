@@ -6,13 +6,19 @@
 #include "ClockState.h"
 #include "DateTimeRtl.h"
 #include "FixtureServer.h"
+#include "InfoWindowLink.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
 #include "ReportText.h"
 #include "Settings.h"
 #include "TrayIcon.h"
 #include "WeatherState.h"
+#include "WeatherTextForm.h"
 #include "WeatherThread.h"
+#include "WeatherViews.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +114,50 @@ TEST_F(ClockFormWeather, TheScheduleIsStampedOnlyByAGoodDownload)
   Tick(Start + EncodeTime(0, 4, 0, 0));  // within the interval: no request
   EXPECT_EQ(server_.RequestedPaths().size(), 3);
   EXPECT_EQ(DisplayState.TemperatureText, QString::fromUtf8("46°"));
+}
+
+TEST_F(ClockFormWeather, TheWeatherMenuEntries)
+{
+  QMenu* menu = form_->PopupMenu1;
+  ASSERT_NE(menu->findChild<QAction*>("UpdateTemperature1"), nullptr);
+  EXPECT_EQ(form_->UpdateTemperature1->text(), "Update Temperature");
+  EXPECT_EQ(form_->WeatherText1->text(), "Show Weather Text");
+  EXPECT_TRUE(menu->actions().contains(form_->WeatherText1));
+
+  // Without the information window there is no button to click: no request.
+  form_->UpdateTemperature1->trigger();
+  ASSERT_TRUE(WaitForWeatherThreads(10000));
+  EXPECT_TRUE(server_.RequestedPaths().isEmpty());
+
+  form_->WeatherText1->trigger();
+  ASSERT_FALSE(WeatherWindows().Form6.isNull());
+  EXPECT_TRUE(WeatherWindows().Form6->isVisible());
+  delete WeatherWindows().Form6;
+}
+
+TEST_F(ClockFormWeather, TheTrayTypeEntriesFormOneGroupThatCanBeCleared)
+{
+  int applied = 0;
+  InfoWindow().SetTrayIconType = [&applied] { ++applied; };
+  EXPECT_TRUE(form_->TrayTemperature1->isChecked());  // the default tray type 'T'
+  EXPECT_FALSE(form_->TrayMoon1->isChecked());
+  EXPECT_EQ(form_->TrayTemperature1->text(), "Tray Temperature");
+  EXPECT_EQ(form_->TrayAnimation1->text(), "Tray Animation");
+
+  form_->TrayMoon1->trigger();
+  EXPECT_EQ(Settings.TrayType, 'M');
+  EXPECT_FALSE(form_->TrayTemperature1->isChecked());
+  EXPECT_TRUE(form_->TrayIcon->Active());
+
+  form_->TrayMoon1->trigger();  // the checked item again: no tray icon
+  EXPECT_EQ(Settings.TrayType, 'N');
+  EXPECT_FALSE(form_->TrayIcon->Active());
+
+  form_->TrayAnimation1->trigger();
+  EXPECT_EQ(Settings.TrayType, 'A');
+  EXPECT_TRUE(form_->TrayIcon->Active());
+  EXPECT_EQ(applied, 0);  // only with the information window
+  InfoWindow() = TInfoWindowLink{};
 }
 
 }  // namespace
