@@ -2,6 +2,7 @@
 
 #include "Astronomy.h"
 #include "ClockState.h"
+#include "DateFormats.h"
 #include "GlobalObjects.h"
 #include "PlatformSeams.h"
 #include "ReportText.h"
@@ -66,7 +67,7 @@ void ShowWeatherWindow()
                    WeatherWindowCaption(ReportAgeMinutes(nowUtc, WeatherState.ReportTimeUtc),
                                         UTCToLocal(WeatherState.ReportTimeUtc),
                                         Settings.UseMilitaryTime,
-                                        WeatherWindows().DateFormatLong));
+                                        DateFormats.Long));
 }
 
 void ShowWeatherOnInfoForm()

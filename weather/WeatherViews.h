@@ -53,8 +53,6 @@ struct TWeatherWindows {
   TWeatherClockView* Clock = nullptr;
   TWeatherInfoView* Info = nullptr;
   QPointer<TForm6> Form6;  // the weather text window, once created
-  // The program's long date format (Delphi letters), used in the weather window caption.
-  QString DateFormatLong = QStringLiteral("dddd mmmm d, yyyy");
 };
 
 // The registry of the user-interface thread.

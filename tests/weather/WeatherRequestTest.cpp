@@ -2,6 +2,7 @@
 // reaches the program-wide state and the windows on the user-interface thread.
 #include "../windows/FakeSeams.h"
 #include "ClockState.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
@@ -87,6 +88,7 @@ class WeatherRequest : public ::testing::Test {
     Settings.WeatherServer = server_.HostAndPort();
     ResetState();
     CreateGlobalObjects();
+    DateFormats = TDateFormats{};  // the long format "dddd mmmm d, yyyy"
     platform_.Clock.Value = ReportTime + EncodeTime(0, 5, 0, 0);  // five minutes later
     WeatherWindows().Clock = &clock_;
     WeatherWindows().Info = &info_;
