@@ -40,7 +40,7 @@ QString MphToKph(const QString& speed)
   return QString::number(kph, 'f', 0);
 }
 
-QString WindPiece(const QString& text, char units)
+QString WindText(const QString& text, char units)
 {
   QString speed = GetReportField(1, QStringLiteral("MPH"), text, false);
   if (!speed.isEmpty()) {
@@ -107,10 +107,10 @@ TWeatherSummary BuildWeatherSummary(const QString& Text, int AgeMinutes, char Te
   if (Text.isEmpty()) return result;
   const QString weather = Proper(FieldAfter(QStringLiteral("WEATHER:"), Text));
   result.Sky = Proper(FieldAfter(QStringLiteral("SKY CONDITIONS:"), Text));
-  const QString wind = WindPiece(Text, TemperatureUnits);
+  const QString wind = WindText(Text, TemperatureUnits);
   const QString humidity = Proper(FieldAfter(QStringLiteral("HUMIDITY:"), Text));
 
-  const QString pieces[] = {
+  const QString items[] = {
       result.Sky,
       weather,
       wind,
@@ -118,9 +118,9 @@ TWeatherSummary BuildWeatherSummary(const QString& Text, int AgeMinutes, char Te
       AgeText(AgeMinutes),
   };
   QString summary;
-  for (const QString& piece : pieces) {
-    if (!piece.isEmpty())
-      summary = summary.isEmpty() ? piece : summary + QStringLiteral(" \r") + piece;
+  for (const QString& item : items) {
+    if (!item.isEmpty())
+      summary = summary.isEmpty() ? item : summary + QStringLiteral(" \r") + item;
     if (summary.size() <= TraySummaryWidth) result.Tray = summary;
   }
   return result;

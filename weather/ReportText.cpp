@@ -22,7 +22,7 @@ bool IsAsciiLetterOrDigit(QChar c)
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
 }
 
-// The N-th (from 0) non-empty piece of Line between "/" characters.
+// The N-th (from 0) non-empty part of Line between "/" characters.
 QString SlashWord(const QString& Line, int N)
 {
   const QStringList words = Line.split(QLatin1Char('/'), Qt::SkipEmptyParts);

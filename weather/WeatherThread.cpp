@@ -16,7 +16,6 @@
 #include <QList>
 #include <QPointer>
 
-
 namespace orbelune {
 
 namespace {

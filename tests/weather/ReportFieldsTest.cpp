@@ -40,7 +40,7 @@ TEST(GetReportField, BackwardTakesTheWordBeforeTheKeyword)
   EXPECT_EQ(GetReportField(1, "MPH", "at 5MPH", false), "");
 }
 
-TEST(GetReportField, MissingPiecesAreEmpty)
+TEST(GetReportField, MissingFieldsAreEmpty)
 {
   EXPECT_EQ(GetReportField(1, "WEATHER:", NewYork, true), "");
   EXPECT_EQ(GetReportField(2, "TEMPERATURE:", NewYork, true), "");
@@ -107,7 +107,7 @@ TEST(BuildWeatherSummary, CalmWindInAnyCase)
             "Variable At 3 Knots \r7 mins ago");
 }
 
-TEST(BuildWeatherSummary, MissingPiecesAreLeftOut)
+TEST(BuildWeatherSummary, MissingFieldsAreLeftOut)
 {
   const TWeatherSummary s = BuildWeatherSummary(NoTemperatureText, 12, 'F');
   EXPECT_EQ(s.Sky, "");
