@@ -118,11 +118,11 @@ TEST(BuildWeatherSummary, MissingFieldsAreLeftOut)
 TEST(BuildWeatherSummary, TrayKeepsTheLongestRunWithin64Characters)
 {
   // 47 + 2 + 37 characters: sky and weather together pass 64.
-  const QString longPieces =
+  const QString longTexts =
       "Sky conditions: overcast with scattered towering cumulus clouds\n"
       "Weather: thunderstorm with heavy rain and hail\n"
       "Relative Humidity: 88%\n";
-  EXPECT_EQ(BuildWeatherSummary(longPieces, 4, 'F').Tray,
+  EXPECT_EQ(BuildWeatherSummary(longTexts, 4, 'F').Tray,
             "Overcast With Scattered Towering Cumulus Clouds");
   // A sky text of 65 characters alone: nothing fits, the old tray text stays.
   const QString tooLong = "Sky conditions: " + QString(65, 'x') + "\n";
