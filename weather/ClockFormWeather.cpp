@@ -13,9 +13,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QPushButton>
-
 #include <QPointer>
+#include <QPushButton>
 
 namespace orbelune {
 
@@ -26,6 +25,7 @@ class TForm1WeatherView final : public TWeatherClockView {
  public:
   QPointer<TForm1> Window;
 
+  bool Exists() const override { return !Window.isNull(); }
   void SetWeatherCaption(const QString& Caption) override
   {
     if (!Window) return;

@@ -50,7 +50,7 @@ TWeatherRequest RequestFromSettings()
 
 void ShowTemperatureResult(const TReportOutcome& Outcome)
 {
-  TWeatherClockView* clock = WeatherWindows().Clock;
+  TWeatherClockView* clock = ClockWindowView();
   if (!clock) return;
   ShowTemperatureOn(*clock, Outcome.Summary.Sky, Outcome.Temperature);
   clock->SetTrayHint(DisplayState.TemperatureText + QLatin1Char('\r') +
@@ -122,7 +122,7 @@ void ApplyReportOutcome(const TReportOutcome& Outcome)
   TWeatherState& state = WeatherState;
   switch (Outcome.Kind) {
     case TKind::Refused:
-      if (WeatherWindows().Clock) ShowConnectionRefusedMessage();
+      if (ClockWindowView()) ShowConnectionRefusedMessage();
       return;
     case TKind::Failed:
       SetWeatherReportLines({QStringLiteral("Site not available")});

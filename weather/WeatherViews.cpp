@@ -23,4 +23,10 @@ TWeatherWindows& WeatherWindows()
   return windows;
 }
 
+TWeatherClockView* ClockWindowView()
+{
+  TWeatherClockView* clock = WeatherWindows().Clock;
+  return clock != nullptr && clock->Exists() ? clock : nullptr;
+}
+
 }  // namespace orbelune

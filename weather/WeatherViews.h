@@ -17,6 +17,8 @@ class TForm6;
 class TWeatherClockView {
  public:
   virtual ~TWeatherClockView() = default;
+  // False once the window behind the view is gone.
+  virtual bool Exists() const { return true; }
   // The temperature caption, whose parts are joined by a blank and a carriage return;
   // the window shows it as its caption and application title.
   virtual void SetWeatherCaption(const QString& Caption) = 0;
@@ -50,12 +52,15 @@ class TClockWindowWeather final : public TWeatherClockView {
 };
 
 struct TWeatherWindows {
-  TWeatherClockView* Clock = nullptr;
+  TWeatherClockView* Clock = nullptr;  // see ClockWindowView()
   TWeatherInfoView* Info = nullptr;
   QPointer<TForm6> Form6;  // the weather text window, once created
 };
 
 // The registry of the user-interface thread.
 TWeatherWindows& WeatherWindows();
+
+// The registered clock view while its window exists, else null.
+TWeatherClockView* ClockWindowView();
 
 }  // namespace orbelune

@@ -160,5 +160,23 @@ TEST_F(ClockFormWeather, TheTrayTypeEntriesFormOneGroupThatCanBeCleared)
   InfoWindow() = TInfoWindowLink{};
 }
 
+TEST_F(ClockFormWeather, ARefusalIsReportedOnlyWhileTheClockWindowExists)
+{
+  WeatherState.ConnectionRefusedShown = false;
+  Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
+  form_->GetWeather(QStringLiteral("EGLL"), true);  // the clock window now takes reports
+  ASSERT_TRUE(WaitForWeatherThreads(10000));
+  EXPECT_EQ(platform_.Messages.Shown.size(), 1);
+
+  WeatherState.ConnectionRefusedShown = false;
+  Form1 = nullptr;
+  form_.reset();
+  StartWeatherRequest(QStringLiteral("EGLL"), true);
+  ASSERT_TRUE(WaitForWeatherThreads(10000));
+  EXPECT_EQ(platform_.Messages.Shown.size(), 1);
+  EXPECT_FALSE(WeatherState.ConnectionRefusedShown);
+  WeatherState.ConnectionRefusedShown = false;
+}
+
 }  // namespace
 }  // namespace orbelune
