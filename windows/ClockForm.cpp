@@ -330,6 +330,8 @@ void TForm1::CreateMenus()
   PopupMenu1->addSeparator();
   PopupMenu1->addActions({ShowMapSheetAction1, GoToGoogle1, ShowHelp1});
   PopupMenu1->addSeparator();
+  CreateWeatherMenu();
+  PopupMenu1->addSeparator();
   PopupMenu1->addAction(ExitAction1);
 
   QMenuBar* bar = menuBar();

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
 class QAction;
 class QComboBox;
@@ -78,6 +79,17 @@ class TForm1 : public QMainWindow {
   // nothing here until that code is in place.
   virtual TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
   virtual void GetWeather(const QString& StationCode, bool Show);
+  // The temperature in the caption and the tray, the tray temperature picture, the
+  // once-per-run "connection refused" message and the download status echo.
+  void ShowTemperature(const QString& SkyText, double TemperatureF);
+  void ShowTrayTemp(const QString& Text, std::int32_t ForeColor, bool Transparent,
+                    std::int32_t BackColor);
+  void ShowConnectionRefused();
+  void ShowStatus(const QString& Text);
+  // The weather entries of the pop-up and tray menu.
+  void UpdateTemperature1Click();
+  void WeatherText1Click();
+  void TrayMenuItemClick(QAction* Item);
   virtual void GuessLatLon();
 
   // Where the help file is looked for; empty when it is not found.
@@ -136,6 +148,11 @@ class TForm1 : public QMainWindow {
   QAction* ShowToolSheetAction1 = nullptr;
   QAction* ShowMapSheetAction1 = nullptr;
   QAction* ShowAboutSheetAction1 = nullptr;
+  QAction* UpdateTemperature1 = nullptr;
+  QAction* WeatherText1 = nullptr;
+  QAction* TrayTemperature1 = nullptr;
+  QAction* TrayMoon1 = nullptr;
+  QAction* TrayAnimation1 = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -146,6 +163,7 @@ class TForm1 : public QMainWindow {
   void CreateActions();
   void CreateRows();
   void CreateMenus();
+  void CreateWeatherMenu();
   void CreateTrayIcon();
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);

@@ -8,8 +8,6 @@ TDateTime TForm1::GetInternetTime(const QString&, bool, double& Offset)
   return 0;
 }
 
-void TForm1::GetWeather(const QString&, bool) {}
-
 void TForm1::GuessLatLon() {}
 
 }  // namespace orbelune

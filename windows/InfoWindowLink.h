@@ -59,6 +59,8 @@ struct TInfoWindowLink {
   std::function<void()> UpdateBigCalendar;
   std::function<void()> GetMapBut1Click;
   std::function<void(const QString& Url)> GoBrowser;
+  // Applies the tray type of the settings to the tray icon (the Set tab's handler).
+  std::function<void()> SetTrayIconType;
 
   QCheckBox* WeekNumbersBox = nullptr;
   QCheckBox* AutoOpenMapBox = nullptr;

@@ -130,8 +130,8 @@ struct TSettingsCopies {
   QString StateName;
   QString CountryName;
   QString ZipCode;
-  QString CurrentStationCode;
-  QString CurrentStationName;
+  QString CurrentStationCode = QStringLiteral("KNYC");
+  QString CurrentStationName = QStringLiteral("New York");
 };
 
 // The program-wide settings, owned by the user-interface thread.
