@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,12 +39,24 @@ QGroupBox* NewGroup(QWidget* Owner, const QString& Name)
   return group;
 }
 
+// The lines of a group sit close together, as in a table, so that the whole tab fits
+// the window's usual height.
+QGridLayout* NewGroupGrid(QGroupBox* Group)
+{
+  auto* grid = new QGridLayout(Group);
+  grid->setContentsMargins(6, 2, 6, 4);
+  grid->setVerticalSpacing(1);
+  return grid;
+}
+
+// A flat button just big enough for its 16-pixel picture.
 QToolButton* NewButton(QWidget* Owner, const QString& Name)
 {
   auto* button = new QToolButton(Owner);
   button->setObjectName(Name);
   button->setAutoRaise(true);
   button->setIconSize(QSize(16, 16));
+  button->setFixedSize(20, 18);
   return button;
 }
 
@@ -52,7 +65,7 @@ QGroupBox* BuildBodyGroup(QWidget* Page, const QString& Group, const QString& Bo
                           std::array<QLabel**, 7> Lines, QLabel** Azimuth, QLabel** Altitude)
 {
   QGroupBox* group = NewGroup(Page, Group);
-  auto* grid = new QGridLayout(group);
+  QGridLayout* grid = NewGroupGrid(group);
   const QString names[] = {Body + "RiseLab1", Body + "RiseLab2", Body + "RiseLab3",
                            Body + "SetLab1",  Body + "SetLab2",  Body + "SetLab3",
                            Body + "UpLab"};
@@ -81,47 +94,60 @@ QGroupBox* BuildBodyGroup(QWidget* Page, const QString& Group, const QString& Bo
 TMoonSheet BuildMoonSheet(QWidget* Page)
 {
   TMoonSheet s;
-  auto* column = new QVBoxLayout(Page);
+  // In a window smaller than the tab's contents a scroll bar appears instead of the
+  // lines being squeezed into each other.
+  auto* scroll = new QScrollArea(Page);
+  scroll->setObjectName(QStringLiteral("MoonSheetScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* tabLayout = new QVBoxLayout(Page);
+  tabLayout->setContentsMargins(0, 0, 0, 0);
+  tabLayout->addWidget(scroll);
+  auto* content = new QWidget(scroll);
+  content->setObjectName(QStringLiteral("MoonSheetContent"));
+  scroll->setWidget(content);
+  auto* column = new QVBoxLayout(content);
+  column->setSpacing(4);
 
   auto* top = new QHBoxLayout;
-  s.Moon1 = new TMoon(Page);
+  s.Moon1 = new TMoon(content);
   s.Moon1->setObjectName(QStringLiteral("Moon1"));
   s.Moon1->SetMoonSize(TMoonSize::ms64);
   top->addWidget(s.Moon1);
   auto* phase = new QVBoxLayout;
-  s.PhaseLab1 = NewLabel(Page, QStringLiteral("PhaseLab1"));
-  s.PhaseLab2 = NewLabel(Page, QStringLiteral("PhaseLab2"));
-  s.AnimateMoonBox = new QCheckBox(QStringLiteral("Animate Moon"), Page);
+  s.PhaseLab1 = NewLabel(content, QStringLiteral("PhaseLab1"));
+  s.PhaseLab2 = NewLabel(content, QStringLiteral("PhaseLab2"));
+  s.AnimateMoonBox = new QCheckBox(QStringLiteral("Animate Moon"), content);
   s.AnimateMoonBox->setObjectName(QStringLiteral("AnimateMoonBox"));
   phase->addWidget(s.PhaseLab1);
   phase->addWidget(s.PhaseLab2);
   phase->addWidget(s.AnimateMoonBox);
   top->addLayout(phase);
   auto* place = new QVBoxLayout;
-  s.PlaceNamePanel = NewLabel(Page, QStringLiteral("PlaceNamePanel"));
-  s.LatitudeLab = NewLabel(Page, QStringLiteral("LatitudeLab"));
-  s.LongitudeLab = NewLabel(Page, QStringLiteral("LongitudeLab"));
-  s.AltitudeLab = NewLabel(Page, QStringLiteral("AltitudeLab"));
+  s.PlaceNamePanel = NewLabel(content, QStringLiteral("PlaceNamePanel"));
+  s.LatitudeLab = NewLabel(content, QStringLiteral("LatitudeLab"));
+  s.LongitudeLab = NewLabel(content, QStringLiteral("LongitudeLab"));
+  s.AltitudeLab = NewLabel(content, QStringLiteral("AltitudeLab"));
   for (QLabel* label : {s.PlaceNamePanel, s.LatitudeLab, s.LongitudeLab, s.AltitudeLab})
     place->addWidget(label);
   top->addLayout(place, 1);
   column->addLayout(top);
 
-  column->addWidget(BuildBodyGroup(Page, QStringLiteral("MoonRiseSetGroupBox"), QStringLiteral("Moon"),
+  column->addWidget(BuildBodyGroup(content, QStringLiteral("MoonRiseSetGroupBox"), QStringLiteral("Moon"),
                                    {&s.MoonRiseLab1, &s.MoonRiseLab2, &s.MoonRiseLab3, &s.MoonSetLab1,
                                     &s.MoonSetLab2, &s.MoonSetLab3, &s.MoonUpLab},
                                    &s.AzimuthMoonPanel, &s.AltitudeMoonPanel));
-  s.MoonRiseSetGroupBox = Page->findChild<QGroupBox*>(QStringLiteral("MoonRiseSetGroupBox"));
-  column->addWidget(BuildBodyGroup(Page, QStringLiteral("SunGroupBox"), QStringLiteral("Sun"),
+  s.MoonRiseSetGroupBox = content->findChild<QGroupBox*>(QStringLiteral("MoonRiseSetGroupBox"));
+  column->addWidget(BuildBodyGroup(content, QStringLiteral("SunGroupBox"), QStringLiteral("Sun"),
                                    {&s.SunRiseLab1, &s.SunRiseLab2, &s.SunRiseLab3, &s.SunSetLab1,
                                     &s.SunSetLab2, &s.SunSetLab3, &s.SunUpLab},
                                    &s.AzimuthSunPanel, &s.AltitudeSunPanel));
-  s.SunGroupBox = Page->findChild<QGroupBox*>(QStringLiteral("SunGroupBox"));
+  s.SunGroupBox = content->findChild<QGroupBox*>(QStringLiteral("SunGroupBox"));
   s.DayHoursLab = NewLabel(s.SunGroupBox, QStringLiteral("DayHoursLab"));
   static_cast<QGridLayout*>(s.SunGroupBox->layout())->addWidget(s.DayHoursLab, 3, 1);
 
-  s.MoonPhaseGroupBox = NewGroup(Page, QStringLiteral("MoonPhaseGroupBox"));
-  auto* phases = new QGridLayout(s.MoonPhaseGroupBox);
+  s.MoonPhaseGroupBox = NewGroup(content, QStringLiteral("MoonPhaseGroupBox"));
+  QGridLayout* phases = NewGroupGrid(s.MoonPhaseGroupBox);
   for (int n = 0; n < 5; ++n) {
     const size_t i = static_cast<size_t>(n);
     s.PhaseButtons[i] = NewButton(s.MoonPhaseGroupBox, QStringLiteral("But%1").arg(n + 1));
@@ -134,8 +160,8 @@ TMoonSheet BuildMoonSheet(QWidget* Page)
   }
   column->addWidget(s.MoonPhaseGroupBox);
 
-  s.EquinoxSolsticeGroupBox = NewGroup(Page, QStringLiteral("EquinoxSolsticeGroupBox"));
-  auto* seasons = new QGridLayout(s.EquinoxSolsticeGroupBox);
+  s.EquinoxSolsticeGroupBox = NewGroup(content, QStringLiteral("EquinoxSolsticeGroupBox"));
+  QGridLayout* seasons = NewGroupGrid(s.EquinoxSolsticeGroupBox);
   for (int n = 0; n < 4; ++n) {
     const size_t i = static_cast<size_t>(n);
     s.SeasonLabels[i] = NewLabel(s.EquinoxSolsticeGroupBox, QStringLiteral("SunLabel%1").arg(n + 1));
@@ -146,8 +172,8 @@ TMoonSheet BuildMoonSheet(QWidget* Page)
   }
   column->addWidget(s.EquinoxSolsticeGroupBox);
 
-  s.DaylightGroupBox = NewGroup(Page, QStringLiteral("DaylightGroupBox"));
-  auto* daylight = new QGridLayout(s.DaylightGroupBox);
+  s.DaylightGroupBox = NewGroup(content, QStringLiteral("DaylightGroupBox"));
+  QGridLayout* daylight = NewGroupGrid(s.DaylightGroupBox);
   s.FirstBut = NewButton(s.DaylightGroupBox, QStringLiteral("FirstBut"));
   s.SecondBut = NewButton(s.DaylightGroupBox, QStringLiteral("SecondBut"));
   s.DaylightStartLabel1 = NewLabel(s.DaylightGroupBox, QStringLiteral("DaylightStartLabel1"));
