@@ -172,7 +172,8 @@ bool TSettingsStore::Flush()
 {
   settings_.sync();
   QFile::setPermissions(filePath_, OwnerOnly);
-  return settings_.status() == QSettings::NoError;
+  // A format error only says the old file could not be parsed; it was still replaced.
+  return settings_.status() != QSettings::AccessError;
 }
 
 }  // namespace orbelune

@@ -286,6 +286,8 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange)
            "SpeedUpDownPosition=1000\n"
            "LastInfoFormTabIndex=13\n"
            "MapSiteIndex=-1\n"
+           "SatelliteTypeBoxIndex=2\n"
+           "SatelliteColorBoxIndex=5\n"
            "Latitude=123.5\n"
            "Longitude=nan\n"
            "NumberInCalculator=1e999999\n"
@@ -308,6 +310,8 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange)
   EXPECT_EQ(s.SpeedUpDownPosition, 99);
   EXPECT_EQ(s.LastInfoFormTabIndex, 12);
   EXPECT_EQ(s.MapSiteIndex, -1);
+  EXPECT_EQ(s.SatelliteTypeBoxIndex, 2);  // "Water Vapor", the third type
+  EXPECT_EQ(s.SatelliteColorBoxIndex, 4);
   EXPECT_EQ(s.Latitude, 90.0L);
   EXPECT_EQ(s.Longitude, d.Longitude);
   EXPECT_EQ(s.NumberInCalculator, d.NumberInCalculator);
@@ -327,6 +331,29 @@ TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults)
   const TSettings s = ReadBack();
   const TSettings d;
   for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
+}
+
+TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave)
+{
+  QByteArray garbage;
+  for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+  WriteRaw(garbage);
+  const TSettings written = Unusual();
+  EXPECT_TRUE(SaveIniFile(written));  // the old contents could not be parsed, yet it saved
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("[Settings]\n"));
+  const TSettings read = ReadBack();
+  for (const TSettingEntry& e : SettingsTable)
+    if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReported)
+{
+  ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
+  EXPECT_FALSE(SaveIniFile(TSettings()));
+  EXPECT_FALSE(WriteURL(TSettings()));
+  EXPECT_TRUE(QDir().rmdir(path));
 }
 
 TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly)
