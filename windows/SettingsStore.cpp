@@ -87,11 +87,6 @@ QString TSettingsStore::StoredText(const QString& key, bool& found) const
   return value.toString();
 }
 
-bool TSettingsStore::Contains(const QString& key) const
-{
-  return keysByFoldedName_.contains(key.toLower());
-}
-
 int TSettingsStore::ReadInteger(const QString& key, int Default) const
 {
   bool found = false;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QSet>
 #include <QSettings>
 
+#include <map>
 #include <type_traits>
 
 namespace orbelune {
@@ -116,6 +118,59 @@ TEST(SettingsTable, SavesEveryKeyButSaveURLExactlyOnce)
   }
   savedKeys.insert("SaveURL");
   EXPECT_EQ(savedKeys, tableKeys);
+}
+
+// The keys joined by blanks, in reading and in saving order, hash to the values of the
+// settings list they were typed from ("WindowTop WindowLeft InfoFormTop ..."), so a key
+// out of its place fails. Reading needs Latitude ahead of SouthernHemisphere.
+TEST(SettingsTable, ReadsAndSavesInTheListedOrder)
+{
+  const auto digest = [](const QStringList& keys) {
+    return QCryptographicHash::hash(keys.join(' ').toLatin1(), QCryptographicHash::Sha256).toHex();
+  };
+  QStringList read;
+  for (const TSettingEntry& e : SettingsTable) read << e.Key;
+  EXPECT_EQ(digest(read), "a826209c35b5fb2407d8a1c37afa42756af6d6e1fed15d4287534f325da5c5a2");
+  EXPECT_LT(read.indexOf("Latitude"), read.indexOf("SouthernHemisphere"));
+  QStringList saved;
+  for (const char* key : SavedOnExitKeys) saved << key;
+  EXPECT_EQ(digest(saved), "b71e62fe4433c60e67893db92a6b448d244ad5bf15c96577cd05833e70e79bf7");
+  EXPECT_EQ(QStringList(AlwaysSavedKeys.begin(), AlwaysSavedKeys.end()),
+            (QStringList{"SaveOnExit", "LastTimeStamp", "RunWhenWindowsStarts"}));
+}
+
+// Each kind is held in the member type that carries it without loss, and the table
+// has as many keys of each kind as the settings list: 32 integers, 46 Booleans, three
+// extended and one double floating values, one date-time, 17 strings, three characters.
+TEST(SettingsTable, KindsMatchTheirMembers)
+{
+  std::map<TSettingKind, int> counts;
+  for (const TSettingEntry& e : SettingsTable) {
+    ++counts[e.Kind];
+    std::visit(
+        [&](auto member) {
+          using T = std::remove_reference_t<decltype(TSettings().*member)>;
+          switch (e.Kind) {
+            case TSettingKind::Integer: EXPECT_TRUE((std::is_same_v<T, int>)) << e.Key; break;
+            case TSettingKind::Boolean: EXPECT_TRUE((std::is_same_v<T, bool>)) << e.Key; break;
+            case TSettingKind::Extended: EXPECT_TRUE((std::is_same_v<T, long double>)) << e.Key; break;
+            case TSettingKind::Double:
+            case TSettingKind::DateTime: EXPECT_TRUE((std::is_same_v<T, double>)) << e.Key; break;
+            case TSettingKind::String: EXPECT_TRUE((std::is_same_v<T, QString>)) << e.Key; break;
+            case TSettingKind::Character: EXPECT_TRUE((std::is_same_v<T, char>)) << e.Key; break;
+          }
+        },
+        e.Member);
+  }
+  EXPECT_EQ(counts[TSettingKind::Integer], 32);
+  EXPECT_EQ(counts[TSettingKind::Boolean], 46);
+  EXPECT_EQ(counts[TSettingKind::Extended], 3);
+  EXPECT_EQ(counts[TSettingKind::Double], 1);
+  EXPECT_EQ(counts[TSettingKind::DateTime], 1);
+  EXPECT_EQ(counts[TSettingKind::String], 17);
+  EXPECT_EQ(counts[TSettingKind::Character], 3);
+  EXPECT_EQ(FindSetting("LastTimeStamp")->Kind, TSettingKind::DateTime);
+  EXPECT_EQ(FindSetting("LastTimeAdjust")->Kind, TSettingKind::Double);
 }
 
 TEST_F(SettingsFile, LivesInTheConfigurationFolder)
