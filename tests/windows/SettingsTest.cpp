@@ -56,11 +56,12 @@ class SettingsFile : public testing::Test {
     return raw.value("Settings/" + key).toString();
   }
 
-  TSettings ReadBack()
+  // The built-in defaults overlaid with the file; `copies` receives the start-up copies.
+  TSettings ReadBack(TSettingsCopies* copies = nullptr)
   {
     TSettings read;
-    TSettingsCopies copies;
-    ReadIniFile(read, copies);
+    TSettingsCopies ignored;
+    ReadIniFile(read, copies != nullptr ? *copies : ignored);
     return read;
   }
 
@@ -278,9 +279,8 @@ TEST_F(SettingsFile, WeekStartOutsideItsRangeBecomesSeven)
 TEST_F(SettingsFile, TheStationCodeKeepsFourCharacters)
 {
   WriteRaw("[Settings]\nWeatherStationCode=CYYZAB\nWeatherStationName=Toronto\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(s.WeatherStationCode, "CYYZ");
   EXPECT_EQ(copies.CurrentStationCode, "CYYZ");
   EXPECT_EQ(copies.CurrentStationName, "Toronto");
@@ -290,9 +290,8 @@ TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128)
 {
   const QString longName(200, 'x');
   WriteRaw("[Settings]\nPlaceName=" + longName.toLatin1() + "\nCityName=\"Paris, France\"\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(copies.PlaceName, longName);
   EXPECT_EQ(s.PlaceName, longName.left(128));
   EXPECT_EQ(s.CityName, "Paris, France");
@@ -302,9 +301,8 @@ TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128)
 TEST_F(SettingsFile, ThePlaceNameIsFoundUnderAnySpellingAndWrittenAsPlaceName)
 {
   WriteRaw("[Settings]\nPlacename=Lyon\nsaveonexit=false\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(s.PlaceName, "Lyon");
   EXPECT_EQ(copies.PlaceName, "Lyon");
   EXPECT_FALSE(s.SaveOnExit);
