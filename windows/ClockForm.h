@@ -50,6 +50,7 @@ class TForm1 : public QMainWindow {
   void UpdateDayInfoLabels(TDateTime Day);
   void SetMoonIcons(TDateTime Day);
   void UpdateMenuItems(bool Southern);
+  void SetEclipseItem(int N, bool Visible, int Image, const QString& Caption);
 
   // Commands.
   void ToggleWindowAction1Execute();
@@ -66,6 +67,7 @@ class TForm1 : public QMainWindow {
   void ToggleInfoFormAction1Execute();
   void GoToGoogle();
   void ShowHelp1Execute();
+  void GoToEclipseExecute(int N);
   void ApplicationEvents1Activate();
   bool ApplicationEvents1ShortCut(int Key);
 
@@ -111,6 +113,8 @@ class TForm1 : public QMainWindow {
   QMenu* ButPopupMenu = nullptr;
   std::array<QAction*, 5> MoonMenu{};
   std::array<QAction*, 5> MenuMoon{};
+  std::array<QAction*, 7> EclipseMenu{};
+  std::array<QAction*, 7> MenuEclipse{};
   THelpForm* HelpForm = nullptr;
   QList<QImage> NorthImageList;
   QList<QImage> SouthImageList;
@@ -136,6 +140,7 @@ class TForm1 : public QMainWindow {
   QAction* ShowToolSheetAction1 = nullptr;
   QAction* ShowMapSheetAction1 = nullptr;
   QAction* ShowAboutSheetAction1 = nullptr;
+  std::array<QAction*, 7> GoToEclipse{};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -146,6 +151,7 @@ class TForm1 : public QMainWindow {
   void CreateActions();
   void CreateRows();
   void CreateMenus();
+  void CreateEclipseItems();
   void CreateTrayIcon();
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);

@@ -112,7 +112,7 @@ bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event)
           GoToCalendarDate(SeasonTable[n].Date);
       for (int n = 0; n < EclipseRowCount; ++n)
         if (label == PlanetPage.EclipseLabs[static_cast<size_t>(n)])
-          GoToEclipseDate(n + 1);
+          EclipseLabClick(n + 1);
       if (label == MoonPage.DaylightStartLabel1)
         MoonPage.FirstBut->click();
       if (label == MoonPage.DaylightEndLabel1)
