@@ -51,7 +51,7 @@ TPlace SettingsPlace()
 // T (local) in Universal Time, negative dates counted the Delphi way.
 TDateTime ToUniversal(TDateTime T)
 {
-  return ShiftHours(T, -GetUTCOffset(T));
+  return AddSignedHours(static_cast<double>(-GetUTCOffset(T)), T);
 }
 
 QString LongDate(TDateTime T)
