@@ -366,6 +366,31 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay)
   EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("EDT"));
 }
 
+// Day or night follows the injected clock, never the machine's: New York on 14 March
+// 2025 has sunrise near 07:10 and sunset near 19:05 EDT (published almanac times).
+TEST_F(ClockFormTest, SunUpOrSetFollowsTheInjectedClock)
+{
+  Settings.Latitude = 40.7L;
+  Settings.Longitude = -74.0L;
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  auto* sunUpLab = info->findChild<QLabel*>(QStringLiteral("SunUpLab"));
+  ASSERT_NE(sunUpLab, nullptr);
+  const QColor night(0, 0, 255);  // the Windows colour 0xFF0000 is blue
+  struct TCase {
+    int Hour, Minute;
+    bool Up;
+  };
+  const TCase cases[] = {{6, 50, false}, {7, 30, true}, {12, 0, true}, {18, 45, true}, {19, 30, false}, {23, 0, false}};
+  for (const TCase& c : cases) {
+    platform.Clock.Value = At(2025, 3, 14, c.Hour, c.Minute);
+    f.UpdateDisplays();
+    EXPECT_EQ(sunUpLab->text(), c.Up ? QStringLiteral("Sun is up") : QStringLiteral("Sun is set")) << c.Hour;
+    EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), c.Up ? QColor(Qt::black) : night) << c.Hour;
+    EXPECT_EQ(f.SunsetLabel->palette().color(QPalette::WindowText), c.Up ? QColor(Qt::black) : night) << c.Hour;
+  }
+}
+
 TEST_F(ClockFormTest, EnterIsSwallowedOtherKeysPass)
 {
   TCountingForm1& f = Start();
