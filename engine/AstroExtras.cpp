@@ -10,6 +10,7 @@
 #include "Astronomy.h"
 #include "MyUtil.h"
 #include "StAstro.h"
+#include "TimeValue.h"
 #include "moon.h"
 
 namespace orbelune {
@@ -48,7 +49,13 @@ TDayTimeRec HoursToDayTime(const TDayTimeRec& Rec, double Hours) {
 
 double AddSignedHours(double Hours, TDateTime T) {
     if (Hours == 0.0) return T;
-    return T > 0.0 ? T + Hours / 24.0 : T - Hours / 24.0;
+    if (T >= 0.0) {
+        const double Shifted = T + Hours / 24.0;
+        if (Shifted >= 0.0) return Shifted;
+    }
+    // Before 1899-12-30 the day counts backwards while the time of day runs forward,
+    // so a shift across midnight is made on the continuous day count.
+    return LinearToDateTime(DateTimeToLinear(T) + Hours / 24.0L);
 }
 
 double SiderealDays(TDateTime T) {

@@ -19,7 +19,8 @@ double MoonIconShade(const TDayTimeRec& UT);
 // Rec plus round(Hours * 3600) seconds; a day of -1 stays -1.
 TDayTimeRec HoursToDayTime(const TDayTimeRec& Rec, double Hours);
 
-// T moved by Hours, counting the time of day of negative TDateTime values backwards.
+// T moved by Hours, across midnight and across 1899-12-30 on either side; T itself
+// when Hours is 0.
 double AddSignedHours(double Hours, double T);
 
 // Whole days of T plus its Greenwich sidereal time as a fraction of a turn.

@@ -17,7 +17,7 @@
 
 #include "MeeusTables.h"
 #include "ah_math.h"
-#include "vsop87b_earth_trunc.h"
+#include "SunJ2000.h"
 
 namespace orbelune {
 
@@ -79,19 +79,6 @@ void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
     if (RA > ExtPi) RA -= 2.0L * ExtPi;
     else if (RA <= -ExtPi) RA += 2.0L * ExtPi;
     Dec = InvSinClamped(C);
-}
-
-// Sum of A cos(B + C tau) over the series of each power of tau, in 1e-8 units.
-long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, long double Tau) {
-    long double Sum = 0.0L;
-    long double Power = 1.0L;
-    for (const auto& Terms : Series) {
-        long double S = 0.0L;
-        for (const TVSOPTerm& Term : Terms) S += Term.A * std::cos(Term.B + Term.C * Tau);
-        Sum += S * Power;
-        Power *= Tau;
-    }
-    return Sum / 1e8L;
 }
 
 // The Moon's series: every row of the longitude and distance table whose
@@ -214,24 +201,14 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
 TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return {-99.0, -99.0, -99.0, -99.0, -99.0, -99.0};
     long double Tau = (JulianDate(UT) - J2000) / 365250.0L;
-    long double L = SeriesSum(EarthJ2000L, Tau) + ExtPi;  // geocentric
-    long double B = -SeriesSum(EarthJ2000B, Tau);
-    long double R = SeriesSum(EarthJ2000R, Tau);
-    L = std::fmod(L, 2.0L * ExtPi);
-    if (L < 0.0L) L += 2.0L * ExtPi;
-
-    // Ecliptic J2000 (VSOP87 dynamical frame) to the FK5 equator J2000.
-    long double CosB = std::cos(B), SinB = std::sin(B);
-    long double CosL = std::cos(L), SinL = std::sin(L);
+    const TSunJ2000 Sun = SunFromEarthJ2000(Tau);
     TSunVector V;
-    V.X = static_cast<double>(R * CosB * CosL + 0.00000044036L * R * CosB * SinL -
-                              0.000000190919L * R * SinB);
-    V.Y = static_cast<double>(-0.000000479966L * R * CosB * CosL +
-                              0.917482137087L * R * CosB * SinL - 0.397776982902L * R * SinB);
-    V.Z = static_cast<double>(0.397776982902L * R * CosB * SinL + 0.917482137087L * R * SinB);
-    V.R = static_cast<double>(R);
-    V.L = AngleToDouble(Deg(L));
-    V.B = static_cast<double>(Deg(B));
+    V.X = static_cast<double>(Sun.X);
+    V.Y = static_cast<double>(Sun.Y);
+    V.Z = static_cast<double>(Sun.Z);
+    V.R = static_cast<double>(Sun.R);
+    V.L = AngleToDouble(Deg(Sun.L));
+    V.B = static_cast<double>(Deg(Sun.B));
     return V;
 }
 

@@ -9,7 +9,7 @@
 #include "StSaturn.h"
 #include "StUranus.h"
 #include "StVenus.h"
-#include "vsop87b_earth_trunc.h"
+#include "SunJ2000.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,6 @@ namespace orbelune {
 namespace {
 
 constexpr double DegPerRad = 57.29577951308232;
-constexpr long double TwoPi = 6.283185307179586476925L;
 
 // Arcsine and arccosine that accept arguments a rounding step beyond +-1.
 double InvSin(double x)
@@ -30,22 +29,6 @@ double InvSin(double x)
 double InvCos(double x)
 {
     return std::acos(std::clamp(x, -1.0, 1.0));
-}
-
-// One coordinate of the truncated Earth series: the sum of each power's terms times
-// tau^k, divided by 1e8.
-long double EarthJ2000Coordinate(const std::array<std::span<const TVSOPTerm>, 6>& series,
-                                 long double tau)
-{
-    long double total = 0.0L, power = 1.0L;
-    for (const auto& terms : series) {
-        long double sum = 0.0L;
-        for (const TVSOPTerm& t : terms)
-            sum += t.A * std::cos(t.B + t.C * tau);
-        total += sum * power;
-        power *= tau;
-    }
-    return total / 1e8L;
 }
 
 TEquVector Rotated(const RotationMatrix& m, const TEquVector& v)
@@ -119,20 +102,8 @@ TPlanetPos PlutoPosition(double JD, const DateFrame& frame)
 TEquVector SunVectorForPlanets(double JD)
 {
     const long double tau = (static_cast<long double>(JD) - 2451545.0L) / 365250.0L;
-    const long double earthL = EarthJ2000Coordinate(EarthJ2000L, tau);
-    const long double B = -EarthJ2000Coordinate(EarthJ2000B, tau);
-    const long double R = EarthJ2000Coordinate(EarthJ2000R, tau);
-    const long double turns = (earthL + TwoPi / 2.0L) / TwoPi;
-    long double L = (turns - std::trunc(turns)) * TwoPi;
-    if (L < 0.0L)
-        L += TwoPi;
-    const long double X = R * std::cos(B) * std::cos(L);
-    const long double Y = R * std::cos(B) * std::sin(L);
-    const long double Z = R * std::sin(B);
-    // Ecliptic of the VSOP87 J2000 frame to the FK5 J2000 equator.
-    return {static_cast<double>(X + 0.00000044036L * Y - 0.000000190919L * Z),
-            static_cast<double>(-0.000000479966L * X + 0.917482137087L * Y - 0.397776982902L * Z),
-            static_cast<double>(0.397776982902L * Y + 0.917482137087L * Z)};
+    const TSunJ2000 sun = SunFromEarthJ2000(tau);
+    return {static_cast<double>(sun.X), static_cast<double>(sun.Y), static_cast<double>(sun.Z)};
 }
 
 TEquVector HelioToEquatorial(double L, double B, double R, double obliquity)

@@ -25,6 +25,7 @@ LITERALS = [
     ("SettingsSection", "Settings"),
     ("SupportAddress", "orbelune-support@example.org"),
     ("HomePage", "https://orbelune.example.org/"),
+    ("ElectionDayText", "Remember to vote"),
 ]
 
 MASK = 0xFFFFFFFF

@@ -120,6 +120,10 @@ void TForm1::LinkToInfoWindow()
   link.SetMoonIcons = [this](TDateTime t) { SetMoonIcons(t); };
   link.UpdateMenuItems = [this](bool southern) { UpdateMenuItems(southern); };
   link.SetMinimizeToTray = [this](bool on) { TrayIcon->MinimizeToTray = on; };
+  link.SetEclipseItem = [this](int n, bool visible, int image, const QString& caption) {
+    SetEclipseItem(n, visible, image, caption);
+  };
+  link.GoToEclipseExecute = [this](int n) { GoToEclipseExecute(n); };
 }
 
 TForm1::~TForm1()
@@ -318,6 +322,7 @@ void TForm1::CreateMenus()
     MenuMoon[n]->setObjectName(QStringLiteral("MenuMoon%1").arg(n + 1));
     MenuMoon[n]->setVisible(false);
   }
+  CreateEclipseItems();
   ButToday->setMenu(ButPopupMenu);
 
   PopupMenu1->addSeparator();

@@ -51,6 +51,7 @@ class TForm1 : public QMainWindow {
   void UpdateDayInfoLabels(TDateTime Day);
   void SetMoonIcons(TDateTime Day);
   void UpdateMenuItems(bool Southern);
+  void SetEclipseItem(int N, bool Visible, int Image, const QString& Caption);
 
   // Commands.
   void ToggleWindowAction1Execute();
@@ -67,6 +68,7 @@ class TForm1 : public QMainWindow {
   void ToggleInfoFormAction1Execute();
   void GoToGoogle();
   void ShowHelp1Execute();
+  void GoToEclipseExecute(int N);
   void ApplicationEvents1Activate();
   bool ApplicationEvents1ShortCut(int Key);
 
@@ -123,6 +125,8 @@ class TForm1 : public QMainWindow {
   QMenu* ButPopupMenu = nullptr;
   std::array<QAction*, 5> MoonMenu{};
   std::array<QAction*, 5> MenuMoon{};
+  std::array<QAction*, 7> EclipseMenu{};
+  std::array<QAction*, 7> MenuEclipse{};
   THelpForm* HelpForm = nullptr;
   QList<QImage> NorthImageList;
   QList<QImage> SouthImageList;
@@ -153,6 +157,7 @@ class TForm1 : public QMainWindow {
   QAction* TrayTemperature1 = nullptr;
   QAction* TrayMoon1 = nullptr;
   QAction* TrayAnimation1 = nullptr;
+  std::array<QAction*, 7> GoToEclipse{};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -164,6 +169,7 @@ class TForm1 : public QMainWindow {
   void CreateRows();
   void CreateMenus();
   void CreateWeatherMenu();
+  void CreateEclipseItems();
   void CreateTrayIcon();
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);

@@ -13,6 +13,8 @@
 #include "InfoForm.h"
 #include "InfoWindowLink.h"
 #include "PlatformSeams.h"
+#include "Scramble.h"
+#include "StoredLiterals.h"
 #include "MyUtil.h"
 #include "TrayIcon.h"
 #include "WinColor.h"
@@ -35,7 +37,7 @@ constexpr std::int32_t NightColor = 0xFF0000;
 constexpr std::int32_t DayColor = 0;
 constexpr std::int32_t SpecialDayColor = 255;
 constexpr double FeetToMetres = 0.3048;
-const QString ElectionDayText = QStringLiteral("Remember to vote");
+const QString ElectionDayText = UnscrambleLiteral(StoredLiteral::ElectionDayText);
 
 void SetFontColor(QLabel* label, std::int32_t winColor)
 {

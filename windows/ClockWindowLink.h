@@ -36,6 +36,10 @@ struct TClockWindowLink {
   std::function<void(bool On)> SetMinimizeToTray;
   // Whether the application shows the clock window at start-up.
   std::function<void(bool Show)> SetShowMainForm;
+  // Eclipse N (1 to 7) of the shown year in the clock window's jump actions and menus:
+  // its picture of ImageList2 and menu caption, or hidden when the year has fewer.
+  std::function<void(int N, bool Visible, int Image, const QString& Caption)> SetEclipseItem;
+  std::function<void(int N)> GoToEclipseExecute;
 };
 
 // The program's one link, owned by the user-interface thread.

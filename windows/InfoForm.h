@@ -80,6 +80,8 @@ class TInfoForm : public QMainWindow {
   void SetEclipsesMemo(bool Summary);
   // Moves the clock calendar to the day (as shown) of eclipse N (1 .. 7) of the list.
   void GoToEclipseDate(int N);
+  // A click on eclipse row N's label.
+  void EclipseLabClick(int N);
 
   TMoonSheet MoonPage;
   TPlanetSheet PlanetPage;

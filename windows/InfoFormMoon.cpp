@@ -51,7 +51,7 @@ TPlace SettingsPlace()
 // T (local) in Universal Time, negative dates counted the Delphi way.
 TDateTime ToUniversal(TDateTime T)
 {
-  return ShiftHours(T, -GetUTCOffset(T));
+  return AddSignedHours(static_cast<double>(-GetUTCOffset(T)), T);
 }
 
 QString LongDate(TDateTime T)
@@ -112,7 +112,7 @@ bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event)
           GoToCalendarDate(SeasonTable[n].Date);
       for (int n = 0; n < EclipseRowCount; ++n)
         if (label == PlanetPage.EclipseLabs[static_cast<size_t>(n)])
-          GoToEclipseDate(n + 1);
+          EclipseLabClick(n + 1);
       if (label == MoonPage.DaylightStartLabel1)
         MoonPage.FirstBut->click();
       if (label == MoonPage.DaylightEndLabel1)

@@ -64,6 +64,7 @@ void TInfoForm::LinkPlanetTab(TInfoWindowLink& Info)
 {
   Info.ShowPlanets = [this](TDateTime T) { ShowPlanets(T); };
   Info.GetEclipse = [this](TDateTime Day) { return GetEclipse(Day); };
+  Info.GoToEclipseDate = [this](int N) { GoToEclipseDate(N); };
 }
 
 void TInfoForm::UpdatePlanetTab(TDateTime T)
@@ -90,15 +91,18 @@ void TInfoForm::ShowEclipses(int Year)
   EclipseDays = eclipses.Days;
   PlanetPage.EclipseMemo->setPlainText(eclipses.Memo.join(QLatin1Char('\n')));
   static const QList<QImage> glyphs = LoadImageList2();
+  const TClockWindowLink& clock = ClockWindow();
   for (size_t i = 0; i < static_cast<size_t>(EclipseRowCount); ++i) {
     const bool shown = i < eclipses.Rows.size();
     for (QWidget* part : {static_cast<QWidget*>(PlanetPage.EclipseLabs[i]),
                           static_cast<QWidget*>(PlanetPage.EclipseTimeLabs[i]),
                           static_cast<QWidget*>(PlanetPage.EclipseButs[i])})
       part->setVisible(shown);
+    const TEclipseRow row = shown ? eclipses.Rows[i] : TEclipseRow{};
+    if (clock.SetEclipseItem)
+      clock.SetEclipseItem(static_cast<int>(i) + 1, shown, row.Image, row.MenuCaption);
     if (!shown)
       continue;
-    const TEclipseRow& row = eclipses.Rows[i];
     PlanetPage.EclipseLabs[i]->setText(row.Caption);
     PlanetPage.EclipseTimeLabs[i]->setText(row.TimeText);
     if (row.Image >= 0 && row.Image < glyphs.size())
@@ -146,6 +150,15 @@ void TInfoForm::SetEclipsesMemo(bool Summary)
   // The detailed memo takes the place of the seven rows.
   PlanetPage.EclipseMemo->setVisible(!Summary);
   PlanetPage.EclipseRows->setVisible(Summary);
+}
+
+void TInfoForm::EclipseLabClick(int N)
+{
+  // The clock window's jump; on its own this window jumps the same way.
+  if (ClockWindow().GoToEclipseExecute)
+    ClockWindow().GoToEclipseExecute(N);
+  else
+    GoToEclipseDate(N);
 }
 
 void TInfoForm::GoToEclipseDate(int N)

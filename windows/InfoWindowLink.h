@@ -44,6 +44,8 @@ struct TInfoWindowLink {
   std::function<void(TDateTime T)> ShowPlanets;
   std::function<void(bool Adjusted, double Offset, TDateTime Obtained)> UpdateInternetTimeDisplay;
   std::function<TEclipseDay(TDateTime Day)> GetEclipse;
+  // Moves the calendar to the day of eclipse N (1 to 7) of the shown year.
+  std::function<void(int N)> GoToEclipseDate;
   std::function<QString(TDateTime T)> GetEquinoxSolsticeName;
   std::function<QString(TDateTime T)> GetMoonPhaseName;
   std::function<int(int N, bool Flip)> GetIconNum;

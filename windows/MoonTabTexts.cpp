@@ -7,7 +7,6 @@
 #include "MyUtil.h"
 #include "StAstro.h"
 #include "TextHelpers.h"
-#include "TimeValue.h"
 #include "moon.h"
 
 #include <QDate>
@@ -83,21 +82,16 @@ bool SameDay(TDateTime A, TDayNumber Day)
 
 }  // namespace
 
-TDateTime ShiftHours(TDateTime T, long double Hours)
-{
-  return LinearToDateTime(DateTimeToLinear(T) + Hours / 24.0L);
-}
-
 TDateTime LocalDateTime(TDateTime T, bool UseLocalTime)
 {
   if (!UseLocalTime)
     return T;
-  return ShiftHours(T, GetUTCOffset(T));
+  return AddSignedHours(static_cast<double>(GetUTCOffset(T)), T);
 }
 
 TDateTime DayTimeToDateTime(TDayNumber Day, TDaySeconds Seconds)
 {
-  return ShiftHours(DayNumberToDateTime(Day), Seconds / 3600.0L);
+  return AddSignedHours(Seconds / 3600.0, DayNumberToDateTime(Day));
 }
 
 TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClockHours, bool ToLocal,
@@ -107,7 +101,7 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
   result.Shown = T;
   if (ToLocal) {
     const TTimeZoneState zone = TimeZoneAt(T);
-    result.Shown = ShiftHours(T, zone.UTCOffsetHours);
+    result.Shown = AddSignedHours(static_cast<double>(zone.UTCOffsetHours), T);
     result.ZoneName = QString::fromStdString(zone.TimeZoneName);
   } else {
     result.ZoneName = GMTCaption;
@@ -276,7 +270,7 @@ TMoonDay CalcMoonRiseSet(bool ToLocal, bool Use24h, TDateTime T, const TPlace& P
 
   // Up when the last event before now was a rise; before the first event, the
   // opposite of that event.
-  const TDateTime now = ToLocal ? T : ShiftHours(T, -GetUTCOffset(T));
+  const TDateTime now = ToLocal ? T : AddSignedHours(static_cast<double>(-GetUTCOffset(T)), T);
   const TDaySeconds nowSeconds = DateTimeToDaySeconds(now);
   bool up = false;
   if (!kept.empty()) {
@@ -408,10 +402,11 @@ TSunLabels SunLabels(const TSunInput& Sun, TDateTime T, const TPlace& Place)
   const TDateTime day = std::trunc(T);
   labels.RiseLab2 = Sun.RiseZone;
   labels.SetLab2 = Sun.SetZone;
-  labels.RiseLab3 = QStringLiteral("Sun Rises at:  ") +
-                    BearingText(SunMoonPosition(true, ShiftHours(day, Sun.RiseUT), Place).Azimuth, 1);
-  labels.SetLab3 = QStringLiteral("Sun Sets at:  ") +
-                   BearingText(SunMoonPosition(true, ShiftHours(day, Sun.SetUT), Place).Azimuth, 1);
+  const auto bearingAt = [&](long double HoursUT) {
+    return BearingText(SunMoonPosition(true, AddSignedHours(static_cast<double>(HoursUT), day), Place).Azimuth, 1);
+  };
+  labels.RiseLab3 = QStringLiteral("Sun Rises at:  ") + bearingAt(Sun.RiseUT);
+  labels.SetLab3 = QStringLiteral("Sun Sets at:  ") + bearingAt(Sun.SetUT);
   labels.DayHoursLab = QStringLiteral("Day is ") +
                        FormatDate(QStringLiteral("hh:mm"), static_cast<double>(DayLengthHours(Sun.RiseUT, Sun.SetUT) / 24.0L)) +
                        QStringLiteral(" Hours Long");

@@ -26,9 +26,6 @@ struct TDateTimeText {
 TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClockHours, bool ToLocal,
                                TDateTime T);
 
-// T moved by Hours. A negative TDateTime keeps its time of day running forward, so the
-// shift is made on the continuous day count: exact across midnight for any date.
-TDateTime ShiftHours(TDateTime T, long double Hours);
 // The local time of a UT instant when UseLocalTime, else T itself; negative dates keep
 // their time of day running forward.
 TDateTime LocalDateTime(TDateTime T, bool UseLocalTime);

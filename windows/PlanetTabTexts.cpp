@@ -178,7 +178,7 @@ TEclipseDay FindEclipseOnDay(const std::vector<TEclipseDay>& Days, TDateTime Day
   const TDateTime day = std::trunc(Day);
   for (const TEclipseDay& entry : Days) {
     const double ut = static_cast<double>(entry.Time);
-    const TDateTime shown = UseLocalTime ? ShiftHours(ut, GetUTCOffset(ut)) : ut;
+    const TDateTime shown = UseLocalTime ? AddSignedHours(static_cast<double>(GetUTCOffset(ut)), ut) : ut;
     if (std::trunc(shown) == day)
       return {shown, entry.Name};
   }
@@ -187,7 +187,7 @@ TEclipseDay FindEclipseOnDay(const std::vector<TEclipseDay>& Days, TDateTime Day
 
 QStringList PlanetLines(TDateTime T, bool Astronomical, const TPlace& Place)
 {
-  const TDateTime u = ShiftHours(T, -GetUTCOffset(T));
+  const TDateTime u = AddSignedHours(static_cast<double>(-GetUTCOffset(T)), T);
   const TDayTimeRec rec{DateTimeToDayNumber(u), DateTimeToDaySeconds(u)};
   if (rec.D < 0)
     return {};

@@ -87,11 +87,6 @@ QString TSettingsStore::StoredText(const QString& key, bool& found) const
   return value.toString();
 }
 
-bool TSettingsStore::Contains(const QString& key) const
-{
-  return keysByFoldedName_.contains(key.toLower());
-}
-
 int TSettingsStore::ReadInteger(const QString& key, int Default) const
 {
   bool found = false;
@@ -172,7 +167,8 @@ bool TSettingsStore::Flush()
 {
   settings_.sync();
   QFile::setPermissions(filePath_, OwnerOnly);
-  return settings_.status() == QSettings::NoError;
+  // A format error only says the old file could not be parsed; it was still replaced.
+  return settings_.status() != QSettings::AccessError;
 }
 
 }  // namespace orbelune

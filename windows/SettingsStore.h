@@ -21,7 +21,6 @@ class TSettingsStore {
   TSettingsStore(const TSettingsStore&) = delete;
   TSettingsStore& operator=(const TSettingsStore&) = delete;
 
-  bool Contains(const QString& key) const;
   // Each returns Default when the key is missing or its text is not of the kind.
   int ReadInteger(const QString& key, int Default) const;
   bool ReadBool(const QString& key, bool Default) const;

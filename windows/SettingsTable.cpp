@@ -135,7 +135,7 @@ constexpr std::array<TSettingEntry, SettingsCount> SettingsTable = {{
     Str("ProxyPassword", &S::ProxyPassword, R::Cut128),
     Int("Altitude", &S::Altitude),
     Index("SatelliteLocationBoxIndex", &S::SatelliteLocationBoxIndex, 22),
-    Index("SatelliteTypeBoxIndex", &S::SatelliteTypeBoxIndex, 2),
+    Index("SatelliteTypeBoxIndex", &S::SatelliteTypeBoxIndex, 3),
     Index("SatelliteColorBoxIndex", &S::SatelliteColorBoxIndex, 5),
     Index("RadarLocationBoxIndex", &S::RadarLocationBoxIndex, 169),
     Index("RadarReflectivityBoxIndex", &S::RadarReflectivityBoxIndex, 7),

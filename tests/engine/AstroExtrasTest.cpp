@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "AstroExtras.h"
+#include "DateTimeRtl.h"
 #include "EphemCsv.h"
 #include "MyUtil.h"
 #include "StAstro.h"
@@ -49,6 +50,40 @@ TEST(AstroExtras, AddSignedHoursCountsNegativeDatesBackwards) {
     EXPECT_DOUBLE_EQ(AddSignedHours(6.0, 100.25), 100.5);
     EXPECT_DOUBLE_EQ(AddSignedHours(-6.0, 100.25), 100.0);
     EXPECT_DOUBLE_EQ(AddSignedHours(6.0, -100.25), -100.5);
+}
+
+// Before 1899-12-30 the day of a TDateTime counts backwards while the time of day
+// runs forward (1880-06-10 02:00 is EncodeDate(...) - 2/24). Shifts across midnight
+// must land on the neighbouring calendar day on both sides of that date.
+TEST(AstroExtras, AddSignedHoursCrossesMidnightOnBothSidesOf1900) {
+    constexpr double Tol = 1e-9;  // far below a second; only the day and hour matter
+    const TDateTime June10 = EncodeDate(1880, 6, 10);
+    // 02:00 less five hours is 21:00 of the 9th; 22:00 plus five is 03:00 of the 11th.
+    EXPECT_NEAR(AddSignedHours(-5.0, June10 - 2.0 / 24), EncodeDate(1880, 6, 9) - 21.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(5.0, June10 - 22.0 / 24), EncodeDate(1880, 6, 11) - 3.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(5.0, June10 - 10.0 / 24), June10 - 15.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(-1.0, June10), EncodeDate(1880, 6, 9) - 23.0 / 24, Tol);
+    // A whole day either way keeps the time of day.
+    EXPECT_NEAR(AddSignedHours(24.0, June10 - 7.0 / 24), EncodeDate(1880, 6, 11) - 7.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(-48.0, June10 - 7.0 / 24), EncodeDate(1880, 6, 8) - 7.0 / 24, Tol);
+
+    // Across 1899-12-30 (day 0) in both directions.
+    const TDateTime Dec29 = EncodeDate(1899, 12, 29);
+    EXPECT_EQ(Dec29, -1.0);
+    EXPECT_NEAR(AddSignedHours(-8.0, 0.25), Dec29 - 22.0 / 24, Tol);  // 06:00 -> 22:00 the day before
+    EXPECT_NEAR(AddSignedHours(8.0, Dec29 - 18.0 / 24), 2.0 / 24, Tol);  // 18:00 -> 02:00 next day
+    EXPECT_NEAR(AddSignedHours(-6.0, 0.0), Dec29 - 18.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(6.0, 0.0), 0.25, Tol);
+    EXPECT_NEAR(AddSignedHours(36.0, Dec29 - 12.0 / 24), EncodeDate(1899, 12, 31), Tol);
+
+    // After 1900 the hours are simply added, midnight or not.
+    const TDateTime Jan1 = EncodeDate(2024, 1, 1);
+    EXPECT_EQ(AddSignedHours(5.0, Jan1 + 22.0 / 24), Jan1 + 22.0 / 24 + 5.0 / 24);
+    EXPECT_NEAR(AddSignedHours(5.0, Jan1 + 22.0 / 24), EncodeDate(2024, 1, 2) + 3.0 / 24, Tol);
+    EXPECT_NEAR(AddSignedHours(-5.0, Jan1 + 2.0 / 24), EncodeDate(2023, 12, 31) + 21.0 / 24, Tol);
+    // Zero hours leaves any value as it is, even the second way of writing a time of
+    // 1899-12-30 (-0.25 is 06:00 of that day as well).
+    EXPECT_EQ(AddSignedHours(0.0, -0.25), -0.25);
 }
 
 // Meeus, example 12.a: 13h10m46.3668s (197.693195 degrees) at 1987 April 10, 0h UT.

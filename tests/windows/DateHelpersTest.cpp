@@ -66,6 +66,15 @@ TEST(FormatDateTimeSafe, UsesTheDelphiFormatLetters)
             "Thursday, February 29,  2024,   6:00:00 PM");
 }
 
+TEST(FormatDateTimeSafe, AdjustsANegativeValueFirst)
+{
+  // -1.25 becomes (Trunc - 1) - Frac = -2 + 0.25 = -1.75: day -1 (1899-12-29) at 18:00.
+  EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", -1.25), "1899-12-29 18:00");
+  // -0.5 stays -0.5: day 0 (1899-12-30) at 12:00.
+  EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", -0.5), "1899-12-30 12:00");
+  EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", 0.25), "1899-12-30 06:00");
+}
+
 TEST(FileTimeToLocalDateTime, ReadsTheLastWriteTimeInLocalTime)
 {
   QTemporaryDir dir;

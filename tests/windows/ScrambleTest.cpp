@@ -17,6 +17,7 @@ TEST(UnscrambleString, DeciphersEveryStoredLiteral)
   EXPECT_EQ(UnscrambleLiteral(StoredLiteral::SettingsSection), "Settings");
   EXPECT_EQ(UnscrambleLiteral(StoredLiteral::SupportAddress), "orbelune-support@example.org");
   EXPECT_EQ(UnscrambleLiteral(StoredLiteral::HomePage), "https://orbelune.example.org/");
+  EXPECT_EQ(UnscrambleLiteral(StoredLiteral::ElectionDayText), "Remember to vote");
 }
 
 TEST(UnscrambleString, RefusesCharactersOutsideTheStoredAlphabet)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QSet>
 #include <QSettings>
 
+#include <map>
 #include <type_traits>
 
 namespace orbelune {
@@ -54,11 +56,12 @@ class SettingsFile : public testing::Test {
     return raw.value("Settings/" + key).toString();
   }
 
-  TSettings ReadBack()
+  // The built-in defaults overlaid with the file; `copies` receives the start-up copies.
+  TSettings ReadBack(TSettingsCopies* copies = nullptr)
   {
     TSettings read;
-    TSettingsCopies copies;
-    ReadIniFile(read, copies);
+    TSettingsCopies ignored;
+    ReadIniFile(read, copies != nullptr ? *copies : ignored);
     return read;
   }
 
@@ -116,6 +119,59 @@ TEST(SettingsTable, SavesEveryKeyButSaveURLExactlyOnce)
   }
   savedKeys.insert("SaveURL");
   EXPECT_EQ(savedKeys, tableKeys);
+}
+
+// The keys joined by blanks, in reading and in saving order, hash to the values of the
+// settings list they were typed from ("WindowTop WindowLeft InfoFormTop ..."), so a key
+// out of its place fails. Reading needs Latitude ahead of SouthernHemisphere.
+TEST(SettingsTable, ReadsAndSavesInTheListedOrder)
+{
+  const auto digest = [](const QStringList& keys) {
+    return QCryptographicHash::hash(keys.join(' ').toLatin1(), QCryptographicHash::Sha256).toHex();
+  };
+  QStringList read;
+  for (const TSettingEntry& e : SettingsTable) read << e.Key;
+  EXPECT_EQ(digest(read), "a826209c35b5fb2407d8a1c37afa42756af6d6e1fed15d4287534f325da5c5a2");
+  EXPECT_LT(read.indexOf("Latitude"), read.indexOf("SouthernHemisphere"));
+  QStringList saved;
+  for (const char* key : SavedOnExitKeys) saved << key;
+  EXPECT_EQ(digest(saved), "b71e62fe4433c60e67893db92a6b448d244ad5bf15c96577cd05833e70e79bf7");
+  EXPECT_EQ(QStringList(AlwaysSavedKeys.begin(), AlwaysSavedKeys.end()),
+            (QStringList{"SaveOnExit", "LastTimeStamp", "RunWhenWindowsStarts"}));
+}
+
+// Each kind is held in the member type that carries it without loss, and the table
+// has as many keys of each kind as the settings list: 32 integers, 46 Booleans, three
+// extended and one double floating values, one date-time, 17 strings, three characters.
+TEST(SettingsTable, KindsMatchTheirMembers)
+{
+  std::map<TSettingKind, int> counts;
+  for (const TSettingEntry& e : SettingsTable) {
+    ++counts[e.Kind];
+    std::visit(
+        [&](auto member) {
+          using T = std::remove_reference_t<decltype(TSettings().*member)>;
+          switch (e.Kind) {
+            case TSettingKind::Integer: EXPECT_TRUE((std::is_same_v<T, int>)) << e.Key; break;
+            case TSettingKind::Boolean: EXPECT_TRUE((std::is_same_v<T, bool>)) << e.Key; break;
+            case TSettingKind::Extended: EXPECT_TRUE((std::is_same_v<T, long double>)) << e.Key; break;
+            case TSettingKind::Double:
+            case TSettingKind::DateTime: EXPECT_TRUE((std::is_same_v<T, double>)) << e.Key; break;
+            case TSettingKind::String: EXPECT_TRUE((std::is_same_v<T, QString>)) << e.Key; break;
+            case TSettingKind::Character: EXPECT_TRUE((std::is_same_v<T, char>)) << e.Key; break;
+          }
+        },
+        e.Member);
+  }
+  EXPECT_EQ(counts[TSettingKind::Integer], 32);
+  EXPECT_EQ(counts[TSettingKind::Boolean], 46);
+  EXPECT_EQ(counts[TSettingKind::Extended], 3);
+  EXPECT_EQ(counts[TSettingKind::Double], 1);
+  EXPECT_EQ(counts[TSettingKind::DateTime], 1);
+  EXPECT_EQ(counts[TSettingKind::String], 17);
+  EXPECT_EQ(counts[TSettingKind::Character], 3);
+  EXPECT_EQ(FindSetting("LastTimeStamp")->Kind, TSettingKind::DateTime);
+  EXPECT_EQ(FindSetting("LastTimeAdjust")->Kind, TSettingKind::Double);
 }
 
 TEST_F(SettingsFile, LivesInTheConfigurationFolder)
@@ -223,9 +279,8 @@ TEST_F(SettingsFile, WeekStartOutsideItsRangeBecomesSeven)
 TEST_F(SettingsFile, TheStationCodeKeepsFourCharacters)
 {
   WriteRaw("[Settings]\nWeatherStationCode=CYYZAB\nWeatherStationName=Toronto\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(s.WeatherStationCode, "CYYZ");
   EXPECT_EQ(copies.CurrentStationCode, "CYYZ");
   EXPECT_EQ(copies.CurrentStationName, "Toronto");
@@ -235,9 +290,8 @@ TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128)
 {
   const QString longName(200, 'x');
   WriteRaw("[Settings]\nPlaceName=" + longName.toLatin1() + "\nCityName=\"Paris, France\"\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(copies.PlaceName, longName);
   EXPECT_EQ(s.PlaceName, longName.left(128));
   EXPECT_EQ(s.CityName, "Paris, France");
@@ -247,9 +301,8 @@ TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128)
 TEST_F(SettingsFile, ThePlaceNameIsFoundUnderAnySpellingAndWrittenAsPlaceName)
 {
   WriteRaw("[Settings]\nPlacename=Lyon\nsaveonexit=false\n");
-  TSettings s;
   TSettingsCopies copies;
-  ReadIniFile(s, copies);
+  TSettings s = ReadBack(&copies);
   EXPECT_EQ(s.PlaceName, "Lyon");
   EXPECT_EQ(copies.PlaceName, "Lyon");
   EXPECT_FALSE(s.SaveOnExit);
@@ -286,6 +339,8 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange)
            "SpeedUpDownPosition=1000\n"
            "LastInfoFormTabIndex=13\n"
            "MapSiteIndex=-1\n"
+           "SatelliteTypeBoxIndex=2\n"
+           "SatelliteColorBoxIndex=5\n"
            "Latitude=123.5\n"
            "Longitude=nan\n"
            "NumberInCalculator=1e999999\n"
@@ -308,6 +363,8 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange)
   EXPECT_EQ(s.SpeedUpDownPosition, 99);
   EXPECT_EQ(s.LastInfoFormTabIndex, 12);
   EXPECT_EQ(s.MapSiteIndex, -1);
+  EXPECT_EQ(s.SatelliteTypeBoxIndex, 2);  // "Water Vapor", the third type
+  EXPECT_EQ(s.SatelliteColorBoxIndex, 4);
   EXPECT_EQ(s.Latitude, 90.0L);
   EXPECT_EQ(s.Longitude, d.Longitude);
   EXPECT_EQ(s.NumberInCalculator, d.NumberInCalculator);
@@ -327,6 +384,29 @@ TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults)
   const TSettings s = ReadBack();
   const TSettings d;
   for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
+}
+
+TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave)
+{
+  QByteArray garbage;
+  for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+  WriteRaw(garbage);
+  const TSettings written = Unusual();
+  EXPECT_TRUE(SaveIniFile(written));  // the old contents could not be parsed, yet it saved
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("[Settings]\n"));
+  const TSettings read = ReadBack();
+  for (const TSettingEntry& e : SettingsTable)
+    if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReported)
+{
+  ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
+  EXPECT_FALSE(SaveIniFile(TSettings()));
+  EXPECT_FALSE(WriteURL(TSettings()));
+  EXPECT_TRUE(QDir().rmdir(path));
 }
 
 TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly)

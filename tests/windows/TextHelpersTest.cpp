@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QSet>
 #include <QString>
 
@@ -97,6 +98,25 @@ TEST(CountryTable, HoldsTheRowsAsPrinted)
   EXPECT_TRUE(names.contains("British Indian Ocean"));
   EXPECT_TRUE(names.contains("Cote d'Ivoire"));
   EXPECT_TRUE(names.contains("Korea, North"));
+}
+
+// Every row, in order: the tables written out as "AL Alabama; AK Alaska; ..." and
+// "United States US; Afghanistan AH; ..." hash to the values of the lists they were
+// typed from, so a changed, missing or moved row fails.
+template <typename Row, std::size_t N, typename First, typename Second>
+QByteArray RowsDigest(const std::array<Row, N>& table, First first, Second second)
+{
+  QStringList rows;
+  for (const Row& r : table) rows << QString(r.*first) + ' ' + QString(r.*second);
+  return QCryptographicHash::hash(rows.join("; ").toUtf8(), QCryptographicHash::Sha256).toHex();
+}
+
+TEST(GeoTables, EveryRowAsListed)
+{
+  EXPECT_EQ(RowsDigest(UsStateTable, &TUsState::Abbrev, &TUsState::Name),
+            "53b8e4da226f9de892ce6abbb19acb0321d5edfacc4be307306379851a529fda");
+  EXPECT_EQ(RowsDigest(CountryTable, &TCountry::Name, &TCountry::Code),
+            "b222d0c436742a98a3fad7c4b7bda6d01d43b6a01e2beed8651c334316ca5a68");
 }
 
 TEST(CountryTable, SharedCodesFindTheirFirstRow)

@@ -20,6 +20,7 @@
 #include "TrayIcon.h"
 #include "mooncomp.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -364,6 +366,31 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay)
   EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("EDT"));
 }
 
+// Day or night follows the injected clock, never the machine's: New York on 14 March
+// 2025 has sunrise near 07:10 and sunset near 19:05 EDT (published almanac times).
+TEST_F(ClockFormTest, SunUpOrSetFollowsTheInjectedClock)
+{
+  Settings.Latitude = 40.7L;
+  Settings.Longitude = -74.0L;
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  auto* sunUpLab = info->findChild<QLabel*>(QStringLiteral("SunUpLab"));
+  ASSERT_NE(sunUpLab, nullptr);
+  const QColor night(0, 0, 255);  // the Windows colour 0xFF0000 is blue
+  struct TCase {
+    int Hour, Minute;
+    bool Up;
+  };
+  const TCase cases[] = {{6, 50, false}, {7, 30, true}, {12, 0, true}, {18, 45, true}, {19, 30, false}, {23, 0, false}};
+  for (const TCase& c : cases) {
+    platform.Clock.Value = At(2025, 3, 14, c.Hour, c.Minute);
+    f.UpdateDisplays();
+    EXPECT_EQ(sunUpLab->text(), c.Up ? QStringLiteral("Sun is up") : QStringLiteral("Sun is set")) << c.Hour;
+    EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), c.Up ? QColor(Qt::black) : night) << c.Hour;
+    EXPECT_EQ(f.SunsetLabel->palette().color(QPalette::WindowText), c.Up ? QColor(Qt::black) : night) << c.Hour;
+  }
+}
+
 TEST_F(ClockFormTest, EnterIsSwallowedOtherKeysPass)
 {
   TCountingForm1& f = Start();
@@ -598,6 +625,53 @@ TEST_F(ClockFormTest, EnterReachesNoControlOfTheWindows)
   QKeyEvent letter(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
   QApplication::sendEvent(edit, &letter);
   EXPECT_EQ(edit->text(), QStringLiteral("x"));
+}
+
+// The 2024 eclipses (UT, from the published eclipse catalogue): penumbral lunar from
+// Mar 25 04:53, total solar at Apr 8 18:17, partial lunar from Sep 18 00:41, annular
+// solar at Oct 2 18:45. In New York the September one begins on the 17th.
+TEST_F(ClockFormTest, EclipseMenusFollowThePlanetTab)
+{
+  TCountingForm1& f = Start();
+  DateFormats = TDateFormats{};  // "mm/dd/yy", whatever the machine's format
+  for (size_t i = 0; i < 7; ++i) {
+    EXPECT_FALSE(f.GoToEclipse[i]->isVisible());
+    EXPECT_FALSE(f.EclipseMenu[i]->isVisible());
+    EXPECT_FALSE(f.MenuEclipse[i]->isVisible());
+  }
+  CreateInfoForm();
+  // 2020 had six (four penumbral lunar, two solar); 2024 has four, so two are hidden again.
+  f.Calendar1->SetCalendarDate(EncodeDate(2020, 6, 1));
+  info->UpdateInfoForm();
+  for (size_t i = 0; i < 7; ++i)
+    EXPECT_EQ(f.MenuEclipse[i]->isVisible(), i < 6) << i;
+  f.Calendar1->SetCalendarDate(EncodeDate(2024, 6, 1));
+  info->UpdateInfoForm();
+  const QString captions[] = {" Lunar - Penumbral 03/25/24", " Solar - Total 04/08/24",
+                              " Lunar - Partial 09/17/24", " Solar - Annular 10/02/24"};
+  for (size_t i = 0; i < 7; ++i) {
+    const bool used = i < 4;
+    EXPECT_EQ(f.GoToEclipse[i]->isVisible(), used) << i;
+    EXPECT_EQ(f.EclipseMenu[i]->isVisible(), used) << i;
+    EXPECT_EQ(f.MenuEclipse[i]->isVisible(), used) << i;
+    EXPECT_EQ(f.GoToEclipse[i]->objectName(), QStringLiteral("GoToEclipse%1").arg(i + 1));
+    EXPECT_EQ(f.GoToEclipse[i]->toolTip(), QStringLiteral("Go To Eclipse"));
+    if (!used) continue;
+    EXPECT_EQ(f.EclipseMenu[i]->text(), captions[i]) << i;
+    EXPECT_EQ(f.MenuEclipse[i]->text(), captions[i]) << i;
+    EXPECT_FALSE(f.GoToEclipse[i]->icon().isNull()) << i;
+    EXPECT_FALSE(f.EclipseMenu[i]->icon().isNull()) << i;
+  }
+  EXPECT_TRUE(f.ButPopupMenu->actions().contains(f.EclipseMenu[0]));
+  EXPECT_TRUE(f.PopupMenu1->actions().contains(f.MenuEclipse[0]));
+
+  // Each item jumps the calendar to the local day of its eclipse.
+  f.GoToEclipse[2]->trigger();
+  EXPECT_EQ(f.Calendar1->CalendarDate(), EncodeDate(2024, 9, 17));
+  f.EclipseMenu[1]->trigger();
+  EXPECT_EQ(f.Calendar1->CalendarDate(), EncodeDate(2024, 4, 8));
+  f.MenuEclipse[3]->trigger();
+  EXPECT_EQ(f.Calendar1->CalendarDate(), EncodeDate(2024, 10, 2));
 }
 
 }  // namespace

@@ -13,10 +13,12 @@
 #include "ScopedZone.h"
 #include "Settings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace orbelune {
 namespace {
@@ -151,6 +154,26 @@ TEST_F(InfoTabsTest, PhaseLabelsAndSeasonsMoveTheCalendar)
   EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 1, 11));
   Form->GoToEclipseDate(2);
   EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
+}
+
+TEST_F(InfoTabsTest, EclipseLabelClickGoesThroughTheClockWindow)
+{
+  test::TScopedZone zone("Etc/UTC");
+  Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  // On its own the window jumps itself.
+  QApplication::sendEvent(Find<QLabel>("EclipseLab2"), &release);
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
+  // With the clock window, its jump handler gets the row.
+  std::vector<int> asked;
+  ClockWindow().GoToEclipseExecute = [&](int N) { asked.push_back(N); };
+  QApplication::sendEvent(Find<QLabel>("EclipseLab3"), &release);
+  EXPECT_EQ(asked, std::vector<int>{3});
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
+  // What the clock window's handler calls back.
+  InfoWindow().GoToEclipseDate(asked.front());
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 9, 18));
 }
 
 TEST_F(InfoTabsTest, EclipseRowsViewsAndAnotherYear)

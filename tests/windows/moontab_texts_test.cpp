@@ -58,16 +58,14 @@ TEST(MyDateTimeString, DatesBefore1900KeepTheirTimeRunningForward)
   EXPECT_EQ(MyDateTimeString(ShortYY, true, true, true, t).Text, "12/29/99   06:00");
 }
 
-TEST(ShiftHours, NegativeDatesCrossMidnightTheRightWay)
+TEST(LocalDateTime, BeforeAndAfter1900TheLocalDayIsTheOneBeforeWestOfGreenwich)
 {
-  const TDateTime day = EncodeDate(1880, 6, 10);  // negative
-  // 02:00 less five hours is 21:00 of the day before; 22:00 plus five is 03:00 after.
-  EXPECT_NEAR(ShiftHours(day - 2.0 / 24, -5), EncodeDate(1880, 6, 9) - 21.0 / 24, 1e-9);
-  EXPECT_NEAR(ShiftHours(day - 22.0 / 24, 5), EncodeDate(1880, 6, 11) - 3.0 / 24, 1e-9);
-  EXPECT_NEAR(ShiftHours(day - 10.0 / 24, 5), day - 15.0 / 24, 1e-9);
-  // Across 1899-12-30 and for ordinary dates.
-  EXPECT_NEAR(ShiftHours(0.25, -8), -1.0 - 22.0 / 24, 1e-9);
-  EXPECT_NEAR(ShiftHours(45292.75, 10), 45293.1666666667, 1e-9);
+  test::TScopedZone zone("Etc/GMT+5");  // five hours behind Greenwich all year
+  const TDateTime ut1880 = EncodeDate(1880, 6, 10) - 2.0 / 24;  // 02:00 UT
+  EXPECT_NEAR(LocalDateTime(ut1880, true), EncodeDate(1880, 6, 9) - 21.0 / 24, 1e-9);
+  EXPECT_NEAR(LocalDateTime(0.125, true), -1.0 - 22.0 / 24, 1e-9);  // 1899-12-30 03:00 UT
+  EXPECT_NEAR(LocalDateTime(EncodeDate(2024, 1, 1) + 2.0 / 24, true), EncodeDate(2023, 12, 31) + 21.0 / 24, 1e-9);
+  EXPECT_EQ(LocalDateTime(ut1880, false), ut1880);
 }
 
 TEST(MoonPhases, AMonthWithTwoFullMoonsFillsAllFiveEntries)

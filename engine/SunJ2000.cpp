@@ -1,0 +1,45 @@
+#include "SunJ2000.h"
+
+#include <array>
+#include <cmath>
+#include <span>
+
+#include "ah_math.h"
+#include "vsop87b_earth_trunc.h"
+
+namespace orbelune {
+namespace {
+
+// Sum of A cos(B + C tau) over the series of each power of tau, in 1e-8 units.
+long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, long double Tau) {
+    long double Sum = 0.0L;
+    long double Power = 1.0L;
+    for (const auto& Terms : Series) {
+        long double S = 0.0L;
+        for (const TVSOPTerm& Term : Terms) S += Term.A * std::cos(Term.B + Term.C * Tau);
+        Sum += S * Power;
+        Power *= Tau;
+    }
+    return Sum / 1e8L;
+}
+
+}  // namespace
+
+TSunJ2000 SunFromEarthJ2000(long double Tau) {
+    TSunJ2000 Sun;
+    Sun.L = std::fmod(SeriesSum(EarthJ2000L, Tau) + ExtPi, 2.0L * ExtPi);  // geocentric
+    if (Sun.L < 0.0L) Sun.L += 2.0L * ExtPi;
+    Sun.B = -SeriesSum(EarthJ2000B, Tau);
+    Sun.R = SeriesSum(EarthJ2000R, Tau);
+
+    // Ecliptic J2000 (VSOP87 dynamical frame) to the FK5 equator J2000.
+    const long double x = Sun.R * std::cos(Sun.B) * std::cos(Sun.L);
+    const long double y = Sun.R * std::cos(Sun.B) * std::sin(Sun.L);
+    const long double z = Sun.R * std::sin(Sun.B);
+    Sun.X = x + 0.00000044036L * y - 0.000000190919L * z;
+    Sun.Y = -0.000000479966L * x + 0.917482137087L * y - 0.397776982902L * z;
+    Sun.Z = 0.397776982902L * y + 0.917482137087L * z;
+    return Sun;
+}
+
+}  // namespace orbelune
