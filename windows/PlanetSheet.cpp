@@ -30,7 +30,9 @@ QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& Fir
 {
   auto* group = new QGroupBox(Owner);
   group->setObjectName(Name);
+  group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* row = new QHBoxLayout(group);
+  row->setContentsMargins(6, 2, 6, 2);
   Items[0] = new QRadioButton(First, group);
   Items[1] = new QRadioButton(Second, group);
   for (size_t i = 0; i < Items.size(); ++i) {
@@ -56,13 +58,18 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   eclipses->addWidget(s.EclipseRadioGroup);
   s.EclipseRows = new QWidget(s.EclipsesGroupBox);
   s.EclipseRows->setObjectName(QStringLiteral("EclipseRows"));
+  // Seven close lines, so that the rows and the planet table share a small window.
   auto* rows = new QGridLayout(s.EclipseRows);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setVerticalSpacing(1);
   for (int n = 0; n < EclipseRowCount; ++n) {
     const size_t i = static_cast<size_t>(n);
     s.EclipseButs[i] = new QToolButton(s.EclipseRows);
     s.EclipseButs[i]->setObjectName(QStringLiteral("EclipseBut%1").arg(n + 1));
     s.EclipseButs[i]->setToolTip(QStringLiteral("Go to Eclipse"));
     s.EclipseButs[i]->setAutoRaise(true);
+    s.EclipseButs[i]->setIconSize(QSize(16, 16));
+    s.EclipseButs[i]->setFixedSize(20, 18);
     s.EclipseLabs[i] = new QLabel(s.EclipseRows);
     s.EclipseLabs[i]->setObjectName(QStringLiteral("EclipseLab%1").arg(n + 1));
     s.EclipseLabs[i]->setTextFormat(Qt::PlainText);
@@ -75,7 +82,9 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   }
   eclipses->addWidget(s.EclipseRows);
   s.EclipseMemo = NewMemo(s.EclipsesGroupBox, QStringLiteral("EclipseMemo"));
-  eclipses->addWidget(s.EclipseMemo);
+  eclipses->addWidget(s.EclipseMemo, 1);
+  // Below the rows of the summary view the group stays empty.
+  eclipses->addStretch();
   column->addWidget(s.EclipsesGroupBox, 1);
 
   s.PlanetsGroupBox = new QGroupBox(Page);

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,29 @@ TEST_F(InfoLayoutTest, NothingSquashedAtTheUsualSizes)
       SCOPED_TRACE(testing::Message() << form.width() << "x" << form.height() << ", tab " << tab);
       const QStringList squashed = Squashed(form.Sheets[static_cast<size_t>(tab)]);
       EXPECT_TRUE(squashed.isEmpty()) << squashed.join(QStringLiteral("; ")).toStdString();
+    }
+  }
+}
+
+TEST_F(InfoLayoutTest, ThePlanetTableNeedsNoScrollingAtTheDefaultSizes)
+{
+  for (bool summary : {true, false}) {
+    Settings.EclipseSummaryView = summary;
+    TInfoForm form;
+    form.show();
+    form.InfoFormPageControl->setCurrentIndex(PlanetTab);
+    for (QAction* size : {static_cast<QAction*>(nullptr), form.SizeDefaultAction1}) {
+      if (size != nullptr)
+        size->trigger();
+      QApplication::processEvents();
+      SCOPED_TRACE(testing::Message() << form.width() << "x" << form.height() << ", summary " << summary);
+      ASSERT_EQ(form.PlanetPage.PlanetsMemo->toPlainText().count(QLatin1Char('\n')), 10);
+      EXPECT_EQ(form.PlanetPage.PlanetsMemo->verticalScrollBar()->maximum(), 0);
+      // The summary rows keep their height; the space below them stays empty.
+      if (summary) {
+        EXPECT_LE(form.PlanetPage.EclipseRadioGroup->height(),
+                  form.PlanetPage.EclipseRadioGroup->sizeHint().height());
+      }
     }
   }
 }
