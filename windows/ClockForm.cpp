@@ -275,7 +275,9 @@ void TForm1::CreateRows()
   moonRow->setContentsMargins(2, 2, 2, 2);
   Moon2 = new TMoon(Panel4);
   Moon2->setObjectName(QStringLiteral("Moon2"));
-  Moon2->SetMoonSize(TMoonSize::ms64);
+  Moon2->SetMoonSize(TMoonSize::ms32);
+  Moon2->SetMoonStyle(TMoonStyle::msColor);
+  Moon2->SetShowApollo11(false);
   Moon2->setToolTip(QStringLiteral("Click for moon data"));
   moonRow->addWidget(Moon2);
   auto* moonTexts = new QVBoxLayout;

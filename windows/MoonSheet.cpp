@@ -113,6 +113,8 @@ TMoonSheet BuildMoonSheet(QWidget* Page)
   s.Moon1 = new TMoon(content);
   s.Moon1->setObjectName(QStringLiteral("Moon1"));
   s.Moon1->SetMoonSize(TMoonSize::ms64);
+  s.Moon1->SetMoonStyle(TMoonStyle::msColor);
+  s.Moon1->SetShowApollo11(false);
   top->addWidget(s.Moon1);
   auto* phase = new QVBoxLayout;
   s.PhaseLab1 = NewLabel(content, QStringLiteral("PhaseLab1"));

@@ -366,6 +366,22 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay)
   EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("EDT"));
 }
 
+// The moon row's picture: the small colour Moon without the landing-site mark, for
+// the calendar's day at the time of day of now (14 March 2025 was a full moon, 06:55 UT).
+TEST_F(ClockFormTest, MoonRowShowsTheSmallColourMoonOfTheCalendarDay)
+{
+  TCountingForm1& f = Start();
+  EXPECT_EQ(f.Moon2->MoonSize(), TMoonSize::ms32);
+  EXPECT_EQ(f.Moon2->size(), QSize(32, 32));
+  EXPECT_EQ(f.Moon2->MoonStyle(), TMoonStyle::msColor);
+  EXPECT_FALSE(f.Moon2->ShowApollo11());
+  EXPECT_EQ(f.Moon2->Rotation(), TRotate::rot_none);
+  f.Calendar1->SetCalendarDate(EncodeDate(2025, 3, 14));
+  f.UpdateDisplays();
+  EXPECT_DOUBLE_EQ(f.Moon2->Date(), At(2025, 3, 14, 10, 15, 30));
+  EXPECT_NE(f.Moon2->Picture().pixel(20, 15), qRgb(255, 0, 0));  // site lit, not marked
+}
+
 // Day or night follows the injected clock, never the machine's: New York on 14 March
 // 2025 has sunrise near 07:10 and sunset near 19:05 EDT (published almanac times).
 TEST_F(ClockFormTest, SunUpOrSetFollowsTheInjectedClock)

@@ -12,9 +12,13 @@
 #include "InfoWindowLink.h"
 #include "ScopedZone.h"
 #include "Settings.h"
+#include "mooncomp.h"
+#include "moonimagelists.h"
 
 #include <QApplication>
+#include <QApplication>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -135,6 +139,70 @@ TEST_F(InfoTabsTest, MoonTabShowsTheCalendarDay)
   EXPECT_EQ(Form->StatusPanels[1]->text(), "Day: 1");
   EXPECT_EQ(Form->StatusPanels[2]->text(), "Week: 1");
   EXPECT_EQ(Form->StatusPanels[3]->text(), "Tevet 20, 5784");
+}
+
+// Full moon 2024-01-25 17:54 UT, new moon 2024-01-11 11:57 UT.
+TEST_F(InfoTabsTest, MoonPictureOfTheDayWithTheLandingSiteOnClick)
+{
+  test::TScopedZone zone("Europe/London");
+  Start(EncodeDate(2024, 1, 20) + 0.75, EncodeDate(2024, 1, 25));  // 18:00
+  TMoon* moon = Form->MoonPage.Moon1;
+  EXPECT_EQ(moon->objectName(), "Moon1");
+  EXPECT_EQ(moon->size(), QSize(64, 64));
+  EXPECT_EQ(moon->MoonStyle(), TMoonStyle::msColor);
+  EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 25) + 0.75);
+  EXPECT_EQ(Find<QLabel>("PhaseLab1")->text(), "100 % Full");
+  EXPECT_EQ(Find<QLabel>("PhaseLab2")->text(), "FULL MOON");
+  // The site is in sunlight: the picture offers to mark it, and a click does.
+  EXPECT_FALSE(moon->ShowApollo11());
+  EXPECT_EQ(moon->toolTip(), "Click to show Apollo 11");
+  EXPECT_NE(moon->Picture().pixel(41, 29), qRgb(255, 0, 0));
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(30, 30), moon->mapToGlobal(QPointF(30, 30)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(moon, &release);
+  EXPECT_TRUE(moon->ShowApollo11());
+  EXPECT_EQ(moon->toolTip(), "Click to hide Apollo 11");
+  EXPECT_EQ(moon->Picture().pixel(41, 29), qRgb(255, 0, 0));
+  EXPECT_EQ(moon->MoonStyle(), TMoonStyle::msColor);
+  Form->Moon1Click();
+  EXPECT_FALSE(moon->ShowApollo11());
+  EXPECT_NE(moon->Picture().pixel(41, 29), qRgb(255, 0, 0));
+
+  // At new moon the site is dark: no hint.
+  Calendar->SetCalendarDate(EncodeDate(2024, 1, 11));
+  Form->UpdateInfoForm();
+  EXPECT_EQ(Find<QLabel>("PhaseLab1")->text(), "00 % Full");
+  EXPECT_TRUE(moon->toolTip().isEmpty());
+
+  // While the animation runs the refresh leaves the picture's date alone.
+  Form->MoonPage.AnimateMoonBox->click();
+  ASSERT_TRUE(Settings.AnimateMoon);
+  Calendar->SetCalendarDate(EncodeDate(2024, 1, 18));
+  Form->UpdateInfoForm();
+  EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 11) + 0.75);
+  // Switched off, it shows the calendar's day again.
+  Form->MoonPage.AnimateMoonBox->click();
+  EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 18) + 0.75);
+}
+
+TEST_F(InfoTabsTest, SouthernSkyTurnsThePictureAndMirrorsThePhaseButtons)
+{
+  test::TScopedZone zone("Etc/UTC");
+  Settings.SouthernHemisphere = true;
+  Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
+  EXPECT_EQ(Form->MoonPage.Moon1->Rotation(), TRotate::rot_180);
+  // January 2024: last quarter, new moon, first quarter, full moon.
+  EXPECT_EQ(Form->GetIconNum(1, false), 18);
+  EXPECT_EQ(Form->GetIconNum(3, false), 6);
+  EXPECT_EQ(Form->GetIconNum(3, true), 18);
+  const QImage firstQuarter = Find<QToolButton>("But3")->icon().pixmap(16, 16).toImage();
+  EXPECT_EQ(firstQuarter.convertToFormat(QImage::Format_ARGB32),
+            LoadSouthImageList()[6].convertToFormat(QImage::Format_ARGB32));
+  Settings.SouthernHemisphere = false;
+  Form->UpdateInfoForm();
+  EXPECT_EQ(Form->MoonPage.Moon1->Rotation(), TRotate::rot_none);
+  EXPECT_EQ(Find<QToolButton>("But3")->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+            LoadNorthImageList()[6].convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(InfoTabsTest, ZoneWithoutDaylightSavingHidesItsGroup)
