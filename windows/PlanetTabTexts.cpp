@@ -114,9 +114,10 @@ QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
       {"Fourth Contact:", Eclipse.UmbralEnd},
       {"Penumbral Ends:", Eclipse.PenumbralEnd},
   }};
-  // Unused contacts hold 0 (1899) and drop out with the contacts of other years.
+  // Contacts of other years drop out, and so do those the kind leaves unused at 0,
+  // also when the shown year is 1899.
   for (const auto& [label, time] : contacts)
-    if (YearOf(time) == ShownYear)
+    if (time != 0 && YearOf(time) == ShownYear)
       lines << EclipseEventLines(QString::fromLatin1(label), time, Options);
   lines << Rule << QString();
   return lines;

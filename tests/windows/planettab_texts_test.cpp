@@ -160,6 +160,29 @@ TEST(EclipseTexts, ALunarEclipseAcrossNewYearListsOnlyTheShownYearsContacts)
   EXPECT_EQ(lines.size(), 3 + 12 + 2);
 }
 
+TEST(EclipseTexts, UnusedContactsStayOutOfAnEighteenNinetyNineList)
+{
+  // A partial eclipse leaves its total phase at 0, which is 1899-12-30 00:00.
+  test::TScopedZone zone("Etc/UTC");
+  TEclipseRec eclipse;
+  eclipse.EType = EclipsePartialLunar;
+  eclipse.Magnitude = 0.5;
+  const TDateTime day = EncodeDate(1899, 12, 17);  // negative: times of day count back
+  eclipse.PenumbralStart = day - 1.0 / 24;
+  eclipse.UmbralStart = day - 2.0 / 24;
+  eclipse.MidEclipse = day - 3.0 / 24;
+  eclipse.UmbralEnd = day - 4.0 / 24;
+  eclipse.PenumbralEnd = day - 5.0 / 24;
+  const QStringList lines = LunarEclipseText(eclipse, 1899, Greenwich24());
+  EXPECT_EQ(lines, (QStringList{"12/17/99 Lunar - Partial", "Mag: 0.500", "",
+                                "Penumbral Starts:", "12/17/1899", "01:00", "",
+                                "First Contact:", "12/17/1899", "02:00", "",
+                                "Mid Eclipse:", "12/17/1899", "03:00", "",
+                                "Fourth Contact:", "12/17/1899", "04:00", "",
+                                "Penumbral Ends:", "12/17/1899", "05:00", "",
+                                "------------------------", ""}));
+}
+
 TEST(EclipseLookup, JustAfterMidnightUTIsThePreviousDayWestOfGreenwich)
 {
   // The partial lunar eclipse of 2024-09-18 begins at 00:41 UT: 17 September in New York.
