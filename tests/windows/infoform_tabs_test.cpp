@@ -88,6 +88,14 @@ class InfoTabsTest : public ::testing::Test {
   std::unique_ptr<TInfoForm> Form;
 };
 
+// A left click as the labels and the moon picture take it: on the button's release.
+void Click(QWidget* Target)
+{
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), Target->mapToGlobal(QPointF(2, 2)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(Target, &release);
+}
+
 int CountNear(const QImage& image, const QRect& cell, QColor colour)
 {
   int count = 0;
@@ -157,9 +165,7 @@ TEST_F(InfoTabsTest, MoonPictureOfTheDayWithTheLandingSiteOnClick)
   EXPECT_FALSE(moon->ShowApollo11());
   EXPECT_EQ(moon->toolTip(), "Click to show Apollo 11");
   EXPECT_NE(moon->Picture().pixel(41, 29), qRgb(255, 0, 0));
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(30, 30), moon->mapToGlobal(QPointF(30, 30)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(moon, &release);
+  Click(moon);
   EXPECT_TRUE(moon->ShowApollo11());
   EXPECT_EQ(moon->toolTip(), "Click to hide Apollo 11");
   EXPECT_EQ(moon->Picture().pixel(41, 29), qRgb(255, 0, 0));
@@ -222,6 +228,31 @@ TEST_F(InfoTabsTest, PhaseLabelsAndSeasonsMoveTheCalendar)
   EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 1, 11));
   Form->GoToEclipseDate(2);
   EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
+}
+
+TEST_F(InfoTabsTest, ClickedLabelsMoveTheCalendar)
+{
+  // New York 2024: summer time from 10 March to 3 November; June solstice 20 June
+  // 16:51 EDT; the full moon of January on the 25th.
+  test::TScopedZone zone("America/New_York");
+  Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
+  Click(Find<QLabel>("Label4"));
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 1, 25));
+  Click(Find<QLabel>("SunLabel2"));
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 6, 20));
+  Click(Find<QLabel>("DaylightEndLabel1"));
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 11, 3));
+  Click(Find<QLabel>("DaylightStartLabel1"));
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 3, 10));
+  Click(Find<QLabel>("EclipseLab2"));
+  EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
+  // The labels turn red under the mouse and navy after it.
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(Find<QLabel>("SunLabel1"), &enter);
+  EXPECT_EQ(Find<QLabel>("SunLabel1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(Find<QLabel>("SunLabel1"), &leave);
+  EXPECT_EQ(Find<QLabel>("SunLabel1")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
 TEST_F(InfoTabsTest, EclipseLabelClickGoesThroughTheClockWindow)
