@@ -3,6 +3,7 @@
 #include "Calendar.h"
 
 #include "FakeSeams.h"
+#include "PixelCounts.h"
 
 #include "DateTimeRtl.h"
 #include "Settings.h"
@@ -13,6 +14,8 @@
 
 namespace orbelune {
 namespace {
+
+using test::CountNear;
 
 struct CalendarFixture : testing::Test {
   void SetUp() override
@@ -234,20 +237,6 @@ TEST(TinyMoon, HalvesByPhaseAndHemisphere)
   EXPECT_FALSE(look.FullDisc);
   EXPECT_EQ(look.Right, black);
   EXPECT_EQ(look.Left, black);
-}
-
-// Counts the pixels of a cell's picture that are close to a colour.
-int CountNear(const QImage& image, const QRect& cell, QColor colour)
-{
-  int count = 0;
-  for (int y = cell.top(); y <= cell.bottom(); ++y)
-    for (int x = cell.left(); x <= cell.right(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60 &&
-          std::abs(c.blue() - colour.blue()) < 60)
-        ++count;
-    }
-  return count;
 }
 
 TEST_F(CalendarFixture, MarksColourHolidaysEclipsesAndSeasons)

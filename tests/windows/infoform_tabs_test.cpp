@@ -10,6 +10,7 @@
 #include "Holidays.h"
 #include "InfoForm.h"
 #include "InfoWindowLink.h"
+#include "PixelCounts.h"
 #include "ScopedZone.h"
 #include "Settings.h"
 #include "mooncomp.h"
@@ -34,6 +35,8 @@
 
 namespace orbelune {
 namespace {
+
+using test::CountNear;
 
 class InfoTabsTest : public ::testing::Test {
  protected:
@@ -94,19 +97,6 @@ void Click(QWidget* Target)
   QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), Target->mapToGlobal(QPointF(2, 2)),
                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(Target, &release);
-}
-
-int CountNear(const QImage& image, const QRect& cell, QColor colour)
-{
-  int count = 0;
-  for (int y = cell.top(); y <= cell.bottom(); ++y)
-    for (int x = cell.left(); x <= cell.right(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60 &&
-          std::abs(c.blue() - colour.blue()) < 60)
-        ++count;
-    }
-  return count;
 }
 
 TEST_F(InfoTabsTest, MoonTabShowsTheCalendarDay)
