@@ -48,7 +48,7 @@ TPlace SettingsPlace()
   return {Settings.Latitude, Settings.Longitude, Settings.Altitude};
 }
 
-// T (local) in Universal Time, negative dates counted the Delphi way.
+// T (local) in Universal Time; a negative date keeps its time of day running forward.
 TDateTime ToUniversal(TDateTime T)
 {
   return AddSignedHours(static_cast<double>(-GetUTCOffset(T)), T);

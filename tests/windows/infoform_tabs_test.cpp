@@ -295,6 +295,18 @@ TEST_F(InfoTabsTest, EclipseRowsViewsAndAnotherYear)
   EXPECT_EQ(Form->GetEclipse(EncodeDate(1982, 7, 7)).Name, "");
 }
 
+TEST_F(InfoTabsTest, AnotherTimeFormatRewritesTheEclipseTexts)
+{
+  // The penumbral lunar eclipse of 2024-03-25 begins near 04:53 UT.
+  test::TScopedZone zone("Etc/UTC");
+  Start(EncodeDate(2024, 6, 1) + 0.5, EncodeDate(2024, 6, 1));
+  EXPECT_TRUE(Find<QLabel>("EclipseTimeLab1")->text().endsWith(" AM")) << Find<QLabel>("EclipseTimeLab1")->text().toStdString();
+  Settings.UseMilitaryTime = true;
+  Form->UpdateInfoForm();
+  EXPECT_TRUE(Find<QLabel>("EclipseTimeLab1")->text().startsWith("04:5")) << Find<QLabel>("EclipseTimeLab1")->text().toStdString();
+  EXPECT_TRUE(Form->PlanetPage.EclipseMemo->toPlainText().contains("\n04:5"));
+}
+
 TEST_F(InfoTabsTest, PlanetViewsAndTheirLabels)
 {
   test::TScopedZone zone("Etc/UTC");

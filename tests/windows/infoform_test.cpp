@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -195,6 +197,21 @@ TEST_F(InfoFormTest, ActionListCaptionsAndHints)
   EXPECT_EQ(run->text(), "Run When Windows  Starts");
   for (const char* name : {"LabelGoRed", "LabelGoNavy", "LabelGoBlack", "PrintImageAction1", "Close1"})
     EXPECT_NE(form.findChild<QAction*>(name), nullptr) << name;
+}
+
+TEST_F(InfoFormTest, MainMenuClosesAndSizesTheWindow)
+{
+  TInfoForm& form = MakeForm();
+  const QList<QAction*> items = form.menuBar()->actions();
+  ASSERT_GE(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), "&Close");
+  ASSERT_NE(items[1]->menu(), nullptr);
+  EXPECT_EQ(items[1]->text(), "&View");
+  const QList<QAction*> sizes = items[1]->menu()->actions();
+  ASSERT_EQ(sizes.size(), 3);
+  EXPECT_EQ(sizes[0], form.SizeMinimumAction1);
+  EXPECT_EQ(sizes[1], form.SizeDefaultAction1);
+  EXPECT_EQ(sizes[2], form.SizeMaximumAction1);
 }
 
 TEST_F(InfoFormTest, ToggleActionsFlipTheirSettings)
