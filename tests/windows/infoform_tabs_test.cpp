@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -173,12 +174,16 @@ TEST_F(InfoTabsTest, MoonPictureOfTheDayWithTheLandingSiteOnClick)
   // While the animation runs the refresh leaves the picture's date alone.
   Form->MoonPage.AnimateMoonBox->click();
   ASSERT_TRUE(Settings.AnimateMoon);
-  Calendar->SetCalendarDate(EncodeDate(2024, 1, 18));
+  Calendar->SetCalendarDate(EncodeDate(2024, 1, 20));
   Form->UpdateInfoForm();
   EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 11) + 0.75);
   // Switched off, it shows the calendar's day again.
   Form->MoonPage.AnimateMoonBox->click();
-  EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 18) + 0.75);
+  EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 20) + 0.75);
+  // python3-ephem: 76.6 % of the disc lit at 18:00 UT; no phase on the day.
+  EXPECT_TRUE(Find<QLabel>("PhaseLab1")->text().contains(QRegularExpression("^7[67] % Full$")))
+      << Find<QLabel>("PhaseLab1")->text().toStdString();
+  EXPECT_TRUE(Find<QLabel>("PhaseLab2")->text().isEmpty());
 }
 
 TEST_F(InfoTabsTest, SouthernSkyTurnsThePictureAndMirrorsThePhaseButtons)
