@@ -85,7 +85,9 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   eclipses->addWidget(s.EclipseMemo, 1);
   // Below the rows of the summary view the group stays empty.
   eclipses->addStretch();
-  column->addWidget(s.EclipsesGroupBox, 1);
+  // The planet table takes the larger share, so that its twelve lines fit the usual
+  // window without scrolling.
+  column->addWidget(s.EclipsesGroupBox, 2);
 
   s.PlanetsGroupBox = new QGroupBox(Page);
   s.PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
@@ -102,7 +104,7 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   s.PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
   planets->addWidget(s.PlanetsLabel1);
   planets->addWidget(s.PlanetsLabel2);
-  column->addWidget(s.PlanetsGroupBox, 1);
+  column->addWidget(s.PlanetsGroupBox, 3);
   return s;
 }
 

@@ -161,11 +161,13 @@ TEclipseYear BuildEclipseYear(int Year, const TStEclipses& List, const TEclipseT
                                                        : LunarEclipseText(*eclipse, Year, Options));
     const TDateTime time = EclipseTime(*eclipse);
     const QString name = EclipseSummaryName(eclipse->EType);
-    const QString d8 = ShownTime(Options.DateFormatShortYY, time, Options).DateText.left(8);
-    summary << d8 + name;
+    // The whole short date, also where the user's format makes it longer than 8
+    // characters.
+    const QString shortDate = ShownTime(Options.DateFormatShortYY, time, Options).DateText;
+    summary << shortDate + name;
     const TDateTimeText shown = ShownTime(Options.DateFormatShort, time, Options);
     result.Rows.push_back({name + QLatin1Char(' ') + shown.DateText, shown.TimeText,
-                           name + QLatin1Char(' ') + d8, EclipseImageIndex(eclipse->EType)});
+                           name + QLatin1Char(' ') + shortDate, EclipseImageIndex(eclipse->EType)});
     result.Days.push_back({time, name});
   }
   summary << QString() << Rule << QString();

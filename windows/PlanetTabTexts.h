@@ -42,7 +42,7 @@ QStringList SolarEclipseText(const TEclipseRec& Eclipse, const TEclipseTextOptio
 struct TEclipseRow {
   QString Caption;      // name + " " + date
   QString TimeText;
-  QString MenuCaption;  // name + " " + the date's first 8 characters
+  QString MenuCaption;  // name + " " + the short date with a two-digit year
   int Image = 0;
 };
 

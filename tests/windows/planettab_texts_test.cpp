@@ -72,6 +72,20 @@ TEST(EclipseYear, TwentyTwentyFourSummaryRowsAndDays)
   EXPECT_EQ(year.Memo[15], "03/25/2024");
 }
 
+TEST(EclipseYear, ShortDatesLongerThanEightCharactersStayWhole)
+{
+  test::TScopedZone zone("Etc/UTC");
+  TEclipseTextOptions options = Greenwich24();
+  options.DateFormatShort = QStringLiteral("d mmm yyyy");
+  options.DateFormatShortYY = QStringLiteral("d mmm yy");
+  const TEclipseYear year = YearOfEclipses(2024, options);
+  ASSERT_EQ(year.Rows.size(), 4u);
+  EXPECT_EQ(year.Memo[4], "25 Mar 24 Lunar - Penumbral");
+  EXPECT_EQ(year.Memo[5], "8 Apr 24 Solar - Total");
+  EXPECT_EQ(year.Rows[0].MenuCaption, " Lunar - Penumbral 25 Mar 24");
+  EXPECT_EQ(year.Rows[0].Caption, " Lunar - Penumbral 25 Mar 2024");
+}
+
 TEST(EclipseYear, AYearWithoutTotalEclipseHidesRowsSixAndSeven)
 {
   // 1951: two annular solar and three penumbral lunar eclipses.
