@@ -1,5 +1,6 @@
 #include "MoonSheet.h"
 
+#include "ScrolledPage.h"
 #include "mooncomp.h"
 
 #include <QCheckBox>
@@ -7,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -94,18 +94,7 @@ QGroupBox* BuildBodyGroup(QWidget* Page, const QString& Group, const QString& Bo
 TMoonSheet BuildMoonSheet(QWidget* Page)
 {
   TMoonSheet s;
-  // In a window smaller than the tab's contents a scroll bar appears instead of the
-  // lines being squeezed into each other.
-  auto* scroll = new QScrollArea(Page);
-  scroll->setObjectName(QStringLiteral("MoonSheetScroll"));
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
-  auto* tabLayout = new QVBoxLayout(Page);
-  tabLayout->setContentsMargins(0, 0, 0, 0);
-  tabLayout->addWidget(scroll);
-  auto* content = new QWidget(scroll);
-  content->setObjectName(QStringLiteral("MoonSheetContent"));
-  scroll->setWidget(content);
+  QWidget* content = ScrolledPage(Page, QStringLiteral("MoonSheetContent"));
   auto* column = new QVBoxLayout(content);
   column->setSpacing(4);
 

@@ -1,5 +1,7 @@
 #include "PlanetSheet.h"
 
+#include "ScrolledPage.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,9 +49,10 @@ QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& Fir
 TPlanetSheet BuildPlanetSheet(QWidget* Page)
 {
   TPlanetSheet s;
-  auto* column = new QVBoxLayout(Page);
+  QWidget* content = ScrolledPage(Page, QStringLiteral("PlanetSheetContent"));
+  auto* column = new QVBoxLayout(content);
 
-  s.EclipsesGroupBox = new QGroupBox(Page);
+  s.EclipsesGroupBox = new QGroupBox(content);
   s.EclipsesGroupBox->setObjectName(QStringLiteral("EclipsesGroupBox"));
   auto* eclipses = new QVBoxLayout(s.EclipsesGroupBox);
   s.EclipseRadioGroup = NewRadioGroup(s.EclipsesGroupBox, QStringLiteral("EclipseRadioGroup"),
@@ -85,11 +88,9 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   eclipses->addWidget(s.EclipseMemo, 1);
   // Below the rows of the summary view the group stays empty.
   eclipses->addStretch();
-  // The planet table takes the larger share, so that its twelve lines fit the usual
-  // window without scrolling.
-  column->addWidget(s.EclipsesGroupBox, 2);
+  column->addWidget(s.EclipsesGroupBox, 1);
 
-  s.PlanetsGroupBox = new QGroupBox(Page);
+  s.PlanetsGroupBox = new QGroupBox(content);
   s.PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
   auto* planets = new QVBoxLayout(s.PlanetsGroupBox);
   s.PlanetRadioGroup = NewRadioGroup(s.PlanetsGroupBox, QStringLiteral("PlanetRadioGroup"),
@@ -97,6 +98,10 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
                                      QStringLiteral("Astronomical Coordinates"), s.PlanetRadioItems);
   planets->addWidget(s.PlanetRadioGroup);
   s.PlanetsMemo = NewMemo(s.PlanetsGroupBox, QStringLiteral("PlanetsMemo"));
+  // Room for the table's twelve lines and a spare one; the eclipses take the rest of
+  // the window.
+  const int frame = 2 * (s.PlanetsMemo->frameWidth() + 4);
+  s.PlanetsMemo->setFixedHeight(13 * s.PlanetsMemo->fontMetrics().lineSpacing() + frame);
   planets->addWidget(s.PlanetsMemo);
   s.PlanetsLabel1 = new QLabel(s.PlanetsGroupBox);
   s.PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
@@ -104,7 +109,7 @@ TPlanetSheet BuildPlanetSheet(QWidget* Page)
   s.PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
   planets->addWidget(s.PlanetsLabel1);
   planets->addWidget(s.PlanetsLabel2);
-  column->addWidget(s.PlanetsGroupBox, 3);
+  column->addWidget(s.PlanetsGroupBox);
   return s;
 }
 
