@@ -404,6 +404,14 @@ void TForm1::ApplyStayOnTop()
   }
 }
 
+// The desktop shows the program by its window, so the program's title is the text of
+// the clock window when it is minimised (its caption shows the time meanwhile).
+void TForm1::SetApplicationTitle(const QString& Title)
+{
+  DisplayState.ApplicationTitle = Title;
+  setWindowIconText(Title);
+}
+
 void TForm1::ToggleStayOnTop1Execute()
 {
   Settings.StayOnTop = !Settings.StayOnTop;
@@ -429,7 +437,7 @@ void TForm1::Calendar1Change()
   if (InfoForm != nullptr && InfoWindow().GraphSunGroupBox != nullptr) {
     InfoWindow().GraphSunGroupBox->setTitle(
         QLatin1Char(' ') +
-        FormatDateTimeText(QStringLiteral("ddd  mmmm d, yyyy"), Calendar1->CalendarDate()) +
+        FormatCalendarDate(QStringLiteral("ddd  mmmm d, yyyy"), Calendar1->CalendarDate()) +
         QLatin1Char(' '));
   }
   ClockState.JumpBackCount = 0;

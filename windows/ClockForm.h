@@ -150,6 +150,7 @@ class TForm1 : public QMainWindow {
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);
   void ApplyStayOnTop();
+  void SetApplicationTitle(const QString& Title);
   void UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone);
   void ShowSunTimes(TDateTime Day, long double Rise, long double Set);
   void ShowMoonEvents(bool& MoonKnown, bool& MoonUp);

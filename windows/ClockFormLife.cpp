@@ -68,6 +68,7 @@ void TForm1::FormCreate(const QStringList& Arguments)
   for (int m = 1; m <= 12; ++m) MonthComboBox->addItem(locale.monthName(m, QLocale::LongFormat));
 
   setWindowTitle(QString());
+  SetApplicationTitle(QString());
   if (!SkipSettingsRequested(Arguments)) ReadIniFile();
   ToggleStayOnTop1->setChecked(Settings.StayOnTop);
   ToggleHintsOn1->setChecked(Settings.ShowHints);
@@ -164,9 +165,9 @@ void TForm1::UpdateClocks()
       if (std::trunc(Calendar1->CalendarDate()) != std::trunc(t)) Calendar1->SetCalendarDate(t);
     }
     TimeLabel->setText(TimeRowText(t));
-    DateLabel->setText(FormatDateTimeText(DateFormats.Long, t));
+    DateLabel->setText(FormatDateTimeSafe(DateFormats.Long, t));
     if (!Settings.UpdateWeatherOnStartup)
-      DisplayState.ApplicationTitle = FormatDateTimeText(QStringLiteral("mmm d"), t);
+      SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
     if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
         t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
@@ -200,8 +201,8 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
   if (info.ShowSunMoonPosition) info.ShowSunMoonPosition(calendarTime);
   const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
   const QString f = TimePanelFormat(Settings.UseMilitaryTime);
-  const QString local = QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, T);
-  const QString utc = QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, u);
+  const QString local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+  const QString utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
   SetLabel(info.LocTimePanel, local);
   SetLabel(info.UTCTimePanel, utc);
   const QString sidereal = QLatin1Char(' ') + QString::fromStdString(AngleToHMSText(
@@ -219,7 +220,7 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
   for (int i = 0; i < WorldClockCount; ++i) {
     SetLabel(info.CityLabel[i], QString::fromLatin1(WorldCityNames[i]));
     SetLabel(info.CityTime[i],
-             QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, cities[i]));
+             QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]));
   }
   InfoForm->setWindowTitle(Settings.UseLocalTime
                                ? QString::fromStdString(Zone.TimeZoneName) + QStringLiteral("   ") + local

@@ -2,6 +2,7 @@
 
 #include "Astronomy.h"
 #include "DateFormats.h"
+#include "DateHelpers.h"
 #include "DateTimeRtl.h"
 #include "Holidays.h"
 #include "MyUtil.h"
@@ -15,10 +16,6 @@ namespace orbelune {
 namespace {
 
 constexpr double Hour = 1.0 / 24.0;
-
-}  // namespace
-
-namespace {
 
 // Milliseconds of the day, to the nearest: a time that is a whole second must not
 // read as the second before it.
@@ -41,22 +38,22 @@ int SecondOfDay(TDateTime T)
   return static_cast<int>(MillisecondOfDay(T) / 1000);
 }
 
-QString FormatDateTimeText(const QString& Format, TDateTime T)
+QString FormatCalendarDate(const QString& Format, TDateTime Date)
 {
-  return QString::fromStdString(DateTimeToStringSafe(Format.toStdString(), T));
+  return QString::fromStdString(DateTimeToString(Format.toStdString(), Date));
 }
 
 QString TimeRowText(TDateTime T)
 {
-  return FormatDateTimeText(QStringLiteral("h:nnAM/PM"), T).chopped(2);
+  return FormatDateTimeSafe(QStringLiteral("h:nnAM/PM"), T).chopped(2);
 }
 
 QString ClockCaption(int DisplayLevel, bool UseMilitaryTime, TDateTime T, const QString& ShortYY)
 {
-  if (DisplayLevel == 1) return FormatDateTimeText(ShortYY, T);
+  if (DisplayLevel == 1) return FormatDateTimeSafe(ShortYY, T);
   const QString format =
       UseMilitaryTime ? QStringLiteral("h:nn:ss  ") : QStringLiteral("h:nn:ss  AM/PM   ");
-  return FormatDateTimeText(format, T).left(8);
+  return FormatDateTimeSafe(format, T).left(8);
 }
 
 QString TimePanelFormat(bool UseMilitaryTime)
@@ -139,7 +136,7 @@ TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool Use
   event.Time = QString::fromStdString(
       FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
   event.Zone = UseLocalTime ? zone.Name : GMTCaption;
-  event.Text = FormatDateTimeText(DateFormat, UseLocalTime ? local : e) + QStringLiteral("  ") +
+  event.Text = FormatCalendarDate(DateFormat, UseLocalTime ? local : e) + QStringLiteral("  ") +
                event.Time;
   return event;
 }
@@ -241,7 +238,7 @@ QString DateRowHint(TDateTime Today, const QString& ShortFormat)
   int year = 0, month = 0, day = 0;
   DecodeDate(Today, year, month, day);
   const int dayOfYear = QDate(year, month, day).dayOfYear();
-  return FormatDateTimeText(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
+  return FormatDateTimeSafe(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
          QString::number(dayOfYear) + QLatin1Char('\n') + QStringLiteral("Week  ") +
          QString::number(IsoWeekNumber(Today)) + QLatin1Char('\n') +
          QStringLiteral("Click for Year Calendar");

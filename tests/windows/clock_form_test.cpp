@@ -7,7 +7,6 @@
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "ClockWindowLink.h"
-#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakeSeams.h"
 #include "HelpForm.h"
@@ -116,7 +115,7 @@ TEST_F(ClockFormTest, FirstUpdateIsAMinuteChangeAndLeavesTheCaption)
 {
   TCountingForm1& f = Start();
   EXPECT_EQ(f.TimeLabel->text(), QStringLiteral("10:15"));
-  EXPECT_FALSE(f.DateLabel->text().isEmpty());
+  EXPECT_EQ(f.DateLabel->text(), QStringLiteral("Friday, March 14, 2025"));  // en_US long date
   EXPECT_FALSE(ClockState.FirstClockUpdate);
   // The first update left the caption to the display refresh: the day's summary.
   EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Mar 14, 2025")));
@@ -124,10 +123,64 @@ TEST_F(ClockFormTest, FirstUpdateIsAMinuteChangeAndLeavesTheCaption)
   EXPECT_EQ(f.windowTitle(), QStringLiteral("10:15:31"));
   Settings.DisplayLevel = 1;
   Tick(At(2025, 3, 14, 10, 15, 32));
-  EXPECT_EQ(f.windowTitle(), FormatDateTimeText(DateFormats.ShortYY, At(2025, 3, 14, 0, 0)));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));  // en_US short date, two-digit year
   DisplayState.TemperatureShown = true;
   Tick(At(2025, 3, 14, 10, 15, 33));
-  EXPECT_EQ(f.windowTitle(), FormatDateTimeText(DateFormats.ShortYY, At(2025, 3, 14, 0, 0)));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));
+}
+
+TEST_F(ClockFormTest, ApplicationTitleIsTheMinimisedWindowsText)
+{
+  TCountingForm1& f = Start();
+  // The day's summary stays the program's title while the caption shows the time.
+  Tick(At(2025, 3, 14, 10, 15, 40));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("10:15:40"));
+  EXPECT_TRUE(f.windowIconText().startsWith(QStringLiteral("Mar 14, 2025  Sunrise ")));
+  EXPECT_FALSE(f.windowIconText().contains(QLatin1Char('\n')));
+  EXPECT_EQ(DisplayState.ApplicationTitle, f.windowIconText());
+  Tick(At(2025, 3, 15, 0, 1, 0));
+  EXPECT_TRUE(f.windowIconText().startsWith(QStringLiteral("Mar 14, 2025")));  // the calendar's day
+}
+
+TEST_F(ClockFormTest, DaysBefore1900AreNamedAsTheyStand)
+{
+  TCountingForm1& f = Start();
+  f.Calendar1->SetCalendarDate(EncodeDate(1850, 12, 25));
+  EXPECT_EQ(f.DayInfoLabel1->text(), QStringLiteral("Christmas"));
+  EXPECT_EQ(f.DayInfoLabel2->text(), QStringLiteral("Dec 25"));
+  EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Dec 25, 1850  ")));
+  EXPECT_EQ(f.MonthComboBox->currentIndex(), 11);
+  EXPECT_EQ(f.YearComboBox->currentText(), QStringLiteral("1850"));
+}
+
+TEST_F(ClockFormTest, SunRowHintAndColourFollowTheSun)
+{
+  SettingsCopies.PlaceName = QStringLiteral("Boston");
+  Settings.Latitude = 42.36L;
+  Settings.Longitude = -71.06L;
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  f.UpdateDisplays();
+  // 10:15 EDT on 14 March in Boston: the sun is up, in the south-east.
+  QStringList lines = f.Panel5->toolTip().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("SUN is UP     "))) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" (SE)")) || lines[0].endsWith(QStringLiteral(" (SSE)")))
+      << lines[0].toStdString();
+  EXPECT_EQ(lines[1], QStringLiteral("Boston"));
+  EXPECT_EQ(lines[2], QStringLiteral("EDT"));
+  EXPECT_EQ(lines[3], QStringLiteral("Click for Sun Info"));
+  EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(f.Moon2->toolTip(), f.Panel4->toolTip());
+  EXPECT_TRUE(f.Moon2->toolTip().endsWith(QStringLiteral("Boston\nEDT\nClick for Moon Info")));
+
+  Tick(At(2025, 3, 14, 22, 0, 0));
+  lines = f.Panel5->toolTip().split(QLatin1Char('\n'));
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("SUN is SET     -"))) << lines[0].toStdString();
+  EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(f.SunsetLabel->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(f.Panel2->toolTip(),
+            QStringLiteral("3/14/25\nDay  73\nWeek  11\nClick for Year Calendar"));
 }
 
 TEST_F(ClockFormTest, PanelsChangeOnlyWithTheMinute)
@@ -546,8 +599,7 @@ TEST_F(ClockFormTest, SunRowInSydneyAndLondon)
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEDT"));
     // Published sunrise 6:01 AEDT; the single-pass method is good to a few minutes.
     EXPECT_NEAR(LabelMinutes(f.SunriseLabel->text()), 6 * 60 + 1, 5);
-    EXPECT_TRUE(DisplayState.SunriseText.startsWith(
-        FormatDateTimeText(DateFormats.ShortYY, EncodeDate(2025, 1, 15))));
+    EXPECT_TRUE(DisplayState.SunriseText.startsWith(QStringLiteral("1/15/25  ")));
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 7, 15));
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEST"));
     form.reset();
