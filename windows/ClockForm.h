@@ -40,6 +40,8 @@ class TForm1 : public QMainWindow {
   bool FormCloseQuery();
   void FormClose();
   void FormDestroy();
+  // Shows the window as the settings ask after start-up.
+  void ShowAtStartup();
 
   void Timer1Timer();
   void UpdateClocks();
@@ -150,6 +152,7 @@ class TForm1 : public QMainWindow {
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);
   void ApplyStayOnTop();
+  void MoveToStoredPosition();
   void SetApplicationTitle(const QString& Title);
   void UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone);
   void ShowSunTimes(TDateTime Day, long double Rise, long double Set);

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -73,7 +74,7 @@ void TForm1::FormCreate(const QStringList& Arguments)
   ToggleStayOnTop1->setChecked(Settings.StayOnTop);
   ToggleHintsOn1->setChecked(Settings.ShowHints);
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-  move(Settings.WindowLeft, Settings.WindowTop);
+  MoveToStoredPosition();
 
   UpdateClocks();
   if (Settings.PlaceName.isEmpty()) GuessLatLon();
@@ -104,6 +105,31 @@ void TForm1::FormCreate(const QStringList& Arguments)
   PendingStartupWeather = Settings.UpdateWeatherOnStartup;
   UpdateMenuItems(Settings.SouthernHemisphere);
   QCoreApplication::processEvents();
+}
+
+// A position stored on a screen that is no longer there would put the window out of
+// reach; it then starts at the built-in position of the first screen instead.
+void TForm1::MoveToStoredPosition()
+{
+  const QRect wanted(Settings.WindowLeft, Settings.WindowTop, width(), height());
+  bool reachable = false;
+  for (const QScreen* screen : QGuiApplication::screens())
+    reachable = reachable || screen->availableGeometry().intersects(wanted);
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (reachable || primary == nullptr) {
+    move(wanted.topLeft());
+    return;
+  }
+  const TSettings defaults;
+  move(primary->availableGeometry().topLeft() + QPoint(defaults.WindowLeft, defaults.WindowTop));
+}
+
+// The window starts hidden only where the tray icon can bring it back; elsewhere it
+// starts minimised, so that it can always be reached.
+void TForm1::ShowAtStartup()
+{
+  if (!Settings.StartMinimized) show();
+  else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable()) showMinimized();
 }
 
 void TForm1::ReadIniFile()

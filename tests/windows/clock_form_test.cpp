@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -506,6 +507,47 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose)
   EXPECT_FALSE(Settings.ShowTinyMoons);
   EXPECT_EQ(copies.PlaceName, QStringLiteral("Boston"));
   QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst)
+{
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  Settings.SaveOnExit = true;
+  Settings.WindowLeft = screen.x() + 100;
+  Settings.WindowTop = screen.y() + 80;
+  ASSERT_TRUE(SaveIniFile(Settings));
+  Settings = TSettings{};
+  TCountingForm1& f = Start({QStringLiteral("orbelune")});
+  EXPECT_EQ(f.pos(), QPoint(screen.x() + 100, screen.y() + 80));
+
+  Settings.SaveOnExit = true;
+  Settings.WindowLeft = screen.right() + 4000;
+  Settings.WindowTop = screen.y() + 80;
+  ASSERT_TRUE(SaveIniFile(Settings));
+  Settings = TSettings{};
+  TCountingForm1& g = Start({QStringLiteral("orbelune")});
+  EXPECT_EQ(g.pos(), screen.topLeft() + QPoint(30, 50));
+  QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+TEST_F(ClockFormTest, StartMinimizedWithoutATrayIconStartsMinimised)
+{
+  TCountingForm1& f = Start();
+  f.ShowAtStartup();
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_FALSE(f.isMinimized());
+
+  Settings.StartMinimized = true;
+  Settings.TrayType = 'N';  // no tray icon to restore the window from
+  TCountingForm1& g = Start();
+  g.ShowAtStartup();
+  EXPECT_TRUE(g.isMinimized());
+  if (TTrayIcon::TrayAvailable()) {
+    Settings.TrayType = 'M';
+    TCountingForm1& h = Start();
+    h.ShowAtStartup();
+    EXPECT_FALSE(h.isVisible());
+  }
 }
 
 TEST_F(ClockFormTest, MoonIconsFollowTheTrayType)
