@@ -102,6 +102,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) ApplicationEvents1Activate();
   });
+#if QT_CONFIG(sessionmanager)
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+    if (!FClosed) SaveSession();
+  });
+#endif
   resize(WindowWidth, Panel1Height + Panel2Height + Panel3Height + Panel4Height);
   LinkToInfoWindow();
 }

@@ -40,6 +40,9 @@ class TForm1 : public QMainWindow {
   bool FormCloseQuery();
   void FormClose();
   void FormDestroy();
+  // What closing records and saves; also run when the desktop session ends, which
+  // may end the program without closing its windows.
+  void SaveSession();
   // Shows the window as the settings ask after start-up.
   void ShowAtStartup();
 

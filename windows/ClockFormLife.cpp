@@ -266,6 +266,16 @@ void TForm1::FormClose()
 {
   if (FClosed) return;
   FClosed = true;
+  SaveSession();
+  Timer1->stop();
+  Timer2->stop();
+  // The download threads write the program-wide lists; they must be stopped before
+  // anything is freed.
+  StopWorkers(WorkerStopTimeoutMs);
+}
+
+void TForm1::SaveSession()
+{
   if (InfoForm != nullptr) {
     Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
     if (InfoForm->InfoFormPageControl != nullptr)
@@ -277,11 +287,6 @@ void TForm1::FormClose()
   }
   SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
   SaveIniFile();
-  Timer1->stop();
-  Timer2->stop();
-  // The download threads write the program-wide lists; they must be stopped before
-  // anything is freed.
-  StopWorkers(WorkerStopTimeoutMs);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -550,6 +550,22 @@ TEST_F(ClockFormTest, StartMinimizedWithoutATrayIconStartsMinimised)
   }
 }
 
+TEST_F(ClockFormTest, EndOfSessionSavesWithoutStoppingTheClock)
+{
+  Settings.SaveOnExit = true;
+  TCountingForm1& f = Start();
+  f.Timer1->start();
+  Settings.DisplayLevel = 2;
+  f.ToggleWindowAction1Execute();
+  f.SaveSession();
+  EXPECT_TRUE(f.Timer1->isActive());
+  TSettings stored;
+  TSettingsCopies copies;
+  ReadIniFile(stored, copies);
+  EXPECT_EQ(stored.DisplayLevel, 3);
+  QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
 TEST_F(ClockFormTest, MoonIconsFollowTheTrayType)
 {
   Settings.TrayType = 'M';
