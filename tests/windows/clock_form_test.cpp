@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -564,6 +565,40 @@ TEST_F(ClockFormTest, EndOfSessionSavesWithoutStoppingTheClock)
   ReadIniFile(stored, copies);
   EXPECT_EQ(stored.DisplayLevel, 3);
   QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+// Counts the hint requests that reach a widget.
+class THintCounter : public QObject {
+ public:
+  int Count = 0;
+  bool eventFilter(QObject*, QEvent* event) override
+  {
+    if (event->type() == QEvent::ToolTip) ++Count;
+    return false;
+  }
+};
+
+TEST_F(ClockFormTest, HintsShowOnlyWhileSwitchedOn)
+{
+  TCountingForm1& f = Start();
+  f.show();
+  THintCounter counter;
+  f.Panel1->installEventFilter(&counter);
+  const auto hover = [&](QWidget* w) {
+    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w, &event);
+  };
+  Settings.ShowHints = true;
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 1);
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Right Click or Double Click"));
+  f.ToggleHintsOn1Execute();
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 1);
+  f.ToggleHintsOn1Execute();
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 2);
+  QToolTip::hideText();
 }
 
 TEST_F(ClockFormTest, MoonIconsFollowTheTrayType)
