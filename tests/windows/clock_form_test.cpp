@@ -513,21 +513,20 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose)
 TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst)
 {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  Settings.SaveOnExit = true;
-  Settings.WindowLeft = screen.x() + 100;
-  Settings.WindowTop = screen.y() + 80;
-  ASSERT_TRUE(SaveIniFile(Settings));
-  Settings = TSettings{};
-  TCountingForm1& f = Start({QStringLiteral("orbelune")});
-  EXPECT_EQ(f.pos(), QPoint(screen.x() + 100, screen.y() + 80));
-
-  Settings.SaveOnExit = true;
-  Settings.WindowLeft = screen.right() + 4000;
-  Settings.WindowTop = screen.y() + 80;
-  ASSERT_TRUE(SaveIniFile(Settings));
-  Settings = TSettings{};
-  TCountingForm1& g = Start({QStringLiteral("orbelune")});
-  EXPECT_EQ(g.pos(), screen.topLeft() + QPoint(30, 50));
+  // Starts the window from stored settings that hold the position (Left, Top).
+  const auto startAt = [&](int left, int top) -> TCountingForm1& {
+    Settings = TSettings{};
+    Settings.SaveOnExit = true;
+    Settings.WindowLeft = left;
+    Settings.WindowTop = top;
+    EXPECT_TRUE(SaveIniFile(Settings));
+    Settings = TSettings{};
+    return Start({QStringLiteral("orbelune")});
+  };
+  EXPECT_EQ(startAt(screen.x() + 100, screen.y() + 80).pos(),
+            QPoint(screen.x() + 100, screen.y() + 80));
+  EXPECT_EQ(startAt(screen.right() + 4000, screen.y() + 80).pos(),
+            screen.topLeft() + QPoint(30, 50));  // the built-in position
   QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
