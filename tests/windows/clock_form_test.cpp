@@ -254,6 +254,18 @@ TEST_F(ClockFormTest, TimeScheduleStampsBeforeAskingWeatherOnlyAfterSuccess)
   EXPECT_EQ(f.TimeQueries, 2);
 }
 
+TEST_F(ClockFormTest, StartTasksWaitForTheInformationWindow)
+{
+  TCountingForm1& f = Start();
+  EXPECT_EQ(f.Timer1->interval(), 10);  // the first tick comes almost at once
+  f.Timer1Timer();
+  EXPECT_EQ(f.Timer1->interval(), 1000);
+  EXPECT_TRUE(ClockState.FirstTimerTick);  // no information window yet
+  CreateInfoForm();
+  f.Timer1Timer();
+  EXPECT_FALSE(ClockState.FirstTimerTick);
+}
+
 TEST_F(ClockFormTest, StartupTimeCheckIsShownAsAnAdjustment)
 {
   Settings.UpdateClockOnStartup = true;
@@ -669,6 +681,19 @@ TEST_F(ClockFormTest, StayOnTopAndHintsSwitches)
   f.ToggleHintsOn1Execute();
   EXPECT_FALSE(Settings.ShowHints);
   EXPECT_TRUE(f.TrayIcon->Hint().isEmpty());
+}
+
+TEST_F(ClockFormTest, WeatherTextsTakeOverTheTrayHintAndCaption)
+{
+  TCountingForm1& f = Start();
+  EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\nSunrise ")));
+  DisplayState.TemperatureText = QStringLiteral("54F");
+  f.UpdateDisplays();
+  EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\n")));  // both needed
+  DisplayState.WeatherText = QStringLiteral("Cloudy");
+  f.UpdateDisplays();
+  EXPECT_EQ(f.TrayIcon->Hint(), QStringLiteral("54F\nCloudy"));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("54F  Cloudy"));
 }
 
 // The sun row in other zones: the zone name beside the times comes from the zone
