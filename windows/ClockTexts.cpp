@@ -114,17 +114,27 @@ struct TSunEvent {
   QString Zone;
 };
 
+// A date-time before 1899-12-30 holds its day in the integer part and its time of day
+// in the fraction's absolute value. Shifts by hours are done on a running count of
+// days (the day plus the time of day); this writes such a count back as a date-time.
+TDateTime FromRunningDays(double Days)
+{
+  if (Days >= 0) return Days;
+  const double day = std::floor(Days);
+  return day - (Days - day);
+}
+
 // The event on the calendar's local day: its UT instant and its local time move
 // together by a day when they fall on different dates.
 TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool UseMilitaryTime,
                    const QString& DateFormat,
                    const std::function<TZoneAnswer(TDateTime)>& ZoneAt)
 {
-  TDateTime e = JoinDateAndTime(Day, static_cast<double>(Hours / 24.0L));
-  const TZoneAnswer zone = ZoneAt(e);
-  const double shift = static_cast<double>(zone.OffsetHours) / 24.0;
-  TDateTime local = e >= 0 ? e + shift : e - shift;
-  const double eDay = std::trunc(e), localDay = std::trunc(local);
+  const double hours = static_cast<double>(Hours / 24.0L);
+  double e = std::trunc(Day) + (hours - std::trunc(hours));
+  const TZoneAnswer zone = ZoneAt(FromRunningDays(e));
+  double local = e + static_cast<double>(zone.OffsetHours) / 24.0;
+  const double eDay = std::floor(e), localDay = std::floor(local);
   if (localDay < eDay) {
     e += 1;
     local += 1;
@@ -136,8 +146,8 @@ TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool Use
   event.Time = QString::fromStdString(
       FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
   event.Zone = UseLocalTime ? zone.Name : GMTCaption;
-  event.Text = FormatCalendarDate(DateFormat, UseLocalTime ? local : e) + QStringLiteral("  ") +
-               event.Time;
+  event.Text = FormatCalendarDate(DateFormat, FromRunningDays(UseLocalTime ? local : e)) +
+               QStringLiteral("  ") + event.Time;
   return event;
 }
 

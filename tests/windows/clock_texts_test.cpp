@@ -219,6 +219,17 @@ TEST(SunDisplayTest, DatesBefore1900)
   TSunDisplay sun = SunDisplay(EncodeDate(1850, 6, 1), 12.25L, 22.0L, true, true, format, eastern);
   EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-06-01  07:15"));
   EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-06-01  17:00"));
+  // A sunset after midnight UT, shown in UT and in local time.
+  const auto hawaii = [](TDateTime) { return FixedZone(-10, "HST"); };
+  sun = SunDisplay(EncodeDate(1850, 4, 1), 16.5L, 4.75L, false, true, format, hawaii);
+  EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-04-02  04:45"));
+  sun = SunDisplay(EncodeDate(1850, 4, 1), 16.5L, 4.75L, true, true, format, hawaii);
+  EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-04-01  18:45"));
+  const auto tokyo = [](TDateTime) { return FixedZone(9, "JST"); };
+  sun = SunDisplay(EncodeDate(1850, 1, 31), 21.75L, 8.25L, false, true, format, tokyo);
+  EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-01-30  21:45"));
+  sun = SunDisplay(EncodeDate(1850, 1, 31), 21.75L, 8.25L, true, true, format, tokyo);
+  EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-01-31  06:45"));
   EXPECT_EQ(FormatCalendarDate(QStringLiteral("mmm d, yyyy"), EncodeDate(1, 3, 1)),
             QStringLiteral("Mar 1, 0001"));
   EXPECT_EQ(FormatCalendarDate(QStringLiteral("mmm d"), EncodeDate(1899, 12, 29)),
