@@ -7,6 +7,7 @@
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "ClockWindowLink.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakeSeams.h"
 #include "HelpForm.h"
