@@ -112,8 +112,8 @@ void TForm1::CreateWeatherMenu()
 
 void TForm1::UpdateTemperature1Click()
 {
-  if (InfoForm != nullptr && InfoWindow().GetWeatherBut != nullptr)
-    InfoWindow().GetWeatherBut->click();
+  if (InfoForm != nullptr && InfoWindow().GetWeatherBut2 != nullptr)
+    InfoWindow().GetWeatherBut2->click();
 }
 
 void TForm1::WeatherText1Click()

@@ -126,6 +126,8 @@ void ApplyReportOutcome(const TReportOutcome& Outcome)
       return;
     case TKind::Failed:
       SetWeatherReportLines({QStringLiteral("Site not available")});
+      // The memo was emptied when the request started; it tells why nothing came.
+      ShowWeatherOnInfoForm();
       return;
     case TKind::NotAReport:
       return;

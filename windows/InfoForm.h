@@ -9,6 +9,7 @@
 #include "MoonTabTexts.h"
 #include "PlanetSheet.h"
 #include "StDate.h"
+#include "WeatherSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -81,8 +82,14 @@ class TInfoForm : public QMainWindow {
   // Moves the clock calendar to the day (as shown) of eclipse N (1 .. 7) of the list.
   void GoToEclipseDate(int N);
 
+  // Weather tab: the report panel.
+  void DisplayWeather();
+  void WeatherSheet2Show();
+  void GetWeatherBut2Click();
+
   TMoonSheet MoonPage;
   TPlanetSheet PlanetPage;
+  TWeatherSheet WeatherPage;
   int ShownEclipseYear = 0;
   std::vector<TEclipseDay> EclipseDays;
   TMonthPhaseTable MonthPhaseTable;
@@ -142,6 +149,7 @@ class TInfoForm : public QMainWindow {
   void createStatusBar();
   void createMoonSheet();
   void createPlanetSheet();
+  void createWeatherSheet();
   void LinkPlanetTab(TInfoWindowLink& Info);
   void UpdatePlanetTab(TDateTime T);
   void RefreshForCalendarDate();

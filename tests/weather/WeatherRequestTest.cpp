@@ -226,10 +226,11 @@ TEST_F(WeatherRequest, FailuresSaySiteNotAvailableAndDoNotStamp)
     SetWeatherReportLines({"old"});
     Fetch(station, true);
     EXPECT_EQ(WeatherReportLines(), QStringList({"Site not available"})) << station;
+    EXPECT_EQ(info_.Memo, QStringList({"Site not available"})) << station;
   }
   EXPECT_EQ(ClockState.LastWeatherDownloadTime.load(), 0.0);
   EXPECT_TRUE(clock_.Captions.isEmpty());
-  EXPECT_EQ(info_.Shown, 0);
+  EXPECT_EQ(info_.Shown, 3);  // only the memo, which each request had emptied
   EXPECT_TRUE(platform_.Messages.Shown.isEmpty());
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+// The Weather tab's report panel: the station code and name, the "Get Weather" button,
+// the temperature unit, the report memo and the times of the last download. Built in
+// code at the top of the tab; the rest of the tab is left to the forecast page.
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace orbelune {
+
+struct TWeatherSheet {
+  QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
+  QLineEdit* WeatherStationCodeEd2 = nullptr;
+  QLineEdit* WeatherStationNameEd2 = nullptr;
+  QPushButton* GetWeatherBut2 = nullptr;
+  QGroupBox* TemperatureRadioGroup = nullptr;
+  std::array<QRadioButton*, 2> TemperatureRadioItems{};  // Fahrenheit, Celsius
+  QPlainTextEdit* WeatherMemo2 = nullptr;
+  QLabel* LastWeatherUpdateLab = nullptr;
+  QLabel* LastWeatherTimeStampLab = nullptr;
+};
+
+// Builds the panel at the top of Page, which keeps the space below it free.
+TWeatherSheet BuildWeatherSheet(QWidget* Page);
+
+}  // namespace orbelune
