@@ -48,6 +48,16 @@ TWeatherRequest RequestFromSettings()
   return request;
 }
 
+void ClearWeatherMemo()
+{
+  if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
+}
+
+void ReportConnectionRefused()
+{
+  if (ClockWindowView()) ShowConnectionRefusedMessage();
+}
+
 void ShowTemperatureResult(const TReportOutcome& Outcome)
 {
   TWeatherClockView* clock = ClockWindowView();
@@ -122,7 +132,7 @@ void ApplyReportOutcome(const TReportOutcome& Outcome)
   TWeatherState& state = WeatherState;
   switch (Outcome.Kind) {
     case TKind::Refused:
-      if (ClockWindowView()) ShowConnectionRefusedMessage();
+      ReportConnectionRefused();
       return;
     case TKind::Failed:
       SetWeatherReportLines({QStringLiteral("Site not available")});
@@ -166,9 +176,7 @@ void TMyThread1::run()
 void TMyThread1::FetchReport(const QString& Code, bool Show)
 {
   if (Request_.SavedStationIsCurrent) Show = true;
-  Synchronize([] {
-    if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
-  });
+  Synchronize([] { ClearWeatherMemo(); });
   const QString station = StationForRequest(Code);
 
   TDownloadOptions options;
@@ -202,7 +210,7 @@ void StartWeatherRequest(const QString& Code, bool ShowTemperature)
 
 void RequestStationWeather(const QString& CodeText, const QString& NameText)
 {
-  if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
+  ClearWeatherMemo();
   CurrentStationName() = NameText.left(StationNameWidth);
   CurrentStationCode() = CodeText.left(4);
   StartWeatherRequest(CodeText, false);

@@ -5,6 +5,7 @@
 #include "ClockForm.h"
 #include "ClockState.h"
 #include "DateTimeRtl.h"
+#include "Download.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
 #include "InfoForm.h"
@@ -82,6 +83,16 @@ class InfoFormWeather : public ::testing::Test {
   }
 
   QString Memo() const { return form_->WeatherPage.WeatherMemo2->toPlainText(); }
+
+  // A clock window that neither saves nor schedules anything.
+  static std::unique_ptr<TForm1> MakeClockWindow()
+  {
+    Settings.RunWhenWindowsStarts = false;
+    Settings.SaveOnExit = false;
+    Settings.UpdateClockPerSchedule = false;
+    Settings.UpdateWeatherPerSchedule = false;
+    return std::make_unique<TForm1>();
+  }
 
   test::TFakePlatform platform_;
   THttpFixture server_;
@@ -179,15 +190,31 @@ TEST_F(InfoFormWeather, AClosedWindowTakesNoMoreReports)
   ShowStatus("no window");  // nothing to write to, nothing happens
 }
 
+TEST_F(InfoFormWeather, TheClockWindowsDownloadStatusReachesTheMemo)
+{
+  const std::unique_ptr<TForm1> clock = MakeClockWindow();
+  TDownloadOptions options;
+  options.OnStatus = [&clock](const QString& Text) { clock->http1Status(Text); };
+  const TDownloadResult reply =
+      Download(QUrl("http://" + server_.HostAndPort() + ReportPath("KNYC")), options);
+  ASSERT_TRUE(reply.Ok());
+  const QStringList echoed = Memo().split('\n');
+  EXPECT_TRUE(echoed.contains("HTTP 200 OK")) << Memo().toStdString();
+  EXPECT_EQ(echoed.last(), "Disconnected.");
+
+  form_->WeatherPage.WeatherMemo2->clear();
+  clock->SslStatus("SSL negotiation finished successfully");
+  WeatherState.ShowHttpStatus = false;  // as while a single file downloads
+  clock->http1Status("not echoed");
+  clock->SslStatus("not echoed");
+  EXPECT_EQ(Memo(), "SSL negotiation finished successfully");
+}
+
 TEST_F(InfoFormWeather, UpdateTemperatureClicksGetWeather)
 {
-  Settings.RunWhenWindowsStarts = false;
-  Settings.SaveOnExit = false;
-  Settings.UpdateClockPerSchedule = false;
-  Settings.UpdateWeatherPerSchedule = false;
-  TForm1 clock;
+  const std::unique_ptr<TForm1> clock = MakeClockWindow();
   form_->WeatherPage.WeatherStationCodeEd2->setText("CYUL");
-  clock.UpdateTemperature1->trigger();
+  clock->UpdateTemperature1->trigger();
   ASSERT_TRUE(WaitForWeatherThreads(10000));
   EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("CYUL")}));
   EXPECT_TRUE(Memo().startsWith("Montreal"));
