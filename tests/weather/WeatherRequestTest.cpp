@@ -20,7 +20,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QWidget>
 
 namespace orbelune {
 namespace {
@@ -323,19 +322,6 @@ TEST_F(WeatherRequest, TheGetWeatherButtonMakesTheStationCurrent)
   EXPECT_EQ(info_.Name, "London Heathrow");
   EXPECT_EQ(server_.RequestedPaths(), QStringList({PathOf("EGLL")}));
   EXPECT_TRUE(clock_.Captions.isEmpty());  // not the saved station
-}
-
-TEST_F(WeatherRequest, TheClockWindowShowsTheSavedStationsTemperature)
-{
-  QWidget window;
-  window.setWindowTitle("12:00");
-  TClockWindowWeather view(&window, nullptr);
-  WeatherWindows().Clock = &view;
-  Settings.WeatherStationCode = "EGLL";
-  Fetch(Settings.WeatherStationCode, true);
-  // Report 05:50 UTC, now 05:56; the carriage returns are left out of a window title.
-  EXPECT_EQ(window.windowTitle(),
-            QString::fromUtf8("46° Overcast Mist; Light Drizzle Calm Hum: 93% 6 mins ago"));
 }
 
 }  // namespace
