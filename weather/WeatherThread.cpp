@@ -2,6 +2,7 @@
 
 #include "Astronomy.h"
 #include "ClockState.h"
+#include "ClockWindowLink.h"
 #include "DateFormats.h"
 #include "GlobalObjects.h"
 #include "PlatformSeams.h"
@@ -213,7 +214,12 @@ void RequestStationWeather(const QString& CodeText, const QString& NameText)
   ClearWeatherMemo();
   CurrentStationName() = NameText.left(StationNameWidth);
   CurrentStationCode() = CodeText.left(4);
-  StartWeatherRequest(CodeText, false);
+  // Through the clock window, whose caption then takes the temperature of the saved
+  // station even before its own schedule has asked for a report.
+  if (ClockWindow().GetWeather)
+    ClockWindow().GetWeather(CodeText, false);
+  else
+    StartWeatherRequest(CodeText, false);
 }
 
 bool WaitForWeatherThreads(int TimeoutMs)

@@ -220,5 +220,15 @@ TEST_F(InfoFormWeather, UpdateTemperatureClicksGetWeather)
   EXPECT_TRUE(Memo().startsWith("Montreal"));
 }
 
+TEST_F(InfoFormWeather, TheSavedStationsTemperatureReachesTheClockWindow)
+{
+  const std::unique_ptr<TForm1> clock = MakeClockWindow();
+  clock->setWindowTitle("12:00");
+  GetWeather("KNYC", "New York");  // the saved station: shown although the button asks not to
+  // Observed 05:51 UTC, fetched 05:56; a window title has no carriage returns.
+  EXPECT_EQ(clock->windowTitle(),
+            QString::fromUtf8("38° Overcast 12 Mph Hum: 69% 5 mins ago"));
+}
+
 }  // namespace
 }  // namespace orbelune
