@@ -74,7 +74,7 @@ class TInfoFormWeatherView final : public QObject, public TWeatherInfoView {
 
 void TInfoForm::createWeatherSheet()
 {
-  WeatherPage = BuildWeatherSheet(Sheets[WeatherTab]);
+  WeatherPage = BuildWeatherSheet(Sheets[WeatherTab], SetSheetPageControl->widget(0));
   WeatherPage.WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
   WeatherPage.WeatherStationNameEd2->setText(Settings.WeatherStationName);
   connect(WeatherPage.GetWeatherBut2, &QPushButton::clicked, this, &TInfoForm::GetWeatherBut2Click);

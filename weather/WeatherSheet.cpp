@@ -26,7 +26,7 @@ TWidget* Named(TWidget* Widget, const char* Name)
 
 QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Items)
 {
-  auto* group = Named(new QGroupBox(QStringLiteral("Temperature"), Owner), "TemperatureRadioGroup");
+  auto* group = Named(new QGroupBox(QStringLiteral(" Temperature Units: "), Owner), "TemperatureRadioGroup");
   auto* row = new QHBoxLayout(group);
   Items[0] = Named(new QRadioButton(QStringLiteral("Fahrenheit"), group), "TemperatureRadioGroup0");
   Items[1] = Named(new QRadioButton(QStringLiteral("Celsius"), group), "TemperatureRadioGroup1");
@@ -37,7 +37,7 @@ QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Ite
 
 }  // namespace
 
-TWeatherSheet BuildWeatherSheet(QWidget* Page)
+TWeatherSheet BuildWeatherSheet(QWidget* Page, QWidget* SetPage)
 {
   TWeatherSheet s;
   auto* column = new QVBoxLayout(Page);
@@ -55,14 +55,14 @@ TWeatherSheet BuildWeatherSheet(QWidget* Page)
   s.WeatherStationNameEd2 = Named(new QLineEdit(s.WeatherSheet2), "WeatherStationNameEd2");
   nameLabel->setBuddy(s.WeatherStationNameEd2);
   s.GetWeatherBut2 = Named(new QPushButton(QStringLiteral("Get Weather"), s.WeatherSheet2), "GetWeatherBut2");
-  s.TemperatureRadioGroup = NewTemperatureGroup(s.WeatherSheet2, s.TemperatureRadioItems);
+  s.TemperatureRadioGroup = NewTemperatureGroup(SetPage, s.TemperatureRadioItems);
+  s.TemperatureRadioGroup->adjustSize();
 
   grid->addWidget(codeLabel, 0, 0);
   grid->addWidget(s.WeatherStationCodeEd2, 0, 1);
   grid->addWidget(nameLabel, 0, 2);
   grid->addWidget(s.WeatherStationNameEd2, 0, 3);
   grid->addWidget(s.GetWeatherBut2, 0, 4);
-  grid->addWidget(s.TemperatureRadioGroup, 0, 5, 2, 1);
   grid->setColumnStretch(3, 1);
 
   s.WeatherMemo2 = Named(new QPlainTextEdit(s.WeatherSheet2), "WeatherMemo2");
@@ -71,12 +71,12 @@ TWeatherSheet BuildWeatherSheet(QWidget* Page)
   // The report's columns line up only in a fixed-pitch font.
   s.WeatherMemo2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   s.WeatherMemo2->setMinimumHeight(s.WeatherMemo2->fontMetrics().lineSpacing() * MemoLines);
-  grid->addWidget(s.WeatherMemo2, 2, 0, 1, 6);
+  grid->addWidget(s.WeatherMemo2, 1, 0, 1, 5);
 
   s.LastWeatherUpdateLab = Named(new QLabel(s.WeatherSheet2), "LastWeatherUpdateLab");
   s.LastWeatherTimeStampLab = Named(new QLabel(s.WeatherSheet2), "LastWeatherTimeStampLab");
-  grid->addWidget(s.LastWeatherUpdateLab, 3, 0, 1, 3);
-  grid->addWidget(s.LastWeatherTimeStampLab, 3, 3, 1, 3);
+  grid->addWidget(s.LastWeatherUpdateLab, 2, 0, 1, 3);
+  grid->addWidget(s.LastWeatherTimeStampLab, 2, 3, 1, 2);
   return s;
 }
 

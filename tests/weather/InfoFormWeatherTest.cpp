@@ -103,9 +103,14 @@ TEST_F(InfoFormWeather, ThePanelSitsOnTheWeatherTabWithTheSavedStation)
 {
   QWidget* tab = form_->Sheets[WeatherTab];
   for (const char* name : {"WeatherSheet2", "WeatherMemo2", "WeatherStationCodeEd2",
-                           "WeatherStationNameEd2", "GetWeatherBut2", "TemperatureRadioGroup",
-                           "LastWeatherUpdateLab", "LastWeatherTimeStampLab"})
+                           "WeatherStationNameEd2", "GetWeatherBut2", "LastWeatherUpdateLab",
+                           "LastWeatherTimeStampLab"})
     EXPECT_NE(tab->findChild<QWidget*>(name), nullptr) << name;
+  auto* units = form_->Sheets[SetTab]->findChild<QGroupBox*>("TemperatureRadioGroup");
+  ASSERT_NE(units, nullptr);
+  EXPECT_EQ(units->title(), " Temperature Units: ");
+  EXPECT_EQ(form_->WeatherPage.TemperatureRadioItems[0]->text(), "Fahrenheit");
+  EXPECT_EQ(form_->WeatherPage.TemperatureRadioItems[1]->text(), "Celsius");
   EXPECT_EQ(form_->WeatherPage.GetWeatherBut2->text(), "Get Weather");
   EXPECT_TRUE(form_->WeatherPage.WeatherMemo2->isReadOnly());
   EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "KNYC");
