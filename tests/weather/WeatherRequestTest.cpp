@@ -326,3 +326,31 @@ TEST_F(WeatherRequest, TheGetWeatherButtonMakesTheStationCurrent)
 
 }  // namespace
 }  // namespace orbelune
+
+namespace orbelune {
+namespace {
+
+TEST(ProcessReport, MinusTwoHundredDegreesCountsAsNoTemperature)
+{
+  TDownloadResult reply;
+  reply.Error = TDownloadError::None;
+  reply.Body = "ARCTIC TEST STATION (XXXX)\n"
+               "Dec 09, 2026 - 05:51 AM UTC / 2026.12.09 0551 UTC\n"
+               "Sky conditions: clear\n"
+               "Temperature: -200 F (-128.9 C)\n"
+               "ob: XXXX 090551Z\n"
+               "cycle: 6\n";
+  const TDateTime now = EncodeDate(2026, 12, 9) + EncodeTime(6, 0, 0, 0);
+  const TReportOutcome absent = ProcessReport(reply, true, TWeatherRequest{}, now);
+  EXPECT_EQ(absent.Kind, TReportOutcome::TKind::Good);
+  EXPECT_EQ(absent.Temperature, NoTemperature);
+  EXPECT_TRUE(absent.Summary.Sky.isEmpty());  // nothing to show with the caption
+
+  reply.Body.replace("-200 F", "-199 F");
+  const TReportOutcome shown = ProcessReport(reply, true, TWeatherRequest{}, now);
+  EXPECT_DOUBLE_EQ(shown.Temperature, -199.0);
+  EXPECT_EQ(shown.Summary.Tray, "Clear \r9 mins ago");
+}
+
+}  // namespace
+}  // namespace orbelune
