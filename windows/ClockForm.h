@@ -93,6 +93,10 @@ class TForm1 : public QMainWindow {
                     std::int32_t BackColor);
   void ShowConnectionRefused();
   void ShowStatus(const QString& Text);
+  // Status texts of the window's own downloads and of secure downloads, for their
+  // progress callbacks; both go through ShowStatus.
+  void http1Status(const QString& StatusText);
+  void SslStatus(const QString& Text);
   // The weather entries of the pop-up and tray menu.
   void UpdateTemperature1Click();
   void WeatherText1Click();
