@@ -2,7 +2,6 @@
 // clock timer and the message loop.
 #include "ClockForm.h"
 #include "InfoForm.h"
-#include "Settings.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,7 +19,7 @@ int main(int argc, char** argv)
   auto* infoForm = new TInfoForm;
   InfoForm = infoForm;
   form1->UpdateDisplays();
-  if (!Settings.StartMinimized) form1->show();
+  form1->ShowAtStartup();
   form1->Timer1->start();
   const int result = app.exec();
 

@@ -76,6 +76,10 @@ void TForm1::ShowConnectionRefused() { ShowConnectionRefusedMessage(); }
 
 void TForm1::ShowStatus(const QString& Text) { orbelune::ShowStatus(Text); }
 
+void TForm1::http1Status(const QString& StatusText) { ShowStatus(StatusText); }
+
+void TForm1::SslStatus(const QString& Text) { ShowStatus(Text); }
+
 void TForm1::CreateWeatherMenu()
 {
   UpdateTemperature1 = PopupMenu1->addAction(QStringLiteral("Update Temperature"));
@@ -112,8 +116,8 @@ void TForm1::CreateWeatherMenu()
 
 void TForm1::UpdateTemperature1Click()
 {
-  if (InfoForm != nullptr && InfoWindow().GetWeatherBut != nullptr)
-    InfoWindow().GetWeatherBut->click();
+  if (InfoForm != nullptr && InfoWindow().GetWeatherBut2 != nullptr)
+    InfoWindow().GetWeatherBut2->click();
 }
 
 void TForm1::WeatherText1Click()

@@ -42,13 +42,16 @@ QString MphToKph(const QString& speed)
 
 QString WindText(const QString& text, char units)
 {
-  QString speed = GetReportField(1, QStringLiteral("MPH"), text, false);
+  // The speed is the word before "MPH" on the wind line: a station name such as
+  // MEMPHIS holds those letters too.
+  const QString windLine = FieldAfter(QStringLiteral("WIND:"), text);
+  QString speed = GetReportField(1, QStringLiteral("MPH"), windLine, false);
   if (!speed.isEmpty()) {
     const char unit = units == 'C' ? 'K' : 'M';
     if (unit == 'K') speed = MphToKph(speed);
     return speed + QLatin1Char(' ') + QLatin1Char(unit) + QStringLiteral("ph");
   }
-  const QString wind = Proper(FieldAfter(QStringLiteral("WIND:"), text));
+  const QString wind = Proper(windLine);
   if (wind.toUpper().contains(QLatin1String("CALM"))) return QStringLiteral("Calm");
   return wind;
 }

@@ -2,6 +2,7 @@
 
 #include "Astronomy.h"
 #include "ClockState.h"
+#include "ClockWindowLink.h"
 #include "DateFormats.h"
 #include "GlobalObjects.h"
 #include "PlatformSeams.h"
@@ -46,6 +47,16 @@ TWeatherRequest RequestFromSettings()
   request.PreviousReportTimeUtc = WeatherState.ReportTimeUtc;
   request.Limits = WeatherReportLimits();
   return request;
+}
+
+void ClearWeatherMemo()
+{
+  if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
+}
+
+void ReportConnectionRefused()
+{
+  if (ClockWindowView()) ShowConnectionRefusedMessage();
 }
 
 void ShowTemperatureResult(const TReportOutcome& Outcome)
@@ -122,10 +133,12 @@ void ApplyReportOutcome(const TReportOutcome& Outcome)
   TWeatherState& state = WeatherState;
   switch (Outcome.Kind) {
     case TKind::Refused:
-      if (ClockWindowView()) ShowConnectionRefusedMessage();
+      ReportConnectionRefused();
       return;
     case TKind::Failed:
       SetWeatherReportLines({QStringLiteral("Site not available")});
+      // The memo was emptied when the request started; it tells why nothing came.
+      ShowWeatherOnInfoForm();
       return;
     case TKind::NotAReport:
       return;
@@ -164,9 +177,7 @@ void TMyThread1::run()
 void TMyThread1::FetchReport(const QString& Code, bool Show)
 {
   if (Request_.SavedStationIsCurrent) Show = true;
-  Synchronize([] {
-    if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
-  });
+  Synchronize([] { ClearWeatherMemo(); });
   const QString station = StationForRequest(Code);
 
   TDownloadOptions options;
@@ -200,10 +211,15 @@ void StartWeatherRequest(const QString& Code, bool ShowTemperature)
 
 void RequestStationWeather(const QString& CodeText, const QString& NameText)
 {
-  if (TWeatherInfoView* info = WeatherWindows().Info) info->ClearWeatherMemo();
+  ClearWeatherMemo();
   CurrentStationName() = NameText.left(StationNameWidth);
   CurrentStationCode() = CodeText.left(4);
-  StartWeatherRequest(CodeText, false);
+  // Through the clock window, whose caption then takes the temperature of the saved
+  // station even before its own schedule has asked for a report.
+  if (ClockWindow().GetWeather)
+    ClockWindow().GetWeather(CodeText, false);
+  else
+    StartWeatherRequest(CodeText, false);
 }
 
 bool WaitForWeatherThreads(int TimeoutMs)

@@ -83,7 +83,7 @@ void StartWeatherRequest(const QString& Code, bool ShowTemperature);
 void RequestStationWeather(const QString& CodeText, const QString& NameText);
 
 // Stops the downloads of running requests and waits up to TimeoutMs for their threads;
-// true when none is left. Used at shut-down and by tests.
+// true when none is left. (The program's shut-down stops every worker with StopWorkers.)
 bool StopWeatherThreads(int TimeoutMs);
 // Waits up to TimeoutMs for running requests to end, then delivers their results.
 bool WaitForWeatherThreads(int TimeoutMs);

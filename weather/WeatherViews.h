@@ -5,8 +5,6 @@
 
 #include <QIcon>
 #include <QPointer>
-#include <QSystemTrayIcon>
-#include <QWidget>
 #include <QString>
 #include <QStringList>
 
@@ -35,20 +33,6 @@ class TWeatherInfoView {
   // then the tab's labels (see WeatherTabTexts).
   virtual void ShowWeatherReport(const QStringList& Lines, const QString& StationCode,
                                  const QString& StationName) = 0;
-};
-
-// The clock view over a window and its tray icon (either may be absent): the caption
-// goes into the window title on one line, the hint into the tray tooltip line by line.
-class TClockWindowWeather final : public TWeatherClockView {
- public:
-  TClockWindowWeather(QWidget* Window, QSystemTrayIcon* Tray) : Window_(Window), Tray_(Tray) {}
-  void SetWeatherCaption(const QString& Caption) override;
-  void SetTrayIcon(const QIcon& Icon) override;
-  void SetTrayHint(const QString& Hint) override;
-
- private:
-  QPointer<QWidget> Window_;
-  QPointer<QSystemTrayIcon> Tray_;
 };
 
 struct TWeatherWindows {

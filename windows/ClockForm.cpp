@@ -102,6 +102,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) ApplicationEvents1Activate();
   });
+#if QT_CONFIG(sessionmanager)
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+    if (!FClosed) SaveSession();
+  });
+#endif
   resize(WindowWidth, Panel1Height + Panel2Height + Panel3Height + Panel4Height);
   LinkToInfoWindow();
 }
@@ -413,6 +418,14 @@ void TForm1::ApplyStayOnTop()
   }
 }
 
+// The desktop shows the program by its window, so the program's title is the text of
+// the clock window when it is minimised (its caption shows the time meanwhile).
+void TForm1::SetApplicationTitle(const QString& Title)
+{
+  DisplayState.ApplicationTitle = Title;
+  setWindowIconText(Title);
+}
+
 void TForm1::ToggleStayOnTop1Execute()
 {
   Settings.StayOnTop = !Settings.StayOnTop;
@@ -438,7 +451,7 @@ void TForm1::Calendar1Change()
   if (InfoForm != nullptr && InfoWindow().GraphSunGroupBox != nullptr) {
     InfoWindow().GraphSunGroupBox->setTitle(
         QLatin1Char(' ') +
-        FormatDateTimeText(QStringLiteral("ddd  mmmm d, yyyy"), Calendar1->CalendarDate()) +
+        FormatCalendarDate(QStringLiteral("ddd  mmmm d, yyyy"), Calendar1->CalendarDate()) +
         QLatin1Char(' '));
   }
   ClockState.JumpBackCount = 0;

@@ -41,6 +41,11 @@ class TForm1 : public QMainWindow {
   bool FormCloseQuery();
   void FormClose();
   void FormDestroy();
+  // What closing records and saves; also run when the desktop session ends, which
+  // may end the program without closing its windows.
+  void SaveSession();
+  // Shows the window as the settings ask after start-up.
+  void ShowAtStartup();
 
   void Timer1Timer();
   void UpdateClocks();
@@ -88,6 +93,10 @@ class TForm1 : public QMainWindow {
                     std::int32_t BackColor);
   void ShowConnectionRefused();
   void ShowStatus(const QString& Text);
+  // Status texts of the window's own downloads and of secure downloads, for their
+  // progress callbacks; both go through ShowStatus.
+  void http1Status(const QString& StatusText);
+  void SslStatus(const QString& Text);
   // The weather entries of the pop-up and tray menu.
   void UpdateTemperature1Click();
   void WeatherText1Click();
@@ -174,6 +183,8 @@ class TForm1 : public QMainWindow {
   void LinkToInfoWindow();
   QAction* NewAction(const char* Name, const QString& Caption);
   void ApplyStayOnTop();
+  void MoveToStoredPosition();
+  void SetApplicationTitle(const QString& Title);
   void UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone);
   void ShowSunTimes(TDateTime Day, long double Rise, long double Set);
   void ShowMoonEvents(bool& MoonKnown, bool& MoonUp);

@@ -189,7 +189,7 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
   if (!DisplayState.TemperatureText.isEmpty() && !DisplayState.WeatherText.isEmpty()) {
     text = DisplayState.TemperatureText + QLatin1Char('\n') + DisplayState.WeatherText;
   } else {
-    text = FormatDateTimeText(QStringLiteral("mmm d, yyyy"), Day) + QLatin1Char('\n') +
+    text = FormatCalendarDate(QStringLiteral("mmm d, yyyy"), Day) + QLatin1Char('\n') +
            SunriseLabel->text() + QLatin1Char('\n') + SunsetLabel->text();
     if (MoonKnown) {
       text += QLatin1Char('\n') + (MoonUp ? QStringLiteral("MOON is UP") : QStringLiteral("MOON is SET"));
@@ -199,7 +199,7 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
   TrayIcon->SetHint(Settings.ShowHints ? text : QString());
   const QString caption = QString(text).replace(QLatin1Char('\n'), QStringLiteral("  "));
   setWindowTitle(caption);
-  DisplayState.ApplicationTitle = caption;
+  SetApplicationTitle(caption);
 }
 
 void TForm1::UpdateDayInfoLabels(TDateTime Day)
@@ -213,7 +213,7 @@ void TForm1::UpdateDayInfoLabels(TDateTime Day)
   bool special = !names[0].isEmpty();
   if (special) {
     DayInfoLabel1->setText(names[0]);
-    DayInfoLabel2->setText(names[1].isEmpty() ? FormatDateTimeText(QStringLiteral("mmm d"), Day)
+    DayInfoLabel2->setText(names[1].isEmpty() ? FormatCalendarDate(QStringLiteral("mmm d"), Day)
                                               : names[1]);
   }
   for (QLabel* label : {DayInfoLabel1, DayInfoLabel2}) {

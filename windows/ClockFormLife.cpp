@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -68,11 +69,12 @@ void TForm1::FormCreate(const QStringList& Arguments)
   for (int m = 1; m <= 12; ++m) MonthComboBox->addItem(locale.monthName(m, QLocale::LongFormat));
 
   setWindowTitle(QString());
+  SetApplicationTitle(QString());
   if (!SkipSettingsRequested(Arguments)) ReadIniFile();
   ToggleStayOnTop1->setChecked(Settings.StayOnTop);
   ToggleHintsOn1->setChecked(Settings.ShowHints);
   setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-  move(Settings.WindowLeft, Settings.WindowTop);
+  MoveToStoredPosition();
 
   UpdateClocks();
   if (Settings.PlaceName.isEmpty()) GuessLatLon();
@@ -103,6 +105,31 @@ void TForm1::FormCreate(const QStringList& Arguments)
   PendingStartupWeather = Settings.UpdateWeatherOnStartup;
   UpdateMenuItems(Settings.SouthernHemisphere);
   QCoreApplication::processEvents();
+}
+
+// A position stored on a screen that is no longer there would put the window out of
+// reach; it then starts at the built-in position of the first screen instead.
+void TForm1::MoveToStoredPosition()
+{
+  const QRect wanted(Settings.WindowLeft, Settings.WindowTop, width(), height());
+  bool reachable = false;
+  for (const QScreen* screen : QGuiApplication::screens())
+    reachable = reachable || screen->availableGeometry().intersects(wanted);
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (reachable || primary == nullptr) {
+    move(wanted.topLeft());
+    return;
+  }
+  const TSettings defaults;
+  move(primary->availableGeometry().topLeft() + QPoint(defaults.WindowLeft, defaults.WindowTop));
+}
+
+// The window starts hidden only where the tray icon can bring it back; elsewhere it
+// starts minimised, so that it can always be reached.
+void TForm1::ShowAtStartup()
+{
+  if (!Settings.StartMinimized) show();
+  else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable()) showMinimized();
 }
 
 void TForm1::ReadIniFile()
@@ -164,9 +191,9 @@ void TForm1::UpdateClocks()
       if (std::trunc(Calendar1->CalendarDate()) != std::trunc(t)) Calendar1->SetCalendarDate(t);
     }
     TimeLabel->setText(TimeRowText(t));
-    DateLabel->setText(FormatDateTimeText(DateFormats.Long, t));
+    DateLabel->setText(FormatDateTimeSafe(DateFormats.Long, t));
     if (!Settings.UpdateWeatherOnStartup)
-      DisplayState.ApplicationTitle = FormatDateTimeText(QStringLiteral("mmm d"), t);
+      SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
     if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
         t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
@@ -200,8 +227,8 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
   if (info.ShowSunMoonPosition) info.ShowSunMoonPosition(calendarTime);
   const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
   const QString f = TimePanelFormat(Settings.UseMilitaryTime);
-  const QString local = QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, T);
-  const QString utc = QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, u);
+  const QString local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+  const QString utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
   SetLabel(info.LocTimePanel, local);
   SetLabel(info.UTCTimePanel, utc);
   const QString sidereal = QLatin1Char(' ') + QString::fromStdString(AngleToHMSText(
@@ -219,7 +246,7 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
   for (int i = 0; i < WorldClockCount; ++i) {
     SetLabel(info.CityLabel[i], QString::fromLatin1(WorldCityNames[i]));
     SetLabel(info.CityTime[i],
-             QLatin1Char(' ') + FormatDateTimeText(f + DateFormats.Long, cities[i]));
+             QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]));
   }
   InfoForm->setWindowTitle(Settings.UseLocalTime
                                ? QString::fromStdString(Zone.TimeZoneName) + QStringLiteral("   ") + local
@@ -239,6 +266,16 @@ void TForm1::FormClose()
 {
   if (FClosed) return;
   FClosed = true;
+  SaveSession();
+  Timer1->stop();
+  Timer2->stop();
+  // The download threads write the program-wide lists; they must be stopped before
+  // anything is freed.
+  StopWorkers(WorkerStopTimeoutMs);
+}
+
+void TForm1::SaveSession()
+{
   if (InfoForm != nullptr) {
     Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
     if (InfoForm->InfoFormPageControl != nullptr)
@@ -250,11 +287,6 @@ void TForm1::FormClose()
   }
   SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
   SaveIniFile();
-  Timer1->stop();
-  Timer2->stop();
-  // The download threads write the program-wide lists; they must be stopped before
-  // anything is freed.
-  StopWorkers(WorkerStopTimeoutMs);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "Astronomy.h"
 #include "DateFormats.h"
+#include "DateHelpers.h"
 #include "DateTimeRtl.h"
 #include "Holidays.h"
 #include "MyUtil.h"
@@ -15,10 +16,6 @@ namespace orbelune {
 namespace {
 
 constexpr double Hour = 1.0 / 24.0;
-
-}  // namespace
-
-namespace {
 
 // Milliseconds of the day, to the nearest: a time that is a whole second must not
 // read as the second before it.
@@ -41,22 +38,22 @@ int SecondOfDay(TDateTime T)
   return static_cast<int>(MillisecondOfDay(T) / 1000);
 }
 
-QString FormatDateTimeText(const QString& Format, TDateTime T)
+QString FormatCalendarDate(const QString& Format, TDateTime Date)
 {
-  return QString::fromStdString(DateTimeToStringSafe(Format.toStdString(), T));
+  return QString::fromStdString(DateTimeToString(Format.toStdString(), Date));
 }
 
 QString TimeRowText(TDateTime T)
 {
-  return FormatDateTimeText(QStringLiteral("h:nnAM/PM"), T).chopped(2);
+  return FormatDateTimeSafe(QStringLiteral("h:nnAM/PM"), T).chopped(2);
 }
 
 QString ClockCaption(int DisplayLevel, bool UseMilitaryTime, TDateTime T, const QString& ShortYY)
 {
-  if (DisplayLevel == 1) return FormatDateTimeText(ShortYY, T);
+  if (DisplayLevel == 1) return FormatDateTimeSafe(ShortYY, T);
   const QString format =
       UseMilitaryTime ? QStringLiteral("h:nn:ss  ") : QStringLiteral("h:nn:ss  AM/PM   ");
-  return FormatDateTimeText(format, T).left(8);
+  return FormatDateTimeSafe(format, T).left(8);
 }
 
 QString TimePanelFormat(bool UseMilitaryTime)
@@ -117,17 +114,27 @@ struct TSunEvent {
   QString Zone;
 };
 
+// A date-time before 1899-12-30 holds its day in the integer part and its time of day
+// in the fraction's absolute value. Shifts by hours are done on a running count of
+// days (the day plus the time of day); this writes such a count back as a date-time.
+TDateTime FromRunningDays(double Days)
+{
+  if (Days >= 0) return Days;
+  const double day = std::floor(Days);
+  return day - (Days - day);
+}
+
 // The event on the calendar's local day: its UT instant and its local time move
 // together by a day when they fall on different dates.
 TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool UseMilitaryTime,
                    const QString& DateFormat,
                    const std::function<TZoneAnswer(TDateTime)>& ZoneAt)
 {
-  TDateTime e = JoinDateAndTime(Day, static_cast<double>(Hours / 24.0L));
-  const TZoneAnswer zone = ZoneAt(e);
-  const double shift = static_cast<double>(zone.OffsetHours) / 24.0;
-  TDateTime local = e >= 0 ? e + shift : e - shift;
-  const double eDay = std::trunc(e), localDay = std::trunc(local);
+  const double hours = static_cast<double>(Hours / 24.0L);
+  double e = std::trunc(Day) + (hours - std::trunc(hours));
+  const TZoneAnswer zone = ZoneAt(FromRunningDays(e));
+  double local = e + static_cast<double>(zone.OffsetHours) / 24.0;
+  const double eDay = std::floor(e), localDay = std::floor(local);
   if (localDay < eDay) {
     e += 1;
     local += 1;
@@ -139,8 +146,8 @@ TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool Use
   event.Time = QString::fromStdString(
       FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
   event.Zone = UseLocalTime ? zone.Name : GMTCaption;
-  event.Text = FormatDateTimeText(DateFormat, UseLocalTime ? local : e) + QStringLiteral("  ") +
-               event.Time;
+  event.Text = FormatCalendarDate(DateFormat, FromRunningDays(UseLocalTime ? local : e)) +
+               QStringLiteral("  ") + event.Time;
   return event;
 }
 
@@ -241,7 +248,7 @@ QString DateRowHint(TDateTime Today, const QString& ShortFormat)
   int year = 0, month = 0, day = 0;
   DecodeDate(Today, year, month, day);
   const int dayOfYear = QDate(year, month, day).dayOfYear();
-  return FormatDateTimeText(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
+  return FormatDateTimeSafe(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
          QString::number(dayOfYear) + QLatin1Char('\n') + QStringLiteral("Week  ") +
          QString::number(IsoWeekNumber(Today)) + QLatin1Char('\n') +
          QStringLiteral("Click for Year Calendar");

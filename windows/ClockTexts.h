@@ -16,8 +16,10 @@ namespace orbelune {
 int MinuteOfHour(TDateTime T);
 int SecondOfDay(TDateTime T);
 
-// DateTimeToStringSafe for a QString format.
-QString FormatDateTimeText(const QString& Format, TDateTime T);
+// The text of a calendar date, or of a calendar day joined with a time of day: a day
+// before 1899-12-30 keeps its date in the integer part, so it is read as it stands
+// rather than adjusted as a moment of the running clock would be.
+QString FormatCalendarDate(const QString& Format, TDateTime Date);
 
 // The time row: hour and minutes without AM or PM ("9:05").
 QString TimeRowText(TDateTime T);

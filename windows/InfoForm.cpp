@@ -124,6 +124,7 @@ TInfoForm::TInfoForm(QWidget* AOwner) : QMainWindow(AOwner)
   createStatusBar();
   createMoonSheet();
   createPlanetSheet();
+  createWeatherSheet();
   if (ClockWindow().PopupMenu1 != nullptr) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,

@@ -9,6 +9,7 @@
 #include "MoonTabTexts.h"
 #include "PlanetSheet.h"
 #include "StDate.h"
+#include "WeatherSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -83,8 +84,14 @@ class TInfoForm : public QMainWindow {
   // A click on eclipse row N's label.
   void EclipseLabClick(int N);
 
+  // Weather tab: the report panel.
+  void DisplayWeather();
+  void WeatherSheet2Show();
+  void GetWeatherBut2Click();
+
   TMoonSheet MoonPage;
   TPlanetSheet PlanetPage;
+  TWeatherSheet WeatherPage;
   int ShownEclipseYear = 0;
   std::vector<TEclipseDay> EclipseDays;
   TMonthPhaseTable MonthPhaseTable;
@@ -144,6 +151,7 @@ class TInfoForm : public QMainWindow {
   void createStatusBar();
   void createMoonSheet();
   void createPlanetSheet();
+  void createWeatherSheet();
   void LinkPlanetTab(TInfoWindowLink& Info);
   void UpdatePlanetTab(TDateTime T);
   void RefreshForCalendarDate();

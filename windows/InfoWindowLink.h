@@ -68,7 +68,8 @@ struct TInfoWindowLink {
   QCheckBox* AutoOpenMapBox = nullptr;
   QGroupBox* GraphSunGroupBox = nullptr;
   QLabel* DayInfoLabel4 = nullptr;
-  QPushButton* GetWeatherBut = nullptr;
+  QPushButton* GetWeatherBut = nullptr;   // the forecast
+  QPushButton* GetWeatherBut2 = nullptr;  // the station report
   QPushButton* GetRadarBut = nullptr;
   QPushButton* GetSatelliteBut = nullptr;
   QLineEdit* ZipEd = nullptr;

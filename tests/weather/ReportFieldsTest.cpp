@@ -134,6 +134,19 @@ TEST(BuildWeatherSummary, TrayKeepsTheLongestRunWithin64Characters)
   EXPECT_EQ(BuildWeatherSummary(exact, 4, 'F').Tray.size(), 64);
 }
 
+TEST(BuildWeatherSummary, TheSpeedComesFromTheWindLineOnly)
+{
+  const QString memphis =
+      "MEMPHIS INTERNATIONAL AIRPORT, TN, United States (KMEM) 35-04N 089-59W 78M\n"
+      "Dec 09, 2026 - 12:54 AM CST / 2026.12.09 0654 UTC\n"
+      "Wind: from the S (170 degrees) at 9 MPH (8 KT):0\n";
+  EXPECT_EQ(BuildWeatherSummary(memphis, 2, 'F').Tray, "9 Mph \r2 mins ago");
+  const QString calmMemphis =
+      "MEMPHIS INTERNATIONAL AIRPORT, TN, United States (KMEM) 35-04N 089-59W 78M\n"
+      "Wind: Calm:0\n";
+  EXPECT_EQ(BuildWeatherSummary(calmMemphis, 2, 'F').Tray, "Calm \r2 mins ago");
+}
+
 TEST(BuildWeatherSummary, AnUnreadableSpeedStaysAsWritten)
 {
   EXPECT_EQ(BuildWeatherSummary("Wind: at fast MPH\n", 9, 'C').Tray, "fast Kph \r9 mins ago");

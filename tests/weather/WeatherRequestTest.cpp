@@ -20,7 +20,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QWidget>
 
 namespace orbelune {
 namespace {
@@ -226,10 +225,11 @@ TEST_F(WeatherRequest, FailuresSaySiteNotAvailableAndDoNotStamp)
     SetWeatherReportLines({"old"});
     Fetch(station, true);
     EXPECT_EQ(WeatherReportLines(), QStringList({"Site not available"})) << station;
+    EXPECT_EQ(info_.Memo, QStringList({"Site not available"})) << station;
   }
   EXPECT_EQ(ClockState.LastWeatherDownloadTime.load(), 0.0);
   EXPECT_TRUE(clock_.Captions.isEmpty());
-  EXPECT_EQ(info_.Shown, 0);
+  EXPECT_EQ(info_.Shown, 3);  // only the memo, which each request had emptied
   EXPECT_TRUE(platform_.Messages.Shown.isEmpty());
 }
 
@@ -324,17 +324,32 @@ TEST_F(WeatherRequest, TheGetWeatherButtonMakesTheStationCurrent)
   EXPECT_TRUE(clock_.Captions.isEmpty());  // not the saved station
 }
 
-TEST_F(WeatherRequest, TheClockWindowShowsTheSavedStationsTemperature)
+}  // namespace
+}  // namespace orbelune
+
+namespace orbelune {
+namespace {
+
+TEST(ProcessReport, MinusTwoHundredDegreesCountsAsNoTemperature)
 {
-  QWidget window;
-  window.setWindowTitle("12:00");
-  TClockWindowWeather view(&window, nullptr);
-  WeatherWindows().Clock = &view;
-  Settings.WeatherStationCode = "EGLL";
-  Fetch(Settings.WeatherStationCode, true);
-  // Report 05:50 UTC, now 05:56; the carriage returns are left out of a window title.
-  EXPECT_EQ(window.windowTitle(),
-            QString::fromUtf8("46° Overcast Mist; Light Drizzle Calm Hum: 93% 6 mins ago"));
+  TDownloadResult reply;
+  reply.Error = TDownloadError::None;
+  reply.Body = "ARCTIC TEST STATION (XXXX)\n"
+               "Dec 09, 2026 - 05:51 AM UTC / 2026.12.09 0551 UTC\n"
+               "Sky conditions: clear\n"
+               "Temperature: -200 F (-128.9 C)\n"
+               "ob: XXXX 090551Z\n"
+               "cycle: 6\n";
+  const TDateTime now = EncodeDate(2026, 12, 9) + EncodeTime(6, 0, 0, 0);
+  const TReportOutcome absent = ProcessReport(reply, true, TWeatherRequest{}, now);
+  EXPECT_EQ(absent.Kind, TReportOutcome::TKind::Good);
+  EXPECT_EQ(absent.Temperature, NoTemperature);
+  EXPECT_TRUE(absent.Summary.Sky.isEmpty());  // nothing to show with the caption
+
+  reply.Body.replace("-200 F", "-199 F");
+  const TReportOutcome shown = ProcessReport(reply, true, TWeatherRequest{}, now);
+  EXPECT_DOUBLE_EQ(shown.Temperature, -199.0);
+  EXPECT_EQ(shown.Summary.Tray, "Clear \r9 mins ago");
 }
 
 }  // namespace

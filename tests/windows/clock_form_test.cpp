@@ -31,9 +31,11 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -118,7 +120,7 @@ TEST_F(ClockFormTest, FirstUpdateIsAMinuteChangeAndLeavesTheCaption)
 {
   TCountingForm1& f = Start();
   EXPECT_EQ(f.TimeLabel->text(), QStringLiteral("10:15"));
-  EXPECT_FALSE(f.DateLabel->text().isEmpty());
+  EXPECT_EQ(f.DateLabel->text(), QStringLiteral("Friday, March 14, 2025"));  // en_US long date
   EXPECT_FALSE(ClockState.FirstClockUpdate);
   // The first update left the caption to the display refresh: the day's summary.
   EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Mar 14, 2025")));
@@ -126,10 +128,64 @@ TEST_F(ClockFormTest, FirstUpdateIsAMinuteChangeAndLeavesTheCaption)
   EXPECT_EQ(f.windowTitle(), QStringLiteral("10:15:31"));
   Settings.DisplayLevel = 1;
   Tick(At(2025, 3, 14, 10, 15, 32));
-  EXPECT_EQ(f.windowTitle(), FormatDateTimeText(DateFormats.ShortYY, At(2025, 3, 14, 0, 0)));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));  // en_US short date, two-digit year
   DisplayState.TemperatureShown = true;
   Tick(At(2025, 3, 14, 10, 15, 33));
-  EXPECT_EQ(f.windowTitle(), FormatDateTimeText(DateFormats.ShortYY, At(2025, 3, 14, 0, 0)));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));
+}
+
+TEST_F(ClockFormTest, ApplicationTitleIsTheMinimisedWindowsText)
+{
+  TCountingForm1& f = Start();
+  // The day's summary stays the program's title while the caption shows the time.
+  Tick(At(2025, 3, 14, 10, 15, 40));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("10:15:40"));
+  EXPECT_TRUE(f.windowIconText().startsWith(QStringLiteral("Mar 14, 2025  Sunrise ")));
+  EXPECT_FALSE(f.windowIconText().contains(QLatin1Char('\n')));
+  EXPECT_EQ(DisplayState.ApplicationTitle, f.windowIconText());
+  Tick(At(2025, 3, 15, 0, 1, 0));
+  EXPECT_TRUE(f.windowIconText().startsWith(QStringLiteral("Mar 14, 2025")));  // the calendar's day
+}
+
+TEST_F(ClockFormTest, DaysBefore1900AreNamedAsTheyStand)
+{
+  TCountingForm1& f = Start();
+  f.Calendar1->SetCalendarDate(EncodeDate(1850, 12, 25));
+  EXPECT_EQ(f.DayInfoLabel1->text(), QStringLiteral("Christmas"));
+  EXPECT_EQ(f.DayInfoLabel2->text(), QStringLiteral("Dec 25"));
+  EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Dec 25, 1850  ")));
+  EXPECT_EQ(f.MonthComboBox->currentIndex(), 11);
+  EXPECT_EQ(f.YearComboBox->currentText(), QStringLiteral("1850"));
+}
+
+TEST_F(ClockFormTest, SunRowHintAndColourFollowTheSun)
+{
+  SettingsCopies.PlaceName = QStringLiteral("Boston");
+  Settings.Latitude = 42.36L;
+  Settings.Longitude = -71.06L;
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  f.UpdateDisplays();
+  // 10:15 EDT on 14 March in Boston: the sun is up, in the south-east.
+  QStringList lines = f.Panel5->toolTip().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("SUN is UP     "))) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" (SE)")) || lines[0].endsWith(QStringLiteral(" (SSE)")))
+      << lines[0].toStdString();
+  EXPECT_EQ(lines[1], QStringLiteral("Boston"));
+  EXPECT_EQ(lines[2], QStringLiteral("EDT"));
+  EXPECT_EQ(lines[3], QStringLiteral("Click for Sun Info"));
+  EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(f.Moon2->toolTip(), f.Panel4->toolTip());
+  EXPECT_TRUE(f.Moon2->toolTip().endsWith(QStringLiteral("Boston\nEDT\nClick for Moon Info")));
+
+  Tick(At(2025, 3, 14, 22, 0, 0));
+  lines = f.Panel5->toolTip().split(QLatin1Char('\n'));
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("SUN is SET     -"))) << lines[0].toStdString();
+  EXPECT_EQ(f.SunriseLabel->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(f.SunsetLabel->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(f.Panel2->toolTip(),
+            QStringLiteral("3/14/25\nDay  73\nWeek  11\nClick for Year Calendar"));
 }
 
 TEST_F(ClockFormTest, PanelsChangeOnlyWithTheMinute)
@@ -199,6 +255,18 @@ TEST_F(ClockFormTest, TimeScheduleStampsBeforeAskingWeatherOnlyAfterSuccess)
   EXPECT_EQ(f.WeatherRequests, 5);
   Tick(At(2025, 3, 14, 11, 17, 30));
   EXPECT_EQ(f.TimeQueries, 2);
+}
+
+TEST_F(ClockFormTest, StartTasksWaitForTheInformationWindow)
+{
+  TCountingForm1& f = Start();
+  EXPECT_EQ(f.Timer1->interval(), 10);  // the first tick comes almost at once
+  f.Timer1Timer();
+  EXPECT_EQ(f.Timer1->interval(), 1000);
+  EXPECT_TRUE(ClockState.FirstTimerTick);  // no information window yet
+  CreateInfoForm();
+  f.Timer1Timer();
+  EXPECT_FALSE(ClockState.FirstTimerTick);
 }
 
 TEST_F(ClockFormTest, StartupTimeCheckIsShownAsAnAdjustment)
@@ -498,6 +566,96 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose)
   QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
+TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst)
+{
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  // Starts the window from stored settings that hold the position (Left, Top).
+  const auto startAt = [&](int left, int top) -> TCountingForm1& {
+    Settings = TSettings{};
+    Settings.SaveOnExit = true;
+    Settings.WindowLeft = left;
+    Settings.WindowTop = top;
+    EXPECT_TRUE(SaveIniFile(Settings));
+    Settings = TSettings{};
+    return Start({QStringLiteral("orbelune")});
+  };
+  EXPECT_EQ(startAt(screen.x() + 100, screen.y() + 80).pos(),
+            QPoint(screen.x() + 100, screen.y() + 80));
+  EXPECT_EQ(startAt(screen.right() + 4000, screen.y() + 80).pos(),
+            screen.topLeft() + QPoint(30, 50));  // the built-in position
+  QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+TEST_F(ClockFormTest, StartMinimizedWithoutATrayIconStartsMinimised)
+{
+  TCountingForm1& f = Start();
+  f.ShowAtStartup();
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_FALSE(f.isMinimized());
+
+  Settings.StartMinimized = true;
+  Settings.TrayType = 'N';  // no tray icon to restore the window from
+  TCountingForm1& g = Start();
+  g.ShowAtStartup();
+  EXPECT_TRUE(g.isMinimized());
+  if (TTrayIcon::TrayAvailable()) {
+    Settings.TrayType = 'M';
+    TCountingForm1& h = Start();
+    h.ShowAtStartup();
+    EXPECT_FALSE(h.isVisible());
+  }
+}
+
+TEST_F(ClockFormTest, EndOfSessionSavesWithoutStoppingTheClock)
+{
+  Settings.SaveOnExit = true;
+  TCountingForm1& f = Start();
+  f.Timer1->start();
+  Settings.DisplayLevel = 2;
+  f.ToggleWindowAction1Execute();
+  f.SaveSession();
+  EXPECT_TRUE(f.Timer1->isActive());
+  TSettings stored;
+  TSettingsCopies copies;
+  ReadIniFile(stored, copies);
+  EXPECT_EQ(stored.DisplayLevel, 3);
+  QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+// Counts the hint requests that reach a widget.
+class THintCounter : public QObject {
+ public:
+  int Count = 0;
+  bool eventFilter(QObject*, QEvent* event) override
+  {
+    if (event->type() == QEvent::ToolTip) ++Count;
+    return false;
+  }
+};
+
+TEST_F(ClockFormTest, HintsShowOnlyWhileSwitchedOn)
+{
+  TCountingForm1& f = Start();
+  f.show();
+  THintCounter counter;
+  f.Panel1->installEventFilter(&counter);
+  const auto hover = [&](QWidget* w) {
+    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w, &event);
+  };
+  Settings.ShowHints = true;
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 1);
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Right Click or Double Click"));
+  f.ToggleHintsOn1Execute();
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 1);
+  f.ToggleHintsOn1Execute();
+  hover(f.Panel1);
+  EXPECT_EQ(counter.Count, 2);
+  QToolTip::hideText();
+}
+
 TEST_F(ClockFormTest, MoonIconsFollowTheTrayType)
 {
   Settings.TrayType = 'M';
@@ -569,6 +727,19 @@ TEST_F(ClockFormTest, StayOnTopAndHintsSwitches)
   EXPECT_TRUE(f.TrayIcon->Hint().isEmpty());
 }
 
+TEST_F(ClockFormTest, WeatherTextsTakeOverTheTrayHintAndCaption)
+{
+  TCountingForm1& f = Start();
+  EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\nSunrise ")));
+  DisplayState.TemperatureText = QStringLiteral("54F");
+  f.UpdateDisplays();
+  EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\n")));  // both needed
+  DisplayState.WeatherText = QStringLiteral("Cloudy");
+  f.UpdateDisplays();
+  EXPECT_EQ(f.TrayIcon->Hint(), QStringLiteral("54F\nCloudy"));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("54F  Cloudy"));
+}
+
 // The sun row in other zones: the zone name beside the times comes from the zone
 // rules of the date shown.
 // Minutes after midnight of a "Sunrise h:mm AM" label.
@@ -589,8 +760,7 @@ TEST_F(ClockFormTest, SunRowInSydneyAndLondon)
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEDT"));
     // Published sunrise 6:01 AEDT; the single-pass method is good to a few minutes.
     EXPECT_NEAR(LabelMinutes(f.SunriseLabel->text()), 6 * 60 + 1, 5);
-    EXPECT_TRUE(DisplayState.SunriseText.startsWith(
-        FormatDateTimeText(DateFormats.ShortYY, EncodeDate(2025, 1, 15))));
+    EXPECT_TRUE(DisplayState.SunriseText.startsWith(QStringLiteral("1/15/25  ")));
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 7, 15));
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("AEST"));
     form.reset();

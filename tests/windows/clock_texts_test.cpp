@@ -3,6 +3,7 @@
 // display levels and the tab-command rule.
 #include "ClockTexts.h"
 #include "DateFormats.h"
+#include "DateHelpers.h"
 
 #include "Astronomy.h"
 #include "DateTimeRtl.h"
@@ -22,7 +23,7 @@ TDateTime At(int y, int mo, int d, int h, int mi, int s = 0)
 
 QString Stamp(TDateTime t)
 {
-  return FormatDateTimeText(QStringLiteral("yyyy-mm-dd hh:nn"), t);
+  return FormatDateTimeSafe(QStringLiteral("yyyy-mm-dd hh:nn"), t);
 }
 
 TEST(DateFormatsTest, WideningAndTwoDigitYears)
@@ -49,7 +50,7 @@ TEST(DateFormatsTest, QtPatternsBecomeFormatLetters)
   EXPECT_EQ(DelphiDateFormatFromQt(QStringLiteral("d 'de' MMMM t")),
             QStringLiteral("d 'de' mmmm \"t\""));
   const TDateTime day = EncodeDate(2025, 3, 4);
-  EXPECT_EQ(FormatDateTimeText(DelphiDateFormatFromQt(QStringLiteral("dd.MM.yyyy")), day),
+  EXPECT_EQ(FormatDateTimeSafe(DelphiDateFormatFromQt(QStringLiteral("dd.MM.yyyy")), day),
             QStringLiteral("04.03.2025"));
 }
 
@@ -77,8 +78,8 @@ TEST(ClockTextsTest, CaptionsByDisplayLevelAndClock)
   }
   EXPECT_EQ(TimeRowText(evening), QStringLiteral("9:05"));
   EXPECT_EQ(TimeRowText(At(2025, 3, 14, 12, 0)), QStringLiteral("12:00"));
-  EXPECT_EQ(FormatDateTimeText(TimePanelFormat(false), evening), QStringLiteral("09:05:03  PM   "));
-  EXPECT_EQ(FormatDateTimeText(TimePanelFormat(true), evening), QStringLiteral("21:05:03  "));
+  EXPECT_EQ(FormatDateTimeSafe(TimePanelFormat(false), evening), QStringLiteral("09:05:03  PM   "));
+  EXPECT_EQ(FormatDateTimeSafe(TimePanelFormat(true), evening), QStringLiteral("21:05:03  "));
 }
 
 // Local times of the seven cities from Python's zoneinfo (IANA rules) at instants on
@@ -208,6 +209,31 @@ TEST(SunDisplayTest, EventDateAcrossTheMonthEnd)
   EXPECT_EQ(sun.SunsetText, QStringLiteral("2025-04-01  18:45"));
   sun = SunDisplay(EncodeDate(2025, 4, 1), 16.5L, 4.75L, false, true, format, hawaii);
   EXPECT_EQ(sun.SunsetText, QStringLiteral("2025-04-02  04:45"));
+}
+
+// Days before 1899-12-30 are negative numbers whose integer part is the day.
+TEST(SunDisplayTest, DatesBefore1900)
+{
+  const auto eastern = [](TDateTime) { return FixedZone(-5, "EST"); };
+  const QString format = QStringLiteral("yyyy-mm-dd");
+  TSunDisplay sun = SunDisplay(EncodeDate(1850, 6, 1), 12.25L, 22.0L, true, true, format, eastern);
+  EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-06-01  07:15"));
+  EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-06-01  17:00"));
+  // A sunset after midnight UT, shown in UT and in local time.
+  const auto hawaii = [](TDateTime) { return FixedZone(-10, "HST"); };
+  sun = SunDisplay(EncodeDate(1850, 4, 1), 16.5L, 4.75L, false, true, format, hawaii);
+  EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-04-02  04:45"));
+  sun = SunDisplay(EncodeDate(1850, 4, 1), 16.5L, 4.75L, true, true, format, hawaii);
+  EXPECT_EQ(sun.SunsetText, QStringLiteral("1850-04-01  18:45"));
+  const auto tokyo = [](TDateTime) { return FixedZone(9, "JST"); };
+  sun = SunDisplay(EncodeDate(1850, 1, 31), 21.75L, 8.25L, false, true, format, tokyo);
+  EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-01-30  21:45"));
+  sun = SunDisplay(EncodeDate(1850, 1, 31), 21.75L, 8.25L, true, true, format, tokyo);
+  EXPECT_EQ(sun.SunriseText, QStringLiteral("1850-01-31  06:45"));
+  EXPECT_EQ(FormatCalendarDate(QStringLiteral("mmm d, yyyy"), EncodeDate(1, 3, 1)),
+            QStringLiteral("Mar 1, 0001"));
+  EXPECT_EQ(FormatCalendarDate(QStringLiteral("mmm d"), EncodeDate(1899, 12, 29)),
+            QStringLiteral("Dec 29"));
 }
 
 TEST(DayNamesTest, HolidaysThenSeasonThenPhase)
