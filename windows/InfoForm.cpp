@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
+#include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
 #include <cmath>
@@ -159,6 +160,9 @@ void TInfoForm::createPages()
     page->setObjectName(QString::fromLatin1(name));
     SetSheetPageControl->addTab(page, QString::fromLatin1(name));
   }
+  auto* setSheetLayout = new QVBoxLayout(Sheets[SetTab]);
+  setSheetLayout->setContentsMargins(0, 0, 0, 0);
+  setSheetLayout->addWidget(SetSheetPageControl);
   setCentralWidget(InfoFormPageControl);
 }
 

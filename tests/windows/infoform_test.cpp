@@ -100,6 +100,19 @@ TEST_F(InfoFormTest, ThirteenTabsInOrderWithTheirNamesAndCaptions)
   EXPECT_EQ(InfoForm, &form);
 }
 
+TEST_F(InfoFormTest, SettingsPagesFillTheSetTab)
+{
+  TInfoForm& form = MakeForm();
+  form.InfoFormPageControl->setCurrentIndex(6);
+  form.resize(700, 500);
+  form.show();
+  QApplication::processEvents();
+  auto* setSheet = form.findChild<QWidget*>("SetSheet");
+  ASSERT_NE(setSheet, nullptr);
+  EXPECT_EQ(form.SetSheetPageControl->geometry(), setSheet->rect());
+  EXPECT_GT(setSheet->width(), 600);
+}
+
 TEST_F(InfoFormTest, PositionSizeAndTabsRestoredFromTheSettings)
 {
   Settings.InfoFormLeft = 123;
