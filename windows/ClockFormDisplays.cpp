@@ -100,7 +100,7 @@ void TForm1::UpdateDisplays()
   bool moonKnown = false, moonUp = false;
   ShowMoonEvents(moonKnown, moonUp);
 
-  const double hoursNow = (t - std::trunc(t)) * 24.0;
+  const double hoursNow = HoursOfDay(t);
   const bool sunUp = IsDaytimeAt(rise, set, zone.UTCOffsetHours, hoursNow);
   for (QLabel* label : {SunriseLabel, SunsetLabel}) SetFontColor(label, sunUp ? DayColor : NightColor);
   for (QLabel* label : {DayInfoLabel1, DayInfoLabel2})
@@ -251,8 +251,8 @@ void TForm1::SetMoonIcons(TDateTime Day)
 {
   const TDateTime t = Now();
   const TDateTime local = JoinDateAndTime(Day, t);
-  const TDateTime ut = local - static_cast<double>(TimeZoneAt(local).UTCOffsetHours) / 24.0;
-  const TDayTimeRec rec{DateTimeToDayNumber(ut), DateTimeToDaySeconds(ut)};
+  const TDayTimeRec rec =
+      LocalMomentToUT(local, static_cast<double>(TimeZoneAt(local).UTCOffsetHours));
   const double shade = MoonIconShade(rec);
   const QString phase = InfoForm != nullptr && InfoWindow().GetMoonPhaseName
                             ? InfoWindow().GetMoonPhaseName(Day)

@@ -1,5 +1,6 @@
 #include "ClockTexts.h"
 
+#include "AstroExtras.h"
 #include "Astronomy.h"
 #include "DateFormats.h"
 #include "DateHelpers.h"
@@ -27,6 +28,18 @@ long long MillisecondOfDay(TDateTime T)
 }
 
 }  // namespace
+
+double HoursOfDay(TDateTime T)
+{
+  const double a = std::fabs(T);
+  return (a - std::trunc(a)) * 24.0;
+}
+
+TDayTimeRec LocalMomentToUT(TDateTime Local, double UTCOffsetHours)
+{
+  const TDateTime ut = AddSignedHours(-UTCOffsetHours, Local);
+  return {DateTimeToDayNumber(ut), DateTimeToDaySeconds(ut)};
+}
 
 int MinuteOfHour(TDateTime T)
 {

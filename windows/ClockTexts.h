@@ -16,6 +16,13 @@ namespace orbelune {
 int MinuteOfHour(TDateTime T);
 int SecondOfDay(TDateTime T);
 
+// Hours of the time of day of T, read forward also before 1899-12-30.
+double HoursOfDay(TDateTime T);
+
+// The Universal Time of a local moment whose zone is UTCOffsetHours east of
+// Greenwich, as a day and seconds; the day moves back across midnight also before 1900.
+TDayTimeRec LocalMomentToUT(TDateTime Local, double UTCOffsetHours);
+
 // The text of a calendar date, or of a calendar day joined with a time of day: a day
 // before 1899-12-30 keeps its date in the integer part, so it is read as it stands
 // rather than adjusted as a moment of the running clock would be.

@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
@@ -434,19 +436,29 @@ void TInfoForm::DoStartTasks()
   InfoFormPageControl->setCurrentIndex(Settings.LastInfoFormTabIndex);
   SetSheetPageControl->setCurrentIndex(Settings.LastSetSheetTabIndex);
 
+  // A reopened Weather tab asks for its station's report below; when that is the saved
+  // station the report also brings the clock's temperature, so it is fetched once.
+  QPushButton* const getWeather = InfoWindow().GetWeatherBut2;
+  const bool weatherTabReopened = Settings.LastInfoFormTabIndex == WeatherTab && getWeather != nullptr;
+  const bool tabFetchesSavedStation =
+      weatherTabReopened && WeatherPage.WeatherStationCodeEd2 != nullptr &&
+      WeatherPage.WeatherStationCodeEd2->text() == Settings.WeatherStationCode;
   if (PendingStartupWeather && clock.HttpClientExists && clock.HttpClientExists()) {
     PendingStartupWeather = false;
     if (clock.SetCaption)
       clock.SetCaption(QStringLiteral("Loading Temp..."));
-    if (clock.GetWeather)
+    if (clock.GetWeather && !tabFetchesSavedStation)
       clock.GetWeather(Settings.WeatherStationCode, true);
     if (clock.SetMoonIcons)
       clock.SetMoonIcons(CalendarDateNow());
   }
-  // The Weather, Radar and Satellite tabs refresh themselves when they are reopened at
-  // start-up; their requests come with those tabs.
+  // The Radar and Satellite tabs have no requests of their own yet.
   switch (Settings.LastInfoFormTabIndex) {
     case WeatherTab:
+      InfoFormPageControl->setCurrentIndex(WeatherTab);
+      if (weatherTabReopened)
+        getWeather->click();
+      break;
     case RadarTab:
     case SatelliteTab:
       InfoFormPageControl->setCurrentIndex(Settings.LastInfoFormTabIndex);

@@ -6,6 +6,7 @@
 #include "MyUtil.h"
 #include "StAstro.h"
 #include "StAstroP.h"
+#include "TimeValue.h"
 
 #include <array>
 #include <cmath>
@@ -44,6 +45,13 @@ QString FormatDate(const QString& Format, TDateTime T)
 QString Fixed(double Value, int Width, int Decimals)
 {
   return QString::asprintf("%*.*f", Width, Decimals, Value);
+}
+
+// The eclipse records count days straight on, also before 1899-12-30, where a TDateTime
+// keeps its time of day forward from a day counted back.
+TDateTime Shown(TDateTime RecordTime)
+{
+  return LinearToDateTime(RecordTime);
 }
 
 int YearOf(TDateTime T)
@@ -89,7 +97,7 @@ int EclipseImageIndex(uint8_t EType)
 
 TDateTime EclipseTime(const TEclipseRec& Eclipse)
 {
-  return Eclipse.EType > EclipseTotalLunar ? Eclipse.MidEclipse : Eclipse.PenumbralStart;
+  return Shown(Eclipse.EType > EclipseTotalLunar ? Eclipse.MidEclipse : Eclipse.PenumbralStart);
 }
 
 QStringList EclipseEventLines(const QString& Label, TDateTime T, const TEclipseTextOptions& Options)
@@ -102,7 +110,7 @@ QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
                              const TEclipseTextOptions& Options)
 {
   QStringList lines;
-  lines << FormatDate(Options.DateFormatShortYY, Eclipse.PenumbralStart) + EclipseSummaryName(Eclipse.EType);
+  lines << FormatDate(Options.DateFormatShortYY, Shown(Eclipse.PenumbralStart)) + EclipseSummaryName(Eclipse.EType);
   lines << QStringLiteral("Mag: ") + Fixed(Eclipse.Magnitude, 5, 3);
   lines << QString();
   const std::array<std::pair<const char*, TDateTime>, 7> contacts = {{
@@ -117,8 +125,8 @@ QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
   // Contacts of other years drop out, and so do those the kind leaves unused at 0,
   // also when the shown year is 1899.
   for (const auto& [label, time] : contacts)
-    if (time != 0 && YearOf(time) == ShownYear)
-      lines << EclipseEventLines(QString::fromLatin1(label), time, Options);
+    if (time != 0 && YearOf(Shown(time)) == ShownYear)
+      lines << EclipseEventLines(QString::fromLatin1(label), Shown(time), Options);
   lines << Rule << QString();
   return lines;
 }
@@ -126,17 +134,17 @@ QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
 QStringList SolarEclipseText(const TEclipseRec& Eclipse, const TEclipseTextOptions& Options)
 {
   QStringList lines;
-  lines << FormatDate(Options.DateFormatShortYY, Eclipse.MidEclipse) +
+  lines << FormatDate(Options.DateFormatShortYY, Shown(Eclipse.MidEclipse)) +
                QString::fromLatin1(KindOf(Eclipse.EType).SolarHeading);
   lines << (Eclipse.EType == EclipsePartialSolar ? QStringLiteral("Mag: ") + Fixed(Eclipse.Magnitude, 5, 3)
                                                  : QStringLiteral("Mag: N/A"));
   lines << (Eclipse.Hemisphere == 1 ? QStringLiteral("Hemisphere: Northern")
                                     : QStringLiteral("Hemisphere: Southern"));
   lines << QString();
-  lines << EclipseEventLines(QStringLiteral("Mid Eclipse:"), Eclipse.MidEclipse, Options);
+  lines << EclipseEventLines(QStringLiteral("Mid Eclipse:"), Shown(Eclipse.MidEclipse), Options);
   if (Eclipse.Path) {
     for (const TEclipsePathPoint& point : *Eclipse.Path) {
-      const TDateTimeText text = ShownTime(Options.DateFormatShort, point.Time, Options);
+      const TDateTimeText text = ShownTime(Options.DateFormatShort, Shown(point.Time), Options);
       lines << text.DateText << text.TimeText;
       lines << QStringLiteral(" Lat:     Lon:   Duration");
       lines << Fixed(point.Latitude, 7, 2) + QStringLiteral("   ") + Fixed(point.Longitude, 6, 2) +

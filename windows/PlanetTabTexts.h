@@ -29,7 +29,8 @@ inline constexpr int EclipseRowCount = 7;
 // " Lunar - Penumbral" ... " Solar - Ann Total", and the picture of ImageList2.
 QString EclipseSummaryName(uint8_t EType);
 int EclipseImageIndex(uint8_t EType);
-// Mid-eclipse for solar eclipses, the penumbral start for lunar ones (UT).
+// Mid-eclipse for solar eclipses, the penumbral start for lunar ones (UT), as a
+// TDateTime; the records themselves count days straight on, also before 1899-12-30.
 TDateTime EclipseTime(const TEclipseRec& Eclipse);
 
 // Label, the date and time lines of T (UT), an empty line.

@@ -4,6 +4,7 @@
 #include "../windows/FakeSeams.h"
 #include "ClockForm.h"
 #include "ClockState.h"
+#include "ClockWindowLink.h"
 #include "DateTimeRtl.h"
 #include "Download.h"
 #include "FixtureServer.h"
@@ -233,6 +234,65 @@ TEST_F(InfoFormWeather, TheSavedStationsTemperatureReachesTheClockWindow)
   // Observed 05:51 UTC, fetched 05:56; a window title has no carriage returns.
   EXPECT_EQ(clock->windowTitle(),
             QString::fromUtf8("38° Overcast 12 Mph Hum: 69% 5 mins ago"));
+}
+
+// The start-up tasks with a clock window whose HTTP client is there.
+class InfoFormStartTasks : public InfoFormWeather {
+ protected:
+  void Start(int Tab, bool Pending)
+  {
+    clock_ = MakeClockWindow();
+    ClockWindow().HttpClientExists = [] { return true; };
+    Settings.LastInfoFormTabIndex = Tab;
+    PendingStartupWeather = Pending;
+    form_->DoStartTasks();
+    ASSERT_TRUE(WaitForWeatherThreads(10000));
+  }
+
+  ~InfoFormStartTasks() override
+  {
+    StopWeatherThreads(5000);
+    ClockWindow().HttpClientExists = nullptr;
+    PendingStartupWeather = false;
+    clock_.reset();
+  }
+
+  std::unique_ptr<TForm1> clock_;
+};
+
+TEST_F(InfoFormStartTasks, AReopenedWeatherTabFetchesTheStartupReportOnce)
+{
+  Start(WeatherTab, true);
+  EXPECT_FALSE(PendingStartupWeather);
+  EXPECT_EQ(form_->InfoFormPageControl->currentIndex(), WeatherTab);
+  EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("KNYC")}));
+  EXPECT_TRUE(Memo().startsWith("NEW YORK CITY CENTRAL PARK, NY, United States"));
+  EXPECT_EQ(form_->WeatherPage.LastWeatherUpdateLab->text(), "Dec 09, 2026 - 05:56 AM  Last Download");
+  // The clock window's temperature comes with the same report.
+  EXPECT_EQ(clock_->windowTitle(), QString::fromUtf8("38° Overcast 12 Mph Hum: 69% 5 mins ago"));
+}
+
+TEST_F(InfoFormStartTasks, AReopenedWeatherTabRefreshesWithoutAStartupReport)
+{
+  Start(WeatherTab, false);
+  EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("KNYC")}));
+  EXPECT_TRUE(Memo().startsWith("NEW YORK CITY CENTRAL PARK, NY, United States"));
+}
+
+TEST_F(InfoFormStartTasks, AnotherStationOnTheWeatherTabIsFetchedBesideTheStartupReport)
+{
+  form_->WeatherPage.WeatherStationCodeEd2->setText("CYUL");
+  Start(WeatherTab, true);
+  QStringList paths = server_.RequestedPaths();
+  paths.sort();
+  EXPECT_EQ(paths, QStringList({ReportPath("CYUL"), ReportPath("KNYC")}));
+}
+
+TEST_F(InfoFormStartTasks, OtherTabsFetchOnlyTheStartupReport)
+{
+  Start(SetTab, true);
+  EXPECT_EQ(form_->InfoFormPageControl->currentIndex(), SetTab);
+  EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("KNYC")}));
 }
 
 }  // namespace

@@ -62,6 +62,33 @@ TEST(ClockTextsTest, MinuteAndSecondOfTheDay)
   EXPECT_EQ(SecondOfDay(At(2025, 3, 14, 23, 59, 59)), 86399);
 }
 
+TEST(ClockTextsTest, LocalMomentsMoveToUTAcrossMidnightBeforeAndAfterNineteenHundred)
+{
+  // Before 1899-12-30 the day counts back while its time of day runs forward.
+  const TDateTime june1 = EncodeDate(1899, 6, 1);
+  const TDayNumber day = DateTimeToDayNumber(june1);
+  TDayTimeRec rec = LocalMomentToUT(june1 - 1.0 / 24, 5.0);  // 01:00, five hours east
+  EXPECT_EQ(rec.D, day - 1);
+  EXPECT_EQ(rec.T, 20 * 3600);
+  rec = LocalMomentToUT(june1 - 22.0 / 24, -5.0);  // 22:00, five hours west
+  EXPECT_EQ(rec.D, day + 1);
+  EXPECT_EQ(rec.T, 3 * 3600);
+  rec = LocalMomentToUT(june1 - 12.5 / 24, 2.0);  // within the day
+  EXPECT_EQ(rec.D, day);
+  EXPECT_EQ(rec.T, 10 * 3600 + 1800);
+  rec = LocalMomentToUT(At(2024, 1, 1, 1, 0), 5.0);
+  EXPECT_EQ(rec.D, DateTimeToDayNumber(EncodeDate(2023, 12, 31)));
+  EXPECT_EQ(rec.T, 20 * 3600);
+}
+
+TEST(ClockTextsTest, HoursOfTheDayRunForwardOnBothSidesOfNineteenHundred)
+{
+  EXPECT_NEAR(HoursOfDay(EncodeDate(1899, 6, 1) - 0.75), 18.0, 1e-9);
+  EXPECT_NEAR(HoursOfDay(EncodeDate(1899, 6, 1) - 0.25), 6.0, 1e-9);
+  EXPECT_NEAR(HoursOfDay(At(2024, 1, 1, 18, 0)), 18.0, 1e-9);
+  EXPECT_NEAR(HoursOfDay(EncodeDate(1899, 12, 30)), 0.0, 1e-9);
+}
+
 TEST(ClockTextsTest, CaptionsByDisplayLevelAndClock)
 {
   const TDateTime morning = At(2025, 3, 14, 9, 5, 3);

@@ -181,12 +181,13 @@ TEST(EclipseTexts, UnusedContactsStayOutOfAnEighteenNinetyNineList)
   TEclipseRec eclipse;
   eclipse.EType = EclipsePartialLunar;
   eclipse.Magnitude = 0.5;
-  const TDateTime day = EncodeDate(1899, 12, 17);  // negative: times of day count back
-  eclipse.PenumbralStart = day - 1.0 / 24;
-  eclipse.UmbralStart = day - 2.0 / 24;
-  eclipse.MidEclipse = day - 3.0 / 24;
-  eclipse.UmbralEnd = day - 4.0 / 24;
-  eclipse.PenumbralEnd = day - 5.0 / 24;
+  // The records count days straight on: the times of day add to the (negative) day.
+  const TDateTime day = EncodeDate(1899, 12, 17);
+  eclipse.PenumbralStart = day + 1.0 / 24;
+  eclipse.UmbralStart = day + 2.0 / 24;
+  eclipse.MidEclipse = day + 3.0 / 24;
+  eclipse.UmbralEnd = day + 4.0 / 24;
+  eclipse.PenumbralEnd = day + 5.0 / 24;
   const QStringList lines = LunarEclipseText(eclipse, 1899, Greenwich24());
   EXPECT_EQ(lines, (QStringList{"12/17/99 Lunar - Partial", "Mag: 0.500", "",
                                 "Penumbral Starts:", "12/17/1899", "01:00", "",
@@ -195,6 +196,61 @@ TEST(EclipseTexts, UnusedContactsStayOutOfAnEighteenNinetyNineList)
                                 "Fourth Contact:", "12/17/1899", "04:00", "",
                                 "Penumbral Ends:", "12/17/1899", "05:00", "",
                                 "------------------------", ""}));
+}
+
+// Minutes of the day of an "hh:mm" text, -1 when it is none.
+int MinutesOf(const QString& text)
+{
+  const QRegularExpressionMatch m = QRegularExpression("^(\\d\\d):(\\d\\d)$").match(text);
+  return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
+}
+
+TEST(EclipseYear, EighteenNinetyNineDatesAndContactTimesRunForward)
+{
+  // python3-ephem 4.1.4 through tools/eclipse_reference.py, run once for 1899 (UT):
+  // partial solar 01-11 22:38, partial solar 06-08 06:34, annular 12-03 00:58; total
+  // lunar 06-23 greatest 14:18 with penumbral, umbral and total half-durations of
+  // 160.12, 104.79 and 44.76 minutes; partial lunar 12-17 greatest 01:26, penumbral
+  // half-duration 171.91 minutes (it begins on 16 December). The methods differ by a
+  // few minutes, hence 4 minutes of tolerance.
+  test::TScopedZone zone("Etc/UTC");
+  const TEclipseYear year = YearOfEclipses(1899, Greenwich24());
+  struct TExpected {
+    const char* Name;
+    int Month, Day, Minutes;
+  };
+  const TExpected expected[] = {
+      {" Solar - Partial", 1, 11, 22 * 60 + 38}, {" Solar - Partial", 6, 8, 6 * 60 + 34},
+      {" Lunar - Total", 6, 23, 11 * 60 + 38},   {" Solar - Annular", 12, 3, 0 * 60 + 58},
+      {" Lunar - Partial", 12, 16, 22 * 60 + 34},
+  };
+  ASSERT_EQ(year.Rows.size(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(year.Days[i].Name, expected[i].Name) << i;
+    EXPECT_EQ(year.Rows[i].Caption,
+              QString(expected[i].Name) + QString::asprintf(" %02d/%02d/1899", expected[i].Month, expected[i].Day))
+        << i;
+    EXPECT_NEAR(MinutesOf(year.Rows[i].TimeText), expected[i].Minutes, 4) << i;
+    // The calendar finds it on its own day, late in that day for a late eclipse.
+    const TDateTime day = EncodeDate(1899, expected[i].Month, expected[i].Day);
+    const TEclipseDay found = FindEclipseOnDay(year.Days, day, false);
+    EXPECT_EQ(found.Name, expected[i].Name) << i;
+    EXPECT_NEAR(std::fabs(static_cast<double>(found.Time) - day) * 1440, expected[i].Minutes, 4) << i;
+  }
+
+  // The total lunar eclipse: each contact on 23 June, each later than the one before.
+  const int starts = year.Memo.indexOf("06/23/99 Lunar - Total", 11);
+  ASSERT_GE(starts, 0);
+  const QStringList labels = {"Penumbral Starts:", "First Contact:", "Second Contact:", "Mid Eclipse:",
+                              "Third Contact:",    "Fourth Contact:", "Penumbral Ends:"};
+  const double greatest = 14 * 60 + 17.9;
+  const double offsets[] = {-160.12, -104.79, -44.76, 0, 44.76, 104.79, 160.12};
+  for (int k = 0; k < labels.size(); ++k) {
+    const int at = starts + 3 + 4 * k;
+    EXPECT_EQ(year.Memo[at], labels[k]) << k;
+    EXPECT_EQ(year.Memo[at + 1], "06/23/1899") << k;
+    EXPECT_NEAR(MinutesOf(year.Memo[at + 2]), greatest + offsets[k], 4) << k;
+  }
 }
 
 TEST(EclipseLookup, JustAfterMidnightUTIsThePreviousDayWestOfGreenwich)
