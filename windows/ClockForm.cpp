@@ -122,6 +122,8 @@ void TForm1::LinkToInfoWindow()
   link.SetTimer1Interval = [this](int ms) { Timer1->setInterval(ms); };
   link.SetCaption = [this](const QString& text) { setWindowTitle(text); };
   link.GetWeather = [this](const QString& code, bool show) { GetWeather(code, show); };
+  // Every download goes through the one download helper, which is there for the whole run.
+  link.HttpClientExists = [] { return true; };
   link.SetMoonIcons = [this](TDateTime t) { SetMoonIcons(t); };
   link.UpdateMenuItems = [this](bool southern) { UpdateMenuItems(southern); };
   link.SetMinimizeToTray = [this](bool on) { TrayIcon->MinimizeToTray = on; };

@@ -269,6 +269,19 @@ TEST_F(ClockFormTest, StartTasksWaitForTheInformationWindow)
   EXPECT_FALSE(ClockState.FirstTimerTick);
 }
 
+TEST_F(ClockFormTest, StartTasksFetchTheSavedStationsTemperatureOnce)
+{
+  Settings.UpdateWeatherOnStartup = true;
+  Settings.WeatherStationCode = QStringLiteral("KBOS");
+  TCountingForm1& f = Start();
+  CreateInfoForm();
+  f.Timer1Timer();
+  EXPECT_EQ(f.WeatherRequests, 1);
+  EXPECT_FALSE(PendingStartupWeather);
+  f.Timer1Timer();
+  EXPECT_EQ(f.WeatherRequests, 1);
+}
+
 TEST_F(ClockFormTest, StartupTimeCheckIsShownAsAnAdjustment)
 {
   Settings.UpdateClockOnStartup = true;
