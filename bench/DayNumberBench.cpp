@@ -6,8 +6,7 @@
 namespace orbelune {
 namespace {
 
-void BM_DMYToDayNumber(benchmark::State& State)
-{
+void BM_DMYToDayNumber(benchmark::State& State) {
     int Day = 1, Month = 1, Year = 1600;
     for (auto _ : State) {
         benchmark::DoNotOptimize(DMYToDayNumber(Day, Month, Year, 0));
@@ -19,8 +18,7 @@ void BM_DMYToDayNumber(benchmark::State& State)
 }
 BENCHMARK(BM_DMYToDayNumber);
 
-void BM_DayNumberToDMY(benchmark::State& State)
-{
+void BM_DayNumberToDMY(benchmark::State& State) {
     TDayNumber N = 0;
     for (auto _ : State) {
         int Day, Month, Year;
@@ -33,5 +31,5 @@ void BM_DayNumberToDMY(benchmark::State& State)
 }
 BENCHMARK(BM_DayNumberToDMY);
 
-} // namespace
-} // namespace orbelune
+}  // namespace
+}  // namespace orbelune

@@ -6,8 +6,7 @@
 namespace orbelune {
 namespace {
 
-void BM_SearchYear2024(benchmark::State& State)
-{
+void BM_SearchYear2024(benchmark::State& State) {
     for (auto _ : State) {
         TStEclipses list;
         list.SearchYear(2024);
@@ -16,12 +15,10 @@ void BM_SearchYear2024(benchmark::State& State)
 }
 BENCHMARK(BM_SearchYear2024);
 
-void BM_SearchYears1900To2100(benchmark::State& State)
-{
+void BM_SearchYears1900To2100(benchmark::State& State) {
     for (auto _ : State) {
         TStEclipses list;
-        for (int year = 1900; year <= 2100; ++year)
-            list.SearchYear(year);
+        for (int year = 1900; year <= 2100; ++year) list.SearchYear(year);
         benchmark::DoNotOptimize(list.Count());
     }
 }

@@ -6,8 +6,7 @@ namespace orbelune {
 namespace {
 
 // The eight bodies' places: every planet series once, Pluto's terms and the Sun.
-void BM_PlanetsPosition(benchmark::State& state)
-{
+void BM_PlanetsPosition(benchmark::State& state) {
     double jd = 2460310.5;
     TPlanetPosArray positions{};
     for (auto _ : state) {

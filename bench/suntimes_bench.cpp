@@ -9,8 +9,7 @@
 namespace orbelune {
 namespace {
 
-void UseZone(const char* Zone)
-{
+void UseZone(const char* Zone) {
 #ifdef _WIN32
     _putenv_s("TZ", Zone);
     _tzset();
@@ -22,8 +21,7 @@ void UseZone(const char* Zone)
 
 // The clock asks once a second and the year graph 365 times in a row: one refresh of
 // the zone state for New York, whose transitions cover the years asked.
-void BM_GetUTCOffset(benchmark::State& state)
-{
+void BM_GetUTCOffset(benchmark::State& state) {
     UseZone("America/New_York");
     TDateTime date = 45000.25;
     for (auto _ : state) {
@@ -34,8 +32,7 @@ void BM_GetUTCOffset(benchmark::State& state)
 }
 BENCHMARK(BM_GetUTCOffset);
 
-void BM_SunRiseSetUT(benchmark::State& state)
-{
+void BM_SunRiseSetUT(benchmark::State& state) {
     int day = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(SunRiseSetUT(day, 6, 2024, 40.7L, -74.0L, 10, true));
@@ -44,8 +41,7 @@ void BM_SunRiseSetUT(benchmark::State& state)
 }
 BENCHMARK(BM_SunRiseSetUT);
 
-void BM_EquinoxSolsticeDate(benchmark::State& state)
-{
+void BM_EquinoxSolsticeDate(benchmark::State& state) {
     int year = 1650;
     for (auto _ : state) {
         benchmark::DoNotOptimize(EquinoxSolsticeDate(year, "DEC"));
@@ -54,8 +50,7 @@ void BM_EquinoxSolsticeDate(benchmark::State& state)
 }
 BENCHMARK(BM_EquinoxSolsticeDate);
 
-void BM_BuildHolidayTable(benchmark::State& state)
-{
+void BM_BuildHolidayTable(benchmark::State& state) {
     UseZone("America/New_York");
     int year = 1990;
     for (auto _ : state) {

@@ -6,8 +6,7 @@ namespace orbelune {
 namespace {
 
 // One Earth position: every term of the complete series, one cosine each.
-void BM_EarthHeliocentric(benchmark::State& state)
-{
+void BM_EarthHeliocentric(benchmark::State& state) {
     TDateTime date = 45000.25;  // 2023-03-15 06:00
     for (auto _ : state) {
         long double L, B, R;

@@ -17,12 +17,18 @@ namespace orbelune {
 
 namespace {
 
-double Frac(double X) { return X - std::trunc(X); }
+double Frac(double X) {
+    return X - std::trunc(X);
+}
 
 // Arcsine in degrees of an argument that rounding may have pushed past +-1.
-long double ArcSinDegClamped(long double X) { return DArcSin(std::clamp(X, -1.0L, 1.0L)); }
+long double ArcSinDegClamped(long double X) {
+    return DArcSin(std::clamp(X, -1.0L, 1.0L));
+}
 
-TDayTimeRec ToDayTime(TDateTime T) { return {DateTimeToDayNumber(T), DateTimeToDaySeconds(T)}; }
+TDayTimeRec ToDayTime(TDateTime T) {
+    return {DateTimeToDayNumber(T), DateTimeToDaySeconds(T)};
+}
 
 }  // namespace
 
@@ -77,8 +83,10 @@ void EquatorialToAltAz(double& Alt, double& Az, int32_t Height, double Parallax,
     long double h =
         ArcSinDegClamped(DSin(Latitude) * DSin(Dec) + DCos(Latitude) * DCos(Dec) * DCos(H));
     h -= ArcSinDegClamped(DSin(Parallax) * DCos(h));
-    if (Height >= 0) h -= 0.0195L * std::sqrt(static_cast<long double>(Height));
-    else h += 0.0195L * std::sqrt(-static_cast<long double>(Height));
+    if (Height >= 0)
+        h -= 0.0195L * std::sqrt(static_cast<long double>(Height));
+    else
+        h += 0.0195L * std::sqrt(-static_cast<long double>(Height));
     Alt = static_cast<double>(h);
     Az = static_cast<double>(A);
 }

@@ -38,17 +38,27 @@ bool ParseUnsigned(const std::string& Text, int& Value) {
 
 }  // namespace
 
-long double DSin(long double Degrees) { return std::sin(Degrees * DegToRad); }
-long double DCos(long double Degrees) { return std::cos(Degrees * DegToRad); }
-long double DTan(long double Degrees) { return std::tan(Degrees * DegToRad); }
-long double DArcSin(long double X) { return std::asin(X) * RadToDeg; }
+long double DSin(long double Degrees) {
+    return std::sin(Degrees * DegToRad);
+}
+long double DCos(long double Degrees) {
+    return std::cos(Degrees * DegToRad);
+}
+long double DTan(long double Degrees) {
+    return std::tan(Degrees * DegToRad);
+}
+long double DArcSin(long double X) {
+    return std::asin(X) * RadToDeg;
+}
 
 long double DArcCos(long double X) {
     if (!(X >= -1.0L && X <= 1.0L)) return 0.0L;
     return std::acos(X) * RadToDeg;
 }
 
-long double DArcTan2(long double Y, long double X) { return std::atan2(Y, X) * RadToDeg; }
+long double DArcTan2(long double Y, long double X) {
+    return std::atan2(Y, X) * RadToDeg;
+}
 
 long double GreatCircleMiles(long double Lat1, long double Lon1, long double Lat2,
                              long double Lon2) {
@@ -129,11 +139,13 @@ bool ParseDMS(const std::string& DegreeText, const std::string& MinuteText,
 
 std::string FormatDMS(long double Degrees) {
     const THMS dms = HoursToHMS(Degrees);
-    return std::to_string(dms.Hours) + "\xB0" + "  " + std::to_string(dms.Minutes) + "'" +
-           "  " + std::to_string(dms.Seconds) + "''";
+    return std::to_string(dms.Hours) + "\xB0" + "  " + std::to_string(dms.Minutes) + "'" + "  " +
+           std::to_string(dms.Seconds) + "''";
 }
 
-long double HourDiffToDays(long double A, long double B) { return (B - A) / 24.0L; }
+long double HourDiffToDays(long double A, long double B) {
+    return (B - A) / 24.0L;
+}
 
 bool IsDaytimeAt(long double SunriseUT, long double SunsetUT, long double UTCOffsetHours,
                  long double NowHours) {

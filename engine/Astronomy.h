@@ -47,8 +47,8 @@ TDateTime EquinoxSolsticeDate(int Year, const std::string& Event);
 // Sunrise (Rising set) or sunset in UT hours for the local day d.m.Y at a place
 // (elevation in metres), or SunNeverRises / SunNeverSets. A single pass of the
 // almanac method: within a few minutes of the true instant outside the polar regions.
-long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude,
-                         long double Longitude, long double Elevation, bool Rising);
+long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude, long double Longitude,
+                         long double Elevation, bool Rising);
 
 // UT hours shifted by the offset into [0, 24].
 long double UTHoursToLocal(long double Hours, long double UTCOffsetHours);
@@ -65,7 +65,7 @@ std::string FormatClockHours(bool Shift, bool Use24Hour, long double Hours,
 // the state was first designed around, so BaseUTCOffsetHours is the standard offset.
 
 struct TTimeZoneState {
-    std::string TimeZoneName;      // the name of the offset that was applied
+    std::string TimeZoneName;  // the name of the offset that was applied
     std::string StandardZoneName;
     std::string DaylightZoneName;
     long double UTCOffsetHours = 0;      // the offset applied by the last call

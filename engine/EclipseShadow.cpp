@@ -22,11 +22,12 @@ struct Vec3 {
     double X, Y, Z;
 };
 
-double Dot(const Vec3& A, const Vec3& B) { return A.X * B.X + A.Y * B.Y + A.Z * B.Z; }
+double Dot(const Vec3& A, const Vec3& B) {
+    return A.X * B.X + A.Y * B.Y + A.Z * B.Z;
+}
 
 // Ecliptic longitude and latitude (radians) turned equatorial with the Moon's obliquity.
-Vec3 EclipticToEquatorial(double Lambda, double Beta, double Distance)
-{
+Vec3 EclipticToEquatorial(double Lambda, double Beta, double Distance) {
     const double ce = std::cos(MoonFrameObliquity), se = std::sin(MoonFrameObliquity);
     const double cb = std::cos(Beta), sb = std::sin(Beta);
     const double cl = std::cos(Lambda), sl = std::sin(Lambda);
@@ -34,8 +35,7 @@ Vec3 EclipticToEquatorial(double Lambda, double Beta, double Distance)
             Distance * (cb * sl * se + sb * ce)};
 }
 
-Vec3 EquatorialVector(double RADeg, double DecDeg, double Distance)
-{
+Vec3 EquatorialVector(double RADeg, double DecDeg, double Distance) {
     const double ra = RADeg * DegToRad, dec = DecDeg * DegToRad;
     return {Distance * std::cos(dec) * std::cos(ra), Distance * std::cos(dec) * std::sin(ra),
             Distance * std::sin(dec)};
@@ -44,33 +44,33 @@ Vec3 EquatorialVector(double RADeg, double DecDeg, double Distance)
 // The Sun's J2000 ecliptic place carried to the mean ecliptic and equinox of date
 // (Meeus, Astronomical Algorithms, eq. 21.5 with the starting epoch J2000), less the
 // annual aberration; T in Julian centuries of dynamical time from J2000. Radians.
-void SunOfDate(const TSunVector& Sun, double T, double& Lambda, double& Beta)
-{
+void SunOfDate(const TSunVector& Sun, double T, double& Lambda, double& Beta) {
     const double eta = (47.0029 * T - 0.03302 * T * T + 0.000060 * T * T * T) * ArcsecToRad;
     const double pi = 174.876384 * DegToRad + (-869.8089 * T + 0.03536 * T * T) * ArcsecToRad;
     const double p = (5029.0966 * T + 1.11113 * T * T - 0.000006 * T * T * T) * ArcsecToRad;
     const double l0 = Sun.L * DegToRad, b0 = Sun.B * DegToRad;
-    const double a = std::cos(eta) * std::cos(b0) * std::sin(pi - l0) - std::sin(eta) * std::sin(b0);
+    const double a =
+        std::cos(eta) * std::cos(b0) * std::sin(pi - l0) - std::sin(eta) * std::sin(b0);
     const double b = std::cos(b0) * std::cos(pi - l0);
-    const double c = std::cos(eta) * std::sin(b0) + std::sin(eta) * std::cos(b0) * std::sin(pi - l0);
+    const double c =
+        std::cos(eta) * std::sin(b0) + std::sin(eta) * std::cos(b0) * std::sin(pi - l0);
     Lambda = p + pi - std::atan2(a, b) - AberrationArcsec / Sun.R * ArcsecToRad;
     Beta = std::asin(std::clamp(c, -1.0, 1.0));
 }
 
-double TanFromSin(double S) { return S / std::sqrt(1.0 - S * S); }
+double TanFromSin(double S) {
+    return S / std::sqrt(1.0 - S * S);
+}
 
 }  // namespace
 
-std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT)
-{
-    if (!IsValidDayTime(UT))
-        return std::nullopt;
+std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT) {
+    if (!IsValidDayTime(UT)) return std::nullopt;
     int day = 0, month = 0, year = 0;
     DayNumberToDMY(UT.D, day, month, year);
     const auto deltaT = static_cast<int32_t>(std::lround(static_cast<double>(DeltaTSeconds(year))));
     const TDayTimeRec tt = AddDaysSeconds(UT, 0, deltaT);
-    if (!IsValidDayTime(tt))
-        return std::nullopt;
+    if (!IsValidDayTime(tt)) return std::nullopt;
 
     const TSunVector sun = SunVectorJ2000(tt);
     const TMoonPosRec moon = MoonPositionChecked(tt);
@@ -111,8 +111,7 @@ std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT)
     return e;
 }
 
-TAxisPoint AxisSurfacePoint(const TShadowEpoch& Shadow)
-{
+TAxisPoint AxisSurfacePoint(const TShadowEpoch& Shadow) {
     // Earth-fixed frame: x to Greenwich, z to the north pole. The axis direction and the
     // plane's unit vectors follow from the axis's declination and Greenwich hour angle.
     const double d = Shadow.Dec * DegToRad, h = Shadow.GHA * DegToRad;
@@ -136,20 +135,19 @@ TAxisPoint AxisSurfacePoint(const TShadowEpoch& Shadow)
     TAxisPoint r{};
     r.Latitude = std::atan(GeodeticLatitudeFactor * std::tan(phi1)) * RadToDeg;
     double lon = std::fmod(std::atan2(p.Y, p.X) * RadToDeg + 360.0, 360.0);
-    if (lon > 180.0)
-        lon -= 360.0;
+    if (lon > 180.0) lon -= 360.0;
     r.Longitude = lon;
     r.Zeta = s;
     return r;
 }
 
 double CentralDurationMinutes(const TShadowEpoch& Before, const TShadowEpoch& At,
-                              const TShadowEpoch& After, const TAxisPoint& Point)
-{
+                              const TShadowEpoch& After, const TAxisPoint& Point) {
     // Rates per hour from the neighbours; mu' is the turning of the hour angle.
     const double xRate = (After.X - Before.X) * 3.0;
     const double yRate = (After.Y - Before.Y) * 3.0;
-    const double muRate = (std::fmod(After.GHA - Before.GHA + 540.0, 360.0) - 180.0) * 3.0 * DegToRad;
+    const double muRate =
+        (std::fmod(After.GHA - Before.GHA + 540.0, 360.0) - 180.0) * 3.0 * DegToRad;
     // The point's motion on the plane (Explanatory Supplement: xi' = mu' rho cos phi'
     // cos theta, eta' = mu' xi sin d), with theta the axis's hour angle at the point.
     const double phi1 = std::atan(std::tan(Point.Latitude * DegToRad) / GeodeticLatitudeFactor);
@@ -158,16 +156,13 @@ double CentralDurationMinutes(const TShadowEpoch& Before, const TShadowEpoch& At
     const double etaRate = muRate * At.X * std::sin(At.Dec * DegToRad);
     const double speed = std::hypot(xRate - xiRate, yRate - etaRate);
     const double radius = At.L2 - Point.Zeta * At.TanF2;
-    if (!(speed > 0.0))
-        return 0.0;
+    if (!(speed > 0.0)) return 0.0;
     return std::fabs(radius / speed) * 120.0;
 }
 
-TDayTimeRec TenMinuteEpoch(double JD)
-{
+TDayTimeRec TenMinuteEpoch(double JD) {
     TDayNumber day = JDToDayNumber(JD, true);
-    if (day < 0)
-        return {-1, 0};
+    if (day < 0) return {-1, 0};
     // Minute of the UT day, measured from the day's own midnight so that the day and the
     // minute always agree.
     const double minutes = (JD - DayNumberToJD(day)) * 1440.0;
@@ -176,8 +171,7 @@ TDayTimeRec TenMinuteEpoch(double JD)
     if (minute >= 1440) {
         minute -= 1440;
         ++day;
-        if (day > StLastDayNumber)
-            return {-1, 0};
+        if (day > StLastDayNumber) return {-1, 0};
     }
     return {day, minute * 60};
 }

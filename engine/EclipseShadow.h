@@ -41,13 +41,13 @@ inline constexpr double GeodeticLatitudeFactor = 1.003364;
 
 // The shadow at one epoch.
 struct TShadowEpoch {
-    double X;          // axis crossing of the fundamental plane, Earth radii (east)
-    double Y;          // Earth radii (north)
-    double Dec;        // declination of the axis direction (towards the Sun), degrees
-    double GHA;        // Greenwich hour angle of the axis direction, degrees
-    double L2;         // umbral cone radius on the fundamental plane, Earth radii
-    double TanF2;      // slope of the umbral cone
-    TDateTime Time;    // the epoch, UT
+    double X;        // axis crossing of the fundamental plane, Earth radii (east)
+    double Y;        // Earth radii (north)
+    double Dec;      // declination of the axis direction (towards the Sun), degrees
+    double GHA;      // Greenwich hour angle of the axis direction, degrees
+    double L2;       // umbral cone radius on the fundamental plane, Earth radii
+    double TanF2;    // slope of the umbral cone
+    TDateTime Time;  // the epoch, UT
 };
 
 // Where the axis meets the ellipsoid (the sunward side).

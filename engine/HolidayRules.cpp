@@ -44,13 +44,27 @@ TDateTime NthWeekdayDate(int32_t Weekday, int32_t Year, int32_t Month, int32_t N
     return SafeEncodeDateTime(Year, Month, NthWeekdayDay(Weekday, Year, Month, N), 0, 0, 0, 0);
 }
 
-TDateTime NewYearsDay(int32_t Year) { return SafeEncodeDateTime(Year, 1, 1, 0, 0, 0, 0); }
-TDateTime ThirdMondayOfJanuary(int32_t Year) { return NthWeekdayDate(Monday, Year, 1, 3); }
-TDateTime ChinaNewYear(int32_t Year) { return ChineseNewYear(Year); }
-TDateTime GroundhogDay(int32_t Year) { return SafeEncodeDateTime(Year, 2, 2, 0, 0, 0, 0); }
-TDateTime ThirdMondayOfFebruary(int32_t Year) { return NthWeekdayDate(Monday, Year, 2, 3); }
-TDateTime AshWednesday(int32_t Year) { return EasterSunday(Year) - 46; }
-TDateTime GoodFriday(int32_t Year) { return EasterSunday(Year) - 2; }
+TDateTime NewYearsDay(int32_t Year) {
+    return SafeEncodeDateTime(Year, 1, 1, 0, 0, 0, 0);
+}
+TDateTime ThirdMondayOfJanuary(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 1, 3);
+}
+TDateTime ChinaNewYear(int32_t Year) {
+    return ChineseNewYear(Year);
+}
+TDateTime GroundhogDay(int32_t Year) {
+    return SafeEncodeDateTime(Year, 2, 2, 0, 0, 0, 0);
+}
+TDateTime ThirdMondayOfFebruary(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 2, 3);
+}
+TDateTime AshWednesday(int32_t Year) {
+    return EasterSunday(Year) - 46;
+}
+TDateTime GoodFriday(int32_t Year) {
+    return EasterSunday(Year) - 2;
+}
 
 TDateTime EasterSunday(int32_t Year) {
     const int32_t g = Year % 19, c = Year / 100;
@@ -80,8 +94,8 @@ TDateTime PassoverDay1(int32_t Year) {
     const long double c = std::floor((3.0L * std::floor(Year / 100.0L) - 5.0L) / 4.0L);
     const int32_t b = Year % 4;
     const auto a = static_cast<int32_t>((int64_t{12} * Year + 12) % 19);
-    const long double q = 1.554241796621L * a - 1.904412361576L + 0.25L * b -
-                          0.003177794022L * Year + c;
+    const long double q =
+        1.554241796621L * a - 1.904412361576L + 0.25L * b - 0.003177794022L * Year + c;
     const long double mFloor = std::floor(q);
     const long double f = q - mFloor;
     const int32_t m = static_cast<int32_t>(mFloor);
@@ -93,17 +107,39 @@ TDateTime PassoverDay1(int32_t Year) {
     return d <= 31 ? SafeEncodeDate(Year, 3, d) : SafeEncodeDate(Year, 4, d - 31);
 }
 
-TDateTime MothersDay(int32_t Year) { return NthWeekdayDate(Sunday, Year, 5, 2); }
-TDateTime MemorialDay(int32_t Year) { return NthWeekdayDate(Monday, Year, 5, 5); }
-TDateTime FathersDay(int32_t Year) { return NthWeekdayDate(Sunday, Year, 6, 3); }
-TDateTime FourthOfJuly(int32_t Year) { return SafeEncodeDateTime(Year, 7, 4, 0, 0, 0, 0); }
-TDateTime LaborDay(int32_t Year) { return NthWeekdayDate(Monday, Year, 9, 1); }
-TDateTime JewishNewYear(int32_t Year) { return PassoverDay1(Year) + 163; }
-TDateTime SecondMondayOfOctober(int32_t Year) { return NthWeekdayDate(Monday, Year, 10, 2); }
-TDateTime Halloween(int32_t Year) { return SafeEncodeDateTime(Year, 10, 31, 0, 0, 0, 0); }
-TDateTime ElectionDay(int32_t Year) { return NthWeekdayDate(Monday, Year, 11, 1) + 1; }
-TDateTime VeteransDay(int32_t Year) { return SafeEncodeDateTime(Year, 11, 11, 0, 0, 0, 0); }
-TDateTime ThanksgivingDay(int32_t Year) { return NthWeekdayDate(Thursday, Year, 11, 4); }
+TDateTime MothersDay(int32_t Year) {
+    return NthWeekdayDate(Sunday, Year, 5, 2);
+}
+TDateTime MemorialDay(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 5, 5);
+}
+TDateTime FathersDay(int32_t Year) {
+    return NthWeekdayDate(Sunday, Year, 6, 3);
+}
+TDateTime FourthOfJuly(int32_t Year) {
+    return SafeEncodeDateTime(Year, 7, 4, 0, 0, 0, 0);
+}
+TDateTime LaborDay(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 9, 1);
+}
+TDateTime JewishNewYear(int32_t Year) {
+    return PassoverDay1(Year) + 163;
+}
+TDateTime SecondMondayOfOctober(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 10, 2);
+}
+TDateTime Halloween(int32_t Year) {
+    return SafeEncodeDateTime(Year, 10, 31, 0, 0, 0, 0);
+}
+TDateTime ElectionDay(int32_t Year) {
+    return NthWeekdayDate(Monday, Year, 11, 1) + 1;
+}
+TDateTime VeteransDay(int32_t Year) {
+    return SafeEncodeDateTime(Year, 11, 11, 0, 0, 0, 0);
+}
+TDateTime ThanksgivingDay(int32_t Year) {
+    return NthWeekdayDate(Thursday, Year, 11, 4);
+}
 
 TDateTime HanukahDay1(int32_t Year) {
     int jewishYear = 0, month = 0, day = 0;
@@ -111,7 +147,9 @@ TDateTime HanukahDay1(int32_t Year) {
     return JewishToDateTime(jewishYear, 9, 25);
 }
 
-TDateTime ChristmasDay(int32_t Year) { return SafeEncodeDateTime(Year, 12, 25, 0, 0, 0, 0); }
+TDateTime ChristmasDay(int32_t Year) {
+    return SafeEncodeDateTime(Year, 12, 25, 0, 0, 0, 0);
+}
 
 namespace {
 
@@ -138,8 +176,12 @@ TDateTime DaylightEndOfYear(int32_t Year) {
     return state ? state->DaylightEnd : 0;
 }
 
-TDateTime February14(int32_t Year) { return SafeEncodeDateTime(Year, 2, 14, 0, 0, 0, 0); }
-TDateTime March17(int32_t Year) { return SafeEncodeDateTime(Year, 3, 17, 0, 0, 0, 0); }
+TDateTime February14(int32_t Year) {
+    return SafeEncodeDateTime(Year, 2, 14, 0, 0, 0, 0);
+}
+TDateTime March17(int32_t Year) {
+    return SafeEncodeDateTime(Year, 3, 17, 0, 0, 0, 0);
+}
 
 int32_t CountWeekdays(TDateTime A, TDateTime B) {
     const long double a = std::trunc(static_cast<long double>(A));

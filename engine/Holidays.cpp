@@ -92,7 +92,9 @@ void GetHolidayName(int32_t& Index, TDateTime Date, std::string& Name) {
     }
 }
 
-void SortHolidayTable() { QuickSortHolidays(1, HolidayCount); }
+void SortHolidayTable() {
+    QuickSortHolidays(1, HolidayCount);
+}
 
 void QuickSortHolidays(int32_t Lo, int32_t Hi) {
     if (Lo < 1 || Hi > HolidayCount || Lo >= Hi) return;

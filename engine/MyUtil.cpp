@@ -8,17 +8,14 @@
 
 namespace orbelune {
 
-TDateTime SafeEncodeDate(int Year, int Month, int Day)
-{
+TDateTime SafeEncodeDate(int Year, int Month, int Day) {
     TDateTime Value = 0;
-    if (Year == 0 || Month == 0 || Day == 0 || !TryEncodeDate(Year, Month, Day, Value))
-        return 0;
+    if (Year == 0 || Month == 0 || Day == 0 || !TryEncodeDate(Year, Month, Day, Value)) return 0;
     return Value;
 }
 
 TDateTime SafeEncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second,
-                             int MilliSecond)
-{
+                             int MilliSecond) {
     TDateTime Value = 0;
     if (Year == 0 || Month == 0 || Day == 0 ||
         !TryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, Value))
@@ -26,16 +23,13 @@ TDateTime SafeEncodeDateTime(int Year, int Month, int Day, int Hour, int Minute,
     return Value;
 }
 
-TDateTime JoinDateAndTime(TDateTime DateValue, TDateTime TimeValue)
-{
+TDateTime JoinDateAndTime(TDateTime DateValue, TDateTime TimeValue) {
     const double TimeOfDay = TimeValue - std::trunc(TimeValue);
-    if (DateValue > 0)
-        return std::trunc(DateValue) + TimeOfDay;
+    if (DateValue > 0) return std::trunc(DateValue) + TimeOfDay;
     return std::trunc(DateValue) - TimeOfDay;
 }
 
-std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value)
-{
+std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value) {
     if (Value < 0) {
         const double Whole = std::trunc(Value);
         Value = (Whole - 1) - (Value - Whole);
@@ -43,8 +37,7 @@ std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value)
     return DateTimeToString(Format, Value);
 }
 
-std::string ProperCase(const std::string& S)
-{
+std::string ProperCase(const std::string& S) {
     std::string Result = S;
     for (std::size_t I = 0; I < Result.size(); ++I) {
         const bool StartsWord = I == 0 || static_cast<unsigned char>(Result[I - 1]) < 33;
@@ -54,19 +47,16 @@ std::string ProperCase(const std::string& S)
     return Result;
 }
 
-std::string DigitsOnly(const std::string& S)
-{
+std::string DigitsOnly(const std::string& S) {
     std::string Result;
     for (const char C : S) {
-        if (C >= '0' && C <= '9' && !(Result.empty() && C == '0'))
-            Result.push_back(C);
+        if (C >= '0' && C <= '9' && !(Result.empty() && C == '0')) Result.push_back(C);
     }
     return Result.empty() ? "0" : Result;
 }
 
 std::string ExtractField(uint8_t N, const std::string& S, std::string_view Delimiters,
-                         bool RunsAsOne)
-{
+                         bool RunsAsOne) {
     const auto IsDelimiter = [&](std::size_t I) {
         return Delimiters.find(S[I]) != std::string_view::npos;
     };
@@ -75,53 +65,40 @@ std::string ExtractField(uint8_t N, const std::string& S, std::string_view Delim
     std::size_t I = 0;
     while (I < S.size() && Field != N) {
         if (RunsAsOne) {
-            while (I < S.size() && IsDelimiter(I))
-                ++I;
+            while (I < S.size() && IsDelimiter(I)) ++I;
         } else if (IsDelimiter(I)) {
             ++I;
         }
-        if (I < S.size())
-            ++Field;
+        if (I < S.size()) ++Field;
         const std::size_t Start = I;
-        while (I < S.size() && !IsDelimiter(I))
-            ++I;
-        if (Field == N)
-            Result.assign(S, Start, I - Start);
+        while (I < S.size() && !IsDelimiter(I)) ++I;
+        if (Field == N) Result.assign(S, Start, I - Start);
     }
     return Result;
 }
 
-std::string PadLeftToWidth(const std::string& S, int Width)
-{
-    if (Width <= static_cast<int>(S.size()))
-        return S;
+std::string PadLeftToWidth(const std::string& S, int Width) {
+    if (Width <= static_cast<int>(S.size())) return S;
     return std::string(static_cast<std::size_t>(Width) - S.size(), ' ') + S;
 }
 
-std::string PadRightToWidth(const std::string& S, int Length, char Pad)
-{
-    if (Length <= static_cast<int>(S.size()))
-        return S;
+std::string PadRightToWidth(const std::string& S, int Length, char Pad) {
+    if (Length <= static_cast<int>(S.size())) return S;
     return S + std::string(static_cast<std::size_t>(Length) - S.size(), Pad);
 }
 
-std::string FormatIntThousands(int32_t Value)
-{
+std::string FormatIntThousands(int32_t Value) {
     char Buffer[16];
     std::snprintf(Buffer, sizeof Buffer, "%10d", Value);
     std::string Result = Buffer;
     // Positions count from 1 in the ten-character field; insert from the right.
-    if (Value >= 1000)
-        Result.insert(7, 1, ',');
-    if (Value > 999999)
-        Result.insert(4, 1, ',');
-    if (Value > 999999999)
-        Result.insert(1, 1, ',');
+    if (Value >= 1000) Result.insert(7, 1, ',');
+    if (Value > 999999) Result.insert(4, 1, ',');
+    if (Value > 999999999) Result.insert(1, 1, ',');
     return Result;
 }
 
-std::string InsertThousandSeparators(const std::string& Digits)
-{
+std::string InsertThousandSeparators(const std::string& Digits) {
     std::string Result = Digits;
     const std::size_t L = Digits.size();
     // Before character L-2, L-5, ... (counted from 1), the rightmost first.
@@ -130,12 +107,9 @@ std::string InsertThousandSeparators(const std::string& Digits)
     return Result;
 }
 
-std::string FormatRoundedThousands(double Value)
-{
-    if (std::isnan(Value))
-        return "NAN";
-    if (std::isinf(Value))
-        return Value > 0 ? "INF" : "-INF";
+std::string FormatRoundedThousands(double Value) {
+    if (std::isnan(Value)) return "NAN";
+    if (std::isinf(Value)) return Value > 0 ? "INF" : "-INF";
     const double Rounded = std::nearbyint(Value);
     char Buffer[400];
     std::snprintf(Buffer, sizeof Buffer, "%.0f", std::fabs(Rounded));
@@ -144,19 +118,16 @@ std::string FormatRoundedThousands(double Value)
     return Rounded < 0 ? "-" + Digits : Digits;
 }
 
-void SwapInts(int& A, int& B)
-{
+void SwapInts(int& A, int& B) {
     std::swap(A, B);
 }
 
-double KmToMiles(double Km)
-{
+double KmToMiles(double Km) {
     return Km * 1000 / 1609.344;
 }
 
-double MilesToKm(double Miles)
-{
+double MilesToKm(double Miles) {
     return Miles * 1609.344 / 1000;
 }
 
-} // namespace orbelune
+}  // namespace orbelune

@@ -36,4 +36,4 @@ void SwapInts(int& A, int& B);
 double KmToMiles(double Km);
 double MilesToKm(double Miles);
 
-} // namespace orbelune
+}  // namespace orbelune

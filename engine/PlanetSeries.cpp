@@ -4,8 +4,7 @@
 
 namespace orbelune {
 
-PlanetTauPowers PlanetTau(double JD)
-{
+PlanetTauPowers PlanetTau(double JD) {
     PlanetTauPowers t;
     t.Tau = static_cast<double>((static_cast<long double>(JD) - 2451545.0L) / 365250.0L);
     t.Tau2 = t.Tau * t.Tau;
@@ -15,9 +14,8 @@ PlanetTauPowers PlanetTau(double JD)
     return t;
 }
 
-double SeriesCoordinate(const PlanetCoordinateSeries& series, double tau, double tau2,
-                        double tau3, double tau4, double tau5)
-{
+double SeriesCoordinate(const PlanetCoordinateSeries& series, double tau, double tau2, double tau3,
+                        double tau4, double tau5) {
     const double powers[6] = {1.0, tau, tau2, tau3, tau4, tau5};
     long double coordinate = 0.0L;
     for (int p = 0; p < 6; ++p) {

@@ -40,7 +40,7 @@ PlanetTauPowers PlanetTau(double JD);
 
 // Each S_p summed in extended precision and stored as a double; the polynomial in
 // tau formed in extended precision.
-double SeriesCoordinate(const PlanetCoordinateSeries& series, double tau, double tau2,
-                        double tau3, double tau4, double tau5);
+double SeriesCoordinate(const PlanetCoordinateSeries& series, double tau, double tau2, double tau3,
+                        double tau4, double tau5);
 
 }  // namespace orbelune

@@ -16,8 +16,8 @@
 #include <span>
 
 #include "MeeusTables.h"
-#include "ah_math.h"
 #include "SunJ2000.h"
+#include "ah_math.h"
 
 namespace orbelune {
 
@@ -28,10 +28,16 @@ namespace {
 constexpr long double J2000 = 2451545.0L;
 constexpr int32_t SecondsPerDay = 86400;
 
-long double Frac(long double X) { return X - std::trunc(X); }
+long double Frac(long double X) {
+    return X - std::trunc(X);
+}
 
-long double Rad(long double Degrees) { return Degrees * ExtDegToRad; }
-long double Deg(long double Radians) { return Radians * ExtRadToDeg; }
+long double Rad(long double Degrees) {
+    return Degrees * ExtDegToRad;
+}
+long double Deg(long double Radians) {
+    return Radians * ExtRadToDeg;
+}
 
 // Arcsine and arccosine in radians; arguments that rounding pushed a hair past
 // +-1 count as +-1.
@@ -71,13 +77,15 @@ void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
     long double Z = (2306.2181L * T + 1.09468L * T * T + 0.018203L * T * T * T) * Arcsec;
     long double Theta = (2004.3109L * T - 0.42665L * T * T - 0.041833L * T * T * T) * Arcsec;
     long double A = std::cos(Dec) * std::sin(RA + Zeta);
-    long double B = std::cos(Theta) * std::cos(Dec) * std::cos(RA + Zeta) -
-                    std::sin(Theta) * std::sin(Dec);
-    long double C = std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) +
-                    std::cos(Theta) * std::sin(Dec);
+    long double B =
+        std::cos(Theta) * std::cos(Dec) * std::cos(RA + Zeta) - std::sin(Theta) * std::sin(Dec);
+    long double C =
+        std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) + std::cos(Theta) * std::sin(Dec);
     RA = std::atan2(A, B) + Z;
-    if (RA > ExtPi) RA -= 2.0L * ExtPi;
-    else if (RA <= -ExtPi) RA += 2.0L * ExtPi;
+    if (RA > ExtPi)
+        RA -= 2.0L * ExtPi;
+    else if (RA <= -ExtPi)
+        RA += 2.0L * ExtPi;
     Dec = InvSinClamped(C);
 }
 
@@ -114,7 +122,9 @@ long double EccentricityFactor(int MultipleOfM, long double E) {
 
 // Cosine of a latitude. At +-90 degrees the extended cosine comes out as a tiny
 // negative number, which would turn "never sets" at a pole into "never rises".
-long double CosLatitude(double Latitude) { return std::fabs(std::cos(Rad(Latitude))); }
+long double CosLatitude(double Latitude) {
+    return std::fabs(std::cos(Rad(Latitude)));
+}
 
 // A day fraction m brought into 0..1 (frac when |m| >= 1, +1 when negative).
 long double IntoDay(long double M) {
@@ -135,9 +145,9 @@ long double Interpolate(long double Y1, long double Y2, long double Y3, long dou
 // normally converges in two or three passes; when it still moves by more than
 // 0.0005 day at the 4th pass, the 4th and 5th passes are combined once and the
 // result taken. MaxPasses only guards against a refinement that never settles.
-long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
-                        const TRADecRec& P2, const TRADecRec& P3, long double H0,
-                        long double Latitude, long double Longitude) {
+long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1, const TRADecRec& P2,
+                        const TRADecRec& P3, long double H0, long double Latitude,
+                        long double Longitude) {
     constexpr int MaxPasses = 20;
     const long double SinPhi = std::sin(Rad(Latitude));
     const long double CosPhi = CosLatitude(Latitude);
@@ -148,8 +158,8 @@ long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1,
         long double RA = Interpolate(P1.RA, P2.RA, P3.RA, M);
         long double Dec = Rad(Interpolate(P1.Dec, P2.Dec, P3.Dec, M));
         long double H = Rad(Theta + Longitude - RA);
-        long double Alt = Deg(InvSinClamped(SinPhi * std::sin(Dec) +
-                                            CosPhi * std::cos(Dec) * std::cos(H)));
+        long double Alt =
+            Deg(InvSinClamped(SinPhi * std::sin(Dec) + CosPhi * std::cos(Dec) * std::cos(H)));
         long double Dh = Alt - H0;
         long double Dm = Dh / (360.0L * std::cos(Dec) * CosPhi * std::sin(H));
         if (!std::isfinite(Dm)) break;
@@ -178,8 +188,10 @@ int32_t DayFractionToSeconds(long double M) {
     if (M >= 1.0L || M < 0.0L) M -= std::floor(M);
     long double S = M * SecondsPerDay;
     int32_t Seconds = static_cast<int32_t>(std::trunc(S));
-    if (Seconds < 0) Seconds += SecondsPerDay;
-    else if (Seconds > SecondsPerDay - 1) Seconds -= SecondsPerDay;
+    if (Seconds < 0)
+        Seconds += SecondsPerDay;
+    else if (Seconds > SecondsPerDay - 1)
+        Seconds -= SecondsPerDay;
     return Seconds;
 }
 
@@ -193,8 +205,8 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return -1.0;
     long double D = JulianDate(UT) - J2000;
     long double T = D / 36525.0L;
-    long double Theta = 280.46061837L + 360.98564736629L * D + 0.000387933L * T * T -
-                        T * T * T / 3.871e7L;
+    long double Theta =
+        280.46061837L + 360.98564736629L * D + 0.000387933L * T * T - T * T * T / 3.871e7L;
     return AngleToDouble(Reduce360(Theta));
 }
 
@@ -243,8 +255,7 @@ MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
                                T3 / 538841.0L - T4 / 6.5194e7L);
     long double D = Reduce360(297.8501921L + 445267.1114034L * T - 0.0018819L * T2 +
                               T3 / 545868.0L - T4 / 1.13065e8L);
-    long double M = Reduce360(357.5291092L + 35999.0502909L * T - 0.0001536L * T2 +
-                              T3 / 2.449e7L);
+    long double M = Reduce360(357.5291092L + 35999.0502909L * T - 0.0001536L * T2 + T3 / 2.449e7L);
     long double Mp = Reduce360(134.9633964L + 477198.8675055L * T + 0.0087414L * T2 +
                                T3 / 69699.0L - T4 / 14712000.0L);
     long double F = Reduce360(93.2720950L + 483202.0175233L * T - 0.0036539L * T2 -
@@ -264,10 +275,10 @@ MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
         if (Term.SigmaR != 0) SumR += Term.SigmaR * std::cos(Arg) * Factor;
     }
     for (const auto& Term : std::span(kMoonLatitudeTerms).first<MoonLatitudeTermCount>())
-        SumB += Term.SigmaB * std::sin(MoonArgument(Term, D, M, Mp, F)) *
-                EccentricityFactor(Term.M, E);
-    SumL += 3958.0L * std::sin(Rad(A1)) + 1962.0L * std::sin(Rad(Lp - F)) +
-            318.0L * std::sin(Rad(A2));
+        SumB +=
+            Term.SigmaB * std::sin(MoonArgument(Term, D, M, Mp, F)) * EccentricityFactor(Term.M, E);
+    SumL +=
+        3958.0L * std::sin(Rad(A1)) + 1962.0L * std::sin(Rad(Lp - F)) + 318.0L * std::sin(Rad(A2));
     SumB += -2235.0L * std::sin(Rad(Lp)) + 382.0L * std::sin(Rad(A3)) +
             175.0L * std::sin(Rad(A1 - F)) + 175.0L * std::sin(Rad(A1 + F)) +
             127.0L * std::sin(Rad(Lp - Mp)) - 115.0L * std::sin(Rad(Lp + Mp));
@@ -326,8 +337,8 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT) {
 }
 
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
-                             const TRADecRec& P3, double H0, bool NoIteration,
-                             double Latitude, double Longitude) {
+                             const TRADecRec& P3, double H0, bool NoIteration, double Latitude,
+                             double Longitude) {
     if (!IsValidDayTime({Day, 0})) return {RiseSetInvalidDay, RiseSetInvalidDay};
     long double Theta0 = GreenwichSiderealTime({Day, 0});
     long double Dec2 = Rad(P2.Dec);
@@ -365,8 +376,10 @@ TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double
     if (P[1].RA < P[0].RA) P[1].RA += 360.0;
     if (P[2].RA < P[1].RA) P[2].RA += 360.0;
     double H0 = 0.7275 * Parallax - 0.5666667;
-    if (Height >= 0) H0 -= 0.0195 * std::sqrt(static_cast<double>(Height));
-    else H0 += 0.0195 * std::sqrt(-static_cast<double>(Height));
+    if (Height >= 0)
+        H0 -= 0.0195 * std::sqrt(static_cast<double>(Height));
+    else
+        H0 += 0.0195 * std::sqrt(-static_cast<double>(Height));
     return RiseSetIteration(Day - 1, P[0], P[1], P[2], H0, false, Latitude, Longitude);
 }
 
@@ -376,8 +389,8 @@ LunationPhases LunationPhaseJDE(double K0) {
         long double K = K0 + 0.25L * i;
         long double T = K / 1236.85L;
         long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-        long double JDE = 2451550.09765L + 29.530588853L * K + 0.0001337L * T2 -
-                          0.00000015L * T3 + 0.00000000073L * T4;
+        long double JDE = 2451550.09765L + 29.530588853L * K + 0.0001337L * T2 - 0.00000015L * T3 +
+                          0.00000000073L * T4;
         // Arguments reduced to one turn before use: the sines of huge radian
         // arguments are slow.
         long double M =
@@ -453,18 +466,26 @@ TPhaseDates PhaseDatesInMonth(TDayNumber Day, int Phase) {
         int PD, PM, PY;
         DayNumberToDMY(PhaseDay, PD, PM, PY);
         if (PM != Month || PY != Year) continue;
-        int32_t Seconds =
-            static_cast<int32_t>(std::trunc((Frac(static_cast<long double>(JDE)) + 0.5L) * SecondsPerDay));
+        int32_t Seconds = static_cast<int32_t>(
+            std::trunc((Frac(static_cast<long double>(JDE)) + 0.5L) * SecondsPerDay));
         if (Seconds > SecondsPerDay - 1) Seconds -= SecondsPerDay;
         Result[Found++] = {PhaseDay, Seconds};
     }
     return Result;
 }
 
-TPhaseDates NewMoonDates(TDayNumber Day) { return PhaseDatesInMonth(Day, 0); }
-TPhaseDates FirstQuarterDates(TDayNumber Day) { return PhaseDatesInMonth(Day, 1); }
-TPhaseDates FullMoonDates(TDayNumber Day) { return PhaseDatesInMonth(Day, 2); }
-TPhaseDates LastQuarterDates(TDayNumber Day) { return PhaseDatesInMonth(Day, 3); }
+TPhaseDates NewMoonDates(TDayNumber Day) {
+    return PhaseDatesInMonth(Day, 0);
+}
+TPhaseDates FirstQuarterDates(TDayNumber Day) {
+    return PhaseDatesInMonth(Day, 1);
+}
+TPhaseDates FullMoonDates(TDayNumber Day) {
+    return PhaseDatesInMonth(Day, 2);
+}
+TPhaseDates LastQuarterDates(TDayNumber Day) {
+    return PhaseDatesInMonth(Day, 3);
+}
 
 std::string RAToText(double RA) {
     long double X = RA;
@@ -483,8 +504,10 @@ std::string RAToText(double RA) {
     if (MinutesText == "60.00") {
         MinutesText = "00.00";
         ++H;
-        if (H == 24) std::snprintf(HoursText, sizeof HoursText, "0");
-        else std::snprintf(HoursText, sizeof HoursText, "%2d", H);
+        if (H == 24)
+            std::snprintf(HoursText, sizeof HoursText, "0");
+        else
+            std::snprintf(HoursText, sizeof HoursText, "%2d", H);
     }
     return std::string(HoursText) + " " + MinutesText;
 }
@@ -496,7 +519,8 @@ std::string DecToText(double Dec) {
     const bool Negative = X < 0.0L;
     int Degrees = static_cast<int>(std::trunc(X));
     char Minutes[32];
-    std::snprintf(Minutes, sizeof Minutes, "%4.1f", static_cast<double>(Frac(std::fabs(X)) * 60.0L));
+    std::snprintf(Minutes, sizeof Minutes, "%4.1f",
+                  static_cast<double>(Frac(std::fabs(X)) * 60.0L));
     if (Minutes[0] == ' ') Minutes[0] = '0';
     std::string MinutesText = Minutes;
     if (MinutesText == "60.0") {
@@ -505,11 +529,13 @@ std::string DecToText(double Dec) {
     }
     // The sign comes from the angle, so that -0 degrees and some minutes keep it.
     const int Size = Degrees < 0 ? -Degrees : Degrees;
-    std::string DegreesText = std::string(Negative ? "-" : "+") + (Size < 10 ? " " : "") +
-                              std::to_string(Size);
+    std::string DegreesText =
+        std::string(Negative ? "-" : "+") + (Size < 10 ? " " : "") + std::to_string(Size);
     return DegreesText + " " + MinutesText;
 }
 
-double AstroJDToDateTime(long double JD) { return static_cast<double>(JD - AJDOffset); }
+double AstroJDToDateTime(long double JD) {
+    return static_cast<double>(JD - AJDOffset);
+}
 
 }  // namespace orbelune

@@ -83,8 +83,8 @@ TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
 // altitude of the event in degrees; NoIteration keeps the first approximation.
 // An invalid Day gives RiseSetInvalidDay for both.
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
-                             const TRADecRec& P3, double H0, bool NoIteration,
-                             double Latitude, double Longitude);
+                             const TRADecRec& P3, double H0, bool NoIteration, double Latitude,
+                             double Longitude);
 
 // Moonrise and moonset on the UT day Day for an observer Height feet above sea level.
 TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double Latitude);

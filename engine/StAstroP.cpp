@@ -21,18 +21,15 @@ namespace {
 constexpr double DegPerRad = 57.29577951308232;
 
 // Arcsine and arccosine that accept arguments a rounding step beyond +-1.
-double InvSin(double x)
-{
+double InvSin(double x) {
     return std::asin(std::clamp(x, -1.0, 1.0));
 }
 
-double InvCos(double x)
-{
+double InvCos(double x) {
     return std::acos(std::clamp(x, -1.0, 1.0));
 }
 
-TEquVector Rotated(const RotationMatrix& m, const TEquVector& v)
-{
+TEquVector Rotated(const RotationMatrix& m, const TEquVector& v) {
     const long double x = v.X, y = v.Y, z = v.Z;
     return {static_cast<double>(m[0][0] * x + m[0][1] * y + m[0][2] * z),
             static_cast<double>(m[1][0] * x + m[1][1] * y + m[1][2] * z),
@@ -47,51 +44,42 @@ struct DateFrame {
     RotationMatrix FromJ2000;
 };
 
-TPlanetPos OfDatePosition(const TPlanetLBR& lbr, const DateFrame& frame)
-{
+TPlanetPos OfDatePosition(const TPlanetLBR& lbr, const DateFrame& frame) {
     const TEquVector body = HelioToEquatorial(lbr.L, lbr.B, lbr.R, frame.Obliquity);
     return GeocentricRADecElong(body, frame.Sun, true);
 }
 
-TPlanetPos MercuryPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos MercuryPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(MercuryLBR(JD), frame);
 }
 
-TPlanetPos VenusPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos VenusPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(VenusLBR(JD), frame);
 }
 
-TPlanetPos MarsPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos MarsPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(MarsLBR(JD), frame);
 }
 
-TPlanetPos JupiterPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos JupiterPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(JupiterLBR(JD), frame);
 }
 
-TPlanetPos SaturnPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos SaturnPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(SaturnLBR(JD), frame);
 }
 
-TPlanetPos UranusPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos UranusPosition(double JD, const DateFrame& frame) {
     return OfDatePosition(UranusLBR(JD), frame);
 }
 
-TPlanetPos NeptunePosition(double JD, const DateFrame& frame)
-{
+TPlanetPos NeptunePosition(double JD, const DateFrame& frame) {
     return OfDatePosition(NeptuneLBR(JD), frame);
 }
 
 // Pluto's terms are referred to the ecliptic J2000: to the J2000 equator, then
 // precessed to the date.
-TPlanetPos PlutoPosition(double JD, const DateFrame& frame)
-{
+TPlanetPos PlutoPosition(double JD, const DateFrame& frame) {
     const TPlanetLBR lbr = PlutoLBR(JD);
     const TEquVector body = Rotated(frame.FromJ2000, HelioToEquatorial(lbr.L, lbr.B, lbr.R));
     return GeocentricRADecElong(body, frame.Sun, true);
@@ -99,15 +87,13 @@ TPlanetPos PlutoPosition(double JD, const DateFrame& frame)
 
 }  // namespace
 
-TEquVector SunVectorForPlanets(double JD)
-{
+TEquVector SunVectorForPlanets(double JD) {
     const long double tau = (static_cast<long double>(JD) - 2451545.0L) / 365250.0L;
     const TSunJ2000 sun = SunFromEarthJ2000(tau);
     return {static_cast<double>(sun.X), static_cast<double>(sun.Y), static_cast<double>(sun.Z)};
 }
 
-TEquVector HelioToEquatorial(double L, double B, double R, double obliquity)
-{
+TEquVector HelioToEquatorial(double L, double B, double R, double obliquity) {
     const double x = R * std::cos(L) * std::cos(B);
     const double y = R * std::sin(L) * std::cos(B);
     const double z = R * std::sin(B);
@@ -115,29 +101,22 @@ TEquVector HelioToEquatorial(double L, double B, double R, double obliquity)
     return {x, cosE * y - sinE * z, sinE * y + cosE * z};
 }
 
-double QuadrantAngle(double Y, double X, double Angle)
-{
+double QuadrantAngle(double Y, double X, double Angle) {
     constexpr double Pi = 3.14159265358979323846;
-    if (X == 0.0)
-        return Y > 0.0 ? Pi / 2.0 : 3.0 * Pi / 2.0;
-    if (Y > 0.0)
-        return X > 0.0 ? Angle : Angle + Pi;
-    if (Y == 0.0)
-        return X > 0.0 ? 0.0 : Pi;
-    if (Y < 0.0)
-        return X < 0.0 ? Angle + Pi : Angle + 2.0 * Pi;
+    if (X == 0.0) return Y > 0.0 ? Pi / 2.0 : 3.0 * Pi / 2.0;
+    if (Y > 0.0) return X > 0.0 ? Angle : Angle + Pi;
+    if (Y == 0.0) return X > 0.0 ? 0.0 : Pi;
+    if (Y < 0.0) return X < 0.0 ? Angle + Pi : Angle + 2.0 * Pi;
     return 0.0;  // Y is not a number
 }
 
 TPlanetPos GeocentricRADecElong(const TEquVector& body, const TEquVector& sun,
-                                bool withElongation)
-{
+                                bool withElongation) {
     TPlanetPos result{0.0, 0.0, 0.0};
     const double X = sun.X + body.X, Y = sun.Y + body.Y, Z = sun.Z + body.Z;
     result.RA = QuadrantAngle(Y, X, X != 0.0 ? std::atan(Y / X) : 0.0) * DegPerRad;
     // A point just below the X axis can round up to a full turn.
-    if (result.RA >= 360.0)
-        result.RA -= 360.0;
+    if (result.RA >= 360.0) result.RA -= 360.0;
     const double distance = std::sqrt(X * X + Y * Y + Z * Z);
     result.Dec = distance > 0.0 ? InvSin(Z / distance) * DegPerRad : 0.0;
     if (withElongation) {
@@ -151,8 +130,7 @@ TPlanetPos GeocentricRADecElong(const TEquVector& body, const TEquVector& sun,
     return result;
 }
 
-void PlanetsPosition(double JD, TPlanetPosArray& positions)
-{
+void PlanetsPosition(double JD, TPlanetPosArray& positions) {
     // The Sun comes referred to J2000 and the planets to the ecliptic of date:
     // both go to the mean equator and equinox of date before they are added.
     DateFrame frame;

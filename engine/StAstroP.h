@@ -46,8 +46,7 @@ TEquVector SunVectorForPlanets(double JD);
 TEquVector HelioToEquatorial(double L, double B, double R, double obliquity = FixedObliquity);
 
 // RA and Dec of Sun + Body; with the elongation from the Sun when asked.
-TPlanetPos GeocentricRADecElong(const TEquVector& body, const TEquVector& sun,
-                                bool withElongation);
+TPlanetPos GeocentricRADecElong(const TEquVector& body, const TEquVector& sun, bool withElongation);
 
 // The angle of the point (X, Y) in radians [0, 2 pi), given Angle = arctan(Y / X).
 double QuadrantAngle(double Y, double X, double Angle);

@@ -51,4 +51,4 @@ TDateTime DayNumberToDateTime(TDayNumber Julian);
 TDateTime DaySecondsToDateTime(TDaySeconds Seconds);
 TDayTimeRec AddDaysSeconds(const TDayTimeRec& In, int32_t Days, int32_t Seconds);
 
-} // namespace orbelune
+}  // namespace orbelune

@@ -12,17 +12,22 @@ namespace {
 
 constexpr double DegToRad = 0.017453292519943295769;
 
-double SinD(double X) { return std::sin(X * DegToRad); }
-double CosD(double X) { return std::cos(X * DegToRad); }
+double SinD(double X) {
+    return std::sin(X * DegToRad);
+}
+double CosD(double X) {
+    return std::cos(X * DegToRad);
+}
 
-double Reduce360(double X)
-{
+double Reduce360(double X) {
     const double r = std::fmod(X, 360.0);
     return r < 0.0 ? r + 360.0 : r;
 }
 
 // Mean new moon of lunation k (k = 0: 2000-01-06), the linear part only.
-double MeanLunationJD(double K) { return 2451550.09765 + 29.530588853 * K; }
+double MeanLunationJD(double K) {
+    return 2451550.09765 + 29.530588853 * K;
+}
 
 constexpr double MinutesPerDay = 1440.0;
 // Bound of the lunation loops: a year spans about 25 half-lunations.
@@ -31,35 +36,29 @@ constexpr int MaxHalfLunations = 64;
 // The run of epochs, scanning from the earliest, in which the axis meets the Earth
 // (x^2 + y^2 < 1): first and last index, or nothing.
 template <size_t N>
-std::optional<std::pair<int, int>> AxisRun(const std::array<std::optional<TShadowEpoch>, N>& Epochs)
-{
+std::optional<std::pair<int, int>> AxisRun(
+    const std::array<std::optional<TShadowEpoch>, N>& Epochs) {
     constexpr int count = static_cast<int>(N);
     auto meets = [&](int i) {
         const auto& e = Epochs[static_cast<size_t>(i)];
         return e && e->X * e->X + e->Y * e->Y < 1.0;
     };
     int first = 0;
-    while (first < count && !meets(first))
-        ++first;
-    if (first == count)
-        return std::nullopt;
+    while (first < count && !meets(first)) ++first;
+    if (first == count) return std::nullopt;
     int last = first;
-    while (last + 1 < count && meets(last + 1))
-        ++last;
+    while (last + 1 < count && meets(last + 1)) ++last;
     return std::make_pair(first, last);
 }
 
 }  // namespace
 
-const TEclipseRec* TStEclipses::EclipseAt(int32_t Index) const
-{
-    if (Index < 0 || Index >= Count())
-        return nullptr;
+const TEclipseRec* TStEclipses::EclipseAt(int32_t Index) const {
+    if (Index < 0 || Index >= Count()) return nullptr;
     return &Items[static_cast<size_t>(Index)];
 }
 
-void TStEclipses::SearchYear(int32_t Year)
-{
+void TStEclipses::SearchYear(int32_t Year) {
     const double j0 = AstroJulianDate(Year, 1, 1, 0);
     const double j1 = AstroJulianDate(Year, 12, 31, 86399);
     // A true syzygy lies within a day of its mean one, so the lunations whose mean
@@ -68,49 +67,43 @@ void TStEclipses::SearchYear(int32_t Year)
     YearStart = j0;
     YearEnd = j1 + 1.0 / 86400.0;
     double k = std::trunc((static_cast<double>(Year) - 2000.0) * 12.3685 - 1.0);
-    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0 - 1.0; ++i)
-        k += 0.5;
+    for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j0 - 1.0; ++i) k += 0.5;
     for (int i = 0; i < MaxHalfLunations && MeanLunationJD(k) < j1 + 1.0; ++i) {
         EclipseOfLunation(k);
         k += 0.5;
     }
 }
 
-double TStEclipses::EclipseCorrections(const Lunation& L, double MeanJDE, double& F1)
-{
+double TStEclipses::EclipseCorrections(const Lunation& L, double MeanJDE, double& F1) {
     F1 = L.F - 0.02665 * SinD(L.Omega);
     const double a1 = 299.77 + 0.107408 * L.K - 0.009173 * L.T * L.T;
     const double m = L.M, mp = L.MPrime, e = L.E;
-    return MeanJDE - (L.IsNew ? 0.4075 : 0.4065) * SinD(mp)
-           + (L.IsNew ? 0.1721 : 0.1727) * e * SinD(m)
-           + 0.0161 * SinD(2 * mp) - 0.0097 * SinD(2 * F1)
-           + 0.0073 * e * SinD(mp - m) - 0.0050 * e * SinD(mp + m)
-           - 0.0023 * SinD(mp - 2 * F1) + 0.0021 * e * SinD(2 * m)
-           + 0.0012 * SinD(mp + 2 * F1) + 0.0006 * e * SinD(2 * mp + m)
-           - 0.0004 * SinD(3 * mp) - 0.0003 * e * SinD(m + 2 * F1)
-           + 0.0003 * SinD(a1) - 0.0002 * e * SinD(m - 2 * F1)
-           - 0.0002 * e * SinD(2 * mp - m) - 0.0002 * SinD(L.Omega);
+    return MeanJDE - (L.IsNew ? 0.4075 : 0.4065) * SinD(mp) +
+           (L.IsNew ? 0.1721 : 0.1727) * e * SinD(m) + 0.0161 * SinD(2 * mp) -
+           0.0097 * SinD(2 * F1) + 0.0073 * e * SinD(mp - m) - 0.0050 * e * SinD(mp + m) -
+           0.0023 * SinD(mp - 2 * F1) + 0.0021 * e * SinD(2 * m) + 0.0012 * SinD(mp + 2 * F1) +
+           0.0006 * e * SinD(2 * mp + m) - 0.0004 * SinD(3 * mp) - 0.0003 * e * SinD(m + 2 * F1) +
+           0.0003 * SinD(a1) - 0.0002 * e * SinD(m - 2 * F1) - 0.0002 * e * SinD(2 * mp - m) -
+           0.0002 * SinD(L.Omega);
 }
 
-void TStEclipses::EclipseOfLunation(double K)
-{
+void TStEclipses::EclipseOfLunation(double K) {
     Lunation L{};
     L.K = K;
     L.T = K / 1236.85;
     const double t = L.T, t2 = t * t, t3 = t2 * t, t4 = t3 * t;
-    const double meanJDE = 2451550.09765 + 29.530588853 * K + 0.0001337 * t2
-                           - 0.00000015 * t3 + 0.00000000073 * t4;
+    const double meanJDE =
+        2451550.09765 + 29.530588853 * K + 0.0001337 * t2 - 0.00000015 * t3 + 0.00000000073 * t4;
     L.M = Reduce360(2.5534 + 29.1053569 * K - 0.0000218 * t2 - 0.00000011 * t3);
-    L.MPrime = Reduce360(201.5643 + 385.81693528 * K + 0.0107438 * t2 + 0.00001239 * t3
-                         - 0.000000058 * t4);
-    L.F = Reduce360(160.7108 + 390.67050274 * K - 0.0016341 * t2 - 0.00000227 * t3
-                    + 0.000000011 * t4);
+    L.MPrime = Reduce360(201.5643 + 385.81693528 * K + 0.0107438 * t2 + 0.00001239 * t3 -
+                         0.000000058 * t4);
+    L.F = Reduce360(160.7108 + 390.67050274 * K - 0.0016341 * t2 - 0.00000227 * t3 +
+                    0.000000011 * t4);
     L.Omega = Reduce360(124.7746 - 1.5637558 * K + 0.0020691 * t2 + 0.00000215 * t3);
     L.E = 1.0 - 0.002516 * t - 0.0000074 * t2;
 
     // Too far from a node for any eclipse.
-    if (std::fabs(SinD(L.F)) > SinD(21.0))
-        return;
+    if (std::fabs(SinD(L.F)) > SinD(21.0)) return;
 
     const double absK = std::fabs(K);
     L.IsNew = absK - std::trunc(absK) <= 0.1;
@@ -118,19 +111,18 @@ void TStEclipses::EclipseOfLunation(double K)
     const double jde = EclipseCorrections(L, meanJDE, f1);
     // Dynamical to universal time by a parabola in the Julian Date.
     L.JD = jde - ((jde - 2382148.0) * (jde - 2382148.0) / 41048480.0 - 15.0) / 86400.0;
-    if (L.JD < YearStart || L.JD >= YearEnd)
-        return;
+    if (L.JD < YearStart || L.JD >= YearEnd) return;
 
     const double m = L.M, mp = L.MPrime, e = L.E;
-    const double p = 0.2070 * e * SinD(m) + 0.0024 * e * SinD(2 * m) - 0.0392 * SinD(mp)
-                     + 0.0116 * SinD(2 * mp) - 0.0073 * e * SinD(mp + m)
-                     + 0.0067 * e * SinD(mp - m) + 0.0118 * SinD(2 * f1);
-    const double q = 5.2207 - 0.0048 * e * CosD(m) + 0.0020 * e * CosD(2 * m) - 0.3299 * CosD(mp)
-                     - 0.0060 * e * CosD(mp + m) + 0.0041 * e * CosD(mp - m);
+    const double p = 0.2070 * e * SinD(m) + 0.0024 * e * SinD(2 * m) - 0.0392 * SinD(mp) +
+                     0.0116 * SinD(2 * mp) - 0.0073 * e * SinD(mp + m) + 0.0067 * e * SinD(mp - m) +
+                     0.0118 * SinD(2 * f1);
+    const double q = 5.2207 - 0.0048 * e * CosD(m) + 0.0020 * e * CosD(2 * m) - 0.3299 * CosD(mp) -
+                     0.0060 * e * CosD(mp + m) + 0.0041 * e * CosD(mp - m);
     const double w = std::fabs(CosD(f1));
     L.Gamma = (p * CosD(f1) + q * SinD(f1)) * (1.0 - 0.0048 * w);
-    L.U = 0.0059 + 0.0046 * e * CosD(m) - 0.0182 * CosD(mp) + 0.0004 * CosD(2 * mp)
-          - 0.0005 * CosD(m + mp);
+    L.U = 0.0059 + 0.0046 * e * CosD(m) - 0.0182 * CosD(mp) + 0.0004 * CosD(2 * mp) -
+          0.0005 * CosD(m + mp);
 
     const double absGamma = std::fabs(L.Gamma);
     if (L.IsNew) {
@@ -150,8 +142,7 @@ void TStEclipses::EclipseOfLunation(double K)
         AddPenumbralLunar(L);
 }
 
-TEclipseRec TStEclipses::LunarRecord(const Lunation& L, uint8_t Kind, double Magnitude) const
-{
+TEclipseRec TStEclipses::LunarRecord(const Lunation& L, uint8_t Kind, double Magnitude) const {
     TEclipseRec r;
     r.EType = Kind;
     r.Magnitude = Magnitude;
@@ -163,35 +154,36 @@ TEclipseRec TStEclipses::LunarRecord(const Lunation& L, uint8_t Kind, double Mag
     r.PenumbralStart = AstroJDToDateTime(L.JD - sp);
     r.PenumbralEnd = AstroJDToDateTime(L.JD + sp);
     if (Kind != EclipsePenumbralLunar) {
-        const double sq = 60.0 / n * std::sqrt((1.0128 - L.U) * (1.0128 - L.U) - g2) / MinutesPerDay;
+        const double sq =
+            60.0 / n * std::sqrt((1.0128 - L.U) * (1.0128 - L.U) - g2) / MinutesPerDay;
         r.UmbralStart = AstroJDToDateTime(L.JD - sq);
         r.UmbralEnd = AstroJDToDateTime(L.JD + sq);
     }
     if (Kind == EclipseTotalLunar) {
-        const double st = 60.0 / n * std::sqrt((0.4678 - L.U) * (0.4678 - L.U) - g2) / MinutesPerDay;
+        const double st =
+            60.0 / n * std::sqrt((0.4678 - L.U) * (0.4678 - L.U) - g2) / MinutesPerDay;
         r.TotalStart = AstroJDToDateTime(L.JD - st);
         r.TotalEnd = AstroJDToDateTime(L.JD + st);
     }
     return r;
 }
 
-void TStEclipses::AddTotalLunar(const Lunation& L)
-{
-    Items.push_back(LunarRecord(L, EclipseTotalLunar, (1.0128 - L.U - std::fabs(L.Gamma)) / 0.5450));
+void TStEclipses::AddTotalLunar(const Lunation& L) {
+    Items.push_back(
+        LunarRecord(L, EclipseTotalLunar, (1.0128 - L.U - std::fabs(L.Gamma)) / 0.5450));
 }
 
-void TStEclipses::AddPartialLunar(const Lunation& L)
-{
-    Items.push_back(LunarRecord(L, EclipsePartialLunar, (1.0128 - L.U - std::fabs(L.Gamma)) / 0.5450));
+void TStEclipses::AddPartialLunar(const Lunation& L) {
+    Items.push_back(
+        LunarRecord(L, EclipsePartialLunar, (1.0128 - L.U - std::fabs(L.Gamma)) / 0.5450));
 }
 
-void TStEclipses::AddPenumbralLunar(const Lunation& L)
-{
-    Items.push_back(LunarRecord(L, EclipsePenumbralLunar, (1.5573 + L.U - std::fabs(L.Gamma)) / 0.5450));
+void TStEclipses::AddPenumbralLunar(const Lunation& L) {
+    Items.push_back(
+        LunarRecord(L, EclipsePenumbralLunar, (1.5573 + L.U - std::fabs(L.Gamma)) / 0.5450));
 }
 
-void TStEclipses::AddPartialSolar(const Lunation& L)
-{
+void TStEclipses::AddPartialSolar(const Lunation& L) {
     TEclipseRec r;
     r.EType = EclipsePartialSolar;
     r.Magnitude = (1.5433 + L.U - std::fabs(L.Gamma)) / (0.5461 + 2.0 * L.U);
@@ -200,8 +192,7 @@ void TStEclipses::AddPartialSolar(const Lunation& L)
     Items.push_back(std::move(r));
 }
 
-void TStEclipses::AddCentralSolar(const Lunation& L)
-{
+void TStEclipses::AddCentralSolar(const Lunation& L) {
     TEclipseRec r;
     if (L.U < 0.0) {
         r.EType = EclipseTotalSolar;
@@ -223,16 +214,14 @@ void TStEclipses::AddCentralSolar(const Lunation& L)
     Items.push_back(std::move(r));
 }
 
-void TStEclipses::CentralLinePoints(double JD)
-{
+void TStEclipses::CentralLinePoints(double JD) {
     for (int c = 0; c < EpochCount; ++c) {
         const TDayTimeRec epoch = TenMinuteEpoch(JD + (c - EpochCount / 2) / 144.0);
         Epochs[static_cast<size_t>(c)] = epoch.D < 0 ? std::nullopt : ShadowAtEpoch(epoch);
     }
 }
 
-std::vector<TEclipsePathPoint> TStEclipses::BuildCentralPath(int First, int Last) const
-{
+std::vector<TEclipsePathPoint> TStEclipses::BuildCentralPath(int First, int Last) const {
     std::vector<TEclipsePathPoint> path;
     for (int i = First; i <= Last; ++i) {
         const TShadowEpoch& e = *Epochs[static_cast<size_t>(i)];

@@ -40,8 +40,9 @@ struct TEclipsePathPoint {
 // MidEclipse only.
 struct TEclipseRec {
     uint8_t EType = 0;
-    double Magnitude = 0.0;     // lunar umbral (partial, total) or penumbral; solar partial; central -1
-    uint8_t Hemisphere = 0;     // solar: 1 northern, 2 southern; lunar 0
+    double Magnitude =
+        0.0;  // lunar umbral (partial, total) or penumbral; solar partial; central -1
+    uint8_t Hemisphere = 0;  // solar: 1 northern, 2 southern; lunar 0
     TDateTime PenumbralStart = 0.0;
     TDateTime PenumbralEnd = 0.0;
     TDateTime UmbralStart = 0.0;

@@ -8,8 +8,7 @@ namespace {
 constexpr double DegPerRad = 57.29577951308232;
 }
 
-TPlanetLBR PlutoLBR(double JD)
-{
+TPlanetLBR PlutoLBR(double JD) {
     const double T = (JD - 2451545.0) / 36525.0;
     const double J = (34.35 + 3034.9057 * T) / DegPerRad;
     const double S = (50.08 + 1222.1138 * T) / DegPerRad;
@@ -27,8 +26,7 @@ TPlanetLBR PlutoLBR(double JD)
     const double dB = static_cast<double>(sumB);
     const double dR = static_cast<double>(sumR);
     // The base longitude 238.956785 is not P's 238.96: it is the theory's own.
-    return {(238.956785 + 144.96 * T + dL / 1e6) / DegPerRad,
-            (dB / 1e6 - 3.908202) / DegPerRad,
+    return {(238.956785 + 144.96 * T + dL / 1e6) / DegPerRad, (dB / 1e6 - 3.908202) / DegPerRad,
             dR / 1e7 + 40.7247248};
 }
 

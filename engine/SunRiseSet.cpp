@@ -19,8 +19,8 @@ constexpr long double RadToDeg = 57.295779513082320877L;
 
 }  // namespace
 
-long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude,
-                         long double Longitude, long double Elevation, bool Rising) {
+long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude, long double Longitude,
+                         long double Elevation, bool Rising) {
     const long double zenith = Elevation >= 0
                                    ? StandardZenith + DipPerRootMetre * std::sqrt(Elevation)
                                    : StandardZenith - DipPerRootMetre * std::sqrt(-Elevation);
@@ -34,21 +34,21 @@ long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude,
     const long double t = dayOfYear + ((Rising ? 6.0L : 18.0L) - lngHour) / 24.0L;
 
     const long double meanAnomaly = 0.9856L * t - 3.289L;
-    long double trueLongitude = meanAnomaly + 1.916L * DSin(meanAnomaly) +
-                                0.020L * DSin(2.0L * meanAnomaly) + 282.634L;
+    long double trueLongitude =
+        meanAnomaly + 1.916L * DSin(meanAnomaly) + 0.020L * DSin(2.0L * meanAnomaly) + 282.634L;
     if (std::fabs(trueLongitude) > 360.0L) trueLongitude -= 360.0L;
 
     long double rightAscension = std::atan(0.91764L * DTan(trueLongitude)) * RadToDeg;
     if (std::fabs(rightAscension) > 360.0L) rightAscension -= 360.0L;
     // Into the quadrant of the true longitude.
-    rightAscension += std::floor(trueLongitude / 90.0L) * 90.0L -
-                      std::floor(rightAscension / 90.0L) * 90.0L;
+    rightAscension +=
+        std::floor(trueLongitude / 90.0L) * 90.0L - std::floor(rightAscension / 90.0L) * 90.0L;
     const long double rightAscensionHours = rightAscension / 15.0L;
 
     const long double sinDeclination = 0.39782L * DSin(trueLongitude);
     const long double cosDeclination = std::cos(std::asin(sinDeclination));
-    const long double cosHourAngle = (DCos(zenith) - sinDeclination * DSin(Latitude)) /
-                                     (cosDeclination * DCos(Latitude));
+    const long double cosHourAngle =
+        (DCos(zenith) - sinDeclination * DSin(Latitude)) / (cosDeclination * DCos(Latitude));
     if (cosHourAngle > 1.0L) return SunNeverRises;
     if (cosHourAngle < -1.0L) return SunNeverSets;
 

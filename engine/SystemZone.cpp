@@ -83,8 +83,7 @@ TSystemZone LoadSystemZone() {
         else
             path.clear();
     }
-    const std::optional<std::string> bytes =
-        path.empty() ? std::nullopt : ReadSmallFile(path);
+    const std::optional<std::string> bytes = path.empty() ? std::nullopt : ReadSmallFile(path);
     if (bytes) {
         zone.Known = true;
         zone.Rules = ParseTZif(*bytes);  // a file the parser refuses: ask the C library
@@ -109,8 +108,7 @@ std::string SystemZoneStamp() {
     const auto target = std::filesystem::canonical("/etc/localtime", error);
     if (error) return "no zone";
     const auto written = std::filesystem::last_write_time(target, error);
-    return target.string() + "@" +
-           std::to_string(error ? 0 : written.time_since_epoch().count());
+    return target.string() + "@" + std::to_string(error ? 0 : written.time_since_epoch().count());
 }
 
 std::optional<TZoneInstant> SampleLocalTime(int64_t At) {

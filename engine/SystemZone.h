@@ -11,8 +11,8 @@
 namespace orbelune {
 
 struct TSystemZone {
-    bool Known = false;                 // false: the machine has no zone information
-    std::optional<TZoneRules> Rules;    // nothing: ask the C library instant by instant
+    bool Known = false;               // false: the machine has no zone information
+    std::optional<TZoneRules> Rules;  // nothing: ask the C library instant by instant
 };
 
 // The zone that $TZ (as it is now) or /etc/localtime describes.

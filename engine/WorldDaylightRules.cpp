@@ -33,8 +33,12 @@ TDateTime USDaylightEnd(int32_t Year) {
                         : NthWeekdayDate(Sunday, Year, 10, Last) + TwoHours;
 }
 
-TDateTime EUDaylightStart(int32_t Year) { return NthWeekdayDate(Sunday, Year, 3, Last) + OneHour; }
-TDateTime EUDaylightEnd(int32_t Year) { return NthWeekdayDate(Sunday, Year, 10, Last) + OneHour; }
+TDateTime EUDaylightStart(int32_t Year) {
+    return NthWeekdayDate(Sunday, Year, 3, Last) + OneHour;
+}
+TDateTime EUDaylightEnd(int32_t Year) {
+    return NthWeekdayDate(Sunday, Year, 10, Last) + OneHour;
+}
 
 // The season that starts in Year.
 TDateTime NZDaylightStart(int32_t Year) {

@@ -19,7 +19,9 @@ int64_t FloorDiv(int64_t A, int64_t B) {
     return (A % B != 0 && ((A < 0) != (B < 0))) ? q - 1 : q;
 }
 
-bool IsLeap(int64_t Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
+bool IsLeap(int64_t Year) {
+    return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0);
+}
 
 int DaysInMonth(int64_t Year, int Month) {
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -101,21 +103,21 @@ private:
 int64_t RuleDateLocal(const TZoneDateRule& Rule, int64_t Year) {
     int64_t days = DaysFromCivil(Year, 1, 1);
     switch (Rule.DateForm) {
-    case TZoneDateRule::Form::MonthWeekDay: {
-        const int64_t first = DaysFromCivil(Year, Rule.Month, 1);
-        // Unix day 0 was a Thursday (weekday 4).
-        const int firstWeekday = static_cast<int>(((first % 7) + 11) % 7);
-        int day = 1 + (Rule.Weekday - firstWeekday + 7) % 7 + 7 * (Rule.Week - 1);
-        while (day > DaysInMonth(Year, Rule.Month)) day -= 7;
-        days = first + day - 1;
-        break;
-    }
-    case TZoneDateRule::Form::JulianNoLeap:
-        days += Rule.Day - 1 + (IsLeap(Year) && Rule.Day >= 60 ? 1 : 0);
-        break;
-    case TZoneDateRule::Form::DayOfYear:
-        days += Rule.Day;
-        break;
+        case TZoneDateRule::Form::MonthWeekDay: {
+            const int64_t first = DaysFromCivil(Year, Rule.Month, 1);
+            // Unix day 0 was a Thursday (weekday 4).
+            const int firstWeekday = static_cast<int>(((first % 7) + 11) % 7);
+            int day = 1 + (Rule.Weekday - firstWeekday + 7) % 7 + 7 * (Rule.Week - 1);
+            while (day > DaysInMonth(Year, Rule.Month)) day -= 7;
+            days = first + day - 1;
+            break;
+        }
+        case TZoneDateRule::Form::JulianNoLeap:
+            days += Rule.Day - 1 + (IsLeap(Year) && Rule.Day >= 60 ? 1 : 0);
+            break;
+        case TZoneDateRule::Form::DayOfYear:
+            days += Rule.Day;
+            break;
     }
     return days * SecondsPerDay + Rule.Time;
 }
@@ -324,8 +326,8 @@ struct ZoneEvent {
 
 TZoneType TypeAt(const TZoneRules& Rules, int64_t At) {
     const auto& tr = Rules.Transitions;
-    const auto after = std::upper_bound(tr.begin(), tr.end(), At,
-                                        [](int64_t a, const TZoneTransition& t) { return a < t.At; });
+    const auto after = std::upper_bound(
+        tr.begin(), tr.end(), At, [](int64_t a, const TZoneTransition& t) { return a < t.At; });
     if (after == tr.begin()) return Rules.Types[0];
     if (after == tr.end() && Rules.Rule) return RuleTypeAt(*Rules.Rule, At);
     return Rules.Types[std::prev(after)->Type];
@@ -423,8 +425,8 @@ std::optional<TZoneInstant> DescribeInstant(const TZoneRules& Rules, int64_t At)
     const int64_t year = UtcYear(At);
     const bool covered =
         !tr.empty() && year >= UtcYear(tr.front().At) && year <= UtcYear(tr.back().At);
-    TZoneInstant zone = Rules.Rule && !covered ? DescribeByRule(*Rules.Rule, At)
-                                               : DescribeByTransitions(Rules, At);
+    TZoneInstant zone =
+        Rules.Rule && !covered ? DescribeByRule(*Rules.Rule, At) : DescribeByTransitions(Rules, At);
     PutLaterOffsetAsDaylight(zone);
     return zone;
 }

@@ -53,7 +53,7 @@ struct TZoneTransition {
 };
 
 struct TZoneRules {
-    std::vector<TZoneType> Types;  // Types[0] is in force before the first transition
+    std::vector<TZoneType> Types;              // Types[0] is in force before the first transition
     std::vector<TZoneTransition> Transitions;  // ascending
     std::optional<TPosixZone> Rule;
 };
@@ -71,9 +71,9 @@ struct TZoneInstant {
     std::string DaylightName;
     int32_t StandardOffset = 0;
     int32_t DaylightOffset = 0;  // equals StandardOffset in a year without daylight time
-    bool HasDaylight = false;     // the year has both a start and an end of daylight time
-    int64_t DaylightStart = 0;    // the year's first change to daylight time
-    int64_t DaylightEnd = 0;      // the year's first change back
+    bool HasDaylight = false;    // the year has both a start and an end of daylight time
+    int64_t DaylightStart = 0;   // the year's first change to daylight time
+    int64_t DaylightEnd = 0;     // the year's first change back
     bool DaylightInEffect = false;
 };
 

@@ -24,4 +24,4 @@ long double TanDeg(long double X);
 long double ArcTan2Deg(long double Y, long double X);
 long double ArcSinDeg(long double X);
 
-} // namespace orbelune
+}  // namespace orbelune

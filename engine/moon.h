@@ -49,8 +49,8 @@ void DecodeCalendarDate(TDateTime dateTime, int& year, int& month, int& day);
 
 // Display names indexed by month number 1..13 (entry 0 is empty).
 inline constexpr const char* JewishMonthNames[14] = {
-    "", "Nisan", "Iyar", "Sivan", "Tammuz", "Av", "Elul", "Tishri",
-    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
+    "",       "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",
+    "Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
 
 // Length of a Jewish month (1..13) in a year of the given type; 0 for Adar 2 of a
 // common year.

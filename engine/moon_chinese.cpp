@@ -27,14 +27,12 @@ constexpr long double kEquinoxDayOfYear = 80;
 constexpr long double kStepDaysPerRadian = 58;
 constexpr long double kTermTolerance = 3e-10L;  // degrees
 
-[[noreturn]] void OutOfRange()
-{
+[[noreturn]] void OutOfRange() {
     throw E_OutOfAlgorithmRange("Out of range of the algorithm");
 }
 
 // Beijing's offset from UTC in days: 120 E from 1929 on, its local mean time before.
-long double BeijingOffset(TDateTime dateTime)
-{
+long double BeijingOffset(TDateTime dateTime) {
     int year = 0, month = 0, day = 0;
     DecodeCalendarDate(dateTime, year, month, day);
     return year > 1928 ? 1.0L / 3 : 0.3233796296296296296L;
@@ -44,31 +42,26 @@ constexpr TMoonPhase kNewMoon = 0;
 
 // The civil year before `year`. The calendar starts at year 1, so below 2 there is
 // none; checking first also keeps the subtraction from overflowing.
-int PreviousYear(int year)
-{
-    if (year < 2)
-        throw EConvertError("Invalid year");
+int PreviousYear(int year) {
+    if (year < 2) throw EConvertError("Invalid year");
     return year - 1;
 }
 
 // The Beijing day of an instant. The phase and term instants count on continuously
 // from 1899-12-30, before it too, so their day is the whole number below them:
 // truncation would move every instant before 1900 to the following day.
-TDateTime BeijingDay(TDateTime instant)
-{
+TDateTime BeijingDay(TDateTime instant) {
     return std::floor(ToBeijingTime(instant));
 }
 
 }  // namespace
 
-long double AngleDiff180(long double target, long double angle)
-{
+long double AngleDiff180(long double target, long double angle) {
     const long double diff = NormalizeDeg(target - angle);
     return diff > 180 ? diff - 360 : diff;
 }
 
-TDateTime SolarTermDate(int year, int term)
-{
+TDateTime SolarTermDate(int year, int term) {
     const long double dayOfYear = kDaysPerTerm * term + kEquinoxDayOfYear;
     // Terms 19..23 of a civil year fall between its January and early March.
     const int guessYear = dayOfYear > 365 ? PreviousYear(year) : year;
@@ -76,26 +69,22 @@ TDateTime SolarTermDate(int year, int term)
     const long double target = kDegreesPerTerm * term;
     for (int i = 0; i < kSolarTermIterations; ++i) {
         const long double longitude = SunApparentPosition(guess).Longitude;
-        if (std::fabs(AngleDiff180(target, longitude)) <= kTermTolerance)
-            return guess;
+        if (std::fabs(AngleDiff180(target, longitude)) <= kTermTolerance) return guess;
         guess += static_cast<TDateTime>(kStepDaysPerRadian * SinDeg(target - longitude));
     }
     OutOfRange();
 }
 
-int MajorTermOfMonth(int month)
-{
+int MajorTermOfMonth(int month) {
     return static_cast<int>((2 * int64_t{month} + 18) % 24);
 }
 
-TDateTime NextMajorTerm(TDateTime dateTime)
-{
+TDateTime NextMajorTerm(TDateTime dateTime) {
     int year = 0, month = 0, day = 0;
     DecodeCalendarDate(dateTime, year, month, day);
     for (int step = 0; step < kMajorTermSteps; ++step) {
         const TDateTime term = SolarTermDate(year, MajorTermOfMonth(month));
-        if (term >= dateTime)
-            return term;
+        if (term >= dateTime) return term;
         if (++month > 12) {
             month = 1;
             ++year;
@@ -104,14 +93,12 @@ TDateTime NextMajorTerm(TDateTime dateTime)
     OutOfRange();
 }
 
-TDateTime PrevMajorTerm(TDateTime dateTime)
-{
+TDateTime PrevMajorTerm(TDateTime dateTime) {
     int year = 0, month = 0, day = 0;
     DecodeCalendarDate(dateTime, year, month, day);
     for (int step = 0; step < kMajorTermSteps; ++step) {
         const TDateTime term = SolarTermDate(year, MajorTermOfMonth(month));
-        if (term < dateTime)
-            return term;
+        if (term < dateTime) return term;
         if (--month < 1) {
             month = 12;
             --year;
@@ -120,43 +107,35 @@ TDateTime PrevMajorTerm(TDateTime dateTime)
     OutOfRange();
 }
 
-TDateTime ToBeijingTime(TDateTime dateTime)
-{
+TDateTime ToBeijingTime(TDateTime dateTime) {
     return static_cast<TDateTime>(dateTime + BeijingOffset(dateTime));
 }
 
-TDateTime FromBeijingTime(TDateTime dateTime)
-{
+TDateTime FromBeijingTime(TDateTime dateTime) {
     return static_cast<TDateTime>(dateTime - BeijingOffset(dateTime));
 }
 
-TDateTime NewMoonOnOrBefore(TDateTime beijingDate)
-{
+TDateTime NewMoonOnOrBefore(TDateTime beijingDate) {
     return BeijingDay(PhaseOnOrBefore(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
-TDateTime NewMoonOnOrAfter(TDateTime beijingDate)
-{
+TDateTime NewMoonOnOrAfter(TDateTime beijingDate) {
     return BeijingDay(PhaseOnOrAfter(kNewMoon, FromBeijingTime(beijingDate)));
 }
 
-TDateTime NextMajorTermDay(TDateTime beijingDate)
-{
+TDateTime NextMajorTermDay(TDateTime beijingDate) {
     return BeijingDay(NextMajorTerm(FromBeijingTime(beijingDate)));
 }
 
-TDateTime PrevMajorTermDay(TDateTime beijingDate)
-{
+TDateTime PrevMajorTermDay(TDateTime beijingDate) {
     return BeijingDay(PrevMajorTerm(FromBeijingTime(beijingDate)));
 }
 
-bool MonthHasNoMajorTerm(TDateTime newMoonDay)
-{
+bool MonthHasNoMajorTerm(TDateTime newMoonDay) {
     return PrevMajorTermDay(newMoonDay) == PrevMajorTermDay(NewMoonOnOrAfter(newMoonDay + 2));
 }
 
-TDateTime ChineseNewYear(int year)
-{
+TDateTime ChineseNewYear(int year) {
     // The winter solstices that open this sui and the next.
     const TDateTime solstice1 = NextMajorTermDay(EncodeCalendarDate(PreviousYear(year), 12, 15));
     const TDateTime solstice2 = NextMajorTermDay(EncodeCalendarDate(year, 12, 15));

@@ -21,45 +21,47 @@ constexpr int kJewishEraOffset = 3760;
 // The first Jewish year whose type can be found (its Passovers from civil year 359 on).
 constexpr int kFirstJewishYear = 359 + kJewishEraOffset + 1;
 
-void CheckJewishYear(int jewishYear)
-{
-    if (jewishYear < kFirstJewishYear)
-        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+void CheckJewishYear(int jewishYear) {
+    if (jewishYear < kFirstJewishYear) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
 }
 
 }  // namespace
 
-int JewishMonthLength(int yearType, int month)
-{
+int JewishMonthLength(int yearType, int month) {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 11:
-        return 30;
-    case 2: case 4: case 6: case 10:
-        return 29;
-    case 8:
-        return (yearType == 2 || yearType == 5) ? 30 : 29;
-    case 9:
-        return (yearType == 0 || yearType == 3) ? 29 : 30;
-    case 12:
-        return yearType >= 3 ? 30 : 29;
-    case 13:
-        return yearType >= 3 ? 29 : 0;
-    default:
-        return 0;
+        case 1:
+        case 3:
+        case 5:
+        case 7:
+        case 11:
+            return 30;
+        case 2:
+        case 4:
+        case 6:
+        case 10:
+            return 29;
+        case 8:
+            return (yearType == 2 || yearType == 5) ? 30 : 29;
+        case 9:
+            return (yearType == 0 || yearType == 3) ? 29 : 30;
+        case 12:
+            return yearType >= 3 ? 30 : 29;
+        case 13:
+            return yearType >= 3 ? 29 : 0;
+        default:
+            return 0;
     }
 }
 
-TDateTime PassoverDate(int year)
-{
-    if (year < 359)
-        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+TDateTime PassoverDate(int year) {
+    if (year < 359) throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     if (year > 9999)  // beyond the civil calendar; also keeps 12 * year in range
         throw EConvertError("Invalid year");
     const int s = year > 1582 ? (3 * (year / 100) - 5) / 4 : 0;
     const int a = (12 * year + 12) % 19;
     const int b = year % 4;
-    const long double q = 1.554241796621L * a - 1.904412361576L + 0.25L * b
-                          - 0.003177794022L * year + s;
+    const long double q =
+        1.554241796621L * a - 1.904412361576L + 0.25L * b - 0.003177794022L * year + s;
     // Gauss's formula takes the integer below Q and the fraction above it; Q is
     // negative for many years of the Julian calendar.
     const int m = static_cast<int>(std::floor(q));
@@ -78,33 +80,27 @@ TDateTime PassoverDate(int year)
     return EncodeCalendarDate(year, 3, 1) + (m + t - 1);
 }
 
-int JewishYearType(int jewishYear)
-{
+int JewishYearType(int jewishYear) {
     CheckJewishYear(jewishYear);
-    const long double length = std::nearbyint(
-        static_cast<long double>(PassoverDate(jewishYear - kJewishEraOffset))
-        - PassoverDate(jewishYear - kJewishEraOffset - 1));
+    const long double length =
+        std::nearbyint(static_cast<long double>(PassoverDate(jewishYear - kJewishEraOffset)) -
+                       PassoverDate(jewishYear - kJewishEraOffset - 1));
     for (int type = 0; type < 6; ++type)
-        if (length == kYearLengths[type])
-            return type;
+        if (length == kYearLengths[type]) return type;
     return 0;
 }
 
-TDateTime JewishToDateTime(int jewishYear, int month, int day)
-{
+TDateTime JewishToDateTime(int jewishYear, int month, int day) {
     const int type = JewishYearType(jewishYear);
-    if (month < 1 || month > 13 || (month == 13 && type < 3))
-        throw EConvertError("Invalid month");
-    if (day < 1 || day > JewishMonthLength(type, month))
-        throw EConvertError("Invalid day");
+    if (month < 1 || month > 13 || (month == 13 && type < 3)) throw EConvertError("Invalid month");
+    if (day < 1 || day > JewishMonthLength(type, month)) throw EConvertError("Invalid day");
     int days = day - 1;
     for (int m = 7; m != month; m = m % 13 + 1)  // Tishri, Heshvan, .., Adar 2, Nisan, ..
         days += JewishMonthLength(type, m);
     return PassoverDate(jewishYear - kJewishEraOffset - 1) + kPassoverToNewYear + days;
 }
 
-int DateTimeToJewish(TDateTime dateTime, int& jewishYear, int& month, int& day)
-{
+int DateTimeToJewish(TDateTime dateTime, int& jewishYear, int& month, int& day) {
     // Work on the civil day alone: its time of day must not carry into the next day.
     const TDateTime civilDay = std::trunc(dateTime);
     int year = 0, civilMonth = 0, civilDate = 0;

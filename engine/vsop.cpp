@@ -18,8 +18,7 @@ constexpr int MaxSeriesTerms = 4096;
 
 constexpr long double ArcSecond = 1.0L / 3600.0L;  // degrees
 
-TVSOPTerm LookUp(const TVSOPSeriesIndex (&series)[MaxPower + 1], int index, int power)
-{
+TVSOPTerm LookUp(const TVSOPSeriesIndex (&series)[MaxPower + 1], int index, int power) {
     if (power < 0 || power > MaxPower || index < 0 || index >= series[power].Count)
         return {0.0L, 0.0L, 0.0L};
     return VSOPEarthTerms[series[power].First + index];
@@ -27,13 +26,11 @@ TVSOPTerm LookUp(const TVSOPSeriesIndex (&series)[MaxPower + 1], int index, int 
 
 }  // namespace
 
-long double TVSOP::Tau() const
-{
+long double TVSOP::Tau() const {
     return (static_cast<long double>(FDate) - VSOPEpoch - 0.5L) / 365250.0L;
 }
 
-long double TVSOP::SeriesSum(TermGetter getter) const
-{
+long double TVSOP::SeriesSum(TermGetter getter) const {
     const long double t = Tau();
     long double sums[MaxPower + 1] = {};
     for (int p = 0; p <= MaxPower; ++p) {
@@ -42,33 +39,27 @@ long double TVSOP::SeriesSum(TermGetter getter) const
             const TVSOPTerm term = (this->*getter)(i, p);
             const long double value = term.A * std::cos(term.B + term.C * t);
             sums[p] += value;
-            if (value == 0.0L)
-                break;
+            if (value == 0.0L) break;
         }
     }
     long double result = sums[MaxPower];
-    for (int p = MaxPower - 1; p >= 0; --p)
-        result = result * t + sums[p];
+    for (int p = MaxPower - 1; p >= 0; --p) result = result * t + sums[p];
     return result * 1e-8L;
 }
 
-TVSOPTerm TVSOPEarth::LongitudeTerm(int index, int power) const
-{
+TVSOPTerm TVSOPEarth::LongitudeTerm(int index, int power) const {
     return LookUp(VSOPEarthL, index, power);
 }
 
-TVSOPTerm TVSOPEarth::LatitudeTerm(int index, int power) const
-{
+TVSOPTerm TVSOPEarth::LatitudeTerm(int index, int power) const {
     return LookUp(VSOPEarthB, index, power);
 }
 
-TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const
-{
+TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const {
     return LookUp(VSOPEarthR, index, power);
 }
 
-void DynamicalToFK5(long double tau, long double& L, long double& B)
-{
+void DynamicalToFK5(long double tau, long double& L, long double& B) {
     const long double T = 10.0L * tau;  // Julian centuries
     const long double L1 = L + Deg2Rad(T * (-1.397L - 0.00031L * T));
     const long double cosL1 = std::cos(L1);
@@ -77,9 +68,8 @@ void DynamicalToFK5(long double tau, long double& L, long double& B)
     B += Deg2Rad(0.03916L * (cosL1 - sinL1) * ArcSecond);
 }
 
-void VSOPHeliocentric(TVSOPClass vsopClass, TDateTime date, long double& L,
-                      long double& B, long double& R)
-{
+void VSOPHeliocentric(TVSOPClass vsopClass, TDateTime date, long double& L, long double& B,
+                      long double& R) {
     const std::unique_ptr<TVSOP> vsop = vsopClass();
     vsop->SetDate(date);
     R = vsop->Radius();
@@ -90,8 +80,7 @@ void VSOPHeliocentric(TVSOPClass vsopClass, TDateTime date, long double& L,
     B = Rad2Deg(B);
 }
 
-void EarthHeliocentric(TDateTime date, long double& L, long double& B, long double& R)
-{
+void EarthHeliocentric(TDateTime date, long double& L, long double& B, long double& R) {
     VSOPHeliocentric([]() -> std::unique_ptr<TVSOP> { return std::make_unique<TVSOPEarth>(); },
                      date, L, B, R);
 }

@@ -67,8 +67,8 @@ void DynamicalToFK5(long double tau, long double& L, long double& B);
 
 // Longitude (degrees, [0, 360)), latitude (degrees) and radius (AU) of the series
 // class at the date, FK5-corrected.
-void VSOPHeliocentric(TVSOPClass vsopClass, TDateTime date, long double& L,
-                      long double& B, long double& R);
+void VSOPHeliocentric(TVSOPClass vsopClass, TDateTime date, long double& L, long double& B,
+                      long double& R);
 
 // VSOPHeliocentric for the Earth.
 void EarthHeliocentric(TDateTime date, long double& L, long double& B, long double& R);

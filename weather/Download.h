@@ -17,11 +17,11 @@ namespace orbelune {
 
 // The proxy part of the settings.
 struct TProxyRule {
-  bool UseProxyServer = false;
-  QString ProxyServer;
-  int ProxyPort = 0;
-  QString ProxyUserName;
-  QString ProxyPassword;
+    bool UseProxyServer = false;
+    QString ProxyServer;
+    int ProxyPort = 0;
+    QString ProxyUserName;
+    QString ProxyPassword;
 };
 
 // An HTTP proxy with basic-authentication credentials when the rule is on, names a
@@ -29,30 +29,30 @@ struct TProxyRule {
 QNetworkProxy ProxyFromRule(const TProxyRule& Rule);
 
 enum class TDownloadError {
-  None,
-  Refused,     // the server (or the proxy) refused the connection
-  TimedOut,
-  TooLarge,    // the reply passed MaxBytes
-  HttpStatus,  // the server answered with a status other than 2xx
-  Cancelled,   // the calling thread was asked to stop (QThread::requestInterruption)
-  Failed,      // anything else: name resolution, TLS, proxy authentication, ...
+    None,
+    Refused,  // the server (or the proxy) refused the connection
+    TimedOut,
+    TooLarge,    // the reply passed MaxBytes
+    HttpStatus,  // the server answered with a status other than 2xx
+    Cancelled,   // the calling thread was asked to stop (QThread::requestInterruption)
+    Failed,      // anything else: name resolution, TLS, proxy authentication, ...
 };
 
 struct TDownloadOptions {
-  QNetworkProxy Proxy{QNetworkProxy::NoProxy};
-  int TimeoutMs = 30000;              // the whole transfer, connection included
-  qint64 MaxBytes = 4 * 1024 * 1024;  // largest accepted reply body
-  int MaxRedirects = 10;
-  // Progress texts ("Connecting to host.", the status line, ...), on the calling thread.
-  std::function<void(const QString&)> OnStatus;
+    QNetworkProxy Proxy{QNetworkProxy::NoProxy};
+    int TimeoutMs = 30000;              // the whole transfer, connection included
+    qint64 MaxBytes = 4 * 1024 * 1024;  // largest accepted reply body
+    int MaxRedirects = 10;
+    // Progress texts ("Connecting to host.", the status line, ...), on the calling thread.
+    std::function<void(const QString&)> OnStatus;
 };
 
 struct TDownloadResult {
-  TDownloadError Error = TDownloadError::Failed;
-  int HttpStatus = 0;   // 0 when no reply arrived
-  QByteArray Body;      // empty unless Error is None
-  QString ErrorText;    // a short description for messages and logs
-  bool Ok() const { return Error == TDownloadError::None; }
+    TDownloadError Error = TDownloadError::Failed;
+    int HttpStatus = 0;  // 0 when no reply arrived
+    QByteArray Body;     // empty unless Error is None
+    QString ErrorText;   // a short description for messages and logs
+    bool Ok() const { return Error == TDownloadError::None; }
 };
 
 // Fetches Url with GET and returns the reply body or the reason it failed.

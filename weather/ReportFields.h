@@ -21,8 +21,8 @@ QString GetReportField(int Mode, const QString& Keyword, const QString& Text, bo
 double GetReportTemperature(const QString& Text);
 
 struct TWeatherSummary {
-  QString Sky;   // the sky conditions, proper-cased
-  QString Tray;  // the longest leading run of items within 64 characters; empty: keep the old one
+    QString Sky;   // the sky conditions, proper-cased
+    QString Tray;  // the longest leading run of items within 64 characters; empty: keep the old one
 };
 
 // Sky conditions, weather, wind, humidity and the report's age, joined by a blank and

@@ -25,83 +25,79 @@ constexpr QChar DegreeSign(0x00B0);
 
 }  // namespace
 
-QString FormatDegrees(double Value)
-{
-  // Adding 0.0 turns a rounded -0 into 0, so -0.4 reads "0" rather than "-0".
-  return QString::number(std::nearbyint(Value) + 0.0, 'f', 0) + DegreeSign;
+QString FormatDegrees(double Value) {
+    // Adding 0.0 turns a rounded -0 into 0, so -0.4 reads "0" rather than "-0".
+    return QString::number(std::nearbyint(Value) + 0.0, 'f', 0) + DegreeSign;
 }
 
-double FahrenheitToCelsius(double TemperatureF) { return (TemperatureF - 32.0) * 5.0 / 9.0; }
-
-QString TemperatureCaption(const QString& TemperatureText, const QString& TraySummaryText)
-{
-  return TemperatureText + QStringLiteral(" \r") + TraySummaryText;
+double FahrenheitToCelsius(double TemperatureF) {
+    return (TemperatureF - 32.0) * 5.0 / 9.0;
 }
 
-QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t Back)
-{
-  QImage image(TrayImageSize, TrayImageSize, QImage::Format_RGB32);
-  FillBitmap(image, Back);
-  QPainter painter(&image);
-  QFont font = painter.font();
-  font.setPixelSize(TrayFontPixels);
-  painter.setFont(font);
-  painter.setPen(ColorFromWinColor(Fore));
-  // (0, 2) is the top left of the text; QPainter places text by its baseline.
-  painter.drawText(QPoint(0, 2 + painter.fontMetrics().ascent()), Text);
-  return image;
+QString TemperatureCaption(const QString& TemperatureText, const QString& TraySummaryText) {
+    return TemperatureText + QStringLiteral(" \r") + TraySummaryText;
+}
+
+QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t Back) {
+    QImage image(TrayImageSize, TrayImageSize, QImage::Format_RGB32);
+    FillBitmap(image, Back);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(TrayFontPixels);
+    painter.setFont(font);
+    painter.setPen(ColorFromWinColor(Fore));
+    // (0, 2) is the top left of the text; QPainter places text by its baseline.
+    painter.drawText(QPoint(0, 2 + painter.fontMetrics().ascent()), Text);
+    return image;
 }
 
 QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
-                          std::int32_t Back)
-{
-  const QImage image = TrayTemperatureImage(Text, Fore, Back);
-  if (!Transparent) return QIcon(QPixmap::fromImage(image));
-  const QColor back = ColorFromWinColor(Back);
-  // The key is the background as drawn, so system colours work too.
-  const std::int32_t key = (back.blue() << 16) | (back.green() << 8) | back.red();
-  return BitmapToIcon(image, key);
+                          std::int32_t Back) {
+    const QImage image = TrayTemperatureImage(Text, Fore, Back);
+    if (!Transparent) return QIcon(QPixmap::fromImage(image));
+    const QColor back = ColorFromWinColor(Back);
+    // The key is the background as drawn, so system colours work too.
+    const std::int32_t key = (back.blue() << 16) | (back.green() << 8) | back.red();
+    return BitmapToIcon(image, key);
 }
 
-void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF)
-{
-  TWeatherState& state = WeatherState;
-  state.CurrentTemperatureF = TemperatureF;
-  state.CurrentTemperatureC = FahrenheitToCelsius(TemperatureF);
-  DisplayState.WeatherText = SkyText.left(WeatherTextWidth);
-  const double shown =
-      Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
-  DisplayState.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
-  Clock.SetWeatherCaption(TemperatureCaption(DisplayState.TemperatureText, state.TraySummaryText));
-  if (Settings.TrayType == 'T' && !DisplayState.TemperatureText.isEmpty())
-    ShowTrayTempOn(Clock, DisplayState.TemperatureText, Settings.TrayForeColor,
-                   Settings.TrayBackTransparent, Settings.TrayBackColor);
+void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF) {
+    TWeatherState& state = WeatherState;
+    state.CurrentTemperatureF = TemperatureF;
+    state.CurrentTemperatureC = FahrenheitToCelsius(TemperatureF);
+    DisplayState.WeatherText = SkyText.left(WeatherTextWidth);
+    const double shown =
+        Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
+    DisplayState.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
+    Clock.SetWeatherCaption(
+        TemperatureCaption(DisplayState.TemperatureText, state.TraySummaryText));
+    if (Settings.TrayType == 'T' && !DisplayState.TemperatureText.isEmpty())
+        ShowTrayTempOn(Clock, DisplayState.TemperatureText, Settings.TrayForeColor,
+                       Settings.TrayBackTransparent, Settings.TrayBackColor);
 }
 
 void ShowTrayTempOn(TWeatherClockView& Clock, const QString& Text, std::int32_t Fore,
-                    bool Transparent, std::int32_t Back)
-{
-  Clock.SetTrayIcon(TrayTemperatureIcon(Text, Fore, Transparent, Back));
+                    bool Transparent, std::int32_t Back) {
+    Clock.SetTrayIcon(TrayTemperatureIcon(Text, Fore, Transparent, Back));
 }
 
-void ShowConnectionRefusedMessage()
-{
-  if (WeatherState.ConnectionRefusedShown) return;
-  WeatherState.ConnectionRefusedShown = true;
-  Platform().Messages->Inform(QStringLiteral("Orbelune"),
-                              QStringLiteral("Internet connection may be blocked by firewall."));
+void ShowConnectionRefusedMessage() {
+    if (WeatherState.ConnectionRefusedShown) return;
+    WeatherState.ConnectionRefusedShown = true;
+    Platform().Messages->Inform(QStringLiteral("Orbelune"),
+                                QStringLiteral("Internet connection may be blocked by firewall."));
 }
 
-void ShowStatus(const QString& Text)
-{
-  QCoreApplication* app = QCoreApplication::instance();
-  if (!app) return;
-  if (QThread::currentThread() != app->thread()) {
-    QMetaObject::invokeMethod(app, [Text] { ShowStatus(Text); }, Qt::QueuedConnection);
-    return;
-  }
-  if (WeatherState.ShowHttpStatus && WeatherWindows().Info)
-    WeatherWindows().Info->AppendWeatherMemo(Text);
+void ShowStatus(const QString& Text) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(
+            app, [Text] { ShowStatus(Text); }, Qt::QueuedConnection);
+        return;
+    }
+    if (WeatherState.ShowHttpStatus && WeatherWindows().Info)
+        WeatherWindows().Info->AppendWeatherMemo(Text);
 }
 
 }  // namespace orbelune

@@ -17,15 +17,15 @@ class QWidget;
 namespace orbelune {
 
 struct TWeatherSheet {
-  QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
-  QLineEdit* WeatherStationCodeEd2 = nullptr;
-  QLineEdit* WeatherStationNameEd2 = nullptr;
-  QPushButton* GetWeatherBut2 = nullptr;
-  QGroupBox* TemperatureRadioGroup = nullptr;             // on the Set tab
-  std::array<QRadioButton*, 2> TemperatureRadioItems{};  // Fahrenheit, Celsius
-  QPlainTextEdit* WeatherMemo2 = nullptr;
-  QLabel* LastWeatherUpdateLab = nullptr;
-  QLabel* LastWeatherTimeStampLab = nullptr;
+    QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
+    QLineEdit* WeatherStationCodeEd2 = nullptr;
+    QLineEdit* WeatherStationNameEd2 = nullptr;
+    QPushButton* GetWeatherBut2 = nullptr;
+    QGroupBox* TemperatureRadioGroup = nullptr;            // on the Set tab
+    std::array<QRadioButton*, 2> TemperatureRadioItems{};  // Fahrenheit, Celsius
+    QPlainTextEdit* WeatherMemo2 = nullptr;
+    QLabel* LastWeatherUpdateLab = nullptr;
+    QLabel* LastWeatherTimeStampLab = nullptr;
 };
 
 // Builds the panel at the top of Page, which keeps the space below it free, and the

@@ -7,18 +7,20 @@ namespace orbelune {
 
 TWeatherState WeatherState;
 
-QStringList WeatherReportLines()
-{
-  return GlobalObjects.WeatherReportLines ? *GlobalObjects.WeatherReportLines : QStringList();
+QStringList WeatherReportLines() {
+    return GlobalObjects.WeatherReportLines ? *GlobalObjects.WeatherReportLines : QStringList();
 }
 
-void SetWeatherReportLines(const QStringList& Lines)
-{
-  if (GlobalObjects.WeatherReportLines) *GlobalObjects.WeatherReportLines = Lines;
+void SetWeatherReportLines(const QStringList& Lines) {
+    if (GlobalObjects.WeatherReportLines) *GlobalObjects.WeatherReportLines = Lines;
 }
 
-QString& CurrentStationCode() { return SettingsCopies.CurrentStationCode; }
+QString& CurrentStationCode() {
+    return SettingsCopies.CurrentStationCode;
+}
 
-QString& CurrentStationName() { return SettingsCopies.CurrentStationName; }
+QString& CurrentStationName() {
+    return SettingsCopies.CurrentStationName;
+}
 
 }  // namespace orbelune

@@ -16,13 +16,13 @@
 namespace orbelune {
 
 struct TWeatherState {
-  TDateTime ReportTimeUtc = 0.0;          // observation time of the last report
-  double CurrentTemperatureF = -200.0;
-  double CurrentTemperatureC = -200.0;
-  QString TraySummaryText;                // the joined summary, at most 64 characters
-  bool ConnectionRefusedShown = false;    // the refused message was shown in this run
-  std::atomic<bool> ShowHttpStatus{true};          // echo download status into the weather memo
-  std::atomic<bool> ConnectionRefusedFlag{false};  // the last request was refused
+    TDateTime ReportTimeUtc = 0.0;  // observation time of the last report
+    double CurrentTemperatureF = -200.0;
+    double CurrentTemperatureC = -200.0;
+    QString TraySummaryText;                         // the joined summary, at most 64 characters
+    bool ConnectionRefusedShown = false;             // the refused message was shown in this run
+    std::atomic<bool> ShowHttpStatus{true};          // echo download status into the weather memo
+    std::atomic<bool> ConnectionRefusedFlag{false};  // the last request was refused
 };
 
 extern TWeatherState WeatherState;

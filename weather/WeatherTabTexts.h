@@ -8,9 +8,9 @@
 namespace orbelune {
 
 struct TWeatherTabTexts {
-  int TemperatureUnitsIndex = 0;  // 0 Fahrenheit, 1 Celsius
-  QString LastWeatherUpdate;      // empty: leave the label as it is
-  QString LastWeatherTimeStamp;   // empty: leave the label as it is
+    int TemperatureUnitsIndex = 0;  // 0 Fahrenheit, 1 Celsius
+    QString LastWeatherUpdate;      // empty: leave the label as it is
+    QString LastWeatherTimeStamp;   // empty: leave the label as it is
 };
 
 // From the temperature unit, the last good download (local, 0 = never) and the stored

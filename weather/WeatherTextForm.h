@@ -23,24 +23,24 @@ QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool Use
                              const QString& DateFormatLong);
 
 class TForm6 final : public QWidget {
-  Q_OBJECT
- public:
-  explicit TForm6(QWidget* parent = nullptr);
+    Q_OBJECT
+public:
+    explicit TForm6(QWidget* parent = nullptr);
 
-  // Fills the memo and sets the caption and Label1 to Caption.
-  void ShowReport(const QStringList& Lines, const QString& Caption);
+    // Fills the memo and sets the caption and Label1 to Caption.
+    void ShowReport(const QStringList& Lines, const QString& Caption);
 
-  QPlainTextEdit* Memo1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QPushButton* CloseBut = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* CloseBut = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
+protected:
+    void showEvent(QShowEvent* event) override;
 
- private:
-  void CloseButClick();
-  void CreateControls();
-  bool Centred_ = false;
+private:
+    void CloseButClick();
+    void CreateControls();
+    bool Centred_ = false;
 };
 
 // The weather text window, created on first use, shown and raised.

@@ -15,8 +15,8 @@ namespace orbelune {
 
 // The limits of a report download; a report is a few kilobytes.
 struct TReportLimits {
-  int TimeoutMs = 30000;
-  qint64 MaxBytes = 64 * 1024;
+    int TimeoutMs = 30000;
+    qint64 MaxBytes = 64 * 1024;
 };
 // The limits every weather request gets (tests shorten them).
 TReportLimits& WeatherReportLimits();
@@ -24,26 +24,26 @@ TReportLimits& WeatherReportLimits();
 // What a request takes from the settings and the state, copied on the
 // user-interface thread when it starts.
 struct TWeatherRequest {
-  QString WeatherServer;
-  TProxyRule Proxy;
-  char TemperatureUnits = 'F';
-  bool SavedStationIsCurrent = false;  // CurrentStationCode equals WeatherStationCode
-  TDateTime PreviousReportTimeUtc = 0.0;
-  TReportLimits Limits;
+    QString WeatherServer;
+    TProxyRule Proxy;
+    char TemperatureUnits = 'F';
+    bool SavedStationIsCurrent = false;  // CurrentStationCode equals WeatherStationCode
+    TDateTime PreviousReportTimeUtc = 0.0;
+    TReportLimits Limits;
 };
 
 // What one request found.
 struct TReportOutcome {
-  enum class TKind { Refused, Failed, NotAReport, Good };
-  TKind Kind = TKind::Failed;
-  bool Show = false;                 // show the temperature and stamp the schedule
-  QStringList Lines;                 // Good: the lines to show, wrapped
-  bool HasReportTime = false;
-  TDateTime ReportTimeUtc = 0.0;
-  QString TimeStampText;             // Good and Show: the report's local time text
-  TDateTime DownloadTime = 0.0;      // Good and Show: local time of the download
-  double Temperature = NoTemperature;
-  TWeatherSummary Summary;           // when a temperature was found
+    enum class TKind { Refused, Failed, NotAReport, Good };
+    TKind Kind = TKind::Failed;
+    bool Show = false;  // show the temperature and stamp the schedule
+    QStringList Lines;  // Good: the lines to show, wrapped
+    bool HasReportTime = false;
+    TDateTime ReportTimeUtc = 0.0;
+    QString TimeStampText;         // Good and Show: the report's local time text
+    TDateTime DownloadTime = 0.0;  // Good and Show: local time of the download
+    double Temperature = NoTemperature;
+    TWeatherSummary Summary;  // when a temperature was found
 };
 
 // The outcome of a reply. NowLocal is the time of the download; the report's age
@@ -56,21 +56,21 @@ TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
 void ApplyReportOutcome(const TReportOutcome& Outcome);
 
 class TMyThread1 final : public QThread {
-  Q_OBJECT
- public:
-  double Temperature = NoTemperature;
-  QString SkyConditions;
-  QString StationCode;
-  bool ShowTemperature = false;
+    Q_OBJECT
+public:
+    double Temperature = NoTemperature;
+    QString SkyConditions;
+    QString StationCode;
+    bool ShowTemperature = false;
 
-  explicit TMyThread1(const TWeatherRequest& Request);
+    explicit TMyThread1(const TWeatherRequest& Request);
 
- protected:
-  void run() override;
+protected:
+    void run() override;
 
- private:
-  void FetchReport(const QString& Code, bool Show);
-  TWeatherRequest Request_;
+private:
+    void FetchReport(const QString& Code, bool Show);
+    TWeatherRequest Request_;
 };
 
 // Starts a request for the station Code (its first four characters) and returns at

@@ -25,9 +25,9 @@ int CalendarCellDay(int Col, int Row, int MonthOffset);
 
 // How a tiny moon is painted: a yellow disc, or two half discs of the given colours.
 struct TTinyMoonLook {
-  bool FullDisc = false;
-  QColor Right;
-  QColor Left;
+    bool FullDisc = false;
+    QColor Right;
+    QColor Left;
 };
 // PhaseName as the information window names the principal phases ("New Moon",
 // "First Quarter", "FULL MOON", "Last Quarter"); the halves swap for the southern sky.
@@ -36,98 +36,98 @@ TTinyMoonLook TinyMoonLook(const QString& PhaseName, bool Southern);
 // What the grid asks about a day besides the holiday table; each answers empty or
 // false while the information window that knows it does not exist.
 struct TCalendarMarks {
-  std::function<bool(TDateTime)> HasEclipse;
-  std::function<QString(TDateTime)> EquinoxSolsticeName;
-  std::function<QString(TDateTime)> MoonPhaseName;
+    std::function<bool(TDateTime)> HasEclipse;
+    std::function<QString(TDateTime)> EquinoxSolsticeName;
+    std::function<QString(TDateTime)> MoonPhaseName;
 };
 
 class TCalendar : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  static constexpr int ColCount = 7;
-  static constexpr int RowCount = 7;
-  static constexpr int GridLineWidth = 1;
-  static constexpr int PrevMonth = -1;
-  static constexpr int NextMonth = 1;
+public:
+    static constexpr int ColCount = 7;
+    static constexpr int RowCount = 7;
+    static constexpr int GridLineWidth = 1;
+    static constexpr int PrevMonth = -1;
+    static constexpr int NextMonth = 1;
 
-  explicit TCalendar(QWidget* AOwner = nullptr);
+    explicit TCalendar(QWidget* AOwner = nullptr);
 
-  QString CellText(int Col, int Row) const;
+    QString CellText(int Col, int Row) const;
 
-  int Day() const { return GetDatePart(3); }
-  int Month() const { return GetDatePart(2); }
-  int Year() const { return GetDatePart(1); }
-  void SetDay(int Value) { SetDatePart(3, Value); }
-  void SetMonth(int Value) { SetDatePart(2, Value); }
-  void SetYear(int Value) { SetDatePart(1, Value); }
+    int Day() const { return GetDatePart(3); }
+    int Month() const { return GetDatePart(2); }
+    int Year() const { return GetDatePart(1); }
+    void SetDay(int Value) { SetDatePart(3, Value); }
+    void SetMonth(int Value) { SetDatePart(2, Value); }
+    void SetYear(int Value) { SetDatePart(1, Value); }
 
-  TDateTime CalendarDate() const { return FDate; }
-  void SetCalendarDate(TDateTime Value);
+    TDateTime CalendarDate() const { return FDate; }
+    void SetCalendarDate(TDateTime Value);
 
-  bool ReadOnly() const { return FReadOnly; }
-  void SetReadOnly(bool Value) { FReadOnly = Value; }
-  int StartOfWeek() const { return FStartOfWeek; }
-  void SetStartOfWeek(int Value);
-  bool UseCurrentDate() const { return FUseCurrentDate; }
-  void SetUseCurrentDate(bool Value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    int StartOfWeek() const { return FStartOfWeek; }
+    void SetStartOfWeek(int Value);
+    bool UseCurrentDate() const { return FUseCurrentDate; }
+    void SetUseCurrentDate(bool Value);
 
-  // Plain switches: the owner repaints after changing them.
-  bool ShowHolidays = true;
-  bool ShowTinyMoons = true;
-  bool ShowEquinoxSolstice = true;
+    // Plain switches: the owner repaints after changing them.
+    bool ShowHolidays = true;
+    bool ShowTinyMoons = true;
+    bool ShowEquinoxSolstice = true;
 
-  std::function<void()> OnChange;
-  std::function<void()> OnDblClick;
-  TCalendarMarks Marks;
+    std::function<void()> OnChange;
+    std::function<void()> OnDblClick;
+    TCalendarMarks Marks;
 
-  bool IsLeapYear(int AYear) const;
-  int DaysPerMonth(int AYear, int AMonth) const;
-  int DaysThisMonth() const;
-  void ChangeMonth(int Delta);
-  void NextYear();
-  void PrevYear();
-  void UpdateCalendar();
+    bool IsLeapYear(int AYear) const;
+    int DaysPerMonth(int AYear, int AMonth) const;
+    int DaysThisMonth() const;
+    void ChangeMonth(int Delta);
+    void NextYear();
+    void PrevYear();
+    void UpdateCalendar();
 
-  int Col() const { return FCol; }
-  int Row() const { return FRow; }
-  int DefaultColWidth() const { return FColWidth; }
-  int DefaultRowHeight() const { return FRowHeight; }
-  QRect CellRect(int ACol, int ARow) const;
+    int Col() const { return FCol; }
+    int Row() const { return FRow; }
+    int DefaultColWidth() const { return FColWidth; }
+    int DefaultRowHeight() const { return FRowHeight; }
+    QRect CellRect(int ACol, int ARow) const;
 
-  // A click on a cell as the mouse or the keyboard makes it: the cell becomes current
-  // when SelectCell allows, then Click runs.
-  void ClickCell(int ACol, int ARow);
+    // A click on a cell as the mouse or the keyboard makes it: the cell becomes current
+    // when SelectCell allows, then Click runs.
+    void ClickCell(int ACol, int ARow);
 
-  QSize sizeHint() const override;
+    QSize sizeHint() const override;
 
- protected:
-  void Change();
-  void Click();
-  bool SelectCell(int ACol, int ARow) const;
-  void DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, bool Selected);
+protected:
+    void Change();
+    void Click();
+    bool SelectCell(int ACol, int ARow) const;
+    void DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rect, bool Selected);
 
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
- private:
-  int GetDatePart(int Index) const;
-  void SetDatePart(int Index, int Value);
-  void DrawTinyMoon(QPainter& Painter, const QRect& Rect, const QString& PhaseName);
+private:
+    int GetDatePart(int Index) const;
+    void SetDatePart(int Index, int Value);
+    void DrawTinyMoon(QPainter& Painter, const QRect& Rect, const QString& PhaseName);
 
-  TDateTime FDate = 0;
-  int FMonthOffset = 0;
-  bool FReadOnly = false;
-  int FStartOfWeek = 0;
-  bool FUpdating = false;
-  bool FUseCurrentDate = true;
-  int FCol = 0;
-  int FRow = 1;
-  int FColWidth = 24;
-  int FRowHeight = 16;
+    TDateTime FDate = 0;
+    int FMonthOffset = 0;
+    bool FReadOnly = false;
+    int FStartOfWeek = 0;
+    bool FUpdating = false;
+    bool FUseCurrentDate = true;
+    int FCol = 0;
+    int FRow = 1;
+    int FColWidth = 24;
+    int FRowHeight = 16;
 };
 
 }  // namespace orbelune

@@ -13,50 +13,45 @@
 
 namespace orbelune {
 
-void TForm1::CreateEclipseItems()
-{
-  for (size_t i = 0; i < GoToEclipse.size(); ++i) {
-    const int n = static_cast<int>(i) + 1;
-    QAction* action = new QAction(this);
-    action->setObjectName(QStringLiteral("GoToEclipse%1").arg(n));
-    action->setToolTip(QStringLiteral("Go To Eclipse"));
-    action->setVisible(false);
-    addAction(action);
-    connect(action, &QAction::triggered, this, [this, n] { GoToEclipseExecute(n); });
-    GoToEclipse[i] = action;
+void TForm1::CreateEclipseItems() {
+    for (size_t i = 0; i < GoToEclipse.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        QAction* action = new QAction(this);
+        action->setObjectName(QStringLiteral("GoToEclipse%1").arg(n));
+        action->setToolTip(QStringLiteral("Go To Eclipse"));
+        action->setVisible(false);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, n] { GoToEclipseExecute(n); });
+        GoToEclipse[i] = action;
 
-    EclipseMenu[i] = ButPopupMenu->addAction(QString());
-    EclipseMenu[i]->setObjectName(QStringLiteral("EclipseMenu%1").arg(n));
-    MenuEclipse[i] = PopupMenu1->addAction(QString());
-    MenuEclipse[i]->setObjectName(QStringLiteral("MenuEclipse%1").arg(n));
-    for (QAction* item : {EclipseMenu[i], MenuEclipse[i]}) {
-      item->setVisible(false);
-      connect(item, &QAction::triggered, action, &QAction::trigger);
+        EclipseMenu[i] = ButPopupMenu->addAction(QString());
+        EclipseMenu[i]->setObjectName(QStringLiteral("EclipseMenu%1").arg(n));
+        MenuEclipse[i] = PopupMenu1->addAction(QString());
+        MenuEclipse[i]->setObjectName(QStringLiteral("MenuEclipse%1").arg(n));
+        for (QAction* item : {EclipseMenu[i], MenuEclipse[i]}) {
+            item->setVisible(false);
+            connect(item, &QAction::triggered, action, &QAction::trigger);
+        }
     }
-  }
 }
 
-void TForm1::SetEclipseItem(int N, bool Visible, int Image, const QString& Caption)
-{
-  if (N < 1 || N > static_cast<int>(GoToEclipse.size()))
-    return;
-  const size_t i = static_cast<size_t>(N - 1);
-  const QIcon icon = Image >= 0 && Image < ImageList2.size()
-                         ? QIcon(QPixmap::fromImage(ImageList2[Image]))
-                         : QIcon();
-  GoToEclipse[i]->setVisible(Visible);
-  GoToEclipse[i]->setIcon(icon);
-  for (QAction* item : {EclipseMenu[i], MenuEclipse[i]}) {
-    item->setVisible(Visible);
-    item->setText(Caption);
-    item->setIcon(icon);
-  }
+void TForm1::SetEclipseItem(int N, bool Visible, int Image, const QString& Caption) {
+    if (N < 1 || N > static_cast<int>(GoToEclipse.size())) return;
+    const size_t i = static_cast<size_t>(N - 1);
+    const QIcon icon = Image >= 0 && Image < ImageList2.size()
+                           ? QIcon(QPixmap::fromImage(ImageList2[Image]))
+                           : QIcon();
+    GoToEclipse[i]->setVisible(Visible);
+    GoToEclipse[i]->setIcon(icon);
+    for (QAction* item : {EclipseMenu[i], MenuEclipse[i]}) {
+        item->setVisible(Visible);
+        item->setText(Caption);
+        item->setIcon(icon);
+    }
 }
 
-void TForm1::GoToEclipseExecute(int N)
-{
-  if (InfoForm != nullptr && InfoWindow().GoToEclipseDate)
-    InfoWindow().GoToEclipseDate(N);
+void TForm1::GoToEclipseExecute(int N) {
+    if (InfoForm != nullptr && InfoWindow().GoToEclipseDate) InfoWindow().GoToEclipseDate(N);
 }
 
 }  // namespace orbelune

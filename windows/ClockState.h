@@ -12,31 +12,31 @@
 namespace orbelune {
 
 struct TClockState {
-  TDateTime StartTime = 0;
-  int LastClockMinute = 100;  // 100 makes the first update a minute change
-  int JumpBackCount = 0;      // minute changes since the calendar last changed
-  bool FirstClockUpdate = true;
-  bool FirstTimerTick = true;
-  bool TimeCheckPending = false;
-  TDateTime LastTimeCheckTime = 0;
-  std::atomic<TDateTime> LastWeatherDownloadTime = 0;
-  int LastPlanetUpdateSecond = 0;
+    TDateTime StartTime = 0;
+    int LastClockMinute = 100;  // 100 makes the first update a minute change
+    int JumpBackCount = 0;      // minute changes since the calendar last changed
+    bool FirstClockUpdate = true;
+    bool FirstTimerTick = true;
+    bool TimeCheckPending = false;
+    TDateTime LastTimeCheckTime = 0;
+    std::atomic<TDateTime> LastWeatherDownloadTime = 0;
+    int LastPlanetUpdateSecond = 0;
 };
 
 // Texts of the clock window that other windows read, and the weather texts that the
 // weather report writes for the caption and the tray.
 struct TDisplayState {
-  QString SunriseText;
-  QString SunriseZone;
-  QString SunsetText;
-  QString SunsetZone;
-  QString TemperatureText;
-  QString WeatherText;
-  bool TemperatureShown = false;
-  // The program's title beside its windows: the date, or the temperature once the
-  // weather report owns it.
-  QString ApplicationTitle;
-  bool DayEventShown = false;
+    QString SunriseText;
+    QString SunriseZone;
+    QString SunsetText;
+    QString SunsetZone;
+    QString TemperatureText;
+    QString WeatherText;
+    bool TemperatureShown = false;
+    // The program's title beside its windows: the date, or the temperature once the
+    // weather report owns it.
+    QString ApplicationTitle;
+    bool DayEventShown = false;
 };
 
 extern TClockState ClockState;

@@ -56,19 +56,19 @@ int MoonIconIndex(double Shade, const QString& PhaseName);
 
 // Sunrise and sunset of the clock window for the calendar day.
 struct TSunDisplay {
-  QString SunriseLabel;
-  QString SunsetLabel;
-  // Date, two blanks and time of each event, with the zone name of its time.
-  QString SunriseText;
-  QString SunriseZone;
-  QString SunsetText;
-  QString SunsetZone;
+    QString SunriseLabel;
+    QString SunsetLabel;
+    // Date, two blanks and time of each event, with the zone name of its time.
+    QString SunriseText;
+    QString SunriseZone;
+    QString SunsetText;
+    QString SunsetZone;
 };
 // Day: the calendar date; Rise, Set: SunRiseSetUT's hours or codes; ZoneAt gives the
 // UTC offset in hours and the zone name for an instant.
 struct TZoneAnswer {
-  long double OffsetHours = 0;
-  QString Name;
+    long double OffsetHours = 0;
+    QString Name;
 };
 TSunDisplay SunDisplay(TDateTime Day, long double Rise, long double Set, bool UseLocalTime,
                        bool UseMilitaryTime, const QString& DateFormat,

@@ -7,9 +7,9 @@
 namespace orbelune {
 
 struct TDateFormats {
-  QString Short = QStringLiteral("mm/dd/yy");
-  QString ShortYY = QStringLiteral("mm/dd/yy");
-  QString Long = QStringLiteral("dddd mmmm d, yyyy");
+    QString Short = QStringLiteral("mm/dd/yy");
+    QString ShortYY = QStringLiteral("mm/dd/yy");
+    QString Long = QStringLiteral("dddd mmmm d, yyyy");
 };
 
 // The program-wide formats (user-interface thread).

@@ -14,14 +14,14 @@ namespace orbelune {
 
 // The operating system's broken-down time.
 struct TSystemTime {
-  std::uint16_t wYear = 0;
-  std::uint16_t wMonth = 0;
-  std::uint16_t wDayOfWeek = 0;
-  std::uint16_t wDay = 0;
-  std::uint16_t wHour = 0;
-  std::uint16_t wMinute = 0;
-  std::uint16_t wSecond = 0;
-  std::uint16_t wMilliseconds = 0;
+    std::uint16_t wYear = 0;
+    std::uint16_t wMonth = 0;
+    std::uint16_t wDayOfWeek = 0;
+    std::uint16_t wDay = 0;
+    std::uint16_t wHour = 0;
+    std::uint16_t wMinute = 0;
+    std::uint16_t wSecond = 0;
+    std::uint16_t wMilliseconds = 0;
 };
 
 // Date + time, or date - time for a date before 1899-12-30 (whose time part still

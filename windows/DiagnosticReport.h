@@ -14,31 +14,31 @@ namespace orbelune {
 
 // A file's version information, in the field order of its resource.
 struct ExeFileInfoType {
-  QString CompanyName;
-  QString FileDescription;
-  QString FileVersion;
-  QString InternalName;
-  QString LegalCopyright;
-  QString OriginalFilename;
-  QString ProductName;
-  QString ProductVersion;
-  QString LegalTrademarks;
-  QString Comments;
+    QString CompanyName;
+    QString FileDescription;
+    QString FileVersion;
+    QString InternalName;
+    QString LegalCopyright;
+    QString OriginalFilename;
+    QString ProductName;
+    QString ProductVersion;
+    QString LegalTrademarks;
+    QString Comments;
 };
 
 // What the report reads from the machine. Any call may throw; the report then leaves
 // out the group of lines that needed it.
 class TReportSystem {
- public:
-  virtual ~TReportSystem() = default;
-  virtual QString OsProductName() const = 0;
-  virtual QString OsServicePack() const = 0;
-  virtual QString OsEdition() const = 0;
-  virtual std::optional<QSize> ScreenSize() const = 0;  // none without a screen
-  virtual QString ProgramFilePath() const = 0;
-  virtual bool GetFileVersionInfoRecord(const QString& fileName, ExeFileInfoType& info) const = 0;
-  virtual QString TlsBackend() const = 0;
-  virtual QString TlsLibraryVersion() const = 0;
+public:
+    virtual ~TReportSystem() = default;
+    virtual QString OsProductName() const = 0;
+    virtual QString OsServicePack() const = 0;
+    virtual QString OsEdition() const = 0;
+    virtual std::optional<QSize> ScreenSize() const = 0;  // none without a screen
+    virtual QString ProgramFilePath() const = 0;
+    virtual bool GetFileVersionInfoRecord(const QString& fileName, ExeFileInfoType& info) const = 0;
+    virtual QString TlsBackend() const = 0;
+    virtual QString TlsLibraryVersion() const = 0;
 };
 
 // The running program on this desktop.

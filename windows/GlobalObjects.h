@@ -20,11 +20,11 @@ namespace orbelune {
 
 // An image that may hold several frames (the radar layers hold one).
 struct TGifImage {
-  int Width = 600;
-  int Height = 550;
-  bool Transparent = true;
-  QList<QImage> Frames;
-  QList<int> FrameDelays;
+    int Width = 600;
+    int Height = 550;
+    bool Transparent = true;
+    QList<QImage> Frames;
+    QList<int> FrameDelays;
 };
 
 inline constexpr int RadarFrameCount = 30;
@@ -33,20 +33,20 @@ inline constexpr int RadarLayerCount = 8;  // radar, counties, rivers, highways,
                                            // warnings, range rings, legend
 
 struct TGlobalObjects {
-  std::array<std::unique_ptr<QImage>, RadarFrameCount> RadarFrames;
-  std::array<std::unique_ptr<QImage>, SatelliteFrameCount> SatelliteFrames;
-  std::array<std::uint8_t, SatelliteFrameCount> SatelliteFrameLoaded{};
-  std::unique_ptr<QImage> TopoImage;
-  std::array<std::unique_ptr<TGifImage>, RadarLayerCount> RadarLayerImages;
-  std::unique_ptr<TGifImage> RadarAnimation;
-  std::unique_ptr<QStringList> RadarFileList;
-  std::unique_ptr<QStringList> WarningFileList;
-  std::unique_ptr<QStringList> LegendFileList;
-  std::unique_ptr<QStringList> WeatherReportLines;
-  std::unique_ptr<QStringList> SiteList;
-  std::unique_ptr<QStringList> PlaceRecordList;
-  std::unique_ptr<QStringList> CityRecordList;
-  std::unique_ptr<TStEclipses> EclipseList;
+    std::array<std::unique_ptr<QImage>, RadarFrameCount> RadarFrames;
+    std::array<std::unique_ptr<QImage>, SatelliteFrameCount> SatelliteFrames;
+    std::array<std::uint8_t, SatelliteFrameCount> SatelliteFrameLoaded{};
+    std::unique_ptr<QImage> TopoImage;
+    std::array<std::unique_ptr<TGifImage>, RadarLayerCount> RadarLayerImages;
+    std::unique_ptr<TGifImage> RadarAnimation;
+    std::unique_ptr<QStringList> RadarFileList;
+    std::unique_ptr<QStringList> WarningFileList;
+    std::unique_ptr<QStringList> LegendFileList;
+    std::unique_ptr<QStringList> WeatherReportLines;
+    std::unique_ptr<QStringList> SiteList;
+    std::unique_ptr<QStringList> PlaceRecordList;
+    std::unique_ptr<QStringList> CityRecordList;
+    std::unique_ptr<TStEclipses> EclipseList;
 };
 
 extern TGlobalObjects GlobalObjects;

@@ -18,9 +18,8 @@ QRect CenteredEllipseRect(int X, int Y, int Width, int Height);
 // Draws the ellipse inscribed in CenteredEllipseRect with a solid pen of PenWidth and
 // PenColor, filled with BrushColor when Filled (else hollow). The painter keeps the pen
 // and brush set here. Colours are Windows values.
-void DrawCenteredEllipse(int X, int Y, int Width, int Height, int PenWidth,
-                         QPainter& Canvas, bool Filled, std::int32_t PenColor,
-                         std::int32_t BrushColor);
+void DrawCenteredEllipse(int X, int Y, int Width, int Height, int PenWidth, QPainter& Canvas,
+                         bool Filled, std::int32_t PenColor, std::int32_t BrushColor);
 
 // Stretches Bitmap to Round(Factor x its size), ties to even.
 void ScaleBitmap(QImage& Bitmap, long double Factor);

@@ -12,21 +12,21 @@ namespace orbelune {
 QString BuiltInHelpText();
 
 class THelpForm : public QMainWindow {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  // sendEmail and homePage are the information window's actions, shared in the menu.
-  THelpForm(bool stayOnTop, QAction* sendEmail, QAction* homePage, QWidget* parent = nullptr);
+public:
+    // sendEmail and homePage are the information window's actions, shared in the menu.
+    THelpForm(bool stayOnTop, QAction* sendEmail, QAction* homePage, QWidget* parent = nullptr);
 
-  QPlainTextEdit* Memo1 = nullptr;
-  QAction* Close1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QAction* Close1 = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
+protected:
+    void showEvent(QShowEvent* event) override;
 
- private:
-  void Close1Click();
-  void CenterOnDesktop();
+private:
+    void Close1Click();
+    void CenterOnDesktop();
 };
 
 }  // namespace orbelune

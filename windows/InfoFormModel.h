@@ -13,8 +13,8 @@ namespace orbelune {
 
 // The tabs of the information window, in the order the page control shows them.
 struct TInfoTab {
-  const char* SheetName;  // object name of the page
-  const char* Caption;
+    const char* SheetName;  // object name of the page
+    const char* Caption;
 };
 
 inline constexpr std::array<TInfoTab, 13> InfoFormTabs = {{
@@ -34,19 +34,19 @@ inline constexpr std::array<TInfoTab, 13> InfoFormTabs = {{
 }};
 
 enum TInfoTabIndex : int {
-  MoonTab = 0,
-  PlanetTab = 1,
-  WeatherTab = 2,
-  RadarTab = 3,
-  SatelliteTab = 4,
-  TimeTab = 5,
-  SetTab = 6,
-  YearTab = 7,
-  ToolsTab = 8,
-  GraphTab = 9,
-  HolidayTab = 10,
-  MapsTab = 11,
-  AboutTab = 12,
+    MoonTab = 0,
+    PlanetTab = 1,
+    WeatherTab = 2,
+    RadarTab = 3,
+    SatelliteTab = 4,
+    TimeTab = 5,
+    SetTab = 6,
+    YearTab = 7,
+    ToolsTab = 8,
+    GraphTab = 9,
+    HolidayTab = 10,
+    MapsTab = 11,
+    AboutTab = 12,
 };
 
 // The pages of the Set tab's own page control.
@@ -54,13 +54,13 @@ inline constexpr std::array<const char*, 2> SetSheetPages = {"Settings1", "Setti
 
 // The location the information window shows; the place list rewrites it.
 struct TInfoLocation {
-  int Altitude = 0;  // feet
-  long double Latitude = 0;
-  long double Longitude = 0;
-  QString PlaceName;
-  QString CountryName;
-  QString StateName;
-  QString CityName;
+    int Altitude = 0;  // feet
+    long double Latitude = 0;
+    long double Longitude = 0;
+    QString PlaceName;
+    QString CountryName;
+    QString StateName;
+    QString CityName;
 };
 
 TInfoLocation InfoLocationFromSettings(const TSettings& Source);

@@ -2,10 +2,9 @@
 
 namespace orbelune {
 
-TInfoWindowLink& InfoWindow()
-{
-  static TInfoWindowLink link;
-  return link;
+TInfoWindowLink& InfoWindow() {
+    static TInfoWindowLink link;
+    return link;
 }
 
 }  // namespace orbelune

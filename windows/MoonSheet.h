@@ -17,55 +17,55 @@ namespace orbelune {
 class TMoon;
 
 struct TMoonSheet {
-  TMoon* Moon1 = nullptr;
-  QLabel* PhaseLab1 = nullptr;
-  QLabel* PhaseLab2 = nullptr;
-  QCheckBox* AnimateMoonBox = nullptr;
+    TMoon* Moon1 = nullptr;
+    QLabel* PhaseLab1 = nullptr;
+    QLabel* PhaseLab2 = nullptr;
+    QCheckBox* AnimateMoonBox = nullptr;
 
-  QGroupBox* MoonRiseSetGroupBox = nullptr;
-  QLabel* MoonRiseLab1 = nullptr;
-  QLabel* MoonRiseLab2 = nullptr;
-  QLabel* MoonRiseLab3 = nullptr;
-  QLabel* MoonSetLab1 = nullptr;
-  QLabel* MoonSetLab2 = nullptr;
-  QLabel* MoonSetLab3 = nullptr;
-  QLabel* MoonUpLab = nullptr;
-  QLabel* AzimuthMoonPanel = nullptr;
-  QLabel* AltitudeMoonPanel = nullptr;
+    QGroupBox* MoonRiseSetGroupBox = nullptr;
+    QLabel* MoonRiseLab1 = nullptr;
+    QLabel* MoonRiseLab2 = nullptr;
+    QLabel* MoonRiseLab3 = nullptr;
+    QLabel* MoonSetLab1 = nullptr;
+    QLabel* MoonSetLab2 = nullptr;
+    QLabel* MoonSetLab3 = nullptr;
+    QLabel* MoonUpLab = nullptr;
+    QLabel* AzimuthMoonPanel = nullptr;
+    QLabel* AltitudeMoonPanel = nullptr;
 
-  QGroupBox* SunGroupBox = nullptr;
-  QLabel* SunRiseLab1 = nullptr;
-  QLabel* SunRiseLab2 = nullptr;
-  QLabel* SunRiseLab3 = nullptr;
-  QLabel* SunSetLab1 = nullptr;
-  QLabel* SunSetLab2 = nullptr;
-  QLabel* SunSetLab3 = nullptr;
-  QLabel* SunUpLab = nullptr;
-  QLabel* DayHoursLab = nullptr;
-  QLabel* AzimuthSunPanel = nullptr;
-  QLabel* AltitudeSunPanel = nullptr;
+    QGroupBox* SunGroupBox = nullptr;
+    QLabel* SunRiseLab1 = nullptr;
+    QLabel* SunRiseLab2 = nullptr;
+    QLabel* SunRiseLab3 = nullptr;
+    QLabel* SunSetLab1 = nullptr;
+    QLabel* SunSetLab2 = nullptr;
+    QLabel* SunSetLab3 = nullptr;
+    QLabel* SunUpLab = nullptr;
+    QLabel* DayHoursLab = nullptr;
+    QLabel* AzimuthSunPanel = nullptr;
+    QLabel* AltitudeSunPanel = nullptr;
 
-  QGroupBox* MoonPhaseGroupBox = nullptr;
-  std::array<QLabel*, 5> PhaseLabels{};      // Label1 .. Label5
-  std::array<QLabel*, 5> PhaseTimeLabels{};  // TimeLabel1 .. TimeLabel5
-  std::array<QToolButton*, 5> PhaseButtons{};  // But1 .. But5
+    QGroupBox* MoonPhaseGroupBox = nullptr;
+    std::array<QLabel*, 5> PhaseLabels{};        // Label1 .. Label5
+    std::array<QLabel*, 5> PhaseTimeLabels{};    // TimeLabel1 .. TimeLabel5
+    std::array<QToolButton*, 5> PhaseButtons{};  // But1 .. But5
 
-  QGroupBox* EquinoxSolsticeGroupBox = nullptr;
-  std::array<QLabel*, 4> SeasonLabels{};      // SunLabel1 .. SunLabel4
-  std::array<QLabel*, 4> SeasonTimeLabels{};  // SunTimeLabel1 .. SunTimeLabel4
+    QGroupBox* EquinoxSolsticeGroupBox = nullptr;
+    std::array<QLabel*, 4> SeasonLabels{};      // SunLabel1 .. SunLabel4
+    std::array<QLabel*, 4> SeasonTimeLabels{};  // SunTimeLabel1 .. SunTimeLabel4
 
-  QGroupBox* DaylightGroupBox = nullptr;
-  QLabel* DaylightStartLabel1 = nullptr;
-  QLabel* DaylightStartLabel2 = nullptr;
-  QLabel* DaylightEndLabel1 = nullptr;
-  QLabel* DaylightEndLabel2 = nullptr;
-  QToolButton* FirstBut = nullptr;
-  QToolButton* SecondBut = nullptr;
+    QGroupBox* DaylightGroupBox = nullptr;
+    QLabel* DaylightStartLabel1 = nullptr;
+    QLabel* DaylightStartLabel2 = nullptr;
+    QLabel* DaylightEndLabel1 = nullptr;
+    QLabel* DaylightEndLabel2 = nullptr;
+    QToolButton* FirstBut = nullptr;
+    QToolButton* SecondBut = nullptr;
 
-  QLabel* PlaceNamePanel = nullptr;
-  QLabel* LatitudeLab = nullptr;
-  QLabel* LongitudeLab = nullptr;
-  QLabel* AltitudeLab = nullptr;
+    QLabel* PlaceNamePanel = nullptr;
+    QLabel* LatitudeLab = nullptr;
+    QLabel* LongitudeLab = nullptr;
+    QLabel* AltitudeLab = nullptr;
 };
 
 // Creates the controls on Page and returns them.

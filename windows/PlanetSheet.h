@@ -16,21 +16,21 @@ class QWidget;
 namespace orbelune {
 
 struct TPlanetSheet {
-  QGroupBox* EclipsesGroupBox = nullptr;
-  std::array<QLabel*, EclipseRowCount> EclipseLabs{};      // EclipseLab1 .. 7
-  std::array<QLabel*, EclipseRowCount> EclipseTimeLabs{};  // EclipseTimeLab1 .. 7
-  std::array<QToolButton*, EclipseRowCount> EclipseButs{}; // EclipseBut1 .. 7
-  QWidget* EclipseRows = nullptr;
-  QPlainTextEdit* EclipseMemo = nullptr;
-  QGroupBox* EclipseRadioGroup = nullptr;
-  std::array<QRadioButton*, 2> EclipseRadioItems{};  // "Summary View", "Detailed View"
+    QGroupBox* EclipsesGroupBox = nullptr;
+    std::array<QLabel*, EclipseRowCount> EclipseLabs{};       // EclipseLab1 .. 7
+    std::array<QLabel*, EclipseRowCount> EclipseTimeLabs{};   // EclipseTimeLab1 .. 7
+    std::array<QToolButton*, EclipseRowCount> EclipseButs{};  // EclipseBut1 .. 7
+    QWidget* EclipseRows = nullptr;
+    QPlainTextEdit* EclipseMemo = nullptr;
+    QGroupBox* EclipseRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> EclipseRadioItems{};  // "Summary View", "Detailed View"
 
-  QGroupBox* PlanetsGroupBox = nullptr;
-  QGroupBox* PlanetRadioGroup = nullptr;
-  std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
-  QPlainTextEdit* PlanetsMemo = nullptr;
-  QLabel* PlanetsLabel1 = nullptr;
-  QLabel* PlanetsLabel2 = nullptr;
+    QGroupBox* PlanetsGroupBox = nullptr;
+    QGroupBox* PlanetRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
+    QPlainTextEdit* PlanetsMemo = nullptr;
+    QLabel* PlanetsLabel1 = nullptr;
+    QLabel* PlanetsLabel2 = nullptr;
 };
 
 TPlanetSheet BuildPlanetSheet(QWidget* Page);

@@ -14,60 +14,57 @@ namespace orbelune {
 namespace {
 
 class TSystemNow final : public TNowSource {
- public:
-  TDateTime Now() const override { return DateTimeFromQt(QDateTime::currentDateTime()); }
+public:
+    TDateTime Now() const override { return DateTimeFromQt(QDateTime::currentDateTime()); }
 };
 
 // Hands the message to xdg-email, or failing that to the desktop's mailto: handler.
 class TDesktopMail final : public TMailSender {
- public:
-  int Send(const TMailMessage& m) override
-  {
-    const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
-    if (!xdgEmail.isEmpty()) {
-      QStringList args = {QStringLiteral("--subject"), m.Subject, QStringLiteral("--body"), m.Body};
-      if (!m.AttachmentPath.isEmpty()) args << QStringLiteral("--attach") << m.AttachmentPath;
-      if (!m.RecipientAddress.isEmpty()) args << m.RecipientAddress;
-      if (QProcess::startDetached(xdgEmail, args)) return 0;
+public:
+    int Send(const TMailMessage& m) override {
+        const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+        if (!xdgEmail.isEmpty()) {
+            QStringList args = {QStringLiteral("--subject"), m.Subject, QStringLiteral("--body"),
+                                m.Body};
+            if (!m.AttachmentPath.isEmpty()) args << QStringLiteral("--attach") << m.AttachmentPath;
+            if (!m.RecipientAddress.isEmpty()) args << m.RecipientAddress;
+            if (QProcess::startDetached(xdgEmail, args)) return 0;
+        }
+        QUrl url;
+        url.setScheme(QStringLiteral("mailto"));
+        url.setPath(m.RecipientAddress);
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("subject"), m.Subject);
+        query.addQueryItem(QStringLiteral("body"), m.Body);
+        url.setQuery(query);
+        return QDesktopServices::openUrl(url) ? 0 : -1;
     }
-    QUrl url;
-    url.setScheme(QStringLiteral("mailto"));
-    url.setPath(m.RecipientAddress);
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("subject"), m.Subject);
-    query.addQueryItem(QStringLiteral("body"), m.Body);
-    url.setQuery(query);
-    return QDesktopServices::openUrl(url) ? 0 : -1;
-  }
 };
 
 class TDesktopUrls final : public TUrlOpener {
- public:
-  bool Open(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+public:
+    bool Open(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
 class TDesktopMessages final : public TMessageBoxes {
- public:
-  void Inform(const QString& caption, const QString& text) override
-  {
-    QMessageBox::information(nullptr, caption, text);
-  }
-  bool Confirm(const QString& caption, const QString& text) override
-  {
-    return QMessageBox::question(nullptr, caption, text) == QMessageBox::Yes;
-  }
+public:
+    void Inform(const QString& caption, const QString& text) override {
+        QMessageBox::information(nullptr, caption, text);
+    }
+    bool Confirm(const QString& caption, const QString& text) override {
+        return QMessageBox::question(nullptr, caption, text) == QMessageBox::Yes;
+    }
 };
 
 }  // namespace
 
-TPlatform& Platform()
-{
-  static TSystemNow now;
-  static TDesktopMail mail;
-  static TDesktopUrls urls;
-  static TDesktopMessages messages;
-  static TPlatform platform{&now, &mail, &urls, &messages};
-  return platform;
+TPlatform& Platform() {
+    static TSystemNow now;
+    static TDesktopMail mail;
+    static TDesktopUrls urls;
+    static TDesktopMessages messages;
+    static TPlatform platform{&now, &mail, &urls, &messages};
+    return platform;
 }
 
 }  // namespace orbelune

@@ -10,36 +10,30 @@ using K = TSettingKind;
 using R = TReadRule;
 
 constexpr TSettingEntry Int(const char* key, int TSettings::*m, R rule = R::Plain,
-                            int min = INT_MIN, int max = INT_MAX)
-{
-  return {key, K::Integer, m, rule, min, max};
+                            int min = INT_MIN, int max = INT_MAX) {
+    return {key, K::Integer, m, rule, min, max};
 }
 
 // An index into a list of `count` items.
-constexpr TSettingEntry Index(const char* key, int TSettings::*m, int count)
-{
-  return {key, K::Integer, m, R::Clamp, 0, count - 1};
+constexpr TSettingEntry Index(const char* key, int TSettings::*m, int count) {
+    return {key, K::Integer, m, R::Clamp, 0, count - 1};
 }
 
-constexpr TSettingEntry Bool(const char* key, bool TSettings::*m, R rule = R::Plain)
-{
-  return {key, K::Boolean, m, rule};
+constexpr TSettingEntry Bool(const char* key, bool TSettings::*m, R rule = R::Plain) {
+    return {key, K::Boolean, m, rule};
 }
 
-constexpr TSettingEntry Str(const char* key, QString TSettings::*m, R rule = R::Plain)
-{
-  return {key, K::String, m, rule};
+constexpr TSettingEntry Str(const char* key, QString TSettings::*m, R rule = R::Plain) {
+    return {key, K::String, m, rule};
 }
 
-constexpr TSettingEntry Char(const char* key, char TSettings::*m)
-{
-  return {key, K::Character, m};
+constexpr TSettingEntry Char(const char* key, char TSettings::*m) {
+    return {key, K::Character, m};
 }
 
 // An angle kept within -limit..limit degrees.
-constexpr TSettingEntry Angle(const char* key, long double TSettings::*m, int limit)
-{
-  return {key, K::Extended, m, R::Clamp, -limit, limit};
+constexpr TSettingEntry Angle(const char* key, long double TSettings::*m, int limit) {
+    return {key, K::Extended, m, R::Clamp, -limit, limit};
 }
 
 using S = TSettings;
@@ -152,41 +146,114 @@ constexpr std::array<TSettingEntry, SettingsCount> SettingsTable = {{
     Str("RadarServer", &S::RadarServer, R::Cut128),
 }};
 
-constexpr std::array<const char*, 3> AlwaysSavedKeys = {
-    "SaveOnExit", "LastTimeStamp", "RunWhenWindowsStarts"};
+constexpr std::array<const char*, 3> AlwaysSavedKeys = {"SaveOnExit", "LastTimeStamp",
+                                                        "RunWhenWindowsStarts"};
 
 constexpr std::array<const char*, SettingsCount - 4> SavedOnExitKeys = {
-    "WindowTop", "WindowLeft", "InfoFormTop", "InfoFormLeft", "InfoFormHeight",
-    "InfoFormWidth", "InfoFormMaximized", "DisplayLevel", "StayOnTop", "ShowHints",
-    "TrayType", "MinimizeToTrayOn", "Latitude", "Longitude", "PlaceName", "CityName",
-    "StateName", "CountryName", "ZipCode", "MapSiteIndex", "AutoOpenMap", "UseLocalTime",
-    "UseMilitaryTime", "SouthernHemisphere", "ShowWeekNumbers", "UpdateClock",
-    "UpdateClockOnStartup", "UpdateClockPerSchedule", "UpdateClockMinutes", "TimeServer",
-    "WeatherServer", "LastWeatherTimeStampStr", "UpdateWeatherOnStartup",
-    "UpdateWeatherPerSchedule", "UpdateWeatherMinutes", "WeatherStationCode",
-    "WeatherStationName", "TemperatureUnits", "DistanceUnits", "StateBoxItemIndex",
-    "CountryBoxItemIndex", "CityBoxItemIndex", "WeatherSourceBoxItemIndex",
-    "ShowBigCalendarFormAtStartup", "ShowInfoFormAtStartup", "LastInfoFormTabIndex",
-    "LastSetSheetTabIndex", "StateMaxImages", "NationalMaxImages", "SpeedUpDownPosition",
-    "StartMinimized", "EarthSurfaceCoords", "AnimateMoon", "AnimateRadar", "RepeatRadar",
-    "AnimateSatellite", "RepeatSatellite", "TopoBoxChecked", "RadarBoxChecked",
-    "CountiesBoxChecked", "RiversBoxChecked", "HighwaysBoxChecked", "CitiesBoxChecked",
-    "WarningsBoxChecked", "RangeRingBoxChecked", "LegendBoxChecked",
-    "WarningsTextBoxChecked", "ShowSitesBoxChecked", "RadarHintsBoxChecked", "LoopRadar",
-    "LeftClickGroupIndex", "WeekStart", "JumpBackMinutes", "LastTimeAdjust", "ShowHolidays",
-    "ShowTinyMoons", "EclipseSummaryView", "NumberInCalculator", "UseProxyServer",
-    "ProxyServer", "ProxyPort", "ProxyUserName", "ProxyPassword", "Altitude",
-    "SatelliteLocationBoxIndex", "SatelliteTypeBoxIndex", "SatelliteColorBoxIndex",
-    "RadarLocationBoxIndex", "RadarReflectivityBoxIndex", "CityStateZipEdText",
-    "LastSaveFolder", "TrayForeColor", "TrayBackColor", "TrayColorsInit",
-    "TrayBackTransparent", "TimePositionBoxIndex", "DaylightSavingBoxChecked",
-    "ShowDateLinesBoxChecked", "RadarServer"};
+    "WindowTop",
+    "WindowLeft",
+    "InfoFormTop",
+    "InfoFormLeft",
+    "InfoFormHeight",
+    "InfoFormWidth",
+    "InfoFormMaximized",
+    "DisplayLevel",
+    "StayOnTop",
+    "ShowHints",
+    "TrayType",
+    "MinimizeToTrayOn",
+    "Latitude",
+    "Longitude",
+    "PlaceName",
+    "CityName",
+    "StateName",
+    "CountryName",
+    "ZipCode",
+    "MapSiteIndex",
+    "AutoOpenMap",
+    "UseLocalTime",
+    "UseMilitaryTime",
+    "SouthernHemisphere",
+    "ShowWeekNumbers",
+    "UpdateClock",
+    "UpdateClockOnStartup",
+    "UpdateClockPerSchedule",
+    "UpdateClockMinutes",
+    "TimeServer",
+    "WeatherServer",
+    "LastWeatherTimeStampStr",
+    "UpdateWeatherOnStartup",
+    "UpdateWeatherPerSchedule",
+    "UpdateWeatherMinutes",
+    "WeatherStationCode",
+    "WeatherStationName",
+    "TemperatureUnits",
+    "DistanceUnits",
+    "StateBoxItemIndex",
+    "CountryBoxItemIndex",
+    "CityBoxItemIndex",
+    "WeatherSourceBoxItemIndex",
+    "ShowBigCalendarFormAtStartup",
+    "ShowInfoFormAtStartup",
+    "LastInfoFormTabIndex",
+    "LastSetSheetTabIndex",
+    "StateMaxImages",
+    "NationalMaxImages",
+    "SpeedUpDownPosition",
+    "StartMinimized",
+    "EarthSurfaceCoords",
+    "AnimateMoon",
+    "AnimateRadar",
+    "RepeatRadar",
+    "AnimateSatellite",
+    "RepeatSatellite",
+    "TopoBoxChecked",
+    "RadarBoxChecked",
+    "CountiesBoxChecked",
+    "RiversBoxChecked",
+    "HighwaysBoxChecked",
+    "CitiesBoxChecked",
+    "WarningsBoxChecked",
+    "RangeRingBoxChecked",
+    "LegendBoxChecked",
+    "WarningsTextBoxChecked",
+    "ShowSitesBoxChecked",
+    "RadarHintsBoxChecked",
+    "LoopRadar",
+    "LeftClickGroupIndex",
+    "WeekStart",
+    "JumpBackMinutes",
+    "LastTimeAdjust",
+    "ShowHolidays",
+    "ShowTinyMoons",
+    "EclipseSummaryView",
+    "NumberInCalculator",
+    "UseProxyServer",
+    "ProxyServer",
+    "ProxyPort",
+    "ProxyUserName",
+    "ProxyPassword",
+    "Altitude",
+    "SatelliteLocationBoxIndex",
+    "SatelliteTypeBoxIndex",
+    "SatelliteColorBoxIndex",
+    "RadarLocationBoxIndex",
+    "RadarReflectivityBoxIndex",
+    "CityStateZipEdText",
+    "LastSaveFolder",
+    "TrayForeColor",
+    "TrayBackColor",
+    "TrayColorsInit",
+    "TrayBackTransparent",
+    "TimePositionBoxIndex",
+    "DaylightSavingBoxChecked",
+    "ShowDateLinesBoxChecked",
+    "RadarServer"};
 
-const TSettingEntry* FindSetting(const char* Key)
-{
-  for (const TSettingEntry& e : SettingsTable)
-    if (std::strcmp(e.Key, Key) == 0) return &e;
-  return nullptr;
+const TSettingEntry* FindSetting(const char* Key) {
+    for (const TSettingEntry& e : SettingsTable)
+        if (std::strcmp(e.Key, Key) == 0) return &e;
+    return nullptr;
 }
 
 }  // namespace orbelune

@@ -13,30 +13,29 @@ namespace orbelune {
 enum class TSettingKind { Integer, Boolean, Extended, Double, DateTime, String, Character };
 
 enum class TReadRule {
-  Plain,           // the value read replaces the member; a missing key leaves it
-  Clamp,           // as Plain, then kept within Min..Max
-  DefaultTrue,     // a missing key reads as True, whatever the member holds
-  DefaultFalse,    // a missing key reads as False
-  SouthOfEquator,  // a missing key reads as True exactly when Latitude < 0
-  WeekStart,       // a value outside 0..7 becomes 7 (take the locale's first day)
-  StationCode,     // cut to 4 characters; also the station the display starts with
-  StationName,     // cut to 128 characters; also the station the display starts with
-  WeatherServer,   // cut to 128; the retired host is replaced by the default
-  Location,        // a location string: see ReadIniFile
-  Cut128,          // a string of up to 128 characters
+    Plain,           // the value read replaces the member; a missing key leaves it
+    Clamp,           // as Plain, then kept within Min..Max
+    DefaultTrue,     // a missing key reads as True, whatever the member holds
+    DefaultFalse,    // a missing key reads as False
+    SouthOfEquator,  // a missing key reads as True exactly when Latitude < 0
+    WeekStart,       // a value outside 0..7 becomes 7 (take the locale's first day)
+    StationCode,     // cut to 4 characters; also the station the display starts with
+    StationName,     // cut to 128 characters; also the station the display starts with
+    WeatherServer,   // cut to 128; the retired host is replaced by the default
+    Location,        // a location string: see ReadIniFile
+    Cut128,          // a string of up to 128 characters
 };
 
-using TSettingMember =
-    std::variant<int TSettings::*, bool TSettings::*, long double TSettings::*,
-                 double TSettings::*, QString TSettings::*, char TSettings::*>;
+using TSettingMember = std::variant<int TSettings::*, bool TSettings::*, long double TSettings::*,
+                                    double TSettings::*, QString TSettings::*, char TSettings::*>;
 
 struct TSettingEntry {
-  const char* Key;
-  TSettingKind Kind;
-  TSettingMember Member;
-  TReadRule Rule = TReadRule::Plain;
-  int Min = INT_MIN;  // bounds of TReadRule::Clamp, and of the angles
-  int Max = INT_MAX;
+    const char* Key;
+    TSettingKind Kind;
+    TSettingMember Member;
+    TReadRule Rule = TReadRule::Plain;
+    int Min = INT_MIN;  // bounds of TReadRule::Clamp, and of the angles
+    int Max = INT_MAX;
 };
 
 inline constexpr int SettingsCount = 103;

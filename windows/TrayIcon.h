@@ -20,55 +20,55 @@ class QWidget;
 namespace orbelune {
 
 class TTrayIcon : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  TTrayIcon(QWidget* Window, QObject* parent = nullptr);
+public:
+    TTrayIcon(QWidget* Window, QObject* parent = nullptr);
 
-  bool Active() const { return FActive; }
-  void SetActive(bool Value);
-  bool Animate() const { return FAnimate; }
-  void SetAnimate(bool Value);
-  bool MinimizeToTray = true;
+    bool Active() const { return FActive; }
+    void SetActive(bool Value);
+    bool Animate() const { return FAnimate; }
+    void SetAnimate(bool Value);
+    bool MinimizeToTray = true;
 
-  // The pictures that ImageIndex and the animation choose from.
-  void SetImages(const QList<QImage>& Images);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  // A picture outside the list (the temperature, say).
-  void SetIcon(const QIcon& Icon);
-  QIcon Icon() const { return FIcon; }
-  QString Hint() const { return FHint; }
-  void SetHint(const QString& Value);
-  void SetPopupMenu(QMenu* Menu);
+    // The pictures that ImageIndex and the animation choose from.
+    void SetImages(const QList<QImage>& Images);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    // A picture outside the list (the temperature, say).
+    void SetIcon(const QIcon& Icon);
+    QIcon Icon() const { return FIcon; }
+    QString Hint() const { return FHint; }
+    void SetHint(const QString& Value);
+    void SetPopupMenu(QMenu* Menu);
 
-  // Whether the desktop shows tray icons.
-  static bool TrayAvailable();
+    // Whether the desktop shows tray icons.
+    static bool TrayAvailable();
 
-  // Hides the window into the tray, or minimises it where there is no tray.
-  void MinimizeWindow();
-  void RestoreWindow();
-  bool Minimized() const { return FMinimized; }
+    // Hides the window into the tray, or minimises it where there is no tray.
+    void MinimizeWindow();
+    void RestoreWindow();
+    bool Minimized() const { return FMinimized; }
 
-  std::function<void(Qt::MouseButton)> OnClick;
-  std::function<void()> OnMinimize;
-  std::function<void()> OnRestore;
+    std::function<void(Qt::MouseButton)> OnClick;
+    std::function<void()> OnMinimize;
+    std::function<void()> OnRestore;
 
- private:
-  void ShowIcon();
-  void NextFrame();
-  void UpdateAnimation();
+private:
+    void ShowIcon();
+    void NextFrame();
+    void UpdateAnimation();
 
-  QWidget* FWindow;
-  QSystemTrayIcon* FTray = nullptr;
-  QTimer* FAnimationTimer;
-  QList<QImage> FImages;
-  QIcon FIcon;
-  QString FHint;
-  int FImageIndex = 0;
-  bool FActive = false;
-  bool FAnimate = false;
-  bool FMinimized = false;
+    QWidget* FWindow;
+    QSystemTrayIcon* FTray = nullptr;
+    QTimer* FAnimationTimer;
+    QList<QImage> FImages;
+    QIcon FIcon;
+    QString FHint;
+    int FImageIndex = 0;
+    bool FActive = false;
+    bool FAnimate = false;
+    bool FMinimized = false;
 };
 
 }  // namespace orbelune

@@ -53,8 +53,7 @@ struct TShadowLine {
 // CentreX - T to CentreX - L - 1 below 180 degrees (shadow on the left), from
 // CentreX + T to CentreX + L + 1 from 180 on (on the right), on row CentreY + h and
 // again on row CentreY - h. An angle that is not a number gives no lines.
-std::vector<TShadowLine> ShadowLines(int CentreX, int CentreY, int Radius,
-                                     long double PhaseAngle);
+std::vector<TShadowLine> ShadowLines(int CentreX, int CentreY, int Radius, long double PhaseAngle);
 
 // Marks the landing site red when MarkSite, then paints the shadow lines black.
 void DrawShadow(QImage& Canvas, int CentreX, int CentreY, int Radius, int SiteX, int SiteY,
@@ -72,7 +71,7 @@ TMoonSize IconMoonSize(int IconSize);
 // The tray icon's picture, IconSize pixels square: the style's picture of the icon
 // row in the top-left corner with its shadow, transparent outside the disc and
 // outside that corner, turned by Rotation.
-QImage MoonIconImage(TMoonStyle Style, TRotate Rotation, int IconSize,
-                     long double PhaseAngle, bool MarkSite);
+QImage MoonIconImage(TMoonStyle Style, TRotate Rotation, int IconSize, long double PhaseAngle,
+                     bool MarkSite);
 
 }  // namespace orbelune

@@ -70,7 +70,8 @@ TEST(AstroExtras, AddSignedHoursCrossesMidnightOnBothSidesOf1900) {
     // Across 1899-12-30 (day 0) in both directions.
     const TDateTime Dec29 = EncodeDate(1899, 12, 29);
     EXPECT_EQ(Dec29, -1.0);
-    EXPECT_NEAR(AddSignedHours(-8.0, 0.25), Dec29 - 22.0 / 24, Tol);  // 06:00 -> 22:00 the day before
+    EXPECT_NEAR(AddSignedHours(-8.0, 0.25), Dec29 - 22.0 / 24,
+                Tol);  // 06:00 -> 22:00 the day before
     EXPECT_NEAR(AddSignedHours(8.0, Dec29 - 18.0 / 24), 2.0 / 24, Tol);  // 18:00 -> 02:00 next day
     EXPECT_NEAR(AddSignedHours(-6.0, 0.0), Dec29 - 18.0 / 24, Tol);
     EXPECT_NEAR(AddSignedHours(6.0, 0.0), 0.25, Tol);
@@ -141,7 +142,8 @@ TEST(AstroExtras, AltitudeAzimuthAgreeWithEphem) {
         EquatorialToAltAz(Alt, Az, 0, 0.0, Sun.Dec, Sun.RA, Lat, Lon, T);
         EXPECT_NEAR(Alt, Row.Num("sun_alt"), 0.02);
         EXPECT_LT(std::fabs(testing::AngleDiff(Az, Row.Num("sun_az"))) *
-                      std::cos(Row.Num("sun_alt") * M_PI / 180.0), 0.02);
+                      std::cos(Row.Num("sun_alt") * M_PI / 180.0),
+                  0.02);
         EXPECT_GE(Az, 0.0);
         EXPECT_LE(Az, 360.0);
 
@@ -149,7 +151,8 @@ TEST(AstroExtras, AltitudeAzimuthAgreeWithEphem) {
         EquatorialToAltAz(Alt, Az, 0, Moon.Parallax, Moon.Dec, Moon.RA, Lat, Lon, T);
         EXPECT_NEAR(Alt, Row.Num("moon_alt"), 0.05);
         EXPECT_LT(std::fabs(testing::AngleDiff(Az, Row.Num("moon_az"))) *
-                      std::cos(Row.Num("moon_alt") * M_PI / 180.0), 0.05);
+                      std::cos(Row.Num("moon_alt") * M_PI / 180.0),
+                  0.05);
     }
 }
 

@@ -10,11 +10,11 @@ namespace {
 TEST(AstroText, RightAscensionInHoursAndMinutes) {
     EXPECT_EQ(RAToText(0.0), " 0 00.00");
     EXPECT_EQ(RAToText(202.5), "13 30.00");
-    EXPECT_EQ(RAToText(-15.0), "23 00.00");      // negative angles wrap
-    EXPECT_EQ(RAToText(725.0), " 0 20.00");      // beyond a turn
-    EXPECT_EQ(RAToText(1.0), " 0 04.00");        // leading blank of the minutes becomes 0
-    EXPECT_EQ(RAToText(14.99999), " 1 00.00");   // 60.00 minutes carry into the hour
-    EXPECT_EQ(RAToText(359.9999), "0 00.00");    // and 24 hours are written 0
+    EXPECT_EQ(RAToText(-15.0), "23 00.00");     // negative angles wrap
+    EXPECT_EQ(RAToText(725.0), " 0 20.00");     // beyond a turn
+    EXPECT_EQ(RAToText(1.0), " 0 04.00");       // leading blank of the minutes becomes 0
+    EXPECT_EQ(RAToText(14.99999), " 1 00.00");  // 60.00 minutes carry into the hour
+    EXPECT_EQ(RAToText(359.9999), "0 00.00");   // and 24 hours are written 0
     // Angles a hair below zero wrap to a full turn, which is 0 hours, never 24.
     EXPECT_EQ(RAToText(-1e-17), " 0 00.00");
     EXPECT_EQ(RAToText(-1e-300), " 0 00.00");
@@ -28,10 +28,10 @@ TEST(AstroText, DeclinationInDegreesAndMinutes) {
     EXPECT_EQ(DecToText(-0.5), "- 0 30.0");
     EXPECT_EQ(DecToText(0.0), "+ 0 00.0");
     EXPECT_EQ(DecToText(0.1), "+ 0 06.0");
-    EXPECT_EQ(DecToText(9.99999), "+10 00.0");   // 60.0 minutes carry away from zero
+    EXPECT_EQ(DecToText(9.99999), "+10 00.0");  // 60.0 minutes carry away from zero
     EXPECT_EQ(DecToText(-9.99999), "-10 00.0");
     EXPECT_EQ(DecToText(-0.999999), "- 1 00.0");
-    EXPECT_EQ(DecToText(100.0), "+10 00.0");     // beyond 90 degrees folds back
+    EXPECT_EQ(DecToText(100.0), "+10 00.0");  // beyond 90 degrees folds back
 }
 
 TEST(AstroText, AngleAsHoursMinutesSeconds) {

@@ -16,8 +16,7 @@ namespace {
 const TDateTime Morning = 36925 + (4 * 3600 + 5 * 60 + 6 + 0.007) / 86400;
 const TDateTime Afternoon = 36925 + (16 * 3600 + 5 * 60 + 6) / 86400.0;
 
-TEST(DateTimeRtlEncoding, DatesAndTimes)
-{
+TEST(DateTimeRtlEncoding, DatesAndTimes) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
     EXPECT_EQ(EncodeDate(2001, 2, 3), 36925.0);
     EXPECT_EQ(EncodeDate(1, 1, 1), -693593.0);
@@ -30,7 +29,7 @@ TEST(DateTimeRtlEncoding, DatesAndTimes)
     EXPECT_FALSE(TryEncodeDate(0, 1, 1, V));
     EXPECT_FALSE(TryEncodeDate(10000, 1, 1, V));
     EXPECT_FALSE(TryEncodeDate(1900, 2, 29, V));
-    EXPECT_EQ(V, 123.0); // untouched on failure
+    EXPECT_EQ(V, 123.0);  // untouched on failure
     EXPECT_TRUE(TryEncodeDate(2000, 2, 29, V));
     EXPECT_EQ(V, 36585.0);
     EXPECT_TRUE(TryEncodeTime(23, 59, 59, 999, V));
@@ -46,11 +45,10 @@ TEST(DateTimeRtlEncoding, DatesAndTimes)
     EXPECT_EQ(DaysInAMonth(1900, 2), 28);
     EXPECT_EQ(DaysInAMonth(2000, 2), 29);
     EXPECT_EQ(DaysInAMonth(2000, 13), 0);
-    EXPECT_TRUE(IsLeapYear(4000)); // the calendar's own rule, unlike the day-number scale
+    EXPECT_TRUE(IsLeapYear(4000));  // the calendar's own rule, unlike the day-number scale
 }
 
-TEST(DateTimeRtlEncoding, EncodeAndDecodeMatchPythonDays)
-{
+TEST(DateTimeRtlEncoding, EncodeAndDecodeMatchPythonDays) {
     // day_numbers.csv: Gregorian dates with their day count from 1899-12-30 by Python.
     const auto Rows = test::CsvRecords("day_numbers.csv");
     int Checked = 0;
@@ -59,15 +57,14 @@ TEST(DateTimeRtlEncoding, EncodeAndDecodeMatchPythonDays)
         const int Days = std::stoi(Row[4]);
         ASSERT_EQ(EncodeDate(Year, Month, Day), Days) << Year << "-" << Month << "-" << Day;
         int Y, M, D;
-        DecodeDate(Days + (Days < 0 ? -0.5 : 0.5), Y, M, D); // noon of that day
+        DecodeDate(Days + (Days < 0 ? -0.5 : 0.5), Y, M, D);  // noon of that day
         ASSERT_EQ(Y * 10000 + M * 100 + D, Year * 10000 + Month * 100 + Day) << Days;
         ++Checked;
     }
     EXPECT_GT(Checked, 10000);
 }
 
-TEST(DateTimeRtlDecoding, NegativeValuesKeepTheirDayInTheIntegerPart)
-{
+TEST(DateTimeRtlDecoding, NegativeValuesKeepTheirDayInTheIntegerPart) {
     int Y, M, D, H, N, S, Z;
     DecodeDate(-1.25, Y, M, D);
     DecodeTime(-1.25, H, N, S, Z);
@@ -83,8 +80,7 @@ TEST(DateTimeRtlDecoding, NegativeValuesKeepTheirDayInTheIntegerPart)
     EXPECT_EQ(Y * 10000 + M * 100 + D, 99991231);
 }
 
-TEST(DateTimeRtlDecoding, TimesRoundToTheMillisecond)
-{
+TEST(DateTimeRtlDecoding, TimesRoundToTheMillisecond) {
     int H, N, S, Z;
     DecodeTime(Morning, H, N, S, Z);
     EXPECT_EQ(H * 10000000 + N * 100000 + S * 1000 + Z, 40506007);
@@ -99,10 +95,9 @@ TEST(DateTimeRtlDecoding, TimesRoundToTheMillisecond)
     EXPECT_EQ(H + N + S + Z, 0);
 }
 
-TEST(DateTimeRtlDecoding, OutOfRangeValuesDecodeToZeros)
-{
-    for (double V : {std::numeric_limits<double>::quiet_NaN(), 1e20, -1e20, -693594.5, 2958466.0, std::nextafter(2958466.0, 0.0),
-                     std::numeric_limits<double>::infinity()}) {
+TEST(DateTimeRtlDecoding, OutOfRangeValuesDecodeToZeros) {
+    for (double V : {std::numeric_limits<double>::quiet_NaN(), 1e20, -1e20, -693594.5, 2958466.0,
+                     std::nextafter(2958466.0, 0.0), std::numeric_limits<double>::infinity()}) {
         int Y = 1, M = 1, D = 1, H = 1, N = 1, S = 1, Z = 1;
         DecodeDate(V, Y, M, D);
         EXPECT_EQ(Y + M + D, 0) << V;
@@ -113,17 +108,15 @@ TEST(DateTimeRtlDecoding, OutOfRangeValuesDecodeToZeros)
     }
 }
 
-TEST(DateTimeRtlDecoding, DayOfWeekStartsOnSunday)
-{
-    EXPECT_EQ(DayOfWeek(Morning), 7);   // Saturday
-    EXPECT_EQ(DayOfWeek(36926), 1);     // Sunday
-    EXPECT_EQ(DayOfWeek(0), 7);         // 1899-12-30 was a Saturday
-    EXPECT_EQ(DayOfWeek(-1.5), 6);      // 1899-12-29, Friday
-    EXPECT_EQ(DayOfWeek(-693593), 2);   // 0001-01-01, Monday
+TEST(DateTimeRtlDecoding, DayOfWeekStartsOnSunday) {
+    EXPECT_EQ(DayOfWeek(Morning), 7);  // Saturday
+    EXPECT_EQ(DayOfWeek(36926), 1);    // Sunday
+    EXPECT_EQ(DayOfWeek(0), 7);        // 1899-12-30 was a Saturday
+    EXPECT_EQ(DayOfWeek(-1.5), 6);     // 1899-12-29, Friday
+    EXPECT_EQ(DayOfWeek(-693593), 2);  // 0001-01-01, Monday
 }
 
-TEST(DateTimeRtlFormat, DateLetters)
-{
+TEST(DateTimeRtlFormat, DateLetters) {
     EXPECT_EQ(DateTimeToString("d/m/yy", Morning), "3/2/01");
     EXPECT_EQ(DateTimeToString("dd.mm.yyyy", Morning), "03.02.2001");
     EXPECT_EQ(DateTimeToString("ddd dddd mmm mmmm", Morning), "Sat Saturday Feb February");
@@ -136,8 +129,7 @@ TEST(DateTimeRtlFormat, DateLetters)
     EXPECT_EQ(DateTimeToString("YYYY-MM-DD", Morning), "2001-02-03");
 }
 
-TEST(DateTimeRtlFormat, TimeLetters)
-{
+TEST(DateTimeRtlFormat, TimeLetters) {
     EXPECT_EQ(DateTimeToString("h:n:s", Morning), "4:5:6");
     EXPECT_EQ(DateTimeToString("hh:nn:ss.zzz", Morning), "04:05:06.007");
     EXPECT_EQ(DateTimeToString("hhh:nnn:sss z", Morning), "04:05:06 7");
@@ -161,8 +153,7 @@ TEST(DateTimeRtlFormat, TimeLetters)
     EXPECT_EQ(DateTimeToString("tt", Afternoon), "4:05:06 PM");
 }
 
-TEST(DateTimeRtlFormat, WholeValuesLiteralsAndSettings)
-{
+TEST(DateTimeRtlFormat, WholeValuesLiteralsAndSettings) {
     EXPECT_EQ(DateTimeToString("c", Morning), "2/3/2001 4:05:06 AM");
     EXPECT_EQ(DateTimeToString("", Morning), "2/3/2001 4:05:06 AM");
     EXPECT_EQ(DateTimeToString("c", 36925), "2/3/2001");
@@ -182,5 +173,5 @@ TEST(DateTimeRtlFormat, WholeValuesLiteralsAndSettings)
     EXPECT_EQ(DateTimeToString("ddddd", Morning, German), " ");
 }
 
-} // namespace
-} // namespace orbelune
+}  // namespace
+}  // namespace orbelune

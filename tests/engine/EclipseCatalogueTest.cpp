@@ -34,8 +34,7 @@ struct Found {
     int Year;
 };
 
-TDateTime ParseUT(const std::string& Date, const std::string& Time)
-{
+TDateTime ParseUT(const std::string& Date, const std::string& Time) {
     const int y = std::stoi(Date.substr(0, 4)), mo = std::stoi(Date.substr(5, 2));
     const int d = std::stoi(Date.substr(8, 2));
     const int h = std::stoi(Time.substr(0, 2)), mi = std::stoi(Time.substr(3, 2));
@@ -43,8 +42,7 @@ TDateTime ParseUT(const std::string& Date, const std::string& Time)
     return DayNumberToDateTime(DMYToDayNumber(d, mo, y, 0)) + (h * 3600 + mi * 60 + s) / 86400.0;
 }
 
-std::string DateText(TDateTime T)
-{
+std::string DateText(TDateTime T) {
     int d = 0, m = 0, y = 0;
     DayNumberToDMY(DateTimeToDayNumber(T), d, m, y);
     char text[16];
@@ -52,33 +50,33 @@ std::string DateText(TDateTime T)
     return text;
 }
 
-bool IsSolar(int Kind) { return Kind >= EclipsePartialSolar; }
+bool IsSolar(int Kind) {
+    return Kind >= EclipsePartialSolar;
+}
 
 class EclipseCatalogue : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         for (const auto& row : testing::ReadCsv("eclipses_1900_2100.csv")) {
-            Reference r{row.Text("date"), ParseUT(row.Text("date"), row.Text("time")),
-                        row.Int("kind"), row.Num("gamma"), row.Num("magnitude"), {}};
+            Reference r{row.Text("date"),     ParseUT(row.Text("date"), row.Text("time")),
+                        row.Int("kind"),      row.Num("gamma"),
+                        row.Num("magnitude"), {}};
             if (!IsSolar(r.Kind)) {
                 std::istringstream in(row.Text("note"));
-                for (double v = 0; in >> v;)
-                    r.HalfDurations.push_back(v);
+                for (double v = 0; in >> v;) r.HalfDurations.push_back(v);
             }
             Refs.push_back(r);
         }
         for (int year = 1900; year <= 2100; ++year) {
             TStEclipses list;
             list.SearchYear(year);
-            for (int i = 0; i < list.Count(); ++i)
-                Engine.push_back({*list.EclipseAt(i), year});
+            for (int i = 0; i < list.Count(); ++i) Engine.push_back({*list.EclipseAt(i), year});
         }
         // Pair each eclipse with the reference one of the same family within a day.
         for (size_t i = 0; i < Engine.size(); ++i)
             for (size_t j = 0; j < Refs.size(); ++j)
-                if (IsSolar(Refs[j].Kind) == IsSolar(Engine[i].Rec.EType)
-                    && std::fabs(Refs[j].Greatest - Engine[i].Rec.MidEclipse) < 1.0)
+                if (IsSolar(Refs[j].Kind) == IsSolar(Engine[i].Rec.EType) &&
+                    std::fabs(Refs[j].Greatest - Engine[i].Rec.MidEclipse) < 1.0)
                     Pairs.emplace_back(i, j);
     }
 
@@ -103,11 +101,11 @@ const std::map<std::string, int> BorderlineKinds = {
     {"1948-05-09", EclipseAnnularTotalSolar},
 };
 
-TEST_F(EclipseCatalogue, EveryEclipseFoundAndNoneInvented)
-{
+TEST_F(EclipseCatalogue, EveryEclipseFoundAndNoneInvented) {
     std::set<size_t> engineMatched, refMatched;
     for (const auto& [i, j] : Pairs) {
-        EXPECT_TRUE(engineMatched.insert(i).second) << "found twice: " << DateText(Engine[i].Rec.MidEclipse);
+        EXPECT_TRUE(engineMatched.insert(i).second)
+            << "found twice: " << DateText(Engine[i].Rec.MidEclipse);
         EXPECT_TRUE(refMatched.insert(j).second) << "matched twice: " << Refs[j].Date;
     }
     for (size_t i = 0; i < Engine.size(); ++i)
@@ -118,25 +116,23 @@ TEST_F(EclipseCatalogue, EveryEclipseFoundAndNoneInvented)
     EXPECT_EQ(Engine.size() + GrazingPenumbral.size(), Refs.size());
 }
 
-TEST_F(EclipseCatalogue, KindsAgreeButForListedBorderlineCases)
-{
+TEST_F(EclipseCatalogue, KindsAgreeButForListedBorderlineCases) {
     for (const auto& [i, j] : Pairs) {
         const auto borderline = BorderlineKinds.find(Refs[j].Date);
-        const int expected = borderline == BorderlineKinds.end() ? Refs[j].Kind : borderline->second;
+        const int expected =
+            borderline == BorderlineKinds.end() ? Refs[j].Kind : borderline->second;
         EXPECT_EQ(Engine[i].Rec.EType, expected) << Refs[j].Date;
     }
 }
 
-TEST_F(EclipseCatalogue, GreatestEclipseWithinTwoMinutes)
-{
+TEST_F(EclipseCatalogue, GreatestEclipseWithinTwoMinutes) {
     // The method's instants are good to about a minute and its parabolic Delta-T is
     // up to a minute off the measured one over these two centuries.
     for (const auto& [i, j] : Pairs)
         EXPECT_NEAR(Engine[i].Rec.MidEclipse, Refs[j].Greatest, 2.0 / 1440.0) << Refs[j].Date;
 }
 
-TEST_F(EclipseCatalogue, EclipsesFallInTheirYearInTimeOrder)
-{
+TEST_F(EclipseCatalogue, EclipsesFallInTheirYearInTimeOrder) {
     for (size_t i = 0; i < Engine.size(); ++i) {
         EXPECT_EQ(std::stoi(DateText(Engine[i].Rec.MidEclipse).substr(0, 4)), Engine[i].Year);
         if (i > 0 && Engine[i - 1].Year == Engine[i].Year) {
@@ -144,30 +140,26 @@ TEST_F(EclipseCatalogue, EclipsesFallInTheirYearInTimeOrder)
         }
     }
     std::map<int, int> perYear;
-    for (const auto& e : Engine)
-        ++perYear[e.Year];
+    for (const auto& e : Engine) ++perYear[e.Year];
     for (int year = 1900; year <= 2100; ++year) {
         EXPECT_GE(perYear[year], 2) << year;
         EXPECT_LE(perYear[year], 7) << year;
     }
 }
 
-TEST_F(EclipseCatalogue, LunarMagnitudesWithinTwoHundredths)
-{
+TEST_F(EclipseCatalogue, LunarMagnitudesWithinTwoHundredths) {
     // The method's shadow constants against Danjon's rule; the largest difference
     // over the two centuries is 0.013.
     int compared = 0;
     for (const auto& [i, j] : Pairs) {
-        if (IsSolar(Refs[j].Kind) || Engine[i].Rec.EType != Refs[j].Kind)
-            continue;
+        if (IsSolar(Refs[j].Kind) || Engine[i].Rec.EType != Refs[j].Kind) continue;
         EXPECT_NEAR(Engine[i].Rec.Magnitude, Refs[j].Magnitude, 0.02) << Refs[j].Date;
         ++compared;
     }
     EXPECT_GT(compared, 450);
 }
 
-TEST_F(EclipseCatalogue, PartialSolarMagnitudesWithinFiveHundredths)
-{
+TEST_F(EclipseCatalogue, PartialSolarMagnitudesWithinFiveHundredths) {
     for (const auto& [i, j] : Pairs) {
         if (Refs[j].Kind == EclipsePartialSolar && Engine[i].Rec.EType == EclipsePartialSolar) {
             EXPECT_NEAR(Engine[i].Rec.Magnitude, Refs[j].Magnitude, 0.05) << Refs[j].Date;
@@ -175,8 +167,7 @@ TEST_F(EclipseCatalogue, PartialSolarMagnitudesWithinFiveHundredths)
     }
 }
 
-TEST_F(EclipseCatalogue, SolarHemisphereFollowsTheSideOfTheAxis)
-{
+TEST_F(EclipseCatalogue, SolarHemisphereFollowsTheSideOfTheAxis) {
     for (const auto& [i, j] : Pairs) {
         if (IsSolar(Refs[j].Kind)) {
             EXPECT_EQ(Engine[i].Rec.Hemisphere, Refs[j].Gamma > 0 ? 1 : 2) << Refs[j].Date;
@@ -188,19 +179,16 @@ TEST_F(EclipseCatalogue, SolarHemisphereFollowsTheSideOfTheAxis)
 // within 200 / h minutes where the Moon only grazes that shadow: there the chord grows
 // steeply with the shadow's radius, and the 200 / h covers radii 0.01 Earth radii
 // apart (the magnitudes differ by up to 0.013 lunar diameters, 0.007 Earth radii).
-void ExpectHalfDuration(double Start, double End, double Reference, const std::string& Date)
-{
+void ExpectHalfDuration(double Start, double End, double Reference, const std::string& Date) {
     EXPECT_NEAR((End - Start) / 2 * 1440.0, Reference, std::max(3.0, 200.0 / Reference)) << Date;
 }
 
-TEST_F(EclipseCatalogue, LunarContactsAgree)
-{
+TEST_F(EclipseCatalogue, LunarContactsAgree) {
     // Half-durations of the penumbral, umbral and total phases; the method's contacts
     // are symmetric about greatest eclipse.
     for (const auto& [i, j] : Pairs) {
         const TEclipseRec& r = Engine[i].Rec;
-        if (IsSolar(r.EType) || r.EType != Refs[j].Kind)
-            continue;
+        if (IsSolar(r.EType) || r.EType != Refs[j].Kind) continue;
         const std::vector<double>& half = Refs[j].HalfDurations;
         ASSERT_EQ(half.size(), static_cast<size_t>(r.EType) + 1) << Refs[j].Date;
         ExpectHalfDuration(r.PenumbralStart, r.PenumbralEnd, half[0], Refs[j].Date);
@@ -213,8 +201,7 @@ TEST_F(EclipseCatalogue, LunarContactsAgree)
     }
 }
 
-TEST_F(EclipseCatalogue, UnusedFieldsHoldZero)
-{
+TEST_F(EclipseCatalogue, UnusedFieldsHoldZero) {
     for (const auto& e : Engine) {
         const TEclipseRec& r = e.Rec;
         SCOPED_TRACE(DateText(r.MidEclipse));
@@ -252,12 +239,10 @@ TEST_F(EclipseCatalogue, UnusedFieldsHoldZero)
     }
 }
 
-TEST_F(EclipseCatalogue, CentralPathsAreOrderedAndPlausible)
-{
+TEST_F(EclipseCatalogue, CentralPathsAreOrderedAndPlausible) {
     int paths = 0;
     for (const auto& e : Engine) {
-        if (!e.Rec.Path)
-            continue;
+        if (!e.Rec.Path) continue;
         ++paths;
         const auto& path = *e.Rec.Path;
         SCOPED_TRACE(DateText(e.Rec.MidEclipse));

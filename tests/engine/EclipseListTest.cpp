@@ -9,15 +9,13 @@
 namespace orbelune {
 namespace {
 
-int YearOf(TDateTime T)
-{
+int YearOf(TDateTime T) {
     int d = 0, m = 0, y = 0;
     DayNumberToDMY(DateTimeToDayNumber(T), d, m, y);
     return y;
 }
 
-TEST(EclipseList, SearchYearAppendsAndClearEmpties)
-{
+TEST(EclipseList, SearchYearAppendsAndClearEmpties) {
     TStEclipses list;
     list.SearchYear(2024);
     const int first = list.Count();
@@ -36,8 +34,7 @@ TEST(EclipseList, SearchYearAppendsAndClearEmpties)
     EXPECT_EQ(list.EclipseAt(0), nullptr);
 }
 
-TEST(EclipseList, EclipseAtOutOfRangeIsNull)
-{
+TEST(EclipseList, EclipseAtOutOfRangeIsNull) {
     TStEclipses list;
     list.SearchYear(2017);
     EXPECT_EQ(list.EclipseAt(-1), nullptr);
@@ -45,8 +42,7 @@ TEST(EclipseList, EclipseAtOutOfRangeIsNull)
     EXPECT_NE(list.EclipseAt(list.Count() - 1), nullptr);
 }
 
-TEST(EclipseList, EclipseOnNewYearsEveBelongsToItsOwnYear)
-{
+TEST(EclipseList, EclipseOnNewYearsEveBelongsToItsOwnYear) {
     // The total solar eclipse of 31 December 2233 has its mean new moon on 1 January
     // 2234; it is listed under 2233 and only there.
     TStEclipses before, after;
@@ -56,13 +52,11 @@ TEST(EclipseList, EclipseOnNewYearsEveBelongsToItsOwnYear)
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->EType, EclipseTotalSolar);
     EXPECT_EQ(YearOf(last->MidEclipse), 2233);
-    for (int i = 0; i < after.Count(); ++i)
-        EXPECT_EQ(YearOf(after.EclipseAt(i)->MidEclipse), 2234);
+    for (int i = 0; i < after.Count(); ++i) EXPECT_EQ(YearOf(after.EclipseAt(i)->MidEclipse), 2234);
     EXPECT_GT(std::fabs(after.EclipseAt(0)->MidEclipse - last->MidEclipse), 100.0);
 }
 
-TEST(EclipseList, ContactsInTheNextYearAreKept)
-{
+TEST(EclipseList, ContactsInTheNextYearAreKept) {
     // The partial lunar eclipse of 31 December 2400 ends its penumbral phase on
     // 1 January 2401; the record keeps that contact.
     TStEclipses list;
@@ -75,8 +69,7 @@ TEST(EclipseList, ContactsInTheNextYearAreKept)
     EXPECT_GT(last->PenumbralEnd, last->UmbralEnd);
 }
 
-TEST(EclipseList, YearsOutsideTheEngineDatesGiveCentralEclipsesNoPath)
-{
+TEST(EclipseList, YearsOutsideTheEngineDatesGiveCentralEclipsesNoPath) {
     // The kinds need no positions; the central line does, and 1598 and 4000 lie
     // outside the engine's day scale. Each year has a total and an annular eclipse.
     for (int year : {1598, 4000}) {

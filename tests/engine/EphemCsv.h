@@ -42,7 +42,8 @@ inline std::vector<CsvRow> ReadCsv(const std::string& FileName) {
             continue;
         }
         CsvRow Row;
-        for (size_t i = 0; i < Names.size() && i < Cells.size(); ++i) Row.Fields[Names[i]] = Cells[i];
+        for (size_t i = 0; i < Names.size() && i < Cells.size(); ++i)
+            Row.Fields[Names[i]] = Cells[i];
         for (size_t i = Cells.size(); i < Names.size(); ++i) Row.Fields[Names[i]] = "";
         Rows.push_back(std::move(Row));
     }

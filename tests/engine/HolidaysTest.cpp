@@ -27,15 +27,24 @@ TDateTime IsoDate(const std::string& Text) {
 }
 
 const std::map<std::string, TDateTime (*)(int32_t)> RulesByName = {
-    {"New Year's Day", NewYearsDay},   {"Martin L. King", ThirdMondayOfJanuary},
-    {"Wash. Birthday", ThirdMondayOfFebruary}, {"Easter", EasterSunday},
-    {"Orthodox Easter", OrthodoxEaster}, {"Passover Day 1", PassoverDay1},
-    {"Mother's Day", MothersDay},       {"Memorial Day", MemorialDay},
-    {"Father's Day", FathersDay},       {"Fourth of July", FourthOfJuly},
-    {"Labor Day", LaborDay},            {"Jewish New Year", JewishNewYear},
-    {"Columbus Day", SecondMondayOfOctober}, {"Election Day", ElectionDay},
-    {"Veterans Day", VeteransDay},      {"Thanksgiving", ThanksgivingDay},
-    {"Hanukah Day 1", HanukahDay1},     {"Christmas", ChristmasDay},
+    {"New Year's Day", NewYearsDay},
+    {"Martin L. King", ThirdMondayOfJanuary},
+    {"Wash. Birthday", ThirdMondayOfFebruary},
+    {"Easter", EasterSunday},
+    {"Orthodox Easter", OrthodoxEaster},
+    {"Passover Day 1", PassoverDay1},
+    {"Mother's Day", MothersDay},
+    {"Memorial Day", MemorialDay},
+    {"Father's Day", FathersDay},
+    {"Fourth of July", FourthOfJuly},
+    {"Labor Day", LaborDay},
+    {"Jewish New Year", JewishNewYear},
+    {"Columbus Day", SecondMondayOfOctober},
+    {"Election Day", ElectionDay},
+    {"Veterans Day", VeteransDay},
+    {"Thanksgiving", ThanksgivingDay},
+    {"Hanukah Day 1", HanukahDay1},
+    {"Christmas", ChristmasDay},
 };
 
 TEST(HolidayRules, AgreeWithIndependentLists) {
@@ -106,7 +115,8 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
     }
     EXPECT_EQ(byName.size(), static_cast<size_t>(HolidayCount));
     EXPECT_EQ(byName.at("Easter"), SafeEncodeDate(2024, 3, 31));
-    EXPECT_NEAR(byName.at("Clock Ahead 1H"), SafeEncodeDateTime(2024, 3, 10, 2, 0, 0, 0), OneSecond);
+    EXPECT_NEAR(byName.at("Clock Ahead 1H"), SafeEncodeDateTime(2024, 3, 10, 2, 0, 0, 0),
+                OneSecond);
     EXPECT_NEAR(byName.at("Clock Back 1H"), SafeEncodeDateTime(2024, 11, 3, 2, 0, 0, 0), OneSecond);
 
     int32_t index = 1;
@@ -123,19 +133,32 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
 TEST(HolidayTable, EachNameHoldsItsRulesDate) {
     ScopedTZ tz("America/New_York");
     const std::pair<const char*, TDateTime (*)(int32_t)> entries[] = {
-        {"New Year's Day", NewYearsDay},        {"Martin L. King", ThirdMondayOfJanuary},
-        {"China New Year", ChinaNewYear},       {"Groundhog Day", GroundhogDay},
-        {"Wash. Birthday", ThirdMondayOfFebruary}, {"Ash Wednesday", AshWednesday},
-        {"Good Friday", GoodFriday},            {"Easter", EasterSunday},
-        {"Orthodox Easter", OrthodoxEaster},    {"Passover Day 1", PassoverDay1},
-        {"Mother's Day", MothersDay},           {"Memorial Day", MemorialDay},
-        {"Father's Day", FathersDay},           {"Fourth of July", FourthOfJuly},
-        {"Labor Day", LaborDay},                {"Jewish New Year", JewishNewYear},
-        {"Columbus Day", SecondMondayOfOctober}, {"Halloween", Halloween},
-        {"Election Day", ElectionDay},          {"Veterans Day", VeteransDay},
-        {"Thanksgiving", ThanksgivingDay},      {"Hanukah Day 1", HanukahDay1},
-        {"Christmas", ChristmasDay},            {"Clock Ahead 1H", DaylightStartOfYear},
-        {"Clock Back 1H", DaylightEndOfYear},   {"Valentine's Day", February14},
+        {"New Year's Day", NewYearsDay},
+        {"Martin L. King", ThirdMondayOfJanuary},
+        {"China New Year", ChinaNewYear},
+        {"Groundhog Day", GroundhogDay},
+        {"Wash. Birthday", ThirdMondayOfFebruary},
+        {"Ash Wednesday", AshWednesday},
+        {"Good Friday", GoodFriday},
+        {"Easter", EasterSunday},
+        {"Orthodox Easter", OrthodoxEaster},
+        {"Passover Day 1", PassoverDay1},
+        {"Mother's Day", MothersDay},
+        {"Memorial Day", MemorialDay},
+        {"Father's Day", FathersDay},
+        {"Fourth of July", FourthOfJuly},
+        {"Labor Day", LaborDay},
+        {"Jewish New Year", JewishNewYear},
+        {"Columbus Day", SecondMondayOfOctober},
+        {"Halloween", Halloween},
+        {"Election Day", ElectionDay},
+        {"Veterans Day", VeteransDay},
+        {"Thanksgiving", ThanksgivingDay},
+        {"Hanukah Day 1", HanukahDay1},
+        {"Christmas", ChristmasDay},
+        {"Clock Ahead 1H", DaylightStartOfYear},
+        {"Clock Back 1H", DaylightEndOfYear},
+        {"Valentine's Day", February14},
         {"St Patrick's Day", March17},
     };
     static_assert(std::size(entries) == HolidayCount);

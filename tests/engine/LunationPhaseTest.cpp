@@ -43,7 +43,8 @@ TEST(LunationPhase, AgreesWithMainPhaseTime) {
         LunationPhases P = LunationPhaseJDE(K);
         for (int i = 0; i < 4; ++i) {
             TDateTime Main = MainPhaseTime(static_cast<TMoonPhase>(2 * i), JDToDateTime(P[0]));
-            EXPECT_NEAR(static_cast<double>(DateTimeToJD(Main)), P[i], 20.0 / 86400) << K << " " << i;
+            EXPECT_NEAR(static_cast<double>(DateTimeToJD(Main)), P[i], 20.0 / 86400)
+                << K << " " << i;
         }
     }
 }
@@ -152,7 +153,8 @@ TEST(LunationPhase, TwoFullMoonsInJanuary2018AndNoneInFebruary) {
     EXPECT_NEAR(New[0].T, 2 * 3600 + 17 * 60, 180);
     EXPECT_EQ(New[1].D, -1);
     EXPECT_EQ(New[1].T, -1);
-    EXPECT_EQ(FirstQuarterDates(DMYToDayNumber(1, 1, 2018, 0))[0].D, DMYToDayNumber(24, 1, 2018, 0));
+    EXPECT_EQ(FirstQuarterDates(DMYToDayNumber(1, 1, 2018, 0))[0].D,
+              DMYToDayNumber(24, 1, 2018, 0));
     EXPECT_EQ(LastQuarterDates(DMYToDayNumber(1, 1, 2018, 0))[0].D, DMYToDayNumber(8, 1, 2018, 0));
 }
 

@@ -105,8 +105,8 @@ TEST(MoonRiseSet, InvalidDaysOfTheIterationAndExtremeDayNumbers) {
         EXPECT_EQ(R.Rise, -4) << Day;
         EXPECT_EQ(R.Set, -4) << Day;
     }
-    for (TDayNumber Day : {std::numeric_limits<TDayNumber>::min(),
-                           std::numeric_limits<TDayNumber>::max()}) {
+    for (TDayNumber Day :
+         {std::numeric_limits<TDayNumber>::min(), std::numeric_limits<TDayNumber>::max()}) {
         TRiseSetRec R = MoonRiseSet(Day, 0, 0.0, 45.0);
         EXPECT_EQ(R.Rise, -4) << Day;
         EXPECT_EQ(R.Set, -4) << Day;

@@ -9,8 +9,7 @@ namespace orbelune::moontest {
 
 // Expects `call` to raise the exception type with exactly `message`.
 template <typename Exception, typename Call>
-void ExpectRaises(Call call, const std::string& message)
-{
+void ExpectRaises(Call call, const std::string& message) {
     try {
         call();
         ADD_FAILURE() << "no exception, expected \"" << message << "\"";

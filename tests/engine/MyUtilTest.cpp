@@ -8,14 +8,13 @@
 namespace orbelune {
 namespace {
 
-TEST(MyUtilDates, SafeEncodingNeverThrows)
-{
+TEST(MyUtilDates, SafeEncodingNeverThrows) {
     EXPECT_EQ(SafeEncodeDate(2001, 2, 29), 0.0);
     EXPECT_EQ(SafeEncodeDate(0, 1, 1), 0.0);
     EXPECT_EQ(SafeEncodeDate(2001, 0, 1), 0.0);
     EXPECT_EQ(SafeEncodeDate(2001, 1, 0), 0.0);
     EXPECT_EQ(SafeEncodeDate(10000, 1, 1), 0.0);
-    EXPECT_EQ(SafeEncodeDate(2000, 2, 29), 36585.0); // Python: days from 1899-12-30
+    EXPECT_EQ(SafeEncodeDate(2000, 2, 29), 36585.0);  // Python: days from 1899-12-30
     EXPECT_EQ(SafeEncodeDate(1, 1, 1), -693593.0);
 
     EXPECT_DOUBLE_EQ(SafeEncodeDateTime(2000, 1, 1, 18, 0, 0, 0), 36526.75);
@@ -28,8 +27,7 @@ TEST(MyUtilDates, SafeEncodingNeverThrows)
     EXPECT_EQ(SafeEncodeDateTime(0, 1, 1, 0, 0, 0, 0), 0.0);
 }
 
-TEST(MyUtilDates, JoiningDateAndTime)
-{
+TEST(MyUtilDates, JoiningDateAndTime) {
     EXPECT_DOUBLE_EQ(JoinDateAndTime(36526.3, 0.75), 36526.75);
     EXPECT_DOUBLE_EQ(JoinDateAndTime(36526.3, 40000.25), 36526.25);
     // A date before 1899-12-30 takes the time with a minus sign (its own convention).
@@ -37,8 +35,7 @@ TEST(MyUtilDates, JoiningDateAndTime)
     EXPECT_DOUBLE_EQ(JoinDateAndTime(0, 0.25), -0.25);
 }
 
-TEST(MyUtilDates, DateTimeToStringSafeAdjustsNegativeValues)
-{
+TEST(MyUtilDates, DateTimeToStringSafeAdjustsNegativeValues) {
     EXPECT_EQ(DateTimeToStringSafe("yyyy-mm-dd hh:nn", 36526.75), "2000-01-01 18:00");
     EXPECT_EQ(DateTimeToStringSafe("mmm d", 36925.5), "Feb 3");
     EXPECT_EQ(DateTimeToStringSafe("h:nnAM/PM", 36925 + 16.0 / 24 + 7.0 / 1440), "4:07PM");
@@ -46,18 +43,16 @@ TEST(MyUtilDates, DateTimeToStringSafeAdjustsNegativeValues)
     EXPECT_EQ(DateTimeToStringSafe("yyyy-mm-dd hh:nn", -1.25), "1899-12-29 18:00");
 }
 
-TEST(MyUtilText, ProperCaseUpperCasesWordStartsOnly)
-{
+TEST(MyUtilText, ProperCaseUpperCasesWordStartsOnly) {
     EXPECT_EQ(ProperCase("new york"), "New York");
     EXPECT_EQ(ProperCase("mcDONALD o'neil"), "McDONALD O'neil");
     EXPECT_EQ(ProperCase("  a\tb\nc"), "  A\tB\nC");
     EXPECT_EQ(ProperCase("1st street-x"), "1st Street-x");
-    EXPECT_EQ(ProperCase("\xe9t\xe9 a"), "\xe9t\xe9 A"); // only ASCII letters change
+    EXPECT_EQ(ProperCase("\xe9t\xe9 a"), "\xe9t\xe9 A");  // only ASCII letters change
     EXPECT_EQ(ProperCase(""), "");
 }
 
-TEST(MyUtilText, DigitsOnlyDropsLeadingZeros)
-{
+TEST(MyUtilText, DigitsOnlyDropsLeadingZeros) {
     EXPECT_EQ(DigitsOnly("a007b"), "7");
     EXPECT_EQ(DigitsOnly("x"), "0");
     EXPECT_EQ(DigitsOnly(""), "0");
@@ -66,8 +61,7 @@ TEST(MyUtilText, DigitsOnlyDropsLeadingZeros)
     EXPECT_EQ(DigitsOnly("0a0b1c0"), "10");
 }
 
-TEST(MyUtilText, ExtractFieldWithAndWithoutRuns)
-{
+TEST(MyUtilText, ExtractFieldWithAndWithoutRuns) {
     EXPECT_EQ(ExtractField(2, "a;;b", ";", false), "");
     EXPECT_EQ(ExtractField(3, "a;;b", ";", false), "b");
     EXPECT_EQ(ExtractField(2, "a;;b", ";", true), "b");
@@ -84,15 +78,13 @@ TEST(MyUtilText, ExtractFieldWithAndWithoutRuns)
     EXPECT_EQ(ExtractField(1, "no delimiter", ";", false), "no delimiter");
 }
 
-TEST(MyUtilText, ExtractFieldReadsPastTwoHundredFiftyFiveCharacters)
-{
+TEST(MyUtilText, ExtractFieldReadsPastTwoHundredFiftyFiveCharacters) {
     const std::string Long = std::string(300, 'x') + ";tail";
     EXPECT_EQ(ExtractField(2, Long, ";", false), "tail");
     EXPECT_EQ(ExtractField(1, Long, ";", false).size(), 300u);
 }
 
-TEST(MyUtilText, Padding)
-{
+TEST(MyUtilText, Padding) {
     EXPECT_EQ(PadLeftToWidth("ab", 5), "   ab");
     EXPECT_EQ(PadLeftToWidth("abcdef", 3), "abcdef");
     EXPECT_EQ(PadLeftToWidth("ab", -4), "ab");
@@ -101,8 +93,7 @@ TEST(MyUtilText, Padding)
     EXPECT_EQ(PadRightToWidth("", 3, '0'), "000");
 }
 
-TEST(MyUtilNumbers, FormatIntThousandsKeepsTheTenCharacterField)
-{
+TEST(MyUtilNumbers, FormatIntThousandsKeepsTheTenCharacterField) {
     EXPECT_EQ(FormatIntThousands(1234567), "   1,234,567");
     EXPECT_EQ(FormatIntThousands(999), "       999");
     EXPECT_EQ(FormatIntThousands(1000), "      1,000");
@@ -114,8 +105,7 @@ TEST(MyUtilNumbers, FormatIntThousandsKeepsTheTenCharacterField)
     EXPECT_EQ(FormatIntThousands(INT32_MIN), "-2147483648");
 }
 
-TEST(MyUtilNumbers, InsertThousandSeparatorsUpToFiveGroups)
-{
+TEST(MyUtilNumbers, InsertThousandSeparatorsUpToFiveGroups) {
     EXPECT_EQ(InsertThousandSeparators("1234567"), "1,234,567");
     EXPECT_EQ(InsertThousandSeparators("123"), "123");
     EXPECT_EQ(InsertThousandSeparators("1234"), "1,234");
@@ -126,8 +116,7 @@ TEST(MyUtilNumbers, InsertThousandSeparatorsUpToFiveGroups)
     EXPECT_EQ(InsertThousandSeparators("1234567890123456789"), "1234,567,890,123,456,789");
 }
 
-TEST(MyUtilNumbers, FormatRoundedThousandsRoundsHalfToEven)
-{
+TEST(MyUtilNumbers, FormatRoundedThousandsRoundsHalfToEven) {
     EXPECT_EQ(FormatRoundedThousands(1234567.5), "1,234,568");
     EXPECT_EQ(FormatRoundedThousands(1234566.5), "1,234,566");
     EXPECT_EQ(FormatRoundedThousands(2.5), "2");
@@ -142,8 +131,7 @@ TEST(MyUtilNumbers, FormatRoundedThousandsRoundsHalfToEven)
     EXPECT_EQ(FormatRoundedThousands(-std::numeric_limits<double>::infinity()), "-INF");
 }
 
-TEST(MyUtilNumbers, SwapAndDistances)
-{
+TEST(MyUtilNumbers, SwapAndDistances) {
     int A = 1, B = -7;
     SwapInts(A, B);
     EXPECT_EQ(A, -7);
@@ -151,9 +139,9 @@ TEST(MyUtilNumbers, SwapAndDistances)
     // One international mile is exactly 1609.344 m.
     EXPECT_DOUBLE_EQ(KmToMiles(1.609344), 1.0);
     EXPECT_DOUBLE_EQ(MilesToKm(1.0), 1.609344);
-    EXPECT_DOUBLE_EQ(MilesToKm(26.21875), 42.194988); // marathon
+    EXPECT_DOUBLE_EQ(MilesToKm(26.21875), 42.194988);  // marathon
     EXPECT_NEAR(KmToMiles(100), 62.137119223733, 1e-12);
 }
 
-} // namespace
-} // namespace orbelune
+}  // namespace
+}  // namespace orbelune

@@ -45,51 +45,161 @@ struct PlanetCase {
 };
 
 const PlanetCase Planets[] = {
-    {"mercury", MercuryLBR, MercuryLongitude, MercuryLatitude, MercuryRadius,
-     &MercuryL, &MercuryB, &MercuryR,
-     {38, 16, 10, 8, 6, 1}, {14, 11, 9, 7, 2, 0}, {13, 8, 7, 5, 0, 0},
-     4.4025071014L, 26088.147062L, 0.39528271652L, 0.11737528962L, 1.9835749877L, 26087.903142L,
-     {4.429346726, -0.052757137, 0.466472691}, 2.0, 2.0, 1e-5},
-    {"venus", VenusLBR, VenusLongitude, VenusLatitude, VenusRadius,
-     &VenusL, &VenusB, &VenusR,
-     {24, 12, 8, 3, 3, 1}, {9, 4, 4, 4, 1, 0}, {12, 3, 3, 1, 1, 0},
-     3.1761466677L, 10213.529431L, 0.72334820905L, 0.05923638472L, 0.26702775813L, 10213.285546L,
-     {3.187020682, 0.056978419, 0.720213396}, 2.0, 1.5, 5e-6},
-    {"mars", MarsLBR, MarsLongitude, MarsLatitude, MarsRadius,
-     &MarsL, &MarsB, &MarsR,
-     {69, 46, 33, 12, 8, 2}, {16, 9, 7, 4, 3, 0}, {45, 27, 11, 6, 4, 0},
-     6.2034771158L, 3340.8562747L, 1.5303348828L, 0.03197134986L, 3.7683204243L, 3340.6124267L,
-     {6.273542178, -0.024780454, 1.391205293}, 3.5, 2.0, 2e-5},
-    {"jupiter", JupiterLBR, JupiterLongitude, JupiterLatitude, JupiterRadius,
-     &JupiterL, &JupiterB, &JupiterR,
-     {64, 61, 57, 39, 19, 5}, {26, 22, 14, 9, 6, 1}, {46, 43, 36, 28, 15, 7},
-     0.59954691495L, 529.93480758L, 5.2088742947L, 0.02268615703L, 3.5585260672L, 529.69096509L,
-     {0.633461776, -0.020500306, 4.965388319}, 3.0, 1.5, 5e-5},
-    {"saturn", SaturnLBR, SaturnLongitude, SaturnLatitude, SaturnRadius,
-     &SaturnL, &SaturnB, &SaturnR,
-     {90, 79, 63, 48, 22, 8}, {34, 32, 29, 21, 12, 2}, {44, 38, 32, 28, 23, 18},
-     0.87401354029L, 213.54295596L, 9.557581358L, 0.0433067804L, 3.602844284L, 213.29909544L,
-     {0.798005866, -0.040196875, 9.183730288}, 4.0, 2.5, 2e-4},
-    {"uranus", UranusLBR, UranusLongitude, UranusLatitude, UranusRadius,
-     &UranusL, &UranusB, &UranusR,
-     {91, 57, 35, 18, 4, 0}, {28, 20, 11, 4, 1, 0}, {59, 35, 18, 10, 2, 0},
-     5.481292943L, 75.025431216L, 19.212648479L, 0.01346277639L, 2.6187781055L, 74.781598567L,
-     {5.522545758, -0.011951701, 19.923971510}, 2.5, 2.0, 3e-4},
-    {"neptune", NeptuneLBR, NeptuneLongitude, NeptuneLatitude, NeptuneRadius,
-     &NeptuneL, &NeptuneB, &NeptuneR,
-     {38, 18, 7, 4, 1, 0}, {17, 13, 6, 4, 1, 0}, {32, 15, 5, 1, 0, 0},
-     5.3118863305L, 38.376877167L, 30.070132061L, 0.03088622933L, 1.4410437263L, 38.133035638L,
-     {5.304565290, 0.004223045, 30.120533984}, 2.0, 1.5, 2e-4},
+    {"mercury",
+     MercuryLBR,
+     MercuryLongitude,
+     MercuryLatitude,
+     MercuryRadius,
+     &MercuryL,
+     &MercuryB,
+     &MercuryR,
+     {38, 16, 10, 8, 6, 1},
+     {14, 11, 9, 7, 2, 0},
+     {13, 8, 7, 5, 0, 0},
+     4.4025071014L,
+     26088.147062L,
+     0.39528271652L,
+     0.11737528962L,
+     1.9835749877L,
+     26087.903142L,
+     {4.429346726, -0.052757137, 0.466472691},
+     2.0,
+     2.0,
+     1e-5},
+    {"venus",
+     VenusLBR,
+     VenusLongitude,
+     VenusLatitude,
+     VenusRadius,
+     &VenusL,
+     &VenusB,
+     &VenusR,
+     {24, 12, 8, 3, 3, 1},
+     {9, 4, 4, 4, 1, 0},
+     {12, 3, 3, 1, 1, 0},
+     3.1761466677L,
+     10213.529431L,
+     0.72334820905L,
+     0.05923638472L,
+     0.26702775813L,
+     10213.285546L,
+     {3.187020682, 0.056978419, 0.720213396},
+     2.0,
+     1.5,
+     5e-6},
+    {"mars",
+     MarsLBR,
+     MarsLongitude,
+     MarsLatitude,
+     MarsRadius,
+     &MarsL,
+     &MarsB,
+     &MarsR,
+     {69, 46, 33, 12, 8, 2},
+     {16, 9, 7, 4, 3, 0},
+     {45, 27, 11, 6, 4, 0},
+     6.2034771158L,
+     3340.8562747L,
+     1.5303348828L,
+     0.03197134986L,
+     3.7683204243L,
+     3340.6124267L,
+     {6.273542178, -0.024780454, 1.391205293},
+     3.5,
+     2.0,
+     2e-5},
+    {"jupiter",
+     JupiterLBR,
+     JupiterLongitude,
+     JupiterLatitude,
+     JupiterRadius,
+     &JupiterL,
+     &JupiterB,
+     &JupiterR,
+     {64, 61, 57, 39, 19, 5},
+     {26, 22, 14, 9, 6, 1},
+     {46, 43, 36, 28, 15, 7},
+     0.59954691495L,
+     529.93480758L,
+     5.2088742947L,
+     0.02268615703L,
+     3.5585260672L,
+     529.69096509L,
+     {0.633461776, -0.020500306, 4.965388319},
+     3.0,
+     1.5,
+     5e-5},
+    {"saturn",
+     SaturnLBR,
+     SaturnLongitude,
+     SaturnLatitude,
+     SaturnRadius,
+     &SaturnL,
+     &SaturnB,
+     &SaturnR,
+     {90, 79, 63, 48, 22, 8},
+     {34, 32, 29, 21, 12, 2},
+     {44, 38, 32, 28, 23, 18},
+     0.87401354029L,
+     213.54295596L,
+     9.557581358L,
+     0.0433067804L,
+     3.602844284L,
+     213.29909544L,
+     {0.798005866, -0.040196875, 9.183730288},
+     4.0,
+     2.5,
+     2e-4},
+    {"uranus",
+     UranusLBR,
+     UranusLongitude,
+     UranusLatitude,
+     UranusRadius,
+     &UranusL,
+     &UranusB,
+     &UranusR,
+     {91, 57, 35, 18, 4, 0},
+     {28, 20, 11, 4, 1, 0},
+     {59, 35, 18, 10, 2, 0},
+     5.481292943L,
+     75.025431216L,
+     19.212648479L,
+     0.01346277639L,
+     2.6187781055L,
+     74.781598567L,
+     {5.522545758, -0.011951701, 19.923971510},
+     2.5,
+     2.0,
+     3e-4},
+    {"neptune",
+     NeptuneLBR,
+     NeptuneLongitude,
+     NeptuneLatitude,
+     NeptuneRadius,
+     &NeptuneL,
+     &NeptuneB,
+     &NeptuneR,
+     {38, 18, 7, 4, 1, 0},
+     {17, 13, 6, 4, 1, 0},
+     {32, 15, 5, 1, 0, 0},
+     5.3118863305L,
+     38.376877167L,
+     30.070132061L,
+     0.03088622933L,
+     1.4410437263L,
+     38.133035638L,
+     {5.304565290, 0.004223045, 30.120533984},
+     2.0,
+     1.5,
+     2e-4},
 };
 
 // One unit in the 11th significant digit of x.
-long double LastDigit(long double x)
-{
+long double LastDigit(long double x) {
     return std::pow(10.0L, std::floor(std::log10(std::fabs(x))) - 10.0L);
 }
 
-TEST(PlanetSeries, CarryTheLeadingTermsInThePublishedCounts)
-{
+TEST(PlanetSeries, CarryTheLeadingTermsInThePublishedCounts) {
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
         for (int k = 0; k < 6; ++k) {
@@ -104,8 +214,7 @@ TEST(PlanetSeries, CarryTheLeadingTermsInThePublishedCounts)
 // general precession) and the scale. The constants are the published ones rounded
 // to 11 significant digits; Jupiter's L1 constant 529.93480757497 is also printed
 // as 529.93480758, hence one unit of the last digit.
-TEST(PlanetSeries, OpenWithThePublishedLeadingTerms)
-{
+TEST(PlanetSeries, OpenWithThePublishedLeadingTerms) {
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
         const PlanetSeriesTerm& l0 = (*p.L)[0][0];
@@ -135,22 +244,18 @@ TEST(PlanetSeries, OpenWithThePublishedLeadingTerms)
 // Whether x carries at most 11 significant digits and at most 11 decimal places:
 // scaled by the power of ten that brings its last allowed digit to the units, it is
 // whole (to the 19 digits of extended precision).
-bool RoundedToElevenDigits(long double x)
-{
-    if (x == 0.0L)
-        return true;
-    const long double places =
-        std::min(11.0L, 10.0L - std::floor(std::log10(std::fabs(x))));
+bool RoundedToElevenDigits(long double x) {
+    if (x == 0.0L) return true;
+    const long double places = std::min(11.0L, 10.0L - std::floor(std::log10(std::fabs(x))));
     const long double scaled = x * std::pow(10.0L, places);
     return std::fabs(scaled - std::nearbyint(scaled)) < 1e-6L;
 }
 
-TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals)
-{
+TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals) {
     EXPECT_TRUE(RoundedToElevenDigits(26087.903142L));
     EXPECT_TRUE(RoundedToElevenDigits(2.556e-8L));
-    EXPECT_FALSE(RoundedToElevenDigits(26087.9031421L));   // twelve digits
-    EXPECT_FALSE(RoundedToElevenDigits(1.2345e-11L));       // fifteen decimals
+    EXPECT_FALSE(RoundedToElevenDigits(26087.9031421L));  // twelve digits
+    EXPECT_FALSE(RoundedToElevenDigits(1.2345e-11L));     // fifteen decimals
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
         for (const PlanetCoordinateSeries* coordinate : {p.L, p.B, p.R})
@@ -163,8 +268,7 @@ TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals)
     }
 }
 
-TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly)
-{
+TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly) {
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
         const TPlanetLBR lbr = p.LBR(2451545.0);
@@ -176,11 +280,11 @@ TEST(PlanetSeries, AtJ2000TakeThePowerZeroSeriesOnly)
     EXPECT_EQ(MercuryLongitude(0, 0, 0, 0, 0), MercuryLBR(2451545.0).L);
 }
 
-TEST(PlanetSeries, LeaveTheLongitudeUnreduced)
-{
+TEST(PlanetSeries, LeaveTheLongitudeUnreduced) {
     const TPlanetLBR mercury = MercuryLBR(2460310.5);
     EXPECT_NEAR(mercury.L, 630.835684455, 1e-8);
-    EXPECT_NEAR(std::fmod(mercury.L, 2 * std::numbers::pi) * 180 / std::numbers::pi, 144.2223, 1e-4);
+    EXPECT_NEAR(std::fmod(mercury.L, 2 * std::numbers::pi) * 180 / std::numbers::pi, 144.2223,
+                1e-4);
     const TPlanetLBR mars = MarsLBR(2460310.5);
     EXPECT_NEAR(mars.L, 86.200183434, 1e-8);
     EXPECT_NEAR(mars.B, -0.015730876, 1e-9);
@@ -189,8 +293,7 @@ TEST(PlanetSeries, LeaveTheLongitudeUnreduced)
     EXPECT_TRUE(std::isfinite(SaturnLBR(0.0).R));
 }
 
-TEST(PlanetSeries, TakeTheirPowersOfTauFromTheJulianDay)
-{
+TEST(PlanetSeries, TakeTheirPowersOfTauFromTheJulianDay) {
     const PlanetTauPowers t = PlanetTau(2451545.0 + 0.25 * 365250.0);
     EXPECT_EQ(t.Tau, 0.25);
     EXPECT_EQ(t.Tau2, 0.0625);
@@ -203,16 +306,14 @@ TEST(PlanetSeries, TakeTheirPowersOfTauFromTheJulianDay)
 // dates from 1600 to 3000. The truncated series stay within 1.3" to 2.5" in L, 0.6"
 // to 1.5" in B and 3e-6 to 1.8e-4 AU in R there (measured over 120 dates); each
 // planet's tolerance adds a margin.
-TEST(PlanetSeries, StayWithinTheTruncationErrorOfTheCompleteSeries)
-{
+TEST(PlanetSeries, StayWithinTheTruncationErrorOfTheCompleteSeries) {
     const double arcsec = std::numbers::pi / 180.0 / 3600.0;
     const auto rows = test::CsvRows("planets_lbr_vsop87d_python.csv");
     ASSERT_GE(rows.size(), 140u);
     int checked = 0;
     for (const auto& row : rows) {
         for (const PlanetCase& p : Planets) {
-            if (row[0] != p.Name)
-                continue;
+            if (row[0] != p.Name) continue;
             const double jd = std::stod(row[1]);
             const TPlanetLBR lbr = p.LBR(jd);
             SCOPED_TRACE(row[0] + " JD " + row[1]);

@@ -17,13 +17,12 @@ constexpr double DegToRad = Pi / 180.0;
 const char* const BodyNames[8] = {"Mercury", "Venus",  "Mars",    "Jupiter",
                                   "Saturn",  "Uranus", "Neptune", "Pluto"};
 
-TEST(PlanetsPosition, GivesTheKnownPlacesAtJ2000)
-{
+TEST(PlanetsPosition, GivesTheKnownPlacesAtJ2000) {
     // RA, Dec, elongation in degrees at JD 2451545.0, in the array's order, to 0.001.
-    const double expected[8][3] = {
-        {272.092, -24.421, 8.531},   {239.904, -18.453, 38.848}, {330.528, -13.179, 47.606},
-        {23.872, 8.597, 104.877},    {38.768, 12.617, 119.991},  {317.485, -17.019, 34.447},
-        {305.444, -19.212, 22.827},  {251.428, -11.397, 30.719}};
+    const double expected[8][3] = {{272.092, -24.421, 8.531},  {239.904, -18.453, 38.848},
+                                   {330.528, -13.179, 47.606}, {23.872, 8.597, 104.877},
+                                   {38.768, 12.617, 119.991},  {317.485, -17.019, 34.447},
+                                   {305.444, -19.212, 22.827}, {251.428, -11.397, 30.719}};
     TPlanetPosArray positions{};
     PlanetsPosition(2451545.0, positions);
     for (int i = 0; i < 8; ++i) {
@@ -44,8 +43,7 @@ TEST(PlanetsPosition, GivesTheKnownPlacesAtJ2000)
 // over c (Mercury 0.011 deg, Venus 0.007, Mars 0.005, the outer planets 0.003);
 // the truncated series add a few arcseconds. Tolerance: that bound + 0.003 degree.
 // Pluto's terms serve 1885 to 2099 only, and are checked there.
-TEST(PlanetsPosition, AgreesWithPyEphemFrom1700To2300)
-{
+TEST(PlanetsPosition, AgreesWithPyEphemFrom1700To2300) {
     const double tolerance[8] = {0.014, 0.010, 0.008, 0.006, 0.006, 0.006, 0.006, 0.006};
     const auto rows = test::CsvRows("planets_radec_ephem.csv");
     ASSERT_GE(rows.size(), 170u);
@@ -55,8 +53,7 @@ TEST(PlanetsPosition, AgreesWithPyEphemFrom1700To2300)
         TPlanetPosArray positions{};
         PlanetsPosition(jd, positions);
         for (int i = 0; i < 8; ++i) {
-            if (row[1] != BodyNames[i] || (i == 7 && (jd < 2409542.5 || jd > 2488070.0)))
-                continue;
+            if (row[1] != BodyNames[i] || (i == 7 && (jd < 2409542.5 || jd > 2488070.0))) continue;
             SCOPED_TRACE(row[1] + " JD " + row[0]);
             const TPlanetPos& p = positions[i];
             const double dRA = std::remainder(p.RA - std::stod(row[2]), 360.0);
@@ -72,16 +69,14 @@ TEST(PlanetsPosition, AgreesWithPyEphemFrom1700To2300)
 // Planets of date and a Sun of J2000 added as they stand put Mars at RA 266.922 on
 // JD 2460310.5; python3-ephem has 267.0617, -23.9593 (astrometric, equinox of date;
 // light time accounts for 0.005 degree of the difference).
-TEST(PlanetsPosition, AddsTheSunAndThePlanetsInOneFrame)
-{
+TEST(PlanetsPosition, AddsTheSunAndThePlanetsInOneFrame) {
     TPlanetPosArray positions{};
     PlanetsPosition(2460310.5, positions);
     EXPECT_NEAR(positions[2].RA, 267.0617, 0.008);
     EXPECT_NEAR(positions[2].Dec, -23.9593, 0.008);
 }
 
-TEST(PlanetsPosition, FillsEveryEntryInRangeAtTheEndsOfTheYearRange)
-{
+TEST(PlanetsPosition, FillsEveryEntryInRangeAtTheEndsOfTheYearRange) {
     for (const double jd : {2305447.5, 3182028.5}) {
         TPlanetPosArray positions{};
         PlanetsPosition(jd, positions);
@@ -99,8 +94,7 @@ TEST(PlanetsPosition, FillsEveryEntryInRangeAtTheEndsOfTheYearRange)
 // (tools/ref_vsop87.py), turned to the J2000 equator with the obliquity
 // 23.4392911 degrees. The truncated series keep the Sun within 1.4" in longitude and
 // 0.22" in latitude; with the frame tie (0.1") 2" holds.
-TEST(SunVectorForPlanets, FollowsTheCompleteFixedEclipticSeries)
-{
+TEST(SunVectorForPlanets, FollowsTheCompleteFixedEclipticSeries) {
     const double eps = 23.4392911 * DegToRad;
     const auto rows = test::CsvRows("earth_j2000_vsop87b_python.csv");
     ASSERT_GE(rows.size(), 20u);
@@ -118,8 +112,7 @@ TEST(SunVectorForPlanets, FollowsTheCompleteFixedEclipticSeries)
     }
 }
 
-TEST(HelioToEquatorial, TurnsTheEclipticAboutTheEquinox)
-{
+TEST(HelioToEquatorial, TurnsTheEclipticAboutTheEquinox) {
     const double eps = FixedObliquity;
     TEquVector v = HelioToEquatorial(0.0, 0.0, 2.0);
     EXPECT_DOUBLE_EQ(v.X, 2.0);
@@ -134,8 +127,7 @@ TEST(HelioToEquatorial, TurnsTheEclipticAboutTheEquinox)
     EXPECT_NEAR(v.Z, std::cos(0.5), 1e-15);
 }
 
-TEST(QuadrantAngle, PlacesEachQuadrantAndAxis)
-{
+TEST(QuadrantAngle, PlacesEachQuadrantAndAxis) {
     const double a = std::atan(0.5);
     EXPECT_EQ(QuadrantAngle(1.0, 2.0, a), a);
     EXPECT_EQ(QuadrantAngle(1.0, -2.0, -a), -a + Pi);
@@ -149,8 +141,7 @@ TEST(QuadrantAngle, PlacesEachQuadrantAndAxis)
     EXPECT_EQ(QuadrantAngle(0.0, -5.0, 0.0), Pi);
 }
 
-TEST(GeocentricRADecElong, GivesRightAscensionsOnTheAxesAndBelowAFullTurn)
-{
+TEST(GeocentricRADecElong, GivesRightAscensionsOnTheAxesAndBelowAFullTurn) {
     const TEquVector zero{0, 0, 0};
     EXPECT_NEAR(GeocentricRADecElong({0, 1, 0}, zero, false).RA, 90.0, 1e-12);
     EXPECT_NEAR(GeocentricRADecElong({0, -1, 0}, zero, false).RA, 270.0, 1e-12);
@@ -164,8 +155,7 @@ TEST(GeocentricRADecElong, GivesRightAscensionsOnTheAxesAndBelowAFullTurn)
     EXPECT_NEAR(GeocentricRADecElong({0, 0, 2}, zero, false).Dec, 90.0, 1e-12);
 }
 
-TEST(GeocentricRADecElong, MeasuresTheElongationFromTheSunOnlyWhenAsked)
-{
+TEST(GeocentricRADecElong, MeasuresTheElongationFromTheSunOnlyWhenAsked) {
     const TEquVector sun{1, 0, 0};
     // Body vector heliocentric: the planet 1 AU from the Sun at right angles.
     const TPlanetPos quadrature = GeocentricRADecElong({0, 1, 0}, sun, true);

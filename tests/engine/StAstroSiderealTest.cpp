@@ -7,7 +7,9 @@
 namespace orbelune {
 namespace {
 
-double Hms(double H, double M, double S) { return (H + M / 60.0 + S / 3600.0) * 15.0; }
+double Hms(double H, double M, double S) {
+    return (H + M / 60.0 + S / 3600.0) * 15.0;
+}
 
 TEST(StAstroSidereal, ValidityBoundsOfDayTimeRecords) {
     EXPECT_TRUE(IsValidDayTime({0, 0}));

@@ -97,7 +97,8 @@ TEST(StAstroMoon, TermTablesOpenWithThePrintedTerms) {
     int SmallestKept = std::abs(kMoonLatitudeTerms[0].SigmaB);
     for (int i = 0; i < 48; ++i)
         SmallestKept = std::min(SmallestKept, std::abs(kMoonLatitudeTerms[i].SigmaB));
-    for (int i = 48; i < 60; ++i) EXPECT_LE(std::abs(kMoonLatitudeTerms[i].SigmaB), SmallestKept) << i;
+    for (int i = 48; i < 60; ++i)
+        EXPECT_LE(std::abs(kMoonLatitudeTerms[i].SigmaB), SmallestKept) << i;
 }
 
 // Meeus, example 47.a: 1992 April 12, 0h: L' = 134.290182, M' = 5.150833,
@@ -169,8 +170,7 @@ TEST(StAstroMoon, PhaseValuesAgreeWithEphem) {
         if (std::fabs(Elong) > 10.0 && std::fabs(Elong) < 170.0) {
             EXPECT_EQ(P.PhaseAngle < 0.0, Elong < 0.0) << "day " << Row.Int("day");
         }
-        EXPECT_NEAR(std::fabs(P.Illuminated), (1.0 - std::cos(Elong * M_PI / 180.0)) / 2.0,
-                    0.001);
+        EXPECT_NEAR(std::fabs(P.Illuminated), (1.0 - std::cos(Elong * M_PI / 180.0)) / 2.0, 0.001);
         EXPECT_NEAR(std::fabs(P.Illuminated), Row.Num("moon_illum"), 0.01);
         EXPECT_EQ(P.Illuminated < 0.0, P.PhaseAngle < 0.0);
         EXPECT_GE(P.MeanLongitude, 0.0);

@@ -13,8 +13,7 @@ namespace {
 
 using test::CsvRecords;
 
-TEST(StDateYears, LeapRuleHasTheFourThousandException)
-{
+TEST(StDateYears, LeapRuleHasTheFourThousandException) {
     EXPECT_TRUE(YearIsLeap(2000));
     EXPECT_TRUE(YearIsLeap(1996));
     EXPECT_TRUE(YearIsLeap(1600));
@@ -24,8 +23,7 @@ TEST(StDateYears, LeapRuleHasTheFourThousandException)
     EXPECT_FALSE(YearIsLeap(8000));
 }
 
-TEST(StDateYears, TwoDigitYearsLandInTheEpochWindow)
-{
+TEST(StDateYears, TwoDigitYearsLandInTheEpochWindow) {
     EXPECT_EQ(ExpandTwoDigitYear(5, 1950), 2005);
     EXPECT_EQ(ExpandTwoDigitYear(60, 1950), 1960);
     EXPECT_EQ(ExpandTwoDigitYear(50, 1950), 1950);
@@ -38,8 +36,7 @@ TEST(StDateYears, TwoDigitYearsLandInTheEpochWindow)
     EXPECT_EQ(ExpandTwoDigitYear(5, 0), 5);
 }
 
-TEST(StDateYears, MonthLengthsAndValidity)
-{
+TEST(StDateYears, MonthLengthsAndValidity) {
     EXPECT_EQ(MonthLength(2, 2000, 0), 29);
     EXPECT_EQ(MonthLength(2, 1900, 0), 28);
     EXPECT_EQ(MonthLength(4, 2001, 0), 30);
@@ -49,18 +46,17 @@ TEST(StDateYears, MonthLengthsAndValidity)
     EXPECT_EQ(MonthLength(-1, 2001, 0), 0);
     EXPECT_EQ(MonthLength(1, 1599, 0), 0);
     EXPECT_EQ(MonthLength(1, 4000, 0), 0);
-    EXPECT_EQ(MonthLength(2, 4, 1950), 29); // 2004
+    EXPECT_EQ(MonthLength(2, 4, 1950), 29);  // 2004
 
     EXPECT_TRUE(IsValidDMY(29, 2, 2000, 0));
     EXPECT_FALSE(IsValidDMY(29, 2, 1900, 0));
     EXPECT_FALSE(IsValidDMY(0, 1, 2000, 0));
     EXPECT_FALSE(IsValidDMY(31, 4, 2000, 0));
     EXPECT_FALSE(IsValidDMY(1, 1, 1599, 0));
-    EXPECT_TRUE(IsValidDMY(31, 12, 99, 1950)); // 1999
+    EXPECT_TRUE(IsValidDMY(31, 12, 99, 1950));  // 1999
 }
 
-TEST(StDateDayNumbers, RangeEndsAndTheFirstMarch)
-{
+TEST(StDateDayNumbers, RangeEndsAndTheFirstMarch) {
     EXPECT_EQ(DMYToDayNumber(1, 1, 1600, 0), 0);
     EXPECT_EQ(DMYToDayNumber(31, 1, 1600, 0), 30);
     EXPECT_EQ(DMYToDayNumber(1, 2, 1600, 0), 31);
@@ -76,8 +72,7 @@ TEST(StDateDayNumbers, RangeEndsAndTheFirstMarch)
     EXPECT_EQ(DMYToDayNumber(1, 1, 0, 2000), DMYToDayNumber(1, 1, 2000, 0));
 }
 
-TEST(StDateDayNumbers, InvalidNumbersDecodeToZeros)
-{
+TEST(StDateDayNumbers, InvalidNumbersDecodeToZeros) {
     for (TDayNumber N : {-1, -2, -100000}) {
         int D = 9, M = 9, Y = 9;
         DayNumberToDMY(N, D, M, Y);
@@ -87,19 +82,18 @@ TEST(StDateDayNumbers, InvalidNumbersDecodeToZeros)
     }
 }
 
-TEST(StDateDayNumbers, RoundTripOverTheWholeRange)
-{
+TEST(StDateDayNumbers, RoundTripOverTheWholeRange) {
     int Mismatches = 0;
     int PrevDay = 31, PrevMonth = 12, PrevYear = 1599;
     for (TDayNumber N = 0; N <= StLastDayNumber; ++N) {
         int D, M, Y;
         DayNumberToDMY(N, D, M, Y);
         // Each number is the day after the previous one.
-        const bool NextDay = (Y == PrevYear && M == PrevMonth && D == PrevDay + 1) ||
-                             (Y == PrevYear && M == PrevMonth + 1 && D == 1 &&
-                              PrevDay == MonthLength(PrevMonth, PrevYear, 0)) ||
-                             (Y == PrevYear + 1 && M == 1 && D == 1 && PrevMonth == 12 &&
-                              PrevDay == 31);
+        const bool NextDay =
+            (Y == PrevYear && M == PrevMonth && D == PrevDay + 1) ||
+            (Y == PrevYear && M == PrevMonth + 1 && D == 1 &&
+             PrevDay == MonthLength(PrevMonth, PrevYear, 0)) ||
+            (Y == PrevYear + 1 && M == 1 && D == 1 && PrevMonth == 12 && PrevDay == 31);
         if (DMYToDayNumber(D, M, Y, 0) != N || !NextDay) {
             if (++Mismatches <= 5)
                 ADD_FAILURE() << "day number " << N << " -> " << Y << "-" << M << "-" << D;
@@ -114,8 +108,7 @@ TEST(StDateDayNumbers, RoundTripOverTheWholeRange)
     EXPECT_EQ(PrevDay, 31);
 }
 
-TEST(StDateDayNumbers, MatchPythonOrdinals)
-{
+TEST(StDateDayNumbers, MatchPythonOrdinals) {
     const auto Rows = CsvRecords("day_numbers.csv");
     ASSERT_GT(Rows.size(), 10000u);
     for (const auto& Row : Rows) {
@@ -128,19 +121,17 @@ TEST(StDateDayNumbers, MatchPythonOrdinals)
     }
 }
 
-TEST(StDateJulianDates, PublishedValues)
-{
+TEST(StDateJulianDates, PublishedValues) {
     // Julian Dates are exact in binary at these instants; 1e-9 day is 86 microseconds.
-    EXPECT_DOUBLE_EQ(AstroJulianDate(2000, 1, 1, 43200), 2451545.0);  // J2000.0
-    EXPECT_DOUBLE_EQ(AstroJulianDate(1582, 10, 4, 0), 2299159.5);    // last Julian day
-    EXPECT_DOUBLE_EQ(AstroJulianDate(1582, 10, 15, 0), 2299160.5);   // first Gregorian day
-    EXPECT_NEAR(AstroJulianDate(1957, 10, 4, 69984), 2436116.31, 1e-9); // Sputnik 1, 19:26:24 UT
+    EXPECT_DOUBLE_EQ(AstroJulianDate(2000, 1, 1, 43200), 2451545.0);     // J2000.0
+    EXPECT_DOUBLE_EQ(AstroJulianDate(1582, 10, 4, 0), 2299159.5);        // last Julian day
+    EXPECT_DOUBLE_EQ(AstroJulianDate(1582, 10, 15, 0), 2299160.5);       // first Gregorian day
+    EXPECT_NEAR(AstroJulianDate(1957, 10, 4, 69984), 2436116.31, 1e-9);  // Sputnik 1, 19:26:24 UT
     EXPECT_DOUBLE_EQ(DayNumberToJD(0), 2305447.5);
     EXPECT_DOUBLE_EQ(DayNumberToJD(DMYToDayNumber(1, 1, 2000, 0)), 2451544.5);
 }
 
-TEST(StDateJulianDates, InvalidInputGivesTheSentinel)
-{
+TEST(StDateJulianDates, InvalidInputGivesTheSentinel) {
     EXPECT_EQ(AstroJulianDate(2000, 2, 30, 0), -2147483647.0);
     EXPECT_EQ(AstroJulianDate(1900, 2, 29, 0), -2147483647.0);
     EXPECT_EQ(AstroJulianDate(2000, 4, 31, 0), -2147483647.0);
@@ -153,8 +144,7 @@ TEST(StDateJulianDates, InvalidInputGivesTheSentinel)
     EXPECT_NE(AstroJulianDate(2000, 2, 29, 86399), -2147483647.0);
 }
 
-TEST(StDateJulianDates, MatchConvertdate)
-{
+TEST(StDateJulianDates, MatchConvertdate) {
     // convertdate works in doubles too; the seconds add at most a few ulps
     // (about 5e-10 day near JD 2.4e6), so 1e-8 day (under a millisecond) is held.
     const auto Rows = CsvRecords("julian_dates.csv");
@@ -167,8 +157,7 @@ TEST(StDateJulianDates, MatchConvertdate)
     }
 }
 
-TEST(StDateJulianDates, BackToDayNumbers)
-{
+TEST(StDateJulianDates, BackToDayNumbers) {
     EXPECT_EQ(JDToDayNumber(2305447.5, true), 0);
     EXPECT_EQ(JDToDayNumber(2305447.5, false), 0);
     EXPECT_EQ(JDToDayNumber(2305447.4, true), -1);
@@ -186,8 +175,7 @@ TEST(StDateJulianDates, BackToDayNumbers)
     EXPECT_EQ(JDToDayNumber(1e300, false), -1);
 }
 
-TEST(StDateMonths, AddingMonthsClampsToTheMonthEnd)
-{
+TEST(StDateMonths, AddingMonthsClampsToTheMonthEnd) {
     const auto DN = [](int D, int M, int Y) { return DMYToDayNumber(D, M, Y, 0); };
     EXPECT_EQ(AddMonthsClamped(DN(31, 1, 2001), 1, 0), DN(28, 2, 2001));
     EXPECT_EQ(AddMonthsClamped(DN(31, 3, 2000), -1, 0), DN(29, 2, 2000));
@@ -204,8 +192,7 @@ TEST(StDateMonths, AddingMonthsClampsToTheMonthEnd)
     EXPECT_EQ(AddMonthsClamped(DN(1, 1, 2000), 0, 2000000000), -1);
 }
 
-TEST(StDateSeconds, HoursMinutesSeconds)
-{
+TEST(StDateSeconds, HoursMinutesSeconds) {
     uint8_t H, M, S;
     SecondsToHMS(86399, H, M, S);
     EXPECT_EQ(H, 23);
@@ -224,8 +211,7 @@ TEST(StDateSeconds, HoursMinutesSeconds)
     EXPECT_EQ(HMSToSeconds(23, 60, 0), 0);  // and the total at one day
 }
 
-TEST(StDateSeconds, AddingDaysAndSecondsCarries)
-{
+TEST(StDateSeconds, AddingDaysAndSecondsCarries) {
     const TDayTimeRec Start{1000, 100};
     TDayTimeRec R = AddDaysSeconds(Start, 0, -200);
     EXPECT_EQ(R.D, 999);
@@ -247,21 +233,20 @@ TEST(StDateSeconds, AddingDaysAndSecondsCarries)
     EXPECT_GE(R.T, 0);
 }
 
-TEST(StDateDateTimes, ConversionsWithTDateTime)
-{
+TEST(StDateDateTimes, ConversionsWithTDateTime) {
     const TDayNumber N2000 = DMYToDayNumber(1, 1, 2000, 0);
-    EXPECT_EQ(DateTimeToDayNumber(36526.75), N2000);   // 2000-01-01 18:00
+    EXPECT_EQ(DateTimeToDayNumber(36526.75), N2000);  // 2000-01-01 18:00
     EXPECT_EQ(DateTimeToDayNumber(0), DMYToDayNumber(30, 12, 1899, 0));
     // Before 1899-12-30 the integer part is still the day: -1.75 is 1899-12-29.
     EXPECT_EQ(DateTimeToDayNumber(-1.75), DMYToDayNumber(29, 12, 1899, 0));
-    EXPECT_EQ(DateTimeToDayNumber(-200000), -1); // 1352, before the scale
+    EXPECT_EQ(DateTimeToDayNumber(-200000), -1);  // 1352, before the scale
     EXPECT_DOUBLE_EQ(DayNumberToDateTime(N2000), 36526.0);
-    EXPECT_DOUBLE_EQ(DayNumberToDateTime(0), -109571.0); // 109573 days to 1900-01-01, less 2
+    EXPECT_DOUBLE_EQ(DayNumberToDateTime(0), -109571.0);  // 109573 days to 1900-01-01, less 2
     EXPECT_EQ(DayNumberToDateTime(-1), 0.0);
 
     EXPECT_EQ(DateTimeToDaySeconds(36526.75), 64800);
     EXPECT_EQ(DateTimeToDaySeconds(-1.75), 64800);
-    EXPECT_EQ(DateTimeToDaySeconds(0.5 + 0.4 / 86400), 43200); // milliseconds dropped
+    EXPECT_EQ(DateTimeToDaySeconds(0.5 + 0.4 / 86400), 43200);  // milliseconds dropped
     EXPECT_DOUBLE_EQ(DaySecondsToDateTime(64800), 0.75);
     EXPECT_EQ(DaySecondsToDateTime(-1), 0.0);
     EXPECT_EQ(DaySecondsToDateTime(86400), 0.0);
@@ -275,5 +260,5 @@ TEST(StDateDateTimes, ConversionsWithTDateTime)
     }
 }
 
-} // namespace
-} // namespace orbelune
+}  // namespace
+}  // namespace orbelune

@@ -8,8 +8,7 @@
 namespace orbelune {
 namespace {
 
-TEST(PlutoTerms, HoldFortyThreeRowsFromTheLargest)
-{
+TEST(PlutoTerms, HoldFortyThreeRowsFromTheLargest) {
     ASSERT_EQ(std::size(PlutoTerms), 43u);
     const PlutoTerm& first = PlutoTerms[0];
     EXPECT_EQ(first.p, 1);
@@ -20,8 +19,7 @@ TEST(PlutoTerms, HoldFortyThreeRowsFromTheLargest)
     EXPECT_EQ(last.RSin, 13);
 }
 
-TEST(PlutoLBR, GivesTheKnownPositions)
-{
+TEST(PlutoLBR, GivesTheKnownPositions) {
     const TPlanetLBR j2000 = PlutoLBR(2451545.0);
     EXPECT_NEAR(j2000.L, 4.372843, 1e-6);
     EXPECT_NEAR(j2000.B, 0.194801, 1e-6);
@@ -32,8 +30,7 @@ TEST(PlutoLBR, GivesTheKnownPositions)
     EXPECT_NEAR(y2024.R, 34.923308, 1e-6);
 }
 
-TEST(PlutoLBR, EvaluatesEveryDateWithoutReducingTheLongitude)
-{
+TEST(PlutoLBR, EvaluatesEveryDateWithoutReducingTheLongitude) {
     // Two centuries on, the mean longitude alone has grown by 290 degrees.
     const TPlanetLBR later = PlutoLBR(2451545.0 + 2 * 36525.0);
     EXPECT_GT(later.L, 2 * std::numbers::pi);

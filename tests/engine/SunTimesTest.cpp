@@ -127,8 +127,9 @@ TEST(SunRiseSet, AgreesWithEphemFromTheEquatorToThePoles) {
         }
         long double minutes = std::fabs(got - expected) * 60.0L;
         minutes = std::min(minutes, 1440.0L - minutes);
-        const long double tolerance =
-            std::fabs(lat) <= 40 ? 1.5L : std::fabs(lat) <= 65 ? 3.0L : 20.0L;
+        const long double tolerance = std::fabs(lat) <= 40   ? 1.5L
+                                      : std::fabs(lat) <= 65 ? 3.0L
+                                                             : 20.0L;
         EXPECT_LT(minutes, tolerance);
         ++times;
     }

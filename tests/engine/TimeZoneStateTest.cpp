@@ -205,8 +205,8 @@ TEST(TimeZoneState, MissingZoneInformation) {
     EXPECT_TRUE(s.DaylightZoneName.empty());
     EXPECT_FALSE(s.ZoneHasDaylight);
     EXPECT_DOUBLE_EQ(s.UTCOffsetHours, 5.5);
-    EXPECT_NEAR(UTCToLocal(SafeEncodeDate(2024, 5, 1)),
-                SafeEncodeDateTime(2024, 5, 1, 5, 30, 0, 0), OneSecond);
+    EXPECT_NEAR(UTCToLocal(SafeEncodeDate(2024, 5, 1)), SafeEncodeDateTime(2024, 5, 1, 5, 30, 0, 0),
+                OneSecond);
 }
 
 TEST(TimeZoneState, ZoneGivenAsAPathOrAnEmptyTZ) {
@@ -230,8 +230,8 @@ TEST(TimeZoneState, ZoneGivenAsAPathOrAnEmptyTZ) {
 // the C library's local time.
 TEST(TimeZoneState, UnsetTZFollowsTheCLibrary) {
     ScopedTZ tz(nullptr);
-    for (int64_t at : {int64_t{946684800}, int64_t{1719835200}, int64_t{1704067200},
-                       int64_t{2145916800}}) {
+    for (int64_t at :
+         {int64_t{946684800}, int64_t{1719835200}, int64_t{1704067200}, int64_t{2145916800}}) {
         const std::time_t t = static_cast<std::time_t>(at);
         std::tm local{};
         ASSERT_TRUE(localtime_r(&t, &local));

@@ -55,8 +55,8 @@ TEST(PosixZone, ParsesNamesOffsetsAndDates) {
 
 TEST(PosixZone, RefusesMalformedText) {
     for (const char* text : {"", "E5", "EST", "EST5EDT,M13.1.0,M11.1.0", "EST5EDT,M3.6.0,M11.1.0",
-                             "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,M3.2.0", "EST5EDT,J0,J100",
-                             "EST99", "<EST5", "EST5EDT,M3.2.0,M11.1.0x"}) {
+                             "EST5EDT,M3.2.7,M11.1.0", "EST5EDT,M3.2.0", "EST5EDT,J0,J100", "EST99",
+                             "<EST5", "EST5EDT,M3.2.0,M11.1.0x"}) {
         EXPECT_FALSE(ParsePosixZone(text)) << text;
     }
 }
@@ -136,8 +136,8 @@ TEST(TZif, RefusesDamagedFiles) {
     std::string badType = file;
     badType[4] = '\0';
     ASSERT_TRUE(ParseTZif(badType));
-    const size_t timeCount = (static_cast<unsigned char>(file[34]) << 8) |
-                             static_cast<unsigned char>(file[35]);
+    const size_t timeCount =
+        (static_cast<unsigned char>(file[34]) << 8) | static_cast<unsigned char>(file[35]);
     badType[44 + timeCount * 4] = '\xff';
     EXPECT_FALSE(ParseTZif(badType));
     // Huge counts do not make the parser read past the end.
@@ -157,8 +157,8 @@ TEST(TZif, SurvivesChangedBytes) {
         for (int k = 0; k < 3; ++k)
             damaged[random() % damaged.size()] = static_cast<char>(random() & 0xff);
         if (const auto rules = ParseTZif(damaged)) {
-            for (int64_t at : {int64_t{-5000000000}, int64_t{0}, int64_t{1719835200},
-                               int64_t{4102444800}})
+            for (int64_t at :
+                 {int64_t{-5000000000}, int64_t{0}, int64_t{1719835200}, int64_t{4102444800}})
                 if (DescribeInstant(*rules, at)) ++answered;
         }
     }

@@ -41,7 +41,9 @@ private:
 };
 
 // A Unix instant as a TDateTime (only for instants after 1899-12-30).
-inline TDateTime UnixToDateTime(int64_t Seconds) { return 25569.0 + Seconds / 86400.0; }
+inline TDateTime UnixToDateTime(int64_t Seconds) {
+    return 25569.0 + Seconds / 86400.0;
+}
 
 inline constexpr double OneSecond = 1.0 / 86400.0;
 

@@ -14,8 +14,7 @@ constexpr long double kArcsecond = 1.0L / 3600;
 
 // 1987 April 10, 0h TD. The 31 largest terms stand in for the full series; they come
 // within 0.005" of the book's -3.788" and +9.443".
-TEST(Nutation, MeeusExample22a)
-{
+TEST(Nutation, MeeusExample22a) {
     long double deltaPsi = 0, epsilon = 0;
     CalcNutation(EncodeCalendarDate(1987, 4, 10), deltaPsi, epsilon);
     EXPECT_NEAR(static_cast<double>(deltaPsi / kArcsecond), -3.788, 0.01);
@@ -29,8 +28,7 @@ TEST(Nutation, MeeusExample22a)
 // and match to the book's last digit. The mean longitude uses the constants
 // 218.3164591 + 481267.88134236 T of the book's first edition (0.015" from the
 // second's here), so the longitudes and equatorial coordinates are held to 0.03".
-TEST(ApparentMoon, MeeusExample47a)
-{
+TEST(ApparentMoon, MeeusExample47a) {
     const TDateTime date = EncodeCalendarDate(1992, 4, 12);
     const TApparentPosition moon = MoonApparentPosition(date);
     long double deltaPsi = 0, epsilon = 0;
@@ -48,24 +46,20 @@ TEST(ApparentMoon, MeeusExample47a)
 // 199 54' 21.56", latitude +0.72", right ascension 13h 13m 30.749s, declination
 // -7 47' 01.74"; distance 0.9976088 AU by python3-ephem. Applying the FK5 correction
 // twice would move the longitude by 0.09".
-TEST(ApparentSun, MeeusExample25b)
-{
+TEST(ApparentSun, MeeusExample25b) {
     const TApparentPosition sun = SunApparentPosition(EncodeCalendarDate(1992, 10, 13));
-    EXPECT_NEAR(static_cast<double>(sun.Longitude), 199 + 54 / 60.0 + 21.56 / 3600,
-                0.03 / 3600);
+    EXPECT_NEAR(static_cast<double>(sun.Longitude), 199 + 54 / 60.0 + 21.56 / 3600, 0.03 / 3600);
     EXPECT_NEAR(static_cast<double>(sun.Latitude), 0.72 / 3600, 0.01 / 3600);
-    EXPECT_NEAR(static_cast<double>(sun.RightAscension),
-                (13 + 13 / 60.0 + 30.749 / 3600) * 15, 0.05 / 3600);
-    EXPECT_NEAR(static_cast<double>(sun.Declination), -(7 + 47 / 60.0 + 1.74 / 3600),
+    EXPECT_NEAR(static_cast<double>(sun.RightAscension), (13 + 13 / 60.0 + 30.749 / 3600) * 15,
                 0.05 / 3600);
+    EXPECT_NEAR(static_cast<double>(sun.Declination), -(7 + 47 / 60.0 + 1.74 / 3600), 0.05 / 3600);
     EXPECT_NEAR(static_cast<double>(sun.Distance / 149597869), 0.9976088, 0.000001);
 }
 
 // The apparent longitude is the FK5 heliocentric longitude turned round, less the
 // aberration, plus the nutation: the FK5 correction enters once, in the heliocentric
 // position.
-TEST(ApparentSun, CorrectsTheHeliocentricPositionOnce)
-{
+TEST(ApparentSun, CorrectsTheHeliocentricPositionOnce) {
     for (int year = 1650; year <= 3350; year += 85) {
         const TDateTime date = EncodeCalendarDate(year, 5, 17) + 0.3;
         long double l = 0, b = 0, r = 0;
@@ -73,18 +67,17 @@ TEST(ApparentSun, CorrectsTheHeliocentricPositionOnce)
         long double deltaPsi = 0, epsilon = 0;
         CalcNutation(date, deltaPsi, epsilon);
         const TApparentPosition sun = SunApparentPosition(date);
-        EXPECT_NEAR(static_cast<double>(sun.Longitude),
-                    static_cast<double>(NormalizeDeg(l + 180 - 20.4898L * kArcsecond / r
-                                                     + deltaPsi)),
-                    1e-9);
+        EXPECT_NEAR(
+            static_cast<double>(sun.Longitude),
+            static_cast<double>(NormalizeDeg(l + 180 - 20.4898L * kArcsecond / r + deltaPsi)),
+            1e-9);
         EXPECT_EQ(sun.Latitude, -b);
         EXPECT_GE(sun.Longitude, 0);
         EXPECT_LT(sun.Longitude, 360);
     }
 }
 
-TEST(EclipticToEquatorial, RightAscensionRunsFromMinus90To270)
-{
+TEST(EclipticToEquatorial, RightAscensionRunsFromMinus90To270) {
     const TDateTime date = EncodeCalendarDate(2000, 1, 1);
     TApparentPosition position{};
     position.Longitude = 350;

@@ -17,15 +17,13 @@ namespace {
 using moontest::ExpectRaises;
 using test::CsvRecords;
 
-std::string CivilText(TDateTime date)
-{
+std::string CivilText(TDateTime date) {
     int year = 0, month = 0, day = 0;
     DecodeCalendarDate(date, year, month, day);
     return std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day);
 }
 
-TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
-{
+TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate) {
     const auto rows = CsvRecords("chinese_new_year.csv");
     ASSERT_EQ(rows.size(), 199u);
     for (const auto& row : rows) {
@@ -41,8 +39,7 @@ TEST(ChineseCalendar, NewYearOfEveryYear1901To2099AgreesWithLunardate)
 // python3-ephem (tests/data/chinese_new_year_ephem.csv, years without a leap month,
 // 1646 .. 1899). The instants there are negative TDateTime values; their Beijing day
 // is the one they fall in, not the day after.
-TEST(ChineseCalendar, NewYearBefore1900AgreesWithEphemNewMoons)
-{
+TEST(ChineseCalendar, NewYearBefore1900AgreesWithEphemNewMoons) {
     const auto rows = CsvRecords("chinese_new_year_ephem.csv");
     ASSERT_EQ(rows.size(), 161u);
     for (const auto& row : rows) {
@@ -55,8 +52,7 @@ TEST(ChineseCalendar, NewYearBefore1900AgreesWithEphemNewMoons)
 // The sun from the full VSOP87 series, 31 nutation terms and the constant aberration
 // is good to about a second of arc, some 25 s of time; ephem's own sun is of like
 // accuracy, so 60 s is allowed.
-TEST(ChineseCalendar, SolarTermsAgreeWithEphem)
-{
+TEST(ChineseCalendar, SolarTermsAgreeWithEphem) {
     const auto rows = CsvRecords("solar_terms.csv");
     ASSERT_EQ(rows.size(), 122u);
     constexpr long double tolerance = 60.0L / 86400;
@@ -69,13 +65,12 @@ TEST(ChineseCalendar, SolarTermsAgreeWithEphem)
     }
 }
 
-TEST(ChineseCalendar, SolarTermsFallOnTheirCivilDays)
-{
+TEST(ChineseCalendar, SolarTermsFallOnTheirCivilDays) {
     for (int year = 1800; year <= 2200; year += 13) {
         int y = 0, month = 0, day = 0;
         DecodeCalendarDate(SolarTermDate(year, 18), y, month, day);
-        EXPECT_TRUE(y == year && month == 12 && (day == 21 || day == 22)) << CivilText(
-            SolarTermDate(year, 18));
+        EXPECT_TRUE(y == year && month == 12 && (day == 21 || day == 22))
+            << CivilText(SolarTermDate(year, 18));
         DecodeCalendarDate(SolarTermDate(year, 0), y, month, day);
         EXPECT_TRUE(y == year && month == 3 && day >= 19 && day <= 21) << year;
         DecodeCalendarDate(SolarTermDate(year, 20), y, month, day);  // Great Cold
@@ -83,8 +78,7 @@ TEST(ChineseCalendar, SolarTermsFallOnTheirCivilDays)
     }
 }
 
-TEST(ChineseCalendar, AnglesTermsAndBeijingTime)
-{
+TEST(ChineseCalendar, AnglesTermsAndBeijingTime) {
     EXPECT_EQ(AngleDiff180(10, 350), 20);
     EXPECT_EQ(AngleDiff180(350, 10), -20);
     EXPECT_EQ(AngleDiff180(0, 180), 180);
@@ -102,8 +96,7 @@ TEST(ChineseCalendar, AnglesTermsAndBeijingTime)
     EXPECT_NEAR(ToBeijingTime(y1900) - y1900, (7 * 3600 + 45 * 60 + 40) / 86400.0, 1e-9);
 }
 
-TEST(ChineseCalendar, YearsBeforeTheCalendarAreRefusedWithoutOverflow)
-{
+TEST(ChineseCalendar, YearsBeforeTheCalendarAreRefusedWithoutOverflow) {
     // The year before year 1 (or before the smallest int) does not exist.
     ExpectRaises<EConvertError>([] { ChineseNewYear(1); }, "Invalid year");
     ExpectRaises<EConvertError>([] { ChineseNewYear(INT_MIN); }, "Invalid year");
@@ -115,48 +108,36 @@ TEST(ChineseCalendar, YearsBeforeTheCalendarAreRefusedWithoutOverflow)
     EXPECT_EQ(MajorTermOfMonth(INT_MIN), -22);
 }
 
-TEST(ChineseCalendar, MajorTermsAroundADate)
-{
+TEST(ChineseCalendar, MajorTermsAroundADate) {
     // Winter solstice 2023: 22 December 03:27 UT (11:27 in Beijing).
     const TDateTime solstice = NextMajorTerm(EncodeCalendarDate(2023, 12, 15));
-    EXPECT_NEAR(solstice, EncodeCalendarDate(2023, 12, 22) + (3 * 60 + 27) / 1440.0,
-                2 / 1440.0);
+    EXPECT_NEAR(solstice, EncodeCalendarDate(2023, 12, 22) + (3 * 60 + 27) / 1440.0, 2 / 1440.0);
     EXPECT_EQ(NextMajorTerm(solstice), solstice);
     EXPECT_LT(PrevMajorTerm(solstice), solstice - 29);
     EXPECT_EQ(PrevMajorTerm(solstice + 1e-6), solstice);
-    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(2023, 12, 15)),
-              EncodeCalendarDate(2023, 12, 22));
-    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(2024, 1, 1)),
-              EncodeCalendarDate(2023, 12, 22));
+    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(2023, 12, 15)), EncodeCalendarDate(2023, 12, 22));
+    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(2024, 1, 1)), EncodeCalendarDate(2023, 12, 22));
 }
 
 // python3-ephem, in Beijing local mean time: winter solstice 1726-12-22 08:50, new moons
 // 1726-12-23 19:36 and 1727-01-22 14:19, major terms (300 and 330 degrees) 1727-01-20
 // and 1727-02-19, so neither of the first two months is a leap month.
-TEST(ChineseCalendar, BeijingDaysBefore1900AreTheDaysTheInstantsFallIn)
-{
-    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(1726, 12, 15)),
-              EncodeCalendarDate(1726, 12, 22));
-    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(1726, 12, 15)),
-              EncodeCalendarDate(1726, 12, 23));
+TEST(ChineseCalendar, BeijingDaysBefore1900AreTheDaysTheInstantsFallIn) {
+    EXPECT_EQ(NextMajorTermDay(EncodeCalendarDate(1726, 12, 15)), EncodeCalendarDate(1726, 12, 22));
+    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(1726, 12, 15)), EncodeCalendarDate(1726, 12, 23));
     EXPECT_EQ(NewMoonOnOrBefore(EncodeCalendarDate(1726, 12, 31)),
               EncodeCalendarDate(1726, 12, 23));
-    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(1727, 1, 1)),
-              EncodeCalendarDate(1726, 12, 22));
+    EXPECT_EQ(PrevMajorTermDay(EncodeCalendarDate(1727, 1, 1)), EncodeCalendarDate(1726, 12, 22));
     // The new year is then the second new moon after the solstice day.
     EXPECT_EQ(CivilText(ChineseNewYear(1727)), "1727-1-22");
 }
 
-TEST(ChineseCalendar, NewMoonDaysAndTheLeapMonth)
-{
+TEST(ChineseCalendar, NewMoonDaysAndTheLeapMonth) {
     // New moons in Beijing: 2023-02-20, 2023-03-22 (the leap second month, without a
     // major term), 2023-04-20.
-    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(2023, 3, 1)),
-              EncodeCalendarDate(2023, 3, 22));
-    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(2023, 3, 22)),
-              EncodeCalendarDate(2023, 3, 22));
-    EXPECT_EQ(NewMoonOnOrBefore(EncodeCalendarDate(2023, 3, 21)),
-              EncodeCalendarDate(2023, 2, 20));
+    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(2023, 3, 1)), EncodeCalendarDate(2023, 3, 22));
+    EXPECT_EQ(NewMoonOnOrAfter(EncodeCalendarDate(2023, 3, 22)), EncodeCalendarDate(2023, 3, 22));
+    EXPECT_EQ(NewMoonOnOrBefore(EncodeCalendarDate(2023, 3, 21)), EncodeCalendarDate(2023, 2, 20));
     EXPECT_TRUE(MonthHasNoMajorTerm(EncodeCalendarDate(2023, 3, 22)));
     EXPECT_FALSE(MonthHasNoMajorTerm(EncodeCalendarDate(2023, 2, 20)));
     EXPECT_FALSE(MonthHasNoMajorTerm(EncodeCalendarDate(2023, 4, 20)));

@@ -15,27 +15,23 @@ namespace {
 using moontest::ExpectRaises;
 using test::CsvRecords;
 
-int Field(const std::vector<std::string>& row, std::size_t i)
-{
+int Field(const std::vector<std::string>& row, std::size_t i) {
     return std::stoi(row.at(i));
 }
 
-std::string CivilText(TDateTime date)
-{
+std::string CivilText(TDateTime date) {
     int year = 0, month = 0, day = 0;
     DecodeCalendarDate(date, year, month, day);
     return std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day);
 }
 
-std::string CivilText(int year, int month, int day)
-{
+std::string CivilText(int year, int month, int day) {
     return std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day);
 }
 
 // Jewish years 4121 .. 13758 (every 7th, and 5700 .. 5800): the new year, Passover and
 // the year's length, leap and common years alike.
-TEST(JewishCalendar, YearsAgreeWithConvertdate)
-{
+TEST(JewishCalendar, YearsAgreeWithConvertdate) {
     const auto rows = CsvRecords("hebrew_years.csv");
     ASSERT_GT(rows.size(), 1400u);
     int leapYears = 0;
@@ -59,8 +55,8 @@ TEST(JewishCalendar, YearsAgreeWithConvertdate)
         int jewishYear = 0, month = 0, day = 0;
         int civilYear = 0, civilMonth = 0, civilDay = 0;
         DecodeCalendarDate(JewishToDateTime(year, 7, 1), civilYear, civilMonth, civilDay);
-        EXPECT_EQ(DateTimeToJewish(EncodeCalendarDate(civilYear, civilMonth, civilDay),
-                                   jewishYear, month, day),
+        EXPECT_EQ(DateTimeToJewish(EncodeCalendarDate(civilYear, civilMonth, civilDay), jewishYear,
+                                   month, day),
                   type);
         EXPECT_EQ(jewishYear * 10000 + month * 100 + day, year * 10000 + 701);
     }
@@ -68,8 +64,7 @@ TEST(JewishCalendar, YearsAgreeWithConvertdate)
 }
 
 // 2000 civil days drawn at random from the years 400 .. 9998, both ways.
-TEST(JewishCalendar, DaysAgreeWithConvertdate)
-{
+TEST(JewishCalendar, DaysAgreeWithConvertdate) {
     const auto rows = CsvRecords("hebrew_dates.csv");
     ASSERT_EQ(rows.size(), 2000u);
     for (const auto& row : rows) {
@@ -83,8 +78,7 @@ TEST(JewishCalendar, DaysAgreeWithConvertdate)
     }
 }
 
-TEST(JewishCalendar, TimeOfDayStaysOnTheCivilDay)
-{
+TEST(JewishCalendar, TimeOfDayStaysOnTheCivilDay) {
     // 1 Tishri 5785 is 3 October 2024; in the evening and just before midnight it is
     // still that civil day's Hebrew date, and likewise before 1899 (negative TDateTime).
     for (const double time : {0.0, 0.5, 0.75, 0.999}) {
@@ -98,8 +92,7 @@ TEST(JewishCalendar, TimeOfDayStaysOnTheCivilDay)
     }
 }
 
-TEST(JewishCalendar, MonthTablesAndInvalidDates)
-{
+TEST(JewishCalendar, MonthTablesAndInvalidDates) {
     // 5784 is a leap year of 383 days, 5785 a common year of 355.
     EXPECT_EQ(JewishYearType(5784), 3);
     EXPECT_EQ(JewishYearType(5785), 2);
@@ -122,10 +115,8 @@ TEST(JewishCalendar, MonthTablesAndInvalidDates)
     EXPECT_NO_THROW(JewishToDateTime(5785, 8, 30));  // Heshvan of a 355-day year
 }
 
-TEST(JewishCalendar, FindsNoYearsBeforeTheAlgorithmsRange)
-{
-    ExpectRaises<E_OutOfAlgorithmRange>([] { PassoverDate(358); },
-                                        "Out of range of the algorithm");
+TEST(JewishCalendar, FindsNoYearsBeforeTheAlgorithmsRange) {
+    ExpectRaises<E_OutOfAlgorithmRange>([] { PassoverDate(358); }, "Out of range of the algorithm");
     EXPECT_NO_THROW(PassoverDate(359));
     ExpectRaises<E_OutOfAlgorithmRange>([] { JewishYearType(4119); },
                                         "Out of range of the algorithm");

@@ -10,21 +10,18 @@
 namespace orbelune {
 namespace {
 
-long double Sum(const std::array<std::span<const TVSOPTerm>, 6>& coordinate, long double tau)
-{
+long double Sum(const std::array<std::span<const TVSOPTerm>, 6>& coordinate, long double tau) {
     long double total = 0.0L, power = 1.0L;
     for (const auto& series : coordinate) {
         long double s = 0.0L;
-        for (const TVSOPTerm& t : series)
-            s += t.A * std::cos(t.B + t.C * tau);
+        for (const TVSOPTerm& t : series) s += t.A * std::cos(t.B + t.C * tau);
         total += s * power;
         power *= tau;
     }
     return total / 1e8L;
 }
 
-TEST(EarthJ2000Series, KeepsTheLeadingTermsInTheirCounts)
-{
+TEST(EarthJ2000Series, KeepsTheLeadingTermsInTheirCounts) {
     const size_t L[6] = {39, 20, 8, 4, 0, 0};
     const size_t B[6] = {5, 7, 4, 3, 0, 0};
     const size_t R[6] = {40, 10, 6, 0, 0, 0};
@@ -39,8 +36,7 @@ TEST(EarthJ2000Series, KeepsTheLeadingTermsInTheirCounts)
 }
 
 // The largest terms as commonly printed, rounded: amplitudes in units of 1e-8.
-TEST(EarthJ2000Series, OpensWithTheLargestTermsOfTheFixedEcliptic)
-{
+TEST(EarthJ2000Series, OpensWithTheLargestTermsOfTheFixedEcliptic) {
     EXPECT_NEAR(EarthJ2000L0[0].A, 175347046.0L, 0.5L);
     EXPECT_NEAR(EarthJ2000L0[1].A, 3341656.0L, 0.5L);
     EXPECT_NEAR(EarthJ2000L0[1].B, 4.6692568L, 5e-8L);
@@ -64,8 +60,7 @@ TEST(EarthJ2000Series, OpensWithTheLargestTermsOfTheFixedEcliptic)
 // Reference: the complete VSOP87B series summed in Python (tools/ref_vsop87.py).
 // The dropped terms amount to at most 1.4" in L, 0.22" in B and 2.8e-6 AU in R
 // from 1600 to 3000; held: 2", 0.5", 4e-6 AU.
-TEST(EarthJ2000Series, StaysWithinTheTruncationErrorOfTheCompleteSeries)
-{
+TEST(EarthJ2000Series, StaysWithinTheTruncationErrorOfTheCompleteSeries) {
     const long double arcsec = std::numbers::pi_v<long double> / 180.0L / 3600.0L;
     const auto rows = test::CsvRows("earth_j2000_vsop87b_python.csv");
     ASSERT_GE(rows.size(), 20u);

@@ -22,99 +22,99 @@ namespace orbelune::test {
 
 // A QTcpServer on its own thread; subclasses answer each connection.
 class TFixtureServer {
- public:
-  TFixtureServer();
-  virtual ~TFixtureServer();
-  TFixtureServer(const TFixtureServer&) = delete;
-  TFixtureServer& operator=(const TFixtureServer&) = delete;
+public:
+    TFixtureServer();
+    virtual ~TFixtureServer();
+    TFixtureServer(const TFixtureServer&) = delete;
+    TFixtureServer& operator=(const TFixtureServer&) = delete;
 
-  quint16 Port() const { return port_; }
-  QString HostAndPort() const;
+    quint16 Port() const { return port_; }
+    QString HostAndPort() const;
 
- protected:
-  // Starts listening; call at the end of the subclass constructor.
-  void Start();
-  // Stops the thread; call at the start of the subclass destructor.
-  void Stop();
-  // Runs on the server thread once a connection has sent a request head.
-  virtual void Answer(QTcpSocket* socket, const struct TRequestHead& head) = 0;
-  // The listening server, made on the server thread.
-  virtual QTcpServer* CreateServer();
+protected:
+    // Starts listening; call at the end of the subclass constructor.
+    void Start();
+    // Stops the thread; call at the start of the subclass destructor.
+    void Stop();
+    // Runs on the server thread once a connection has sent a request head.
+    virtual void Answer(QTcpSocket* socket, const struct TRequestHead& head) = 0;
+    // The listening server, made on the server thread.
+    virtual QTcpServer* CreateServer();
 
- private:
-  std::unique_ptr<QThread> thread_;
-  QTcpServer* server_ = nullptr;
-  quint16 port_ = 0;
+private:
+    std::unique_ptr<QThread> thread_;
+    QTcpServer* server_ = nullptr;
+    quint16 port_ = 0;
 };
 
 // The head of one HTTP request.
 struct TRequestHead {
-  QByteArray Method;
-  QByteArray Target;  // as sent: a path, or an absolute URL through a proxy
-  QHash<QByteArray, QByteArray> Headers;  // names lower-cased
-  bool Valid = false;
+    QByteArray Method;
+    QByteArray Target;                      // as sent: a path, or an absolute URL through a proxy
+    QHash<QByteArray, QByteArray> Headers;  // names lower-cased
+    bool Valid = false;
 };
 // The head from the bytes up to the blank line; Valid is false when it is malformed.
 TRequestHead ParseRequestHead(const QByteArray& data);
 
 // An HTTP/1.1 server with fixed answers per path; every answer closes the connection.
 class THttpFixture final : public TFixtureServer {
- public:
-  enum class TMode {
-    Normal,
-    Stall,       // headers and a few bytes of body, then silence with the connection open
-    NoLength,    // the body without a Content-Length, ended by closing the connection
-  };
-  struct TRoute {
-    int Status = 200;
-    QByteArray Body;
-    QList<QPair<QByteArray, QByteArray>> Headers;
-    TMode Mode = TMode::Normal;
-  };
+public:
+    enum class TMode {
+        Normal,
+        Stall,     // headers and a few bytes of body, then silence with the connection open
+        NoLength,  // the body without a Content-Length, ended by closing the connection
+    };
+    struct TRoute {
+        int Status = 200;
+        QByteArray Body;
+        QList<QPair<QByteArray, QByteArray>> Headers;
+        TMode Mode = TMode::Normal;
+    };
 
-  explicit THttpFixture(QHash<QString, TRoute> Routes);
-  // The same over TLS with the given certificate and key.
-  THttpFixture(QHash<QString, TRoute> Routes, const QSslConfiguration& Tls);
-  ~THttpFixture() override;
+    explicit THttpFixture(QHash<QString, TRoute> Routes);
+    // The same over TLS with the given certificate and key.
+    THttpFixture(QHash<QString, TRoute> Routes, const QSslConfiguration& Tls);
+    ~THttpFixture() override;
 
-  QStringList RequestedPaths() const;
+    QStringList RequestedPaths() const;
 
- protected:
-  void Answer(QTcpSocket* socket, const TRequestHead& head) override;
-  QTcpServer* CreateServer() override;
+protected:
+    void Answer(QTcpSocket* socket, const TRequestHead& head) override;
+    QTcpServer* CreateServer() override;
 
- private:
-  const QHash<QString, TRoute> routes_;
-  const QSslConfiguration tls_;
-  const bool useTls_ = false;
-  mutable QMutex mutex_;
-  QStringList requested_;
+private:
+    const QHash<QString, TRoute> routes_;
+    const QSslConfiguration tls_;
+    const bool useTls_ = false;
+    mutable QMutex mutex_;
+    QStringList requested_;
 };
 
 // An HTTP proxy that demands basic authentication and forwards plain GET requests.
 class TProxyFixture final : public TFixtureServer {
- public:
-  TProxyFixture(const QString& UserName, const QString& Password);
-  ~TProxyFixture() override;
+public:
+    TProxyFixture(const QString& UserName, const QString& Password);
+    ~TProxyFixture() override;
 
-  int Authorised() const;  // requests forwarded with the right credentials
-  int Refused() const;     // requests answered with 407
+    int Authorised() const;  // requests forwarded with the right credentials
+    int Refused() const;     // requests answered with 407
 
- protected:
-  void Answer(QTcpSocket* socket, const TRequestHead& head) override;
+protected:
+    void Answer(QTcpSocket* socket, const TRequestHead& head) override;
 
- private:
-  const QByteArray expected_;
-  mutable QMutex mutex_;
-  int authorised_ = 0;
-  int refused_ = 0;
+private:
+    const QByteArray expected_;
+    mutable QMutex mutex_;
+    int authorised_ = 0;
+    int refused_ = 0;
 };
 
 // A self-signed certificate for 127.0.0.1 and its key, made with the openssl tool in
 // Folder; a null certificate when the tool is missing or fails.
 struct TTestCertificate {
-  QSslCertificate Certificate;
-  QSslKey Key;
+    QSslCertificate Certificate;
+    QSslKey Key;
 };
 TTestCertificate MakeTestCertificate(const QString& Folder);
 

@@ -6,17 +6,15 @@
 
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-  *out << '"' << text.toUtf8().replace('\r', "\\r").constData() << '"';
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toUtf8().replace('\r', "\\r").constData() << '"';
 }
 
-inline void PrintTo(const QStringList& lines, std::ostream* out)
-{
-  *out << '{';
-  for (const QString& line : lines) {
-    PrintTo(line, out);
-    *out << ", ";
-  }
-  *out << '}';
+inline void PrintTo(const QStringList& lines, std::ostream* out) {
+    *out << '{';
+    for (const QString& line : lines) {
+        PrintTo(line, out);
+        *out << ", ";
+    }
+    *out << '}';
 }

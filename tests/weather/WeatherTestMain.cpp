@@ -7,27 +7,26 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-int main(int argc, char** argv)
-{
-  testing::InitGoogleTest(&argc, argv);
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
 
-  QTemporaryDir home;
-  if (!home.isValid()) return 2;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("LC_ALL", "C.UTF-8");
-  qputenv("LANG", "C.UTF-8");
-  qputenv("TZ", "Etc/UTC");
-  qputenv("HOME", home.path().toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
-  // No proxy from the environment may reach the tests' own connections.
-  qunsetenv("http_proxy");
-  qunsetenv("https_proxy");
-  qunsetenv("HTTP_PROXY");
-  qunsetenv("HTTPS_PROXY");
-  qunsetenv("all_proxy");
-  qunsetenv("no_proxy");
+    QTemporaryDir home;
+    if (!home.isValid()) return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("TZ", "Etc/UTC");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    // No proxy from the environment may reach the tests' own connections.
+    qunsetenv("http_proxy");
+    qunsetenv("https_proxy");
+    qunsetenv("HTTP_PROXY");
+    qunsetenv("HTTPS_PROXY");
+    qunsetenv("all_proxy");
+    qunsetenv("no_proxy");
 
-  QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    return RUN_ALL_TESTS();
 }

@@ -10,47 +10,44 @@
 namespace orbelune {
 namespace {
 
-QString ReadAll(const QString& path)
-{
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
 }
 
 // The test's main() points the configuration folder at a temporary folder.
-TEST(SetRunAtStartup, WritesTheEntryUnderTheConfigurationFolder)
-{
-  const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/orbelune.desktop";
-  ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
-  EXPECT_EQ(AutostartFilePath("Orbelune"), expected);
+TEST(SetRunAtStartup, WritesTheEntryUnderTheConfigurationFolder) {
+    const QString expected =
+        qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/orbelune.desktop";
+    ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
+    EXPECT_EQ(AutostartFilePath("Orbelune"), expected);
 
-  ASSERT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", true));
-  const QString entry = ReadAll(expected);
-  EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
-  EXPECT_TRUE(entry.contains("\nType=Application\n"));
-  EXPECT_TRUE(entry.contains("\nName=Orbelune\n"));
-  EXPECT_TRUE(entry.contains("\nExec=\"/opt/orbelune/bin/orbelune\"\n"));
+    ASSERT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", true));
+    const QString entry = ReadAll(expected);
+    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(entry.contains("\nType=Application\n"));
+    EXPECT_TRUE(entry.contains("\nName=Orbelune\n"));
+    EXPECT_TRUE(entry.contains("\nExec=\"/opt/orbelune/bin/orbelune\"\n"));
 
-  EXPECT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", false));
-  EXPECT_FALSE(QFile::exists(expected));
-  // A missing entry is no error, but nothing was deleted.
-  EXPECT_FALSE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", false));
+    EXPECT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", false));
+    EXPECT_FALSE(QFile::exists(expected));
+    // A missing entry is no error, but nothing was deleted.
+    EXPECT_FALSE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", false));
 }
 
-TEST(SetRunAtStartup, QuotesAndEscapesThePath)
-{
-  ASSERT_TRUE(SetRunAtStartup("Orbelune", "/home/a b/$HOME/\"x\"/50%/back\\slash/run", true));
-  const QString entry = ReadAll(AutostartFilePath("Orbelune"));
-  EXPECT_TRUE(entry.contains(
-      "\nExec=\"/home/a b/\\\\$HOME/\\\\\"x\\\\\"/50%%/back\\\\\\\\slash/run\"\n"))
-      << entry.toStdString();
-  EXPECT_TRUE(SetRunAtStartup("Orbelune", "", false));
+TEST(SetRunAtStartup, QuotesAndEscapesThePath) {
+    ASSERT_TRUE(SetRunAtStartup("Orbelune", "/home/a b/$HOME/\"x\"/50%/back\\slash/run", true));
+    const QString entry = ReadAll(AutostartFilePath("Orbelune"));
+    EXPECT_TRUE(
+        entry.contains("\nExec=\"/home/a b/\\\\$HOME/\\\\\"x\\\\\"/50%%/back\\\\\\\\slash/run\"\n"))
+        << entry.toStdString();
+    EXPECT_TRUE(SetRunAtStartup("Orbelune", "", false));
 }
 
-TEST(SetRunAtStartup, RefusesAPathWithALineBreak)
-{
-  EXPECT_FALSE(SetRunAtStartup("Orbelune", "/tmp/x\nExec=/bin/evil", true));
-  EXPECT_FALSE(QFile::exists(AutostartFilePath("Orbelune")));
+TEST(SetRunAtStartup, RefusesAPathWithALineBreak) {
+    EXPECT_FALSE(SetRunAtStartup("Orbelune", "/tmp/x\nExec=/bin/evil", true));
+    EXPECT_FALSE(QFile::exists(AutostartFilePath("Orbelune")));
 }
 
 }  // namespace

@@ -11,60 +11,59 @@
 namespace orbelune::test {
 
 class TFakeNow final : public TNowSource {
- public:
-  TDateTime Value = 0.0;
-  TDateTime Now() const override { return Value; }
+public:
+    TDateTime Value = 0.0;
+    TDateTime Now() const override { return Value; }
 };
 
 class TFakeMail final : public TMailSender {
- public:
-  QList<TMailMessage> Sent;
-  int Result = 0;
-  bool Throw = false;
-  int Send(const TMailMessage& message) override
-  {
-    if (Throw) throw std::runtime_error("mail program crashed");
-    Sent.append(message);
-    return Result;
-  }
+public:
+    QList<TMailMessage> Sent;
+    int Result = 0;
+    bool Throw = false;
+    int Send(const TMailMessage& message) override {
+        if (Throw) throw std::runtime_error("mail program crashed");
+        Sent.append(message);
+        return Result;
+    }
 };
 
 class TFakeUrls final : public TUrlOpener {
- public:
-  QList<QUrl> Opened;
-  bool Open(const QUrl& url) override
-  {
-    Opened.append(url);
-    return true;
-  }
+public:
+    QList<QUrl> Opened;
+    bool Open(const QUrl& url) override {
+        Opened.append(url);
+        return true;
+    }
 };
 
 class TFakeMessages final : public TMessageBoxes {
- public:
-  QStringList Shown;
-  bool Answer = true;
-  void Inform(const QString& caption, const QString& text) override { Shown << caption + ": " + text; }
-  bool Confirm(const QString& caption, const QString& text) override
-  {
-    Shown << caption + ": " + text;
-    return Answer;
-  }
+public:
+    QStringList Shown;
+    bool Answer = true;
+    void Inform(const QString& caption, const QString& text) override {
+        Shown << caption + ": " + text;
+    }
+    bool Confirm(const QString& caption, const QString& text) override {
+        Shown << caption + ": " + text;
+        return Answer;
+    }
 };
 
 class TFakePlatform {
- public:
-  TFakeNow Clock;
-  TFakeMail Mail;
-  TFakeUrls Urls;
-  TFakeMessages Messages;
+public:
+    TFakeNow Clock;
+    TFakeMail Mail;
+    TFakeUrls Urls;
+    TFakeMessages Messages;
 
-  TFakePlatform() : saved_(Platform()) { Platform() = {&Clock, &Mail, &Urls, &Messages}; }
-  ~TFakePlatform() { Platform() = saved_; }
-  TFakePlatform(const TFakePlatform&) = delete;
-  TFakePlatform& operator=(const TFakePlatform&) = delete;
+    TFakePlatform() : saved_(Platform()) { Platform() = {&Clock, &Mail, &Urls, &Messages}; }
+    ~TFakePlatform() { Platform() = saved_; }
+    TFakePlatform(const TFakePlatform&) = delete;
+    TFakePlatform& operator=(const TFakePlatform&) = delete;
 
- private:
-  TPlatform saved_;
+private:
+    TPlatform saved_;
 };
 
 }  // namespace orbelune::test

@@ -9,25 +9,25 @@
 namespace orbelune::test {
 
 class TScopedZone {
- public:
-  explicit TScopedZone(const char* zone)
-      : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ"))
-  {
-    qputenv("TZ", zone);
-    tzset();
-  }
-  ~TScopedZone()
-  {
-    if (had_) qputenv("TZ", old_);
-    else qunsetenv("TZ");
-    tzset();
-  }
-  TScopedZone(const TScopedZone&) = delete;
-  TScopedZone& operator=(const TScopedZone&) = delete;
+public:
+    explicit TScopedZone(const char* zone)
+        : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~TScopedZone() {
+        if (had_)
+            qputenv("TZ", old_);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    TScopedZone(const TScopedZone&) = delete;
+    TScopedZone& operator=(const TScopedZone&) = delete;
 
- private:
-  QByteArray old_;
-  bool had_;
+private:
+    QByteArray old_;
+    bool had_;
 };
 
 }  // namespace orbelune::test

@@ -7,19 +7,18 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-int main(int argc, char** argv)
-{
-  testing::InitGoogleTest(&argc, argv);
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
 
-  QTemporaryDir home;
-  if (!home.isValid()) return 2;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("LC_ALL", "C.UTF-8");
-  qputenv("LANG", "C.UTF-8");
-  qputenv("HOME", home.path().toLocal8Bit());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    QTemporaryDir home;
+    if (!home.isValid()) return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
 
-  QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    return RUN_ALL_TESTS();
 }

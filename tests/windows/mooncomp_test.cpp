@@ -19,15 +19,13 @@ namespace {
 constexpr TDateTime Jan1st2000 = 36526;  // 2000-01-01 00:00
 constexpr TDateTime OneSecond = 1.0 / 86400;
 
-bool IsBlack(QRgb c)
-{
+bool IsBlack(QRgb c) {
     return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0;
 }
 
 // A colour Moon of the given size without the landing-site mark.
 struct MoonFixture : testing::Test {
-    void SetUp() override
-    {
+    void SetUp() override {
         platform.Clock.Value = Jan1st2000;
         moon = std::make_unique<TMoon>();
         moon->SetShowApollo11(false);
@@ -40,8 +38,7 @@ struct MoonFixture : testing::Test {
 // The picture's black pixels on each row of the disc match the shadow rule for the
 // component's phase angle: Round(CosDeg(angle) sqrt(R^2 - h^2)) from the centre to
 // the left limb below 180 degrees, to the right limb from 180 on.
-void ExpectShadowRule(const TMoon& moon)
-{
+void ExpectShadowRule(const TMoon& moon) {
     const TMoonSizeRow& row = MoonSizeRow(moon.MoonSize());
     const long double angle = moon.PhaseAngle();
     for (int y = row.CentreY - row.Radius; y <= row.CentreY + row.Radius; ++y) {
@@ -60,8 +57,7 @@ void ExpectShadowRule(const TMoon& moon)
 // Published instants of January 2000 (UT): new moon 6th 18:14, first quarter 14th
 // 13:34, full moon 21st 04:40, last quarter 28th 07:57. Phase angles within 6
 // degrees of 180 and 0 (the Moon's latitude), within 1 degree of 90 and 270.
-TEST_F(MoonFixture, MainPhasesDarkenTheDiscByTheRule)
-{
+TEST_F(MoonFixture, MainPhasesDarkenTheDiscByTheRule) {
     struct Case {
         TDateTime date;
         double angle, tolerance;
@@ -79,8 +75,7 @@ TEST_F(MoonFixture, MainPhasesDarkenTheDiscByTheRule)
         }
 }
 
-TEST_F(MoonFixture, PhasesBetweenDarkenTheDiscByTheRule)
-{
+TEST_F(MoonFixture, PhasesBetweenDarkenTheDiscByTheRule) {
     // Crescent, gibbous, gibbous, crescent: 10th, 18th, 25th January, 2nd February.
     for (double day : {9.0, 17.0, 24.0, 32.0})
         for (TMoonSize size : {TMoonSize::ms64, TMoonSize::ms32, TMoonSize::ms16}) {
@@ -100,8 +95,7 @@ TEST_F(MoonFixture, PhasesBetweenDarkenTheDiscByTheRule)
     EXPECT_TRUE(IsBlack(moon->Picture().pixel(57, 28)));
 }
 
-TEST_F(MoonFixture, SouthernRotationTurnsThePictureHalfATurn)
-{
+TEST_F(MoonFixture, SouthernRotationTurnsThePictureHalfATurn) {
     moon->SetDate(Jan1st2000 + 13.5);  // first quarter: lit on the right in the north
     const QImage north = moon->Picture();
     moon->SetRotation(TRotate::rot_180);
@@ -113,8 +107,7 @@ TEST_F(MoonFixture, SouthernRotationTurnsThePictureHalfATurn)
     EXPECT_TRUE(IsBlack(south.pixel(63 - 10, 63 - 28)));
 }
 
-TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding)
-{
+TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding) {
     // 1969-07-20 20:17:43.
     EXPECT_DOUBLE_EQ(moon->LandingDate(), 25404 + (20 + (17 + 43 / 60.0) / 60) / 24);
     moon->SetShowApollo11(true);
@@ -138,8 +131,7 @@ TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding)
     EXPECT_EQ(moon->Picture().pixel(9, 7), qRgb(255, 0, 0));
 }
 
-TEST(MoonComponent, CreatedAtNowWithTheLargeClassicMoon)
-{
+TEST(MoonComponent, CreatedAtNowWithTheLargeClassicMoon) {
     test::TFakePlatform platform;
     platform.Clock.Value = Jan1st2000 + 13.5;
     TMoon moon;
@@ -160,8 +152,7 @@ TEST(MoonComponent, CreatedAtNowWithTheLargeClassicMoon)
     EXPECT_EQ(moon.Picture().size(), QSize(32, 32));
 }
 
-TEST_F(MoonFixture, OnlyAChangedRotationOrStyleRedraws)
-{
+TEST_F(MoonFixture, OnlyAChangedRotationOrStyleRedraws) {
     // The landing-site switch takes effect at the next redraw, which shows whether
     // one happened.
     moon->SetShowApollo11(true);
@@ -178,8 +169,7 @@ TEST_F(MoonFixture, OnlyAChangedRotationOrStyleRedraws)
     EXPECT_NE(moon->Picture(), colour);
 }
 
-TEST_F(MoonFixture, IconOfTheLargeIconSizeLeavesThePictureAlone)
-{
+TEST_F(MoonFixture, IconOfTheLargeIconSizeLeavesThePictureAlone) {
     moon->SetDate(Jan1st2000 + 13.5);
     const QImage before = moon->Picture();
     const QIcon& icon = moon->Icon();
@@ -191,8 +181,7 @@ TEST_F(MoonFixture, IconOfTheLargeIconSizeLeavesThePictureAlone)
     EXPECT_EQ(moon->Picture(), before);
 }
 
-TEST(MoonImageLists, TwentyFourStepsOfTheLunationPerHemisphere)
-{
+TEST(MoonImageLists, TwentyFourStepsOfTheLunationPerHemisphere) {
     const QList<QImage> north = LoadNorthImageList();
     const QList<QImage> south = LoadSouthImageList();
     ASSERT_EQ(north.size(), MoonImageCount);
@@ -220,14 +209,12 @@ TEST(MoonImageLists, TwentyFourStepsOfTheLunationPerHemisphere)
     EXPECT_TRUE(IsBlack(north[18].pixel(10, 7)));
     EXPECT_FALSE(IsBlack(north[18].pixel(4, 7)));
     // The lit part grows to full and shrinks after it.
-    for (int k = 1; k <= 12; ++k)
-        EXPECT_GE(litOnRow(north[k], 7), litOnRow(north[k - 1], 7)) << k;
+    for (int k = 1; k <= 12; ++k) EXPECT_GE(litOnRow(north[k], 7), litOnRow(north[k - 1], 7)) << k;
     for (int k = 13; k < MoonImageCount; ++k)
         EXPECT_LE(litOnRow(north[k], 7), litOnRow(north[k - 1], 7)) << k;
 }
 
-TEST(MoonImageLists, MenuImagesOfThePhasesAndEclipses)
-{
+TEST(MoonImageLists, MenuImagesOfThePhasesAndEclipses) {
     const QList<QImage> menu = LoadImageList2();
     const QList<QImage> north = LoadNorthImageList();
     ASSERT_EQ(menu.size(), ImageList2Count);
@@ -243,8 +230,7 @@ TEST(MoonImageLists, MenuImagesOfThePhasesAndEclipses)
     EXPECT_GT(qRed(menu[11].pixel(7, 2)), 200);
     EXPECT_LT(qRed(menu[11].pixel(7, 7)), 60);
     EXPECT_GT(qRed(menu[14].pixel(7, 7)), qBlue(menu[14].pixel(7, 7)) + 30);
-    for (int index : {0, 1, 2, 3, 8, 9, 15, 16})
-        EXPECT_TRUE(menu[index].isNull()) << index;
+    for (int index : {0, 1, 2, 3, 8, 9, 15, 16}) EXPECT_TRUE(menu[index].isNull()) << index;
 }
 
 }  // namespace

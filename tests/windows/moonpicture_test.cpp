@@ -13,71 +13,61 @@
 namespace orbelune {
 namespace {
 
-bool IsBlack(QRgb c)
-{
+bool IsBlack(QRgb c) {
     return qRed(c) == 0 && qGreen(c) == 0 && qBlue(c) == 0;
 }
 
-double Luminance(QRgb c)
-{
+double Luminance(QRgb c) {
     return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
 }
 
 // A white picture of the row's size: every painted pixel shows as black.
-QImage WhiteCanvas(const TMoonSizeRow& row)
-{
+QImage WhiteCanvas(const TMoonSizeRow& row) {
     QImage image(row.Width, row.Height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
 // The dark columns of a row as a first..last run; {-1, -2} when none.
-std::pair<int, int> DarkRun(const QImage& image, int y)
-{
+std::pair<int, int> DarkRun(const QImage& image, int y) {
     int first = -1, last = -2;
     for (int x = 0; x < image.width(); ++x)
         if (IsBlack(image.pixel(x, y))) {
-            if (first < 0)
-                first = x;
+            if (first < 0) first = x;
             last = x;
         }
     return {first, last};
 }
 
-int DarkCount(const QImage& image, int y)
-{
+int DarkCount(const QImage& image, int y) {
     int n = 0;
-    for (int x = 0; x < image.width(); ++x)
-        n += IsBlack(image.pixel(x, y));
+    for (int x = 0; x < image.width(); ++x) n += IsBlack(image.pixel(x, y));
     return n;
 }
 
 // The dark run each row should have: half width L = Round(l) of the disc and
 // terminator offset T = Round(CosDeg(angle) l) in extended precision, both to even,
 // with the shadow on the left below 180 degrees and on the right from 180 on.
-std::pair<int, int> ExpectedRun(const TMoonSizeRow& row, int y, long double angle)
-{
+std::pair<int, int> ExpectedRun(const TMoonSizeRow& row, int y, long double angle) {
     const int h = std::abs(y - row.CentreY);
     const long double l = std::sqrt((long double)(row.Radius * row.Radius - h * h));
     const int L = int(std::nearbyint(l));
     const int T = int(std::nearbyint(CosDeg(angle) * l));
-    if (angle < 180)
-        return {row.CentreX - L, row.CentreX - T};
+    if (angle < 180) return {row.CentreX - L, row.CentreX - T};
     return {row.CentreX + T, row.CentreX + L};
 }
 
-TEST(MoonShadow, DarkRunsPerRowFollowTheRuleAtEveryPhase)
-{
+TEST(MoonShadow, DarkRunsPerRowFollowTheRuleAtEveryPhase) {
     // 0 full, 90 first quarter, 180 new, 270 last quarter and the octants between.
     for (const TMoonSizeRow& row : MoonSizeTable)
-        for (long double angle : {0.0L, 30.0L, 45.0L, 90.0L, 135.0L, 150.0L, 180.0L, 210.0L,
-                                  225.0L, 270.0L, 315.0L, 345.0L}) {
+        for (long double angle : {0.0L, 30.0L, 45.0L, 90.0L, 135.0L, 150.0L, 180.0L, 210.0L, 225.0L,
+                                  270.0L, 315.0L, 345.0L}) {
             QImage image = WhiteCanvas(row);
-            DrawShadow(image, row.CentreX, row.CentreY, row.Radius, row.SiteX, row.SiteY,
-                       angle, false);
+            DrawShadow(image, row.CentreX, row.CentreY, row.Radius, row.SiteX, row.SiteY, angle,
+                       false);
             for (int y = 0; y < row.Height; ++y) {
-                SCOPED_TRACE(testing::Message() << row.Width << " px, " << double(angle)
-                                                << " deg, row " << y);
+                SCOPED_TRACE(testing::Message()
+                             << row.Width << " px, " << double(angle) << " deg, row " << y);
                 if (std::abs(y - row.CentreY) > row.Radius) {
                     EXPECT_EQ(DarkCount(image, y), 0);
                     continue;
@@ -89,8 +79,7 @@ TEST(MoonShadow, DarkRunsPerRowFollowTheRuleAtEveryPhase)
         }
 }
 
-TEST(MoonShadow, TheFourMainPhasesOnTheLargeDisc)
-{
+TEST(MoonShadow, TheFourMainPhasesOnTheLargeDisc) {
     const TMoonSizeRow& row = MoonSizeRow(TMoonSize::ms64);
     auto shade = [&](double angle) {
         QImage image = WhiteCanvas(row);
@@ -110,8 +99,7 @@ TEST(MoonShadow, TheFourMainPhasesOnTheLargeDisc)
     EXPECT_EQ(DarkRun(shade(270), 28), std::make_pair(31, 59));
 }
 
-TEST(MoonShadow, HalfPixelTerminatorsRoundToEven)
-{
+TEST(MoonShadow, HalfPixelTerminatorsRoundToEven) {
     // Exact ties of g x l in extended precision: CosDeg(300) is 0.5 and
     // CosDeg(150) sqrt(75) is -7.5. Without 80-bit arithmetic there are none.
     if (CosDeg(300.0L) != 0.5L || CosDeg(150.0L) * std::sqrt(75.0L) != -7.5L)
@@ -134,8 +122,7 @@ TEST(MoonShadow, HalfPixelTerminatorsRoundToEven)
     EXPECT_EQ(DarkRun(image, 1), std::make_pair(15, 18));
 }
 
-TEST(MoonShadow, LinesRunFromTheTerminatorToTheLimbOnTheirSide)
-{
+TEST(MoonShadow, LinesRunFromTheTerminatorToTheLimbOnTheirSide) {
     // 180 exactly darkens from the right, 179.9 from the left; both cover the row.
     const auto right = ShadowLines(31, 28, 28, 180.0L);
     const auto left = ShadowLines(31, 28, 28, 179.9L);
@@ -149,8 +136,7 @@ TEST(MoonShadow, LinesRunFromTheTerminatorToTheLimbOnTheirSide)
     EXPECT_TRUE(ShadowLines(31, 28, 28, std::nanl("")).empty());
 }
 
-TEST(MoonShadow, LandingSiteIsMarkedRedBeforeTheShadow)
-{
+TEST(MoonShadow, LandingSiteIsMarkedRedBeforeTheShadow) {
     const TMoonSizeRow& row = MoonSizeRow(TMoonSize::ms64);
     QImage lit = WhiteCanvas(row);
     DrawShadow(lit, 31, 28, 28, 41, 29, 90, true);
@@ -163,8 +149,7 @@ TEST(MoonShadow, LandingSiteIsMarkedRedBeforeTheShadow)
     EXPECT_EQ(unmarked.pixel(41, 29), qRgb(255, 255, 255));
 }
 
-TEST(MoonRotation, QuarterAndHalfTurns)
-{
+TEST(MoonRotation, QuarterAndHalfTurns) {
     // A 3 x 3 picture with one marked pixel at (2, 0), the top right corner.
     auto marked = [] {
         QImage image(3, 3, QImage::Format_RGB32);
@@ -191,8 +176,7 @@ TEST(MoonRotation, QuarterAndHalfTurns)
     EXPECT_EQ(turned, marked());
 }
 
-TEST(MoonBitmaps, EverySizeAndStyleHasItsDiscWhereTheTableSays)
-{
+TEST(MoonBitmaps, EverySizeAndStyleHasItsDiscWhereTheTableSays) {
     for (const TMoonSizeRow& row : MoonSizeTable)
         for (TMoonStyle style : {TMoonStyle::msClassic, TMoonStyle::msColor}) {
             SCOPED_TRACE(MoonBitmapName(style, row.Size).toStdString());
@@ -218,8 +202,7 @@ TEST(MoonBitmaps, EverySizeAndStyleHasItsDiscWhereTheTableSays)
     EXPECT_TRUE(LoadMoonBitmap("NO_SUCH_PICTURE").isNull());
 }
 
-TEST(MoonBitmaps, ColourDepthsAsStored)
-{
+TEST(MoonBitmaps, ColourDepthsAsStored) {
     // 16 colours in the classic pictures, up to 256 in the colour ones, one bit in
     // the masks: the files are palette pictures of 4, 8 and 1 bits.
     for (const TMoonSizeRow& row : MoonSizeTable) {
@@ -235,8 +218,7 @@ TEST(MoonBitmaps, ColourDepthsAsStored)
 }
 
 // Mean luminance rank of a pixel among the disc's pixels, 0 darkest .. 1 brightest.
-double DiscRank(const QImage& picture, const QImage& mask, int px, int py)
-{
+double DiscRank(const QImage& picture, const QImage& mask, int px, int py) {
     int below = 0, all = 0;
     const double v = Luminance(picture.pixel(px, py));
     for (int y = 0; y < picture.height(); ++y)
@@ -248,8 +230,7 @@ double DiscRank(const QImage& picture, const QImage& mask, int px, int py)
     return double(below) / all;
 }
 
-TEST(MoonBitmaps, LandingSiteLiesOnTheDarkMare)
-{
+TEST(MoonBitmaps, LandingSiteLiesOnTheDarkMare) {
     // Mare Tranquillitatis is among the darkest quarter of the full Moon's face.
     for (const TMoonSizeRow& row : MoonSizeTable) {
         SCOPED_TRACE(row.Width);
@@ -259,8 +240,7 @@ TEST(MoonBitmaps, LandingSiteLiesOnTheDarkMare)
     }
 }
 
-TEST(MoonBitmaps, MareCrisiumNearTheRightLimbAndTychoBrightInTheSouth)
-{
+TEST(MoonBitmaps, MareCrisiumNearTheRightLimbAndTychoBrightInTheSouth) {
     // Orthographic view from 4 N 6 E (the pictures' libration): Mare Crisium at
     // 17 N 59 E is dark, near the right limb; the rays of Tycho at 43 S 11 W bright.
     const TMoonSizeRow& row = MoonSizeRow(TMoonSize::ms64);
@@ -282,8 +262,7 @@ TEST(MoonBitmaps, MareCrisiumNearTheRightLimbAndTychoBrightInTheSouth)
     EXPECT_GT(DiscRank(colour, mask, tycho.x(), tycho.y()), 0.6);
 }
 
-TEST(MoonIcon, SizeRowsAndTransparency)
-{
+TEST(MoonIcon, SizeRowsAndTransparency) {
     EXPECT_EQ(IconMoonSize(16), TMoonSize::ms16);
     EXPECT_EQ(IconMoonSize(32), TMoonSize::ms32);
     EXPECT_EQ(IconMoonSize(48), TMoonSize::ms32);
@@ -304,8 +283,7 @@ TEST(MoonIcon, SizeRowsAndTransparency)
     }
 }
 
-TEST(MoonIcon, FortyEightPixelsHoldTheSmallMoonInTheTopLeftCorner)
-{
+TEST(MoonIcon, FortyEightPixelsHoldTheSmallMoonInTheTopLeftCorner) {
     const QImage icon = MoonIconImage(TMoonStyle::msClassic, TRotate::rot_none, 48, 0, false);
     ASSERT_EQ(icon.size(), QSize(48, 48));
     EXPECT_EQ(qAlpha(icon.pixel(15, 14)), 255);
@@ -317,8 +295,7 @@ TEST(MoonIcon, FortyEightPixelsHoldTheSmallMoonInTheTopLeftCorner)
     }
 }
 
-TEST(MoonIcon, TurnsWithThePicture)
-{
+TEST(MoonIcon, TurnsWithThePicture) {
     const QImage north = MoonIconImage(TMoonStyle::msColor, TRotate::rot_none, 32, 90, true);
     const QImage south = MoonIconImage(TMoonStyle::msColor, TRotate::rot_180, 32, 90, true);
     for (int y = 0; y < 32; ++y)
