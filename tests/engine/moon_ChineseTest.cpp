@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 

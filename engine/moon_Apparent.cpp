@@ -6,9 +6,10 @@
 
 #include <cmath>
 
-#include "MeeusTables.h"
+#include "AstroConstants.h"
 #include "ah_math.h"
 #include "moon.h"
+#include "moonTerms.h"
 #include "vsop.h"
 
 namespace orbelune {
@@ -17,7 +18,7 @@ namespace {
 
 // Julian centuries from J2000.0, the date taken as dynamical time.
 long double CenturiesFromJ2000(TDateTime dateTime) {
-    return (DateTimeToJD(dateTime) - 2451545) / 36525;
+    return (DateTimeToJD(dateTime) - J2000) / DaysPerJulianCentury;
 }
 
 constexpr long double kArcsecondsPerDegree = 3600;

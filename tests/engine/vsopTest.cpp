@@ -1,7 +1,9 @@
 #include "vsop.h"
-#include "vsop_earth_terms.h"
+#include "vsopTerms.h"
 
-#include "CsvRows.h"
+#include "AstroConstants.h"
+
+#include "CsvReader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,101 +13,84 @@
 namespace orbelune {
 namespace {
 
-constexpr TDateTime J2000 = 36526.5;  // 2000-01-01 12:00
 constexpr long double ArcSecondDeg = 1.0L / 3600.0L;
-
-bool IsZero(const TVSOPTerm& t) {
-    return t.A == 0.0L && t.B == 0.0L && t.C == 0.0L;
-}
 
 // The published term counts, by power of tau.
 TEST(VSOPEarthTable, HoldsThePublishedSeriesInOneBlock) {
-    const int L[6] = {559, 341, 142, 22, 11, 5};
-    const int B[6] = {184, 99, 49, 11, 5, 0};
-    const int R[6] = {526, 292, 139, 27, 10, 3};
-    int total = 0;
+    const size_t L[6] = {559, 341, 142, 22, 11, 5};
+    const size_t B[6] = {184, 99, 49, 11, 5, 0};
+    const size_t R[6] = {526, 292, 139, 27, 10, 3};
+    size_t total = 0;
     for (int p = 0; p < 6; ++p) {
-        EXPECT_EQ(VSOPEarthL[p].Count, L[p]) << "L" << p;
-        EXPECT_EQ(VSOPEarthB[p].Count, B[p]) << "B" << p;
-        EXPECT_EQ(VSOPEarthR[p].Count, R[p]) << "R" << p;
+        EXPECT_EQ(VSOPEarthL[p].size(), L[p]) << "L" << p;
+        EXPECT_EQ(VSOPEarthB[p].size(), B[p]) << "B" << p;
+        EXPECT_EQ(VSOPEarthR[p].size(), R[p]) << "R" << p;
         total += L[p] + B[p] + R[p];
     }
-    EXPECT_EQ(total, 2425);
+    EXPECT_EQ(total, 2425u);
     EXPECT_EQ(std::size(VSOPEarthTerms), 2425u);
     // Stored R, then B, then L, each by power.
-    EXPECT_EQ(VSOPEarthR[0].First, 0);
-    EXPECT_EQ(VSOPEarthB[0].First, 997);
-    EXPECT_EQ(VSOPEarthL[0].First, 1345);
-    EXPECT_EQ(VSOPEarthL[5].First + VSOPEarthL[5].Count, 2425);
+    EXPECT_EQ(VSOPEarthR[0].data(), VSOPEarthTerms);
+    EXPECT_EQ(VSOPEarthB[0].data(), VSOPEarthTerms + 997);
+    EXPECT_EQ(VSOPEarthL[0].data(), VSOPEarthTerms + 1345);
+    EXPECT_EQ(VSOPEarthL[5].data() + VSOPEarthL[5].size(), std::end(VSOPEarthTerms));
 }
 
 TEST(VSOPEarthTable, OpensEachSeriesWithItsLargestPublishedTerm) {
-    const TVSOPEarth earth;
-    const TVSOPTerm l0 = earth.LongitudeTerm(0, 0);
+    const TVSOPTerm l0 = VSOPEarthL[0][0];
     EXPECT_EQ(l0.A, 175347045.673L);
     EXPECT_EQ(l0.B, 0.0L);
     EXPECT_EQ(l0.C, 0.0L);
-    EXPECT_EQ(earth.LongitudeTerm(0, 1).A, 628331966747.491L);
-    EXPECT_EQ(earth.RadiusTerm(0, 0).A, 100013988.799L);
+    EXPECT_EQ(VSOPEarthL[1][0].A, 628331966747.491L);
+    EXPECT_EQ(VSOPEarthR[0][0].A, 100013988.799L);
     // Second L0 term of the published file: 0.03341656456 cos(4.66925680417 + 6283.0758499914 t).
-    const TVSOPTerm l0b = earth.LongitudeTerm(1, 0);
+    const TVSOPTerm l0b = VSOPEarthL[0][1];
     EXPECT_EQ(l0b.A, 3341656.456L);
     EXPECT_EQ(l0b.B, 4.66925680417L);
     EXPECT_EQ(l0b.C, 6283.0758499914L);
     // Last published L5 term.
-    EXPECT_EQ(earth.LongitudeTerm(4, 5).A, 0.005L);
+    EXPECT_EQ(VSOPEarthL[5][4].A, 0.005L);
 }
 
-TEST(VSOPEarthGetters, GiveZeroTermsOutsideTheSeries) {
-    const TVSOPEarth earth;
-    EXPECT_FALSE(IsZero(earth.LongitudeTerm(558, 0)));
-    EXPECT_TRUE(IsZero(earth.LongitudeTerm(559, 0)));
-    EXPECT_TRUE(IsZero(earth.LongitudeTerm(-1, 0)));
-    EXPECT_TRUE(IsZero(earth.RadiusTerm(0, 6)));
-    EXPECT_TRUE(IsZero(earth.RadiusTerm(0, -1)));
-    EXPECT_FALSE(IsZero(earth.LatitudeTerm(4, 4)));
-    EXPECT_TRUE(IsZero(earth.LatitudeTerm(0, 5)));  // there is no B5
-    EXPECT_TRUE(IsZero(earth.RadiusTerm(3, 5)));
-}
-
-// A series class with hand-made terms, to check the summing rules.
+// A series class with hand-made terms, to check the summing rules. L: constant
+// S_p = p + 1 for every power. B: 0.5 and a term of phase pi worth -0.2. R: nothing.
 class FakeSeries final : public TVSOP {
 public:
-    // L: constant S_p = p + 1 for every power. B: 0.5, then a term that is exactly
-    // 0, then 0.7 (never reached). R: nothing.
-    TVSOPTerm LongitudeTerm(int index, int power) const override {
-        if (index == 0 && power >= 0 && power <= 5)
-            return {static_cast<long double>(power + 1) * 1e8L, 0.0L, 0.0L};
-        return {};
-    }
-    TVSOPTerm LatitudeTerm(int index, int power) const override {
-        if (power != 0) return {};
-        if (index == 0) return {0.5e8L, 0.0L, 0.0L};
-        if (index == 2) return {0.7e8L, 0.0L, 0.0L};
-        return {};
-    }
-    TVSOPTerm RadiusTerm(int, int) const override { return {}; }
+    const TVSOPCoordinate& LongitudeSeries() const override { return LSeries; }
+    const TVSOPCoordinate& LatitudeSeries() const override { return BSeries; }
+    const TVSOPCoordinate& RadiusSeries() const override { return RSeries; }
+
+private:
+    static constexpr TVSOPTerm L[6] = {{1e8L, 0.0L, 0.0L}, {2e8L, 0.0L, 0.0L}, {3e8L, 0.0L, 0.0L},
+                                       {4e8L, 0.0L, 0.0L}, {5e8L, 0.0L, 0.0L}, {6e8L, 0.0L, 0.0L}};
+    static constexpr TVSOPTerm B0[2] = {{0.5e8L, 0.0L, 0.0L},
+                                        {0.2e8L, std::numbers::pi_v<long double>, 0.0L}};
+    static constexpr TVSOPCoordinate LSeries = {TVSOPSeries(L, 1),     TVSOPSeries(L + 1, 1),
+                                                TVSOPSeries(L + 2, 1), TVSOPSeries(L + 3, 1),
+                                                TVSOPSeries(L + 4, 1), TVSOPSeries(L + 5, 1)};
+    static constexpr TVSOPCoordinate BSeries = {B0, {}, {}, {}, {}, {}};
+    static constexpr TVSOPCoordinate RSeries = {};
 };
 
 TEST(VSOPSeriesSum, TakesMillenniaFromJ2000AndSumsByPowersOfTau) {
     FakeSeries series;
-    series.SetDate(J2000);
+    series.SetDate(J2000DateTime);
     EXPECT_EQ(series.Tau(), 0.0L);
     EXPECT_DOUBLE_EQ(series.Longitude(), 1.0);  // S0 alone
-    series.SetDate(J2000 + 365250.0);
+    series.SetDate(J2000DateTime + 365250.0);
     EXPECT_DOUBLE_EQ(series.Tau(), 1.0);
     EXPECT_DOUBLE_EQ(series.Longitude(), 21.0);  // 1 + 2 + 3 + 4 + 5 + 6
-    series.SetDate(J2000 - 2 * 365250.0);
+    series.SetDate(J2000DateTime - 2 * 365250.0);
     EXPECT_DOUBLE_EQ(series.Tau(), -2.0);
     // 1 - 2*2 + 3*4 - 4*8 + 5*16 - 6*32
     EXPECT_DOUBLE_EQ(series.Longitude(), -135.0);
     EXPECT_EQ(series.Radius(), 0.0L);
 }
 
-TEST(VSOPSeriesSum, StopsAtTheFirstTermWorthExactlyZero) {
+TEST(VSOPSeriesSum, SumsEveryTermOfASeriesWithItsPhase) {
     FakeSeries series;
-    series.SetDate(J2000 + 1234.5);
-    EXPECT_DOUBLE_EQ(series.Latitude(), 0.5);
+    series.SetDate(J2000DateTime + 1234.5);
+    EXPECT_DOUBLE_EQ(series.Latitude(), 0.3);
 }
 
 // Worked by hand from Meeus eq. 32.3 with T = 0: L' = L.
@@ -127,10 +112,10 @@ TEST(DynamicalToFK5, ShiftsByTheFixedFrameOffsets) {
 TEST(VSOPHeliocentric, EvaluatesTheGivenClassInDegrees) {
     long double L = 0, B = 0, R = 0;
     VSOPHeliocentric([]() -> std::unique_ptr<TVSOP> { return std::make_unique<FakeSeries>(); },
-                     J2000, L, B, R);
-    // 1 rad and 0.5 rad, plus the FK5 offsets (below 0.2" here).
+                     J2000DateTime, L, B, R);
+    // 1 rad and 0.3 rad, plus the FK5 offsets (below 0.2" here).
     EXPECT_NEAR(L, 57.29577951308232, 0.2 * ArcSecondDeg);
-    EXPECT_NEAR(B, 28.64788975654116, 0.2 * ArcSecondDeg);
+    EXPECT_NEAR(B, 17.18873385392470, 0.2 * ArcSecondDeg);
     EXPECT_EQ(R, 0.0L);
 }
 
@@ -168,15 +153,12 @@ TEST(EarthHeliocentric, AgreesWithPyEphemFrom1600To3000) {
 
 TEST(EarthHeliocentric, AtJ2000TakesThePowerZeroSeriesAlone) {
     long double L = 0, B = 0, R = 0;
-    EarthHeliocentric(J2000, L, B, R);
+    EarthHeliocentric(J2000DateTime, L, B, R);
     // About 0.983 AU in early January, near perihelion.
     EXPECT_NEAR(R, 0.983, 0.001);
     // The sum of the R0 terms evaluated at tau = 0 only.
     long double r0 = 0;
-    for (int i = 0; i < VSOPEarthR[0].Count; ++i) {
-        const TVSOPTerm& t = VSOPEarthTerms[VSOPEarthR[0].First + i];
-        r0 += t.A * std::cos(t.B);
-    }
+    for (const TVSOPTerm& t : VSOPEarthR[0]) r0 += t.A * std::cos(t.B);
     EXPECT_NEAR(R, r0 * 1e-8L, 1e-15);
 }
 

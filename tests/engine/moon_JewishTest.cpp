@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 #include "MoonTestSupport.h"
 #include "moon.h"
 

@@ -1,6 +1,6 @@
-#include "vsop87b_earth_trunc.h"
+#include "SunJ2000Terms.h"
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 // Whole-year values: a yearly table for 1620 .. 2014 (no interpolation between its
 // entries), the polynomials of Stephenson and Morrison as given by Meeus before it, and
 // one second more per year after it.
+#include "AstroConstants.h"
 #include "Astronomy.h"
 
 #include <iterator>
@@ -76,7 +77,7 @@ long double JDEToJD(int Year, long double JDE) {
 }
 
 long double JulianCenturiesJ2000(long double JD) {
-    return (JD - 2451545.0L) / 36525.0L;
+    return (JD - J2000) / DaysPerJulianCentury;
 }
 
 }  // namespace orbelune

@@ -5,9 +5,10 @@
 
 #include <cmath>
 
-#include "MeeusTables.h"
+#include "AstroConstants.h"
 #include "ah_math.h"
 #include "moon.h"
+#include "moonTerms.h"
 
 namespace orbelune {
 
@@ -69,7 +70,8 @@ long double Elongation(TDateTime dateTime, TApparentPosition& sun, TApparentPosi
 }  // namespace
 
 TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime) {
-    const long double y = (dateTime - LunationEpoch()) / 36525.0L;
+    const long double y =
+        static_cast<long double>(dateTime - LunationEpoch()) / DaysPerJulianCentury;
     TMeanPhase mean{};
     mean.K = std::nearbyint(kLunationsPerCentury * y) + phase / 8.0L;
     const long double k = mean.K;

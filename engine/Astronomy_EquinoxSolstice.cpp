@@ -3,9 +3,10 @@
 // 3000 and used here for every year), corrected by the 24 periodic terms of table
 // 27.C, then moved from dynamical time to UT with Delta-T. Within about a minute of
 // the true instant between 1650 and 3000 besides the uncertainty of Delta-T.
+#include "AstroConstants.h"
 #include "Astronomy.h"
 
-#include "EquinoxTerms.h"
+#include "AstronomyTerms.h"
 #include "TimeValue.h"
 
 #include <array>
@@ -28,9 +29,6 @@ constexpr MeanInstantPolynomial MeanInstants[] = {
     {"DEC", {2451900.05952L, 365242.74049L, -0.06223L, -0.00823L, 0.00032L}},
 };
 
-// 1899-12-30, day 0 of TDateTime, as a Julian Day.
-constexpr long double DateTimeEpochJD = 2415018.5L;
-
 }  // namespace
 
 TDateTime EquinoxSolsticeDate(int Year, const std::string& Event) {
@@ -48,7 +46,7 @@ TDateTime EquinoxSolsticeDate(int Year, const std::string& Event) {
         long double s = 0.0L;
         for (const auto& term : EquinoxTerms) s += term.A * DCos(term.B + term.C * t);
         const long double jde = jde0 + 0.00001L * s / deltaLambda;
-        return LinearToDateTime(JDEToJD(Year, jde) - DateTimeEpochJD);
+        return LinearToDateTime(JDEToJD(Year, jde) - DateTimeJDOffset);
     }
     return 0.0;
 }
