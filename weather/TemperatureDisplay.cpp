@@ -4,6 +4,7 @@
 #include "GraphicsHelpers.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
+#include "TrayIcon.h"
 #include "WeatherState.h"
 #include "WinColor.h"
 
@@ -49,16 +50,6 @@ QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t
     // (0, 2) is the top left of the text; QPainter places text by its baseline.
     painter.drawText(QPoint(0, 2 + painter.fontMetrics().ascent()), Text);
     return image;
-}
-
-QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
-                          std::int32_t Back) {
-    const QImage image = TrayTemperatureImage(Text, Fore, Back);
-    if (!Transparent) return QIcon(QPixmap::fromImage(image));
-    const QColor back = ColorFromWinColor(Back);
-    // The key is the background as drawn, so system colours work too.
-    const std::int32_t key = (back.blue() << 16) | (back.green() << 8) | back.red();
-    return BitmapToIcon(image, key);
 }
 
 void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF) {

@@ -25,10 +25,6 @@ QString TemperatureCaption(const QString& TemperatureText, const QString& TraySu
 // Colours are Windows values.
 QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t Back);
 
-// That picture as an icon; with Transparent the background colour is see-through.
-QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
-                          std::int32_t Back);
-
 // Records the temperature (F) and the sky text, sets TemperatureText in the unit of
 // the settings, puts the caption on the clock window and, with the tray showing the
 // temperature, redraws the tray icon.

@@ -1,9 +1,9 @@
 // Whole weather requests: the worker fetches from a fixture server, and the result
 // reaches the program-wide state and the windows on the user-interface thread.
-#include "../windows/FakeSeams.h"
 #include "ClockState.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "FakePlatform.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
 #include "ReportSamples.h"
