@@ -14,7 +14,6 @@ void ResetClockState() {
     ClockState.FirstTimerTick = true;
     ClockState.TimeCheckPending = false;
     ClockState.LastTimeCheckTime = 0;
-    ClockState.LastWeatherDownloadTime = 0;
     ClockState.LastPlanetUpdateSecond = 0;
     DisplayState = TDisplayState();
     SettingsCopies = TSettingsCopies();

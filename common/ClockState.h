@@ -1,13 +1,11 @@
 #pragma once
-// Program-wide state of the clock update and the clock window's displays, kept on the
-// user-interface thread (the weather worker stamps its download time atomically).
+// Program-wide state of the clock update and of the clock window's displays, kept on
+// the user-interface thread. (The weather's own state is in weather/WeatherState.h.)
 
 #include "Settings.h"
 #include "StDate.h"
 
 #include <QString>
-
-#include <atomic>
 
 namespace orbelune {
 
@@ -19,20 +17,15 @@ struct TClockState {
     bool FirstTimerTick = true;
     bool TimeCheckPending = false;
     TDateTime LastTimeCheckTime = 0;
-    std::atomic<TDateTime> LastWeatherDownloadTime = 0;
     int LastPlanetUpdateSecond = 0;
 };
 
-// Texts of the clock window that other windows read, and the weather texts that the
-// weather report writes for the caption and the tray.
+// Texts of the clock window that other windows read.
 struct TDisplayState {
     QString SunriseText;
     QString SunriseZone;
     QString SunsetText;
     QString SunsetZone;
-    QString TemperatureText;
-    QString WeatherText;
-    bool TemperatureShown = false;
     // The program's title beside its windows: the date, or the temperature once the
     // weather report owns it.
     QString ApplicationTitle;

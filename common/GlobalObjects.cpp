@@ -32,7 +32,6 @@ void CreateGlobalObjects() {
     g.RadarFileList = std::make_unique<QStringList>();
     g.WarningFileList = std::make_unique<QStringList>();
     g.LegendFileList = std::make_unique<QStringList>();
-    g.WeatherReportLines = std::make_unique<QStringList>();
     g.SiteList = std::make_unique<QStringList>();
     g.PlaceRecordList = std::make_unique<QStringList>();
     g.CityRecordList = std::make_unique<QStringList>();
@@ -46,7 +45,6 @@ void FreeGlobalObjects() {
     g.CityRecordList.reset();
     g.PlaceRecordList.reset();
     g.SiteList.reset();
-    g.WeatherReportLines.reset();
     g.LegendFileList.reset();
     g.WarningFileList.reset();
     g.RadarFileList.reset();

@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide objects that live from the clock window's creation to its
 // destruction: radar and satellite frames, the radar layers and animation, the
-// download and place lists and the eclipse list; and the register of the worker
+// file and place lists and the eclipse list; and the register of the worker
 // threads that write them, so that shut-down can stop those first.
 
 #include "StEclpse.h"
@@ -42,7 +42,6 @@ struct TGlobalObjects {
     std::unique_ptr<QStringList> RadarFileList;
     std::unique_ptr<QStringList> WarningFileList;
     std::unique_ptr<QStringList> LegendFileList;
-    std::unique_ptr<QStringList> WeatherReportLines;
     std::unique_ptr<QStringList> SiteList;
     std::unique_ptr<QStringList> PlaceRecordList;
     std::unique_ptr<QStringList> CityRecordList;

@@ -122,16 +122,13 @@ struct TSettings {
 };
 
 // What reading the store hands out besides the settings: the location strings as
-// stored (the start-up decides on them whether to guess a place) and the station the
-// weather display starts with.
+// stored (the start-up decides on them whether to guess a place).
 struct TSettingsCopies {
     QString PlaceName;
     QString CityName;
     QString StateName;
     QString CountryName;
     QString ZipCode;
-    QString CurrentStationCode = QStringLiteral("KNYC");
-    QString CurrentStationName = QStringLiteral("New York");
 };
 
 // The program-wide settings, owned by the user-interface thread.

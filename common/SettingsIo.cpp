@@ -67,11 +67,9 @@ void ReadStringSetting(const TSettingsStore& store, const TSettingEntry& e, QStr
         }
         case TReadRule::StationCode:
             member = store.ReadString(key, member).left(MaxStationCodeLength);
-            copies.CurrentStationCode = member;
             break;
         case TReadRule::StationName:
             member = store.ReadString(key, member).left(MaxLocationLength);
-            copies.CurrentStationName = member;
             break;
         case TReadRule::WeatherServer:
             member = store.ReadString(key, member).left(MaxLocationLength);

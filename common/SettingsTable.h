@@ -19,8 +19,8 @@ enum class TReadRule {
     DefaultFalse,    // a missing key reads as False
     SouthOfEquator,  // a missing key reads as True exactly when Latitude < 0
     WeekStart,       // a value outside 0..7 becomes 7 (take the locale's first day)
-    StationCode,     // cut to 4 characters; also the station the display starts with
-    StationName,     // cut to 128 characters; also the station the display starts with
+    StationCode,     // cut to 4 characters
+    StationName,     // cut to 128 characters
     WeatherServer,   // cut to 128; the retired host is replaced by the default
     Location,        // a location string: see ReadIniFile
     Cut128,          // a string of up to 128 characters

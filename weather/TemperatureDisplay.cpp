@@ -1,17 +1,13 @@
 #include "TemperatureDisplay.h"
 
-#include "ClockState.h"
 #include "GraphicsHelpers.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
-#include "TrayIcon.h"
 #include "WeatherState.h"
 #include "WinColor.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
-#include <QThread>
 
 #include <cmath>
 
@@ -52,24 +48,14 @@ QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t
     return image;
 }
 
-void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF) {
+void RecordTemperature(const QString& SkyText, double TemperatureF) {
     TWeatherState& state = WeatherState;
     state.CurrentTemperatureF = TemperatureF;
     state.CurrentTemperatureC = FahrenheitToCelsius(TemperatureF);
-    DisplayState.WeatherText = SkyText.left(WeatherTextWidth);
+    state.WeatherText = SkyText.left(WeatherTextWidth);
     const double shown =
         Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
-    DisplayState.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
-    Clock.SetWeatherCaption(
-        TemperatureCaption(DisplayState.TemperatureText, state.TraySummaryText));
-    if (Settings.TrayType == 'T' && !DisplayState.TemperatureText.isEmpty())
-        ShowTrayTempOn(Clock, DisplayState.TemperatureText, Settings.TrayForeColor,
-                       Settings.TrayBackTransparent, Settings.TrayBackColor);
-}
-
-void ShowTrayTempOn(TWeatherClockView& Clock, const QString& Text, std::int32_t Fore,
-                    bool Transparent, std::int32_t Back) {
-    Clock.SetTrayIcon(TrayTemperatureIcon(Text, Fore, Transparent, Back));
+    state.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
 }
 
 void ShowConnectionRefusedMessage() {
@@ -77,18 +63,6 @@ void ShowConnectionRefusedMessage() {
     WeatherState.ConnectionRefusedShown = true;
     Platform().Messages->Inform(QStringLiteral("Orbelune"),
                                 QStringLiteral("Internet connection may be blocked by firewall."));
-}
-
-void ShowStatus(const QString& Text) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return;
-    if (QThread::currentThread() != app->thread()) {
-        QMetaObject::invokeMethod(
-            app, [Text] { ShowStatus(Text); }, Qt::QueuedConnection);
-        return;
-    }
-    if (WeatherState.ShowHttpStatus && WeatherWindows().Info)
-        WeatherWindows().Info->AppendWeatherMemo(Text);
 }
 
 }  // namespace orbelune

@@ -47,7 +47,7 @@ TEST(GlobalObjectsTest, CreatedWholeAndFreedInFull) {
     }
     ASSERT_TRUE(g.RadarAnimation);
     EXPECT_EQ(g.RadarAnimation->Width, 600);
-    EXPECT_TRUE(g.WeatherReportLines && g.SiteList && g.PlaceRecordList && g.CityRecordList);
+    EXPECT_TRUE(g.SiteList && g.PlaceRecordList && g.CityRecordList);
     EXPECT_TRUE(g.RadarFileList && g.WarningFileList && g.LegendFileList);
     ASSERT_TRUE(g.EclipseList);
     EXPECT_EQ(g.EclipseList->Count(), 0);
@@ -55,7 +55,7 @@ TEST(GlobalObjectsTest, CreatedWholeAndFreedInFull) {
     FreeGlobalObjects();
     for (const auto& frame : g.RadarFrames) EXPECT_FALSE(frame);
     for (const auto& layer : g.RadarLayerImages) EXPECT_FALSE(layer);
-    EXPECT_FALSE(g.EclipseList || g.WeatherReportLines || g.TopoImage || g.RadarAnimation);
+    EXPECT_FALSE(g.EclipseList || g.SiteList || g.TopoImage || g.RadarAnimation);
     FreeGlobalObjects();  // freeing twice is harmless
 }
 
@@ -69,7 +69,7 @@ TEST(GlobalObjectsTest, ShutDownStopsWorkersBeforeFreeing) {
     EXPECT_TRUE(writer.isFinished());
     EXPECT_FALSE(WorkersRunning());
     FreeGlobalObjects();
-    EXPECT_FALSE(GlobalObjects.WeatherReportLines);
+    EXPECT_FALSE(GlobalObjects.SiteList);
 }
 
 TEST(GlobalObjectsTest, AWorkerThatWillNotStopKeepsTheObjects) {
@@ -79,12 +79,12 @@ TEST(GlobalObjectsTest, AWorkerThatWillNotStopKeepsTheObjects) {
     RegisterWorker(&writer);
     EXPECT_FALSE(StopWorkers(50));
     FreeGlobalObjects();
-    EXPECT_TRUE(GlobalObjects.WeatherReportLines);  // still there for the worker
+    EXPECT_TRUE(GlobalObjects.SiteList);  // still there for the worker
     writer.Release = true;
     writer.wait();
     EXPECT_FALSE(WorkersRunning());
     FreeGlobalObjects();
-    EXPECT_FALSE(GlobalObjects.WeatherReportLines);
+    EXPECT_FALSE(GlobalObjects.SiteList);
 }
 
 TEST(GlobalObjectsTest, DeletedWorkersDropOut) {

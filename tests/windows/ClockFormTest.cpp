@@ -14,11 +14,13 @@
 #include "InfoForm.h"
 #include "InfoWindowLink.h"
 #include "MoonComponent.h"
+#include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
 #include "SettingsIo.h"
 #include "SettingsStore.h"
 #include "TrayIcon.h"
+#include "WeatherState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,12 +71,11 @@ public:
 class ClockFormTest : public testing::Test {
 protected:
     void SetUp() override {
-        Settings = TSettings{};
+        test::ResetProgramState();
         Settings.UpdateClockPerSchedule = false;
         Settings.UpdateWeatherPerSchedule = false;
         Settings.RunWhenWindowsStarts = false;
         Settings.SaveOnExit = false;
-        ResetClockState();
         InfoWindow() = TInfoWindowLink{};
         platform.Clock.Value = At(2025, 3, 14, 10, 15, 30);
     }
@@ -82,7 +83,7 @@ protected:
         DestroyInfoForm();
         form.reset();
         InfoWindow() = TInfoWindowLink{};
-        Settings = TSettings{};
+        test::ResetProgramState();
     }
     TCountingForm1& Start(const QStringList& arguments = {QStringLiteral("orbelune"),
                                                           QStringLiteral("/C")}) {
@@ -121,7 +122,7 @@ TEST_F(ClockFormTest, FirstUpdateIsAMinuteChangeAndLeavesTheCaption) {
     Settings.DisplayLevel = 1;
     Tick(At(2025, 3, 14, 10, 15, 32));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));  // en_US short date, two-digit year
-    DisplayState.TemperatureShown = true;
+    WeatherState.TemperatureShown = true;
     Tick(At(2025, 3, 14, 10, 15, 33));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("3/14/25"));
 }
@@ -235,7 +236,7 @@ TEST_F(ClockFormTest, TimeScheduleStampsBeforeAskingWeatherOnlyAfterSuccess) {
     // is tried again at every minute change.
     EXPECT_EQ(f.TimeQueries, 1);
     EXPECT_EQ(f.WeatherRequests, 4);
-    ClockState.LastWeatherDownloadTime = At(2025, 3, 14, 10, 20, 0);
+    WeatherState.LastWeatherDownloadTime = At(2025, 3, 14, 10, 20, 0);
     for (int minute = 21; minute <= 40; ++minute) Tick(At(2025, 3, 14, 10, minute, 0));
     EXPECT_EQ(f.WeatherRequests, 4);  // the interval has not passed at 10:40:00
     Tick(At(2025, 3, 14, 10, 41, 0));
@@ -658,7 +659,7 @@ TEST_F(ClockFormTest, MoonIconsFollowTheTrayType) {
     };
     // With the temperature on the tray, a moon picture no longer replaces it.
     Settings.TrayType = 'T';
-    DisplayState.TemperatureText = QStringLiteral("54F");
+    WeatherState.TemperatureText = QStringLiteral("54F");
     f.SetMoonIcons(EncodeDate(2025, 3, 14));
     EXPECT_EQ(f.TrayIcon->ImageIndex(), 12);
     Settings.TrayType = 'M';
@@ -715,10 +716,10 @@ TEST_F(ClockFormTest, StayOnTopAndHintsSwitches) {
 TEST_F(ClockFormTest, WeatherTextsTakeOverTheTrayHintAndCaption) {
     TCountingForm1& f = Start();
     EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\nSunrise ")));
-    DisplayState.TemperatureText = QStringLiteral("54F");
+    WeatherState.TemperatureText = QStringLiteral("54F");
     f.UpdateDisplays();
     EXPECT_TRUE(f.TrayIcon->Hint().startsWith(QStringLiteral("Mar 14, 2025\n")));  // both needed
-    DisplayState.WeatherText = QStringLiteral("Cloudy");
+    WeatherState.WeatherText = QStringLiteral("Cloudy");
     f.UpdateDisplays();
     EXPECT_EQ(f.TrayIcon->Hint(), QStringLiteral("54F\nCloudy"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("54F  Cloudy"));

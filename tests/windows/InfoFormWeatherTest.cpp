@@ -11,14 +11,14 @@
 #include "GlobalObjects.h"
 #include "InfoForm.h"
 #include "InfoWindowLink.h"
+#include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
 #include "ReportText.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
+#include "WeatherService.h"
 #include "WeatherState.h"
-#include "WeatherThread.h"
-#include "WeatherViews.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -49,26 +49,21 @@ protected:
     InfoFormWeather()
         : server_({{ReportPath("KNYC"), Report(test::NewYorkReport)},
                    {ReportPath("CYUL"), Report(test::MontrealReport)}}) {
-        Settings = TSettings{};
+        test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
         Settings.WeatherServer = server_.HostAndPort();
         Settings.WeatherStationCode = QStringLiteral("KNYC");
         Settings.WeatherStationName = QStringLiteral("New York");
-        ResetClockState();
-        WeatherState.ShowHttpStatus = true;
-        WeatherState.TraySummaryText.clear();
         CreateGlobalObjects();
         platform_.Clock.Value = Now;
         form_ = std::make_unique<TInfoForm>();
     }
 
     ~InfoFormWeather() override {
-        StopWeatherThreads(5000);
+        WeatherService().StopRequests(5000);
         form_.reset();
         FreeGlobalObjects();
-        Settings = TSettings{};
-        ResetClockState();
-        WeatherState.ShowHttpStatus = true;
+        test::ResetProgramState();
     }
 
     // Types a station into the edits and clicks "Get Weather", then waits for the answer.
@@ -76,7 +71,7 @@ protected:
         form_->WeatherPage.WeatherStationCodeEd2->setText(Code);
         form_->WeatherPage.WeatherStationNameEd2->setText(Name);
         form_->WeatherPage.GetWeatherBut2->click();
-        ASSERT_TRUE(WaitForWeatherThreads(10000));
+        ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     }
 
     QString Memo() const { return form_->WeatherPage.WeatherMemo2->toPlainText(); }
@@ -111,15 +106,14 @@ TEST_F(InfoFormWeather, ThePanelSitsOnTheWeatherTabWithTheSavedStation) {
     EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "KNYC");
     EXPECT_EQ(form_->WeatherPage.WeatherStationNameEd2->text(), "New York");
     EXPECT_EQ(InfoWindow().GetWeatherBut2, form_->WeatherPage.GetWeatherBut2);
-    EXPECT_NE(WeatherWindows().Info, nullptr);
 }
 
 TEST_F(InfoFormWeather, GetWeatherFillsTheMemoAndTheStation) {
-    SetWeatherReportLines({"old"});
+    WeatherState.ReportLines = {"old"};
     GetWeather("cyul", "Montreal");
     EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("CYUL")}));
     const QStringList memo = Memo().split('\n');
-    EXPECT_EQ(memo, WeatherReportLines());
+    EXPECT_EQ(memo, WeatherState.ReportLines);
     ASSERT_GE(memo.size(), 3);
     // The station line of 81 characters wraps at a word before column 50.
     EXPECT_EQ(memo[0], "Montreal / Pierre Elliott Trudeau International,");
@@ -127,10 +121,10 @@ TEST_F(InfoFormWeather, GetWeatherFillsTheMemoAndTheStation) {
     EXPECT_EQ(memo.last(), "Pressure (altimeter): 30.21 in. Hg (1023 hPa)");
     EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "cyul");  // as typed
     EXPECT_EQ(form_->WeatherPage.WeatherStationNameEd2->text(), "Montreal");
-    EXPECT_EQ(CurrentStationCode(), "cyul");
-    EXPECT_EQ(CurrentStationName(), "Montreal");
+    EXPECT_EQ(WeatherState.CurrentStationCode, "cyul");
+    EXPECT_EQ(WeatherState.CurrentStationName, "Montreal");
     // Not the saved station: the temperature and the schedule are left alone.
-    EXPECT_EQ(ClockState.LastWeatherDownloadTime.load(), 0.0);
+    EXPECT_EQ(WeatherState.LastWeatherDownloadTime.load(), 0.0);
     EXPECT_TRUE(form_->WeatherPage.LastWeatherUpdateLab->text().isEmpty());
     EXPECT_TRUE(form_->WeatherPage.LastWeatherTimeStampLab->text().isEmpty());
     EXPECT_TRUE(form_->WeatherPage.TemperatureRadioItems[0]->isChecked());
@@ -149,7 +143,7 @@ TEST_F(InfoFormWeather, TheSavedStationAlsoFillsTheDownloadLabels) {
 
 TEST_F(InfoFormWeather, ShowingTheTabRefreshesTheLabels) {
     Settings.LastWeatherTimeStampStr = QStringLiteral("Dec 08, 2026 - 11:51 PM EST ");
-    ClockState.LastWeatherDownloadTime = EncodeDate(2026, 12, 9) + EncodeTime(4, 56, 0, 0);
+    WeatherState.LastWeatherDownloadTime = EncodeDate(2026, 12, 9) + EncodeTime(4, 56, 0, 0);
     Settings.TemperatureUnits = 'C';
     form_->InfoFormPageControl->setCurrentIndex(WeatherTab);
     form_->show();
@@ -169,19 +163,21 @@ TEST_F(InfoFormWeather, AFailureSaysSiteNotAvailable) {
 
 TEST_F(InfoFormWeather, StatusTextsAreEchoedOnlyWhileTheEchoIsOn) {
     form_->WeatherPage.WeatherMemo2->setPlainText("report");
-    ShowStatus("HTTP 200 OK");
+    WeatherService().ShowStatus("HTTP 200 OK");
     WeatherState.ShowHttpStatus = false;
-    ShowStatus("not echoed");
+    WeatherService().ShowStatus("not echoed");
     WeatherState.ShowHttpStatus = true;
-    ShowStatus("Disconnected.");
+    WeatherService().ShowStatus("Disconnected.");
     EXPECT_EQ(Memo(), "report\nHTTP 200 OK\nDisconnected.");
 }
 
 TEST_F(InfoFormWeather, AClosedWindowTakesNoMoreReports) {
     form_.reset();
-    EXPECT_EQ(WeatherWindows().Info, nullptr);
     EXPECT_EQ(InfoWindow().GetWeatherBut2, nullptr);
-    ShowStatus("no window");  // nothing to write to, nothing happens
+    // Nothing to write to: nothing happens.
+    WeatherService().ShowStatus("no window");
+    WeatherService().RequestReport("KNYC", false);
+    ASSERT_TRUE(WeatherService().WaitForRequests(10000));
 }
 
 TEST_F(InfoFormWeather, TheClockWindowsDownloadStatusReachesTheMemo) {
@@ -207,7 +203,7 @@ TEST_F(InfoFormWeather, UpdateTemperatureClicksGetWeather) {
     const std::unique_ptr<TForm1> clock = MakeClockWindow();
     form_->WeatherPage.WeatherStationCodeEd2->setText("CYUL");
     clock->UpdateTemperature1->trigger();
-    ASSERT_TRUE(WaitForWeatherThreads(10000));
+    ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("CYUL")}));
     EXPECT_TRUE(Memo().startsWith("Montreal"));
 }
@@ -229,11 +225,11 @@ protected:
         Settings.LastInfoFormTabIndex = Tab;
         PendingStartupWeather = Pending;
         form_->DoStartTasks();
-        ASSERT_TRUE(WaitForWeatherThreads(10000));
+        ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     }
 
     ~InfoFormStartTasks() override {
-        StopWeatherThreads(5000);
+        WeatherService().StopRequests(5000);
         ClockWindow().HttpClientExists = nullptr;
         PendingStartupWeather = false;
         clock_.reset();

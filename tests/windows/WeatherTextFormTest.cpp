@@ -3,7 +3,6 @@
 #include "QStringPrinter.h"
 #include "WeatherTabTexts.h"
 #include "WeatherTextForm.h"
-#include "WeatherViews.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +40,8 @@ TEST(WeatherTabTexts, LabelsOnlyForWhatIsKnown) {
 }
 
 TEST(TForm6, LayoutAndClose) {
-    TForm6& form = ShowWeatherTextWindow();
-    EXPECT_EQ(&ShowWeatherTextWindow(), &form);  // created once
+    TForm6 form;
+    form.show();
     EXPECT_EQ(form.objectName(), "Form6");
     EXPECT_EQ(form.windowTitle(), "Weather");
     EXPECT_EQ(form.size(), QSize(490, 256));
@@ -61,8 +60,6 @@ TEST(TForm6, LayoutAndClose) {
     EXPECT_TRUE(form.isVisible());
     form.CloseBut->click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(WeatherWindows().Form6, &form);  // only hidden
-    delete WeatherWindows().Form6;
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "MoonImageLists.h"
 #include "Settings.h"
 #include "TrayIcon.h"
+#include "WeatherService.h"
+#include "WeatherTextForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -103,6 +105,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         if (!FClosed) SaveSession();
     });
 #endif
+    connect(&WeatherService(), &TWeatherService::ReportArrived, this, &TForm1::ApplyWeatherReport);
     resize(WindowWidth, Panel1Height + Panel2Height + Panel3Height + Panel4Height);
     LinkToInfoWindow();
 }

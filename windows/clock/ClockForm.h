@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -27,6 +28,8 @@ class TCalendar;
 class TMoon;
 class TTrayIcon;
 class THelpForm;
+class TForm6;
+struct TReportOutcome;
 struct TTimeZoneState;
 
 class TForm1 : public QMainWindow {
@@ -86,6 +89,9 @@ public:
     // nothing here until that code is in place.
     virtual TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
     virtual void GetWeather(const QString& StationCode, bool Show);
+    // What a weather report brings the clock window: the temperature in its caption and
+    // tray, the refusal message, the weather text window's report.
+    void ApplyWeatherReport(const TReportOutcome& Outcome);
     // The temperature in the caption and the tray, the tray temperature picture, the
     // once-per-run "connection refused" message and the download status echo.
     void ShowTemperature(const QString& SkyText, double TemperatureF);
@@ -137,6 +143,7 @@ public:
     std::array<QAction*, 7> EclipseMenu{};
     std::array<QAction*, 7> MenuEclipse{};
     THelpForm* HelpForm = nullptr;
+    QPointer<TForm6> Form6;  // the weather text window, once asked for
     QList<QImage> NorthImageList;
     QList<QImage> SouthImageList;
     QList<QImage> ImageList2;
@@ -178,6 +185,8 @@ private:
     void CreateRows();
     void CreateMenus();
     void CreateWeatherMenu();
+    void ShowTemperatureCaption();
+    void ShowWeatherTextReport();
     void CreateEclipseItems();
     void CreateTrayIcon();
     void LinkToInfoWindow();

@@ -18,6 +18,7 @@
 #include "Scramble.h"
 #include "StoredLiterals.h"
 #include "TrayIcon.h"
+#include "WeatherState.h"
 #include "WinColor.h"
 
 #include <QAction>
@@ -180,8 +181,8 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
     Panel2->setToolTip(DateRowHint(std::trunc(Now()), DateFormats.Short));
 
     QString text;
-    if (!DisplayState.TemperatureText.isEmpty() && !DisplayState.WeatherText.isEmpty()) {
-        text = DisplayState.TemperatureText + QLatin1Char('\n') + DisplayState.WeatherText;
+    if (!WeatherState.TemperatureText.isEmpty() && !WeatherState.WeatherText.isEmpty()) {
+        text = WeatherState.TemperatureText + QLatin1Char('\n') + WeatherState.WeatherText;
     } else {
         text = FormatCalendarDate(QStringLiteral("mmm d, yyyy"), Day) + QLatin1Char('\n') +
                SunriseLabel->text() + QLatin1Char('\n') + SunsetLabel->text();
@@ -257,7 +258,7 @@ void TForm1::SetMoonIcons(TDateTime Day) {
     qApp->setWindowIcon(QIcon(QPixmap::fromImage(images[index])));
     const char tray = Settings.TrayType;
     if (tray == 'A' || tray == 'M' || tray == 'T') TrayIcon->SetImages(images);
-    if (tray == 'M' || DisplayState.TemperatureText.isEmpty() || ClockState.FirstClockUpdate)
+    if (tray == 'M' || WeatherState.TemperatureText.isEmpty() || ClockState.FirstClockUpdate)
         TrayIcon->SetImageIndex(index);
 }
 

@@ -17,6 +17,7 @@
 #include "PlatformSeams.h"
 #include "SettingsIo.h"
 #include "TrayIcon.h"
+#include "WeatherState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -133,6 +134,9 @@ void TForm1::ShowAtStartup() {
 
 void TForm1::ReadIniFile() {
     orbelune::ReadIniFile(Settings, SettingsCopies);
+    // The saved station is the current one until the Weather tab asks for another.
+    WeatherState.CurrentStationCode = Settings.WeatherStationCode;
+    WeatherState.CurrentStationName = Settings.WeatherStationName;
     Calendar1->ShowHolidays = Settings.ShowHolidays;
     Calendar1->ShowTinyMoons = Settings.ShowTinyMoons;
     Calendar1->update();
@@ -196,13 +200,14 @@ void TForm1::UpdateClocks() {
             GetInternetTime(Settings.TimeServer, true, offset);
         }
         if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
-            t > ClockState.LastWeatherDownloadTime.load() + Settings.UpdateWeatherMinutes / 1440.0)
+            t > WeatherState.LastWeatherDownloadTime.load() +
+                    Settings.UpdateWeatherMinutes / 1440.0)
             GetWeather(Settings.WeatherStationCode, true);
         UpdateDisplays();
     }
     ClockState.LastClockMinute = minute;
 
-    if (!ClockState.FirstClockUpdate && !DisplayState.TemperatureShown)
+    if (!ClockState.FirstClockUpdate && !WeatherState.TemperatureShown)
         setWindowTitle(
             ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t, DateFormats.ShortYY));
 

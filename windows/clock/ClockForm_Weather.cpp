@@ -1,68 +1,64 @@
-// The clock window's weather methods: requests, the temperature in its caption and
-// tray icon, and the download messages.
+// The clock window's weather: its requests, the temperature of a report in its caption
+// and tray, the weather text window, and the download messages.
 #include "ClockForm.h"
+
+#include "Astronomy.h"
 #include "ClockState.h"
+#include "DateFormats.h"
 #include "InfoForm.h"
 #include "InfoWindowLink.h"
+#include "PlatformSeams.h"
+#include "ReportText.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
 #include "TrayIcon.h"
+#include "WeatherService.h"
+#include "WeatherState.h"
 #include "WeatherTextForm.h"
-#include "WeatherThread.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 
 namespace orbelune {
 
-namespace {
-
-// The clock window as the weather display sees it; once it is gone, nothing.
-class TForm1WeatherView final : public TWeatherClockView {
-public:
-    QPointer<TForm1> Window;
-
-    bool Exists() const override { return !Window.isNull(); }
-    void SetWeatherCaption(const QString& Caption) override {
-        if (!Window) return;
-        // A window title is one line: the carriage returns go.
-        Window->setWindowTitle(QString(Caption).remove(QLatin1Char('\r')));
-        DisplayState.ApplicationTitle = Window->windowTitle();
-    }
-    void SetTrayIcon(const QIcon& Icon) override {
-        if (Window && Window->TrayIcon != nullptr) Window->TrayIcon->SetIcon(Icon);
-    }
-    void SetTrayHint(const QString& Hint) override {
-        if (Window && Window->TrayIcon != nullptr)
-            Window->TrayIcon->SetHint(QString(Hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    }
-};
-
-// The view of Form, which reports now reach.
-TWeatherClockView& ViewOf(TForm1* Form) {
-    static TForm1WeatherView view;
-    view.Window = Form;
-    WeatherWindows().Clock = &view;
-    return view;
+void TForm1::GetWeather(const QString& StationCode, bool Show) {
+    WeatherService().RequestReport(StationCode, Show);
 }
 
-}  // namespace
-
-void TForm1::GetWeather(const QString& StationCode, bool Show) {
-    ViewOf(this);
-    StartWeatherRequest(StationCode, Show);
+void TForm1::ApplyWeatherReport(const TReportOutcome& Outcome) {
+    if (Outcome.Kind == TReportOutcome::TKind::Refused) {
+        ShowConnectionRefused();
+        return;
+    }
+    if (Outcome.ShowsTemperature()) {
+        ShowTemperatureCaption();
+        TrayIcon->SetHint(
+            WeatherState.TemperatureText + QLatin1Char('\n') +
+            QString(WeatherState.TraySummaryText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    }
+    if (Outcome.Kind == TReportOutcome::TKind::Good && Form6 != nullptr) ShowWeatherTextReport();
 }
 
 void TForm1::ShowTemperature(const QString& SkyText, double TemperatureF) {
-    ShowTemperatureOn(ViewOf(this), SkyText, TemperatureF);
+    RecordTemperature(SkyText, TemperatureF);
+    ShowTemperatureCaption();
+}
+
+void TForm1::ShowTemperatureCaption() {
+    // A window title is one line: the carriage returns of the caption go.
+    setWindowTitle(TemperatureCaption(WeatherState.TemperatureText, WeatherState.TraySummaryText)
+                       .remove(QLatin1Char('\r')));
+    DisplayState.ApplicationTitle = windowTitle();
+    if (Settings.TrayType == 'T' && !WeatherState.TemperatureText.isEmpty())
+        ShowTrayTemp(WeatherState.TemperatureText, Settings.TrayForeColor,
+                     Settings.TrayBackTransparent, Settings.TrayBackColor);
 }
 
 void TForm1::ShowTrayTemp(const QString& Text, std::int32_t ForeColor, bool Transparent,
                           std::int32_t BackColor) {
-    ShowTrayTempOn(ViewOf(this), Text, ForeColor, Transparent, BackColor);
+    TrayIcon->SetIcon(TrayTemperatureIcon(Text, ForeColor, Transparent, BackColor));
 }
 
 void TForm1::ShowConnectionRefused() {
@@ -70,7 +66,7 @@ void TForm1::ShowConnectionRefused() {
 }
 
 void TForm1::ShowStatus(const QString& Text) {
-    orbelune::ShowStatus(Text);
+    WeatherService().ShowStatus(Text);
 }
 
 void TForm1::http1Status(const QString& StatusText) {
@@ -79,6 +75,14 @@ void TForm1::http1Status(const QString& StatusText) {
 
 void TForm1::SslStatus(const QString& Text) {
     ShowStatus(Text);
+}
+
+void TForm1::ShowWeatherTextReport() {
+    const TDateTime nowUtc = LocalToUTC(Platform().Clock->Now());
+    Form6->ShowReport(WeatherWindowLines(WeatherState.ReportLines),
+                      WeatherWindowCaption(ReportAgeMinutes(nowUtc, WeatherState.ReportTimeUtc),
+                                           UTCToLocal(WeatherState.ReportTimeUtc),
+                                           Settings.UseMilitaryTime, DateFormats.Long));
 }
 
 void TForm1::CreateWeatherMenu() {
@@ -121,7 +125,9 @@ void TForm1::UpdateTemperature1Click() {
 
 void TForm1::WeatherText1Click() {
     UpdateTemperature1Click();
-    ShowWeatherTextWindow();
+    if (Form6 == nullptr) Form6 = new TForm6;
+    Form6->show();
+    Form6->raise();
 }
 
 void TForm1::TrayMenuItemClick(QAction* Item) {

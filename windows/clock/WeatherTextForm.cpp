@@ -2,7 +2,6 @@
 
 #include "DateTimeRtl.h"
 #include "ReportFields.h"
-#include "WeatherViews.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -95,14 +94,6 @@ void TForm6::showEvent(QShowEvent* event) {
 
 void TForm6::CloseButClick() {
     hide();
-}
-
-TForm6& ShowWeatherTextWindow() {
-    QPointer<TForm6>& form = WeatherWindows().Form6;
-    if (!form) form = new TForm6;
-    form->show();
-    form->raise();
-    return *form;
 }
 
 }  // namespace orbelune

@@ -43,7 +43,4 @@ private:
     bool Centred_ = false;
 };
 
-// The weather text window, created on first use, shown and raised.
-TForm6& ShowWeatherTextWindow();
-
 }  // namespace orbelune

@@ -24,6 +24,7 @@ class QStatusBar;
 namespace orbelune {
 
 struct TInfoWindowLink;
+struct TReportOutcome;
 
 // A page control whose tabs are all drawn alike: the button face with the caption
 // centred.
@@ -85,6 +86,7 @@ public:
     void EclipseLabClick(int N);
 
     // Weather tab: the report panel.
+    void ApplyWeatherReport(const TReportOutcome& Outcome);
     void DisplayWeather();
     void WeatherSheet2Show();
     void GetWeatherBut2Click();

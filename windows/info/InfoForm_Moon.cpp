@@ -81,6 +81,7 @@ void TInfoForm::createMoonSheet() {
 }
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == WeatherPage.WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
     auto* label = qobject_cast<QLabel*>(Watched);
     if (Watched == MoonPage.Moon1 && Event->type() == QEvent::MouseButtonRelease) {
         Moon1Click();
