@@ -1,6 +1,7 @@
 // The program: the clock window and the information window, the first display, the
 // clock timer and the message loop.
 #include "ClockForm.h"
+#include "DesktopMessageBoxes.h"
 #include "InfoForm.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace orbelune;
+    Platform().Messages = &DesktopMessageBoxes();
     auto* form1 = new TForm1;
     Form1 = form1;
     form1->FormCreate(QApplication::arguments());

@@ -1,26 +1,24 @@
 #include "WeatherState.h"
 
-#include "ClockState.h"
-#include "GlobalObjects.h"
-
 namespace orbelune {
 
 TWeatherState WeatherState;
 
-QStringList WeatherReportLines() {
-    return GlobalObjects.WeatherReportLines ? *GlobalObjects.WeatherReportLines : QStringList();
-}
-
-void SetWeatherReportLines(const QStringList& Lines) {
-    if (GlobalObjects.WeatherReportLines) *GlobalObjects.WeatherReportLines = Lines;
-}
-
-QString& CurrentStationCode() {
-    return SettingsCopies.CurrentStationCode;
-}
-
-QString& CurrentStationName() {
-    return SettingsCopies.CurrentStationName;
+void ResetWeatherState() {
+    TWeatherState& s = WeatherState;
+    s.ReportLines.clear();
+    s.ReportTimeUtc = 0.0;
+    s.CurrentTemperatureF = s.CurrentTemperatureC = -200.0;
+    s.TemperatureText.clear();
+    s.WeatherText.clear();
+    s.TemperatureShown = false;
+    s.TraySummaryText.clear();
+    s.CurrentStationCode = QStringLiteral("KNYC");
+    s.CurrentStationName = QStringLiteral("New York");
+    s.LastWeatherDownloadTime = 0;
+    s.ConnectionRefusedShown = false;
+    s.ShowHttpStatus = true;
+    s.ConnectionRefusedFlag = false;
 }
 
 }  // namespace orbelune

@@ -1,0 +1,303 @@
+// What the clock window shows for the calendar's date: sun and moon rows, day names,
+// moon icons, hints, the tray hint and the moon-phase menu items.
+#include "ClockForm.h"
+
+#include "AstroExtras.h"
+#include "Astronomy.h"
+#include "Calendar.h"
+#include "ClockState.h"
+#include "ClockTexts.h"
+#include "DateFormats.h"
+#include "DateTimeRtl.h"
+#include "Holidays.h"
+#include "InfoForm.h"
+#include "InfoWindowLink.h"
+#include "MoonComponent.h"
+#include "MyUtil.h"
+#include "PlatformSeams.h"
+#include "Scramble.h"
+#include "StoredLiterals.h"
+#include "TrayIcon.h"
+#include "WeatherState.h"
+#include "WinColor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include <cmath>
+
+namespace orbelune {
+
+namespace {
+
+constexpr std::int32_t NightColor = 0xFF0000;
+constexpr std::int32_t DayColor = 0;
+constexpr std::int32_t SpecialDayColor = 255;
+constexpr double FeetToMetres = 0.3048;
+const QString ElectionDayText = UnscrambleLiteral(StoredLiteral::ElectionDayText);
+
+void SetFontColor(QLabel* label, std::int32_t winColor) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ColorFromWinColor(winColor));
+    label->setPalette(palette);
+}
+
+TDateTime Now() {
+    return Platform().Clock->Now();
+}
+
+TZoneAnswer ZoneAnswerAt(TDateTime instant) {
+    const TTimeZoneState zone = TimeZoneAt(instant);
+    return {zone.UTCOffsetHours, QString::fromStdString(zone.TimeZoneName)};
+}
+
+QString ZoneText(const TTimeZoneState& zone) {
+    return Settings.UseLocalTime ? QString::fromStdString(zone.TimeZoneName) : GMTCaption;
+}
+
+}  // namespace
+
+void TForm1::UpdateDisplays() {
+    const TDateTime t = Now();
+    const TDateTime d = std::trunc(Calendar1->CalendarDate());
+    int year = 0, month = 0, day = 0;
+    DecodeDate(d, year, month, day);
+    const TDateTime dayAtNow = JoinDateAndTime(d, t);
+
+    TInfoWindowLink& info = InfoWindow();
+    if (InfoForm != nullptr && info.BigCalendarDate && info.SetBigCalendarDate) {
+        info.SetBigCalendarDate(
+            BigCalendarDateFor(Calendar1->CalendarDate(), info.BigCalendarDate()));
+        if (InfoForm->Sheets[YearTab] != nullptr && InfoForm->Sheets[YearTab]->isVisible() &&
+            info.UpdateBigCalendar)
+            info.UpdateBigCalendar();
+    }
+    Moon2->SetDate(dayAtNow);
+    MonthComboBox->setCurrentIndex(month - 1);
+    const int yearIndex = YearComboBox->findText(QString::number(year));
+    YearComboBox->setCurrentIndex(yearIndex);
+
+    const TTimeZoneState zone = TimeZoneAt(dayAtNow);
+    // The altitude is kept in feet; the sunrise routine takes metres.
+    const long double rise = SunRiseSetUT(day, month, year, Settings.Latitude, Settings.Longitude,
+                                          Settings.Altitude * FeetToMetres, true);
+    const long double set = SunRiseSetUT(day, month, year, Settings.Latitude, Settings.Longitude,
+                                         Settings.Altitude * FeetToMetres, false);
+    ShowSunTimes(d, rise, set);
+
+    if (InfoForm != nullptr) InfoForm->UpdateInfoForm();
+    SetMoonIcons(d);
+
+    bool moonKnown = false, moonUp = false;
+    ShowMoonEvents(moonKnown, moonUp);
+
+    const double hoursNow = HoursOfDay(t);
+    const bool sunUp = IsDaytimeAt(rise, set, zone.UTCOffsetHours, hoursNow);
+    for (QLabel* label : {SunriseLabel, SunsetLabel})
+        SetFontColor(label, sunUp ? DayColor : NightColor);
+    for (QLabel* label : {DayInfoLabel1, DayInfoLabel2})
+        SetFontColor(label, !moonKnown || moonUp ? DayColor : NightColor);
+
+    if (InfoForm != nullptr && info.ShowSunMoonPosition) info.ShowSunMoonPosition(dayAtNow);
+    ShowHints(d, dayAtNow, zone, sunUp, moonKnown, moonUp);
+    UpdateDayInfoLabels(d);
+}
+
+void TForm1::ShowSunTimes(TDateTime Day, long double Rise, long double Set) {
+    SunriseLabel->clear();
+    SunsetLabel->clear();
+    const TSunDisplay sun = SunDisplay(Day, Rise, Set, Settings.UseLocalTime,
+                                       Settings.UseMilitaryTime, DateFormats.ShortYY, ZoneAnswerAt);
+    SunriseLabel->setText(sun.SunriseLabel);
+    SunsetLabel->setText(sun.SunsetLabel);
+    DisplayState.SunriseText = sun.SunriseText;
+    DisplayState.SunriseZone = sun.SunriseZone;
+    DisplayState.SunsetText = sun.SunsetText;
+    DisplayState.SunsetZone = sun.SunsetZone;
+}
+
+void TForm1::ShowMoonEvents(bool& MoonKnown, bool& MoonUp) {
+    DayInfoLabel1->clear();
+    DayInfoLabel2->clear();
+    MoonKnown = false;
+    MoonUp = false;
+    if (InfoForm == nullptr || !InfoWindow().DayMoonEvents) return;
+    std::vector<TDayMoonEvent> events = InfoWindow().DayMoonEvents();
+    if (events.empty()) return;
+    const int count = std::min<int>(static_cast<int>(events.size()), 2);
+    events.resize(2);
+    QLabel* labels[] = {DayInfoLabel1, DayInfoLabel2};
+    for (int i = 0; i < 2; ++i) {
+        if (i < count && events[i].DaySeconds >= 0) {
+            labels[i]->setText(
+                MoonEventText(events[i].Rise, events[i].DaySeconds, Settings.UseMilitaryTime));
+        } else {
+            const bool otherIsRise = events[i == 0 ? 1 : 0].Rise;
+            labels[i]->setText(otherIsRise ? QStringLiteral("No Moonset")
+                                           : QStringLiteral("No Moonrise"));
+        }
+    }
+    MoonKnown = true;
+    MoonUp = events[0].MoonUp;
+}
+
+void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& Zone, bool SunUp,
+                       bool MoonKnown, bool MoonUp) {
+    double sunAltitude = 0, sunAzimuth = 0, moonAltitude = 0, moonAzimuth = 0;
+    bool sunKnown = false, moonPositionKnown = false;
+    QString sunCompass, moonCompass;
+    const TInfoWindowLink& info = InfoWindow();
+    if (InfoForm != nullptr && info.SunMoonPosition && info.CompassPosition) {
+        if (const auto sun = info.SunMoonPosition(true, DayAtNow)) {
+            sunKnown = true;
+            sunAltitude = sun->Altitude;
+            sunAzimuth = sun->Azimuth;
+            sunCompass = info.CompassPosition(sunAzimuth);
+        }
+        if (const auto moon = info.SunMoonPosition(false, DayAtNow)) {
+            moonPositionKnown = true;
+            moonAltitude = moon->Altitude;
+            moonAzimuth = moon->Azimuth;
+            moonCompass = info.CompassPosition(moonAzimuth);
+        }
+    }
+    const QString place = SettingsCopies.PlaceName;
+    const QString zoneText = ZoneText(Zone);
+    const QString sunLine =
+        BodyStateLine(QStringLiteral("SUN"), SunUp, sunKnown, sunAltitude, sunCompass);
+    Panel5->setToolTip(sunLine + QLatin1Char('\n') + place + QLatin1Char('\n') + zoneText +
+                       QStringLiteral("\nClick for Sun Info"));
+    const QString moonLine = MoonKnown ? BodyStateLine(QStringLiteral("MOON"), MoonUp,
+                                                       moonPositionKnown, moonAltitude, moonCompass)
+                                       : QString();
+    const QString moonHint = (MoonKnown ? moonLine + QLatin1Char('\n') : QString()) + place +
+                             QLatin1Char('\n') + zoneText + QStringLiteral("\nClick for Moon Info");
+    Moon2->setToolTip(moonHint);
+    Panel4->setToolTip(moonHint);
+    Panel2->setToolTip(DateRowHint(std::trunc(Now()), DateFormats.Short));
+
+    QString text;
+    if (!WeatherState.TemperatureText.isEmpty() && !WeatherState.WeatherText.isEmpty()) {
+        text = WeatherState.TemperatureText + QLatin1Char('\n') + WeatherState.WeatherText;
+    } else {
+        text = FormatCalendarDate(QStringLiteral("mmm d, yyyy"), Day) + QLatin1Char('\n') +
+               SunriseLabel->text() + QLatin1Char('\n') + SunsetLabel->text();
+        if (MoonKnown) {
+            text += QLatin1Char('\n') +
+                    (MoonUp ? QStringLiteral("MOON is UP") : QStringLiteral("MOON is SET"));
+            if (moonPositionKnown) text += QStringLiteral(" (") + moonCompass + QLatin1Char(')');
+        }
+    }
+    TrayIcon->SetHint(Settings.ShowHints ? text : QString());
+    const QString caption = QString(text).replace(QLatin1Char('\n'), QStringLiteral("  "));
+    setWindowTitle(caption);
+    SetApplicationTitle(caption);
+}
+
+void TForm1::UpdateDayInfoLabels(TDateTime Day) {
+    const TInfoWindowLink& info = InfoWindow();
+    const bool infoExists = InfoForm != nullptr;
+    const QString season =
+        infoExists && info.GetEquinoxSolsticeName ? info.GetEquinoxSolsticeName(Day) : QString();
+    const QString phase =
+        infoExists && info.GetMoonPhaseName ? info.GetMoonPhaseName(Day) : QString();
+    const std::array<QString, 2> names = DayNames(Day, season, phase);
+    bool special = !names[0].isEmpty();
+    if (special) {
+        DayInfoLabel1->setText(names[0]);
+        DayInfoLabel2->setText(names[1].isEmpty() ? FormatCalendarDate(QStringLiteral("mmm d"), Day)
+                                                  : names[1]);
+    }
+    for (QLabel* label : {DayInfoLabel1, DayInfoLabel2}) {
+        QFont font = label->font();
+        font.setBold(false);
+        font.setItalic(false);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
+        label->setFont(font);
+    }
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(Day, year, month, dayOfMonth);
+    if (std::trunc(ElectionDay(year)) == std::trunc(Day)) {
+        DayInfoLabel2->setText(ElectionDayText);
+    } else if (infoExists && info.GetEclipse) {
+        const TEclipseDay eclipse = info.GetEclipse(Day);
+        if (!eclipse.Name.isEmpty()) {
+            DayInfoLabel1->setText(eclipse.Name.toUpper().contains(QLatin1String("LUNAR"))
+                                       ? QStringLiteral("Lunar Eclipse")
+                                       : QStringLiteral("Solar Eclipse"));
+            const long double hours = (eclipse.Time - std::trunc(eclipse.Time)) * 24.0L;
+            DayInfoLabel2->setText(QString::fromStdString(
+                FormatClockHours(false, Settings.UseMilitaryTime, std::fabs(hours), 0)));
+            special = true;
+        }
+    }
+    if (special)
+        for (QLabel* label : {DayInfoLabel1, DayInfoLabel2}) SetFontColor(label, SpecialDayColor);
+    DisplayState.DayEventShown = special;
+    if (special && year >= 1756 && infoExists && info.DayInfoLabel4 != nullptr)
+        info.DayInfoLabel4->setText(DayInfoLabel1->text());
+}
+
+void TForm1::SetMoonIcons(TDateTime Day) {
+    const TDateTime t = Now();
+    const TDateTime local = JoinDateAndTime(Day, t);
+    const TDayTimeRec rec =
+        LocalMomentToUT(local, static_cast<double>(TimeZoneAt(local).UTCOffsetHours));
+    const double shade = MoonIconShade(rec);
+    const QString phase = InfoForm != nullptr && InfoWindow().GetMoonPhaseName
+                              ? InfoWindow().GetMoonPhaseName(Day)
+                              : QString();
+    const int index = MoonIconIndex(shade, phase);
+    const QList<QImage>& images = Settings.SouthernHemisphere ? SouthImageList : NorthImageList;
+    if (index < 0 || index >= images.size()) return;
+    qApp->setWindowIcon(QIcon(QPixmap::fromImage(images[index])));
+    const char tray = Settings.TrayType;
+    if (tray == 'A' || tray == 'M' || tray == 'T') TrayIcon->SetImages(images);
+    if (tray == 'M' || WeatherState.TemperatureText.isEmpty() || ClockState.FirstClockUpdate)
+        TrayIcon->SetImageIndex(index);
+}
+
+void TForm1::UpdateMenuItems(bool Southern) {
+    const TInfoWindowLink& info = InfoWindow();
+    const bool linked =
+        InfoForm != nullptr && info.MonthPhaseDays && info.GetMoonPhaseName && info.GetIconNum;
+    std::array<TDayNumber, 5> days;
+    days.fill(-1);
+    if (linked) days = info.MonthPhaseDays();
+    for (int n = 1; n <= 5; ++n) {
+        QAction* items[] = {MoonMenu[n - 1], MenuMoon[n - 1]};
+        const bool valid = days[n - 1] >= 0;
+        for (QAction* item : items) {
+            item->setVisible(valid);
+            if (!valid) continue;
+            item->setText(info.GetMoonPhaseName(DayNumberToDateTime(days[n - 1])));
+            int image = -1;
+            switch (info.GetIconNum(n, Southern)) {
+                case 0:
+                    image = 4;
+                    break;
+                case 6:
+                    image = 5;
+                    break;
+                case 12:
+                    image = 6;
+                    break;
+                case 18:
+                    image = 7;
+                    break;
+                default:
+                    break;
+            }
+            item->setIcon(image >= 0 && image < ImageList2.size()
+                              ? QIcon(QPixmap::fromImage(ImageList2[image]))
+                              : QIcon());
+        }
+    }
+}
+
+}  // namespace orbelune
