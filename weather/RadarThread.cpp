@@ -167,7 +167,6 @@ void TMyThread2::LoadRadar(int Location, const QString& ProductCode, bool Animat
     Synchronize([radarNames, warningNames, legendNames, listsReady](TRadarState& s) {
         s.SetFileLists(radarNames, warningNames, legendNames, listsReady);
     });
-    if (!listsReady && WeatherState.ConnectionRefusedFlag) ReportConnectionRefused();
     if (AnimateFrames) Synchronize([](TRadarState& s) { s.ClearAnimation(); });
 
     bool successful = false;
