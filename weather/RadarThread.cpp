@@ -54,10 +54,6 @@ void TMyThread2::run() {
     Synchronize([](TRadarState& s) { s.EnableRadarSheet(); });
 }
 
-void TMyThread2::SocketStatus(const QString& Text) {
-    StatusText = Text;
-}
-
 bool TMyThread2::Stopping() const {
     return isInterruptionRequested() || budget_.hasExpired();
 }
@@ -69,7 +65,6 @@ TDownloadResult TMyThread2::Fetch(const QString& Path, qint64 MaxBytes) {
     options.TimeoutMs = int(
         std::min<qint64>(request_.Limits.TimeoutMs, std::max<qint64>(1, budget_.remainingTime())));
     options.MaxBytes = MaxBytes;
-    options.OnStatus = [this](const QString& text) { SocketStatus(text); };
     return Download(QUrl(QStringLiteral("https://") + request_.Server + Path), options);
 }
 
@@ -185,7 +180,6 @@ void TMyThread2::LoadRadar(int Location, const QString& ProductCode, bool Animat
                                      TRadarLayer::Legend);
         if (!(overlays || radar || warnings || legend)) continue;
         successful = true;
-        FrameIndex = i;
         Synchronize([i, layers = layers_](TRadarState& s) { s.ShowFrame(i, layers); });
     }
 

@@ -26,12 +26,10 @@ class TRadarState;
 class TMyThread2 final : public QThread {
     Q_OBJECT
 public:
-    int FrameIndex = 0;  // the frame of the last queued frame step
     int LocationIndex = -1;
     QString Product;
     QString Site;
     bool Animate = false;
-    QString StatusText;  // the last download status text
 
     // Started by TRadarState::GetRadar, which fills the four request fields.
     TMyThread2(const TRadarRequest& Request, TRadarState* State);
@@ -42,7 +40,6 @@ protected:
 private:
     friend class TRadarState;
 
-    void SocketStatus(const QString& Text);
     bool GetImageFileList(const QString& Directory, const QString& Prefix, QStringList& List,
                           const QString& Filter);
     bool GetGifImage(const QString& Path, QImage& Image);
