@@ -14,6 +14,7 @@ void ResetClockState() {
     ClockState.FirstTimerTick = true;
     ClockState.TimeCheckPending = false;
     ClockState.LastTimeCheckTime = 0;
+    ClockState.PendingStartupWeather = false;
     ClockState.LastPlanetUpdateSecond = 0;
     DisplayState = TDisplayState();
     SettingsCopies = TSettingsCopies();

@@ -17,6 +17,8 @@ struct TClockState {
     bool FirstTimerTick = true;
     bool TimeCheckPending = false;
     TDateTime LastTimeCheckTime = 0;
+    // Raised at start-up when the weather is to be fetched; the start tasks consume it.
+    bool PendingStartupWeather = false;
     int LastPlanetUpdateSecond = 0;
 };
 

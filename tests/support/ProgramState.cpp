@@ -3,6 +3,7 @@
 #include "ClockState.h"
 #include "DateFormats.h"
 #include "FixtureServer.h"
+#include "InfoLocation.h"
 #include "Settings.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
@@ -17,6 +18,7 @@ void ResetProgramState() {
     ResetClockState();
     ResetWeatherState();
     DateFormats = TDateFormats{};
+    InfoLocation = TInfoLocation{};
 }
 
 }  // namespace orbelune::test
