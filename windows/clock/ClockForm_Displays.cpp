@@ -10,6 +10,7 @@
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 #include "InfoForm.h"
 #include "MoonComponent.h"
@@ -52,11 +53,11 @@ TDateTime Now() {
 
 TZoneAnswer ZoneAnswerAt(TDateTime instant) {
     const TTimeZoneState zone = TimeZoneAt(instant);
-    return {zone.UTCOffsetHours, QString::fromStdString(zone.TimeZoneName)};
+    return {zone.UTCOffsetHours, FromEngineText(zone.TimeZoneName)};
 }
 
 QString ZoneText(const TTimeZoneState& zone) {
-    return Settings.UseLocalTime ? QString::fromStdString(zone.TimeZoneName) : GMTCaption;
+    return Settings.UseLocalTime ? FromEngineText(zone.TimeZoneName) : GMTCaption;
 }
 
 }  // namespace
@@ -210,7 +211,7 @@ void TForm1::UpdateDayInfoLabels(TDateTime Day) {
                                        ? QStringLiteral("Lunar Eclipse")
                                        : QStringLiteral("Solar Eclipse"));
             const long double hours = (eclipse.Time - std::trunc(eclipse.Time)) * 24.0L;
-            DayInfoLabel2->setText(QString::fromStdString(
+            DayInfoLabel2->setText(FromEngineText(
                 FormatClockHours(false, Settings.UseMilitaryTime, std::fabs(hours), 0)));
             special = true;
         }

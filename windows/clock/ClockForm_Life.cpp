@@ -9,6 +9,7 @@
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateHelpers.h"
+#include "EngineText.h"
 #include "GlobalObjects.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
@@ -219,9 +220,9 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
     const QString f = TimePanelFormat(Settings.UseMilitaryTime);
     TTimeClocks clocks;
     clocks.Local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
-    clocks.LocalZone = QLatin1Char(' ') + QString::fromStdString(Zone.TimeZoneName);
+    clocks.LocalZone = QLatin1Char(' ') + FromEngineText(Zone.TimeZoneName);
     clocks.Utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
-    clocks.Sidereal = QLatin1Char(' ') + QString::fromStdString(AngleToHMSText(LocalSiderealDeg(
+    clocks.Sidereal = QLatin1Char(' ') + FromEngineText(AngleToHMSText(LocalSiderealDeg(
                                              static_cast<double>(Settings.Longitude), u)));
     clocks.JulianDate = QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5);
     const auto cities = WorldClockTimes(u);
@@ -229,8 +230,8 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
         clocks.Cities[i] = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]);
     InfoForm->TimeSheet->ShowClocks(clocks);
     InfoForm->setWindowTitle(Settings.UseLocalTime
-                                 ? QString::fromStdString(Zone.TimeZoneName) +
-                                       QStringLiteral("   ") + clocks.Local
+                                 ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
+                                       clocks.Local
                                  : GMTCaption + QStringLiteral("   ") + clocks.Utc);
     if (SecondOfDayNow >= ClockState.LastPlanetUpdateSecond + 5) {
         InfoForm->ShowPlanets(calendarTime);

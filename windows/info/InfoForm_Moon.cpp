@@ -9,6 +9,7 @@
 #include "ClockState.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "MyUtil.h"
@@ -50,7 +51,7 @@ TDateTime ToUniversal(TDateTime T) {
 }
 
 QString LongDate(TDateTime T) {
-    return QString::fromLatin1(DateTimeToStringSafe(DateFormats.Long.toStdString(), T));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(DateFormats.Long), T));
 }
 
 }  // namespace
@@ -262,9 +263,9 @@ void TInfoForm::UpdateMoonPhasesDisplay(bool Southern) {
     }
     MoonPage->PhaseButtons[4]->setVisible(phases[4].DayNumber >= 0);
     const TDateTime t = CalendarDateNow();
-    MoonPage->MoonPhaseGroupBox->setTitle(
-        QStringLiteral(" Moon Phases  ") +
-        QString::fromLatin1(DateTimeToStringSafe("mmmm yyyy", t)) + QLatin1Char(' '));
+    MoonPage->MoonPhaseGroupBox->setTitle(QStringLiteral(" Moon Phases  ") +
+                                          FromEngineText(DateTimeToStringSafe("mmmm yyyy", t)) +
+                                          QLatin1Char(' '));
 }
 
 QString TInfoForm::GetMoonPhaseName(TDateTime T) const {

@@ -5,6 +5,7 @@
 #include "CalendarEvents.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "MoonImageLists.h"
 #include "MyUtil.h"
 #include "Settings.h"
@@ -46,8 +47,7 @@ void TInfoForm::createPlanetSheet() {
 void TInfoForm::UpdatePlanetTab(TDateTime T) {
     ShowPlanets(T);
     const int year = YearOf(T);
-    const QString date =
-        QString::fromLatin1(DateTimeToStringSafe(DateFormats.Long.toStdString(), T));
+    const QString date = FromEngineText(DateTimeToStringSafe(ToEngineText(DateFormats.Long), T));
     PlanetPage->PlanetsGroupBox->setTitle(QStringLiteral(" Planets on ") + date + QLatin1Char(' '));
     PlanetPage->EclipsesGroupBox->setTitle(QStringLiteral(" %1  Eclipses ").arg(year));
 }
