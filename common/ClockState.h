@@ -39,7 +39,4 @@ extern TDisplayState DisplayState;
 // The location and station strings as the settings store gave them at start-up.
 extern TSettingsCopies SettingsCopies;
 
-// Back to the values of a fresh start (tests start several windows in one run).
-void ResetClockState();
-
 }  // namespace orbelune

@@ -20,14 +20,11 @@
 #include "WeatherState.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
-#include <QStyle>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <cmath>
