@@ -354,9 +354,9 @@ void TForm1::CreateTrayIcon() {
     TrayIcon = new TTrayIcon(this, this);
     TrayIcon->SetImages(NorthImageList);
     TrayIcon->SetPopupMenu(PopupMenu1);
-    TrayIcon->OnClick = [this](Qt::MouseButton b) { TrayIconClick(b); };
-    TrayIcon->OnMinimize = [this] { TrayIconMinimize(); };
-    TrayIcon->OnRestore = [this] { TrayIconRestore(); };
+    connect(TrayIcon, &TTrayIcon::Clicked, this, &TForm1::TrayIconClick);
+    connect(TrayIcon, &TTrayIcon::WindowMinimized, this, &TForm1::TrayIconMinimize);
+    connect(TrayIcon, &TTrayIcon::WindowRestored, this, &TForm1::TrayIconRestore);
 }
 
 void TForm1::MonthOrYearPicked() {
