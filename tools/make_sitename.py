@@ -153,8 +153,8 @@ COUNTRY_ALIASES = {
     "united states of america": "US", "us": "US", "american samoa": "AS",
     "russian federation": "RU", "south korea": "KR", "north korea": "KP",
     "czechia": "CZ", "viet nam": "VN", "myanmar (burma)": "MM", "burma": "MM",
-    "ivory coast": "CI", "cape verde islands": "CV", "swaziland": "SZ", "eswatini": "SZ",
-    "macedonia": "MK", "north macedonia": "MK", "bosnia and herzegovina": "BA",
+    "ivory coast": "CI", "cape verde islands": "CV", "eswatini": "SZ",
+    "north macedonia": "MK", "bosnia and herzegovina": "BA",
     "serbia": "RS", "montenegro": "ME", "puerto rico": "PR", "guam": "GU",
     "virgin islands (u.s.)": "VI", "u. s. virgin islands": "VI",
 }
@@ -322,14 +322,17 @@ class Grid:
         if r == 0:
             yield from self.cells.get((cy, cx), ())
             return
+        wraps = 2 * r + 1 >= self.columns  # the ring meets itself round the globe
         seen = set()
         for y in range(cy - r, cy + r + 1):
             step = 1 if abs(y - cy) == r else 2 * r
             for x in range(cx - r, cx + r + 1, step):
                 key = (y, x % self.columns)
-                if key not in seen:
+                if wraps:
+                    if key in seen:
+                        continue
                     seen.add(key)
-                    yield from self.cells.get(key, ())
+                yield from self.cells.get(key, ())
 
     def _reach(self, point, r):
         """A distance below which every point of rings beyond r was already seen:
@@ -716,7 +719,7 @@ def us_place_records(places, zctas, zones, station_grid, count):
         centroid = radians_pair(fields.get("centroid"))
         if centroid and zone_number(zone):
             zones_by_state.setdefault(zone[:2].upper(), []).append((zone, centroid))
-    zone_grids = {st: Grid(zs, lambda z: z[1]) for st, zs in zones_by_state.items()}
+    zone_grids = {st: Grid(zs, lambda z: z[1], cell=1.0) for st, zs in zones_by_state.items()}
 
     def zone_in(zone, state, pos):
         """The zone number, or, when the zone lies across the state's border, that of the
@@ -742,7 +745,7 @@ def us_place_records(places, zctas, zones, station_grid, count):
                          zone_in(first_of_tuple(fields.get("zone")), state, pos)))
     extras = sorted((p for p in places if p["fips"] not in named),
                     key=lambda p: (-p["population"], p["state"], p["name"], p["fips"]))
-    zip_grids = {st: Grid(zs, lambda z: z[1]) for st, zs in zips_by_state.items()}
+    zip_grids = {st: Grid(zs, lambda z: z[1], cell=0.5) for st, zs in zips_by_state.items()}
     for p in extras[: max(0, count - len(zip_rows))]:
         nearest_zip = zip_grids[p["state"]].nearest(p["pos"])[1][0]
         zip_rows.append((p["state"], p["name"], nearest_zip, p["pos"],
@@ -760,7 +763,7 @@ def zone_city_records(places, zones, station_grid):
     most populous place, or else the zone itself under its first name."""
     in_zone = {}
     for p in places:
-        if zone_number(p["zone"]):
+        if zone_number(p["zone"]) and p["zone"][:2].upper() == p["state"]:
             in_zone.setdefault(p["zone"], []).append(p)
     rows = []
     for zone, fields in sorted(zones.items()):
@@ -846,8 +849,8 @@ def build(paths):
     domestic = [s for s in stations if s["country"] == "US"]
     foreign = thin_stations(foreign, SECTION_SIZES[1], city_grid)
     domestic = thin_stations(domestic, SECTION_SIZES[2], city_grid)
-    world_grid = Grid(foreign + domestic, lambda s: s["pos"])
-    us_grid = Grid(domestic, lambda s: s["pos"])
+    world_grid = Grid(foreign + domestic, lambda s: s["pos"], cell=1.0)
+    us_grid = Grid(domestic, lambda s: s["pos"], cell=1.0)
 
     places = add_populations(read_census_places(paths["places.gz"]), cities)
     lines = foreign_places(cities, by_iso, world_grid, SECTION_SIZES[0])
