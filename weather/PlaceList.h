@@ -50,7 +50,9 @@ struct TStationChoice {
     TAltitudeFill Altitude;  // the station's elevation, for an empty altitude edit
 };
 
-// The place a typed zip code belongs to.
+// The place a typed zip code belongs to. The place box shows one entry for a run of
+// records of the same name, and that entry's record has the run's first zip: choose
+// Record itself, so the zip typed and its own position are what is shown.
 struct TZipMatch {
     bool Found = false;
     QString Record;       // the record holding the zip

@@ -229,6 +229,11 @@ TEST(CommittedPlaceList, NewYorkIsFoundByStateAndByZip) {
         EXPECT_EQ(Match.StateIndex, 33) << Zip;
     }
     EXPECT_EQ(List.FindZip(QStringLiteral("07030")).PlaceName, "Hoboken");
+    // Find City shows the typed zip's own record, not the first record of its place.
+    EXPECT_EQ(Choice.Zip, "10001");
+    const TZipMatch Brooklyn = List.FindZip(QStringLiteral("11201"));
+    EXPECT_EQ(Brooklyn.PlaceName, "New York");
+    EXPECT_EQ(List.ChoosePlace(Brooklyn.Record, true, false).Zip, "11201");
     EXPECT_EQ(List.FindClosest(TLatLon{40.758L, -73.9855L}, true, false).Code, "KNYC");
 
     const auto Cities = List.ForecastCities(QStringLiteral("NY"));
