@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "AstroConstants.h"
+#include "SeriesTrig.h"
 #include "ah_math.h"
 #include "moon.h"
 #include "moonTerms.h"
@@ -38,25 +39,25 @@ long double PeriodicCorrection(const PhaseTerm (&terms)[N], const TMeanPhase& me
     long double sum = 0;
     for (const PhaseTerm& term : terms) {
         const long double e = term.EPower == 2 ? mean.E * mean.E : term.EPower == 1 ? mean.E : 1.0L;
-        sum +=
-            term.Coefficient * e *
-            SinDeg(term.Mp * mean.Mp + term.M * mean.M + term.F * mean.F + term.Omega * mean.Omega);
+        sum += term.Coefficient * e *
+               SeriesSinDeg(term.Mp * mean.Mp + term.M * mean.M + term.F * mean.F +
+                            term.Omega * mean.Omega);
     }
     return sum;
 }
 
 // The quarters' extra term W, added at first and subtracted at last quarter.
 long double QuarterCorrection(const TMeanPhase& mean) {
-    return 0.00306L - 0.00038L * mean.E * CosDeg(mean.M) + 0.00026L * CosDeg(mean.Mp) -
-           0.00002L * CosDeg(mean.Mp - mean.M) + 0.00002L * CosDeg(mean.Mp + mean.M) +
-           0.00002L * CosDeg(2 * mean.F);
+    return 0.00306L - 0.00038L * mean.E * SeriesCosDeg(mean.M) + 0.00026L * SeriesCosDeg(mean.Mp) -
+           0.00002L * SeriesCosDeg(mean.Mp - mean.M) + 0.00002L * SeriesCosDeg(mean.Mp + mean.M) +
+           0.00002L * SeriesCosDeg(2 * mean.F);
 }
 
 long double PlanetaryCorrection(const TMeanPhase& mean) {
     const long double t = mean.K / kLunationsPerCentury;
     long double sum = 0;
     for (const PlanetaryPhaseTerm& term : kPlanetaryPhaseTerms)
-        sum += term.Coefficient * SinDeg(term.A0 + term.PerK * mean.K + term.T2 * t * t);
+        sum += term.Coefficient * SeriesSinDeg(term.A0 + term.PerK * mean.K + term.T2 * t * t);
     return sum;
 }
 
