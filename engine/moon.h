@@ -119,6 +119,7 @@ struct TMeanPhase {
 };
 
 TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime);
+// A date that is not a finite number raises "No TDateTime possible" at once.
 TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime);
 TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime);
 TDateTime MoonPhaseTime(TMoonPhase phase, TDateTime dateTime);

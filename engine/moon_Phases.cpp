@@ -34,6 +34,12 @@ TDateTime LunationEpoch() {
     throw E_OutOfAlgorithmRange("No TDateTime possible");
 }
 
+// A date that is not a finite number has no lunation: refused at once, before any
+// search runs its tries on it.
+void CheckFinite(TDateTime dateTime) {
+    if (!std::isfinite(dateTime)) NoDateTime();
+}
+
 template <std::size_t N>
 long double PeriodicCorrection(const PhaseTerm (&terms)[N], const TMeanPhase& mean) {
     long double sum = 0;
@@ -96,6 +102,7 @@ TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime) {
 TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime) {
     if (phase != 0 && phase != 2 && phase != 4 && phase != 6)
         throw E_OutOfAlgorithmRange("Invalid TMoonPhase");
+    CheckFinite(dateTime);
     const TMeanPhase mean = MeanPhaseJDE(phase, dateTime);
     long double jde = mean.JDE + PlanetaryCorrection(mean);
     switch (phase) {
@@ -116,6 +123,7 @@ TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime) {
 }
 
 TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     const long double targetAge = phase * SynodicMonth / 8;
     TDateTime x = dateTime;
     for (int i = 0; i < kOctantIterations; ++i) {
@@ -131,11 +139,13 @@ TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime) {
 
 TDateTime MoonPhaseTime(TMoonPhase phase, TDateTime dateTime) {
     if (phase >= 8) return 0;
+    CheckFinite(dateTime);
     if (phase % 2 == 1) return OctantPhaseTime(phase, dateTime);
     return MainPhaseTime(phase, dateTime);
 }
 
 TDateTime PhaseOnOrBefore(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     for (int i = 0; i < kPhaseSearchTries; ++i) {
         const TDateTime found = MoonPhaseTime(phase, dateTime + 28.0 * (1 - i));
         if (found == 0) NoDateTime();
@@ -145,6 +155,7 @@ TDateTime PhaseOnOrBefore(TMoonPhase phase, TDateTime dateTime) {
 }
 
 TDateTime PhaseOnOrAfter(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     for (int i = 0; i < kPhaseSearchTries; ++i) {
         const TDateTime found = MoonPhaseTime(phase, dateTime + 28.0 * (i - 1));
         if (found == 0) NoDateTime();
