@@ -23,15 +23,6 @@ void DropFinishedWorkers() {
 
 void CreateGlobalObjects() {
     TGlobalObjects& g = GlobalObjects;
-    for (auto& frame : g.RadarFrames) frame = std::make_unique<QImage>();
-    for (auto& frame : g.SatelliteFrames) frame = std::make_unique<QImage>();
-    g.SatelliteFrameLoaded.fill(0);
-    g.TopoImage = std::make_unique<QImage>();
-    for (auto& layer : g.RadarLayerImages) layer = std::make_unique<TGifImage>();
-    g.RadarAnimation = std::make_unique<TGifImage>();
-    g.RadarFileList = std::make_unique<QStringList>();
-    g.WarningFileList = std::make_unique<QStringList>();
-    g.LegendFileList = std::make_unique<QStringList>();
     g.SiteList = std::make_unique<QStringList>();
     g.PlaceRecordList = std::make_unique<QStringList>();
     g.CityRecordList = std::make_unique<QStringList>();
@@ -45,14 +36,6 @@ void FreeGlobalObjects() {
     g.CityRecordList.reset();
     g.PlaceRecordList.reset();
     g.SiteList.reset();
-    g.LegendFileList.reset();
-    g.WarningFileList.reset();
-    g.RadarFileList.reset();
-    g.RadarAnimation.reset();
-    for (auto it = g.RadarLayerImages.rbegin(); it != g.RadarLayerImages.rend(); ++it) it->reset();
-    g.TopoImage.reset();
-    for (auto& frame : g.SatelliteFrames) frame.reset();
-    for (auto& frame : g.RadarFrames) frame.reset();
 }
 
 void RegisterWorker(QThread* Worker) {

@@ -14,6 +14,7 @@ inline constexpr const char* DefaultTimeServer = "pool.ntp.org";
 inline constexpr const char* DefaultWeatherServer = "tgftp.nws.noaa.gov";
 inline constexpr const char* RetiredWeatherServer = "WEATHER.NOAA.GOV";
 inline constexpr const char* DefaultRadarServer = "radar.weather.gov";
+inline constexpr const char* DefaultSatelliteServer = "www.goes.noaa.gov";
 
 struct TSettings {
     int WindowTop = 50;
@@ -119,6 +120,8 @@ struct TSettings {
     bool DaylightSavingBoxChecked = true;
     bool ShowDateLinesBoxChecked = true;
     QString RadarServer = QString::fromLatin1(DefaultRadarServer);
+    // The host of the satellite images (a key of this program's own).
+    QString SatelliteServer = QString::fromLatin1(DefaultSatelliteServer);
 };
 
 // What reading the store hands out besides the settings: the location strings as

@@ -144,6 +144,7 @@ constexpr std::array<TSettingEntry, SettingsCount> SettingsTable = {{
     Bool("DaylightSavingBoxChecked", &S::DaylightSavingBoxChecked),
     Bool("ShowDateLinesBoxChecked", &S::ShowDateLinesBoxChecked),
     Str("RadarServer", &S::RadarServer, R::Cut128),
+    Str("SatelliteServer", &S::SatelliteServer, R::Cut128),
 }};
 
 constexpr std::array<const char*, 3> AlwaysSavedKeys = {"SaveOnExit", "LastTimeStamp",
@@ -248,7 +249,8 @@ constexpr std::array<const char*, SettingsCount - 4> SavedOnExitKeys = {
     "TimePositionBoxIndex",
     "DaylightSavingBoxChecked",
     "ShowDateLinesBoxChecked",
-    "RadarServer"};
+    "RadarServer",
+    "SatelliteServer"};
 
 const TSettingEntry* FindSetting(const char* Key) {
     for (const TSettingEntry& e : SettingsTable)

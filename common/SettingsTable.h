@@ -38,7 +38,7 @@ struct TSettingEntry {
     int Max = INT_MAX;
 };
 
-inline constexpr int SettingsCount = 103;
+inline constexpr int SettingsCount = 104;
 extern const std::array<TSettingEntry, SettingsCount> SettingsTable;
 
 // Written on every save, ahead of the others, even when SaveOnExit is off.

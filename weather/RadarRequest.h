@@ -54,12 +54,14 @@ QString RadarFrameDirectory(const QString& PathProduct, const QString& Site);
 QString RadarLegendDirectory(const QString& PathProduct, const QString& Site);
 QString RadarWarningsDirectory(const QString& Size, const QString& Site);
 
-// Radar images are tens of kilobytes and a listing a few; these caps leave ample room
-// and still stop a server that sends without end.
+// Radar images are tens of kilobytes and a listing a few; a mosaic loop of the large
+// national map some megabytes. These caps leave ample room and still stop a server that
+// sends without end.
 struct TRadarLimits {
     int TimeoutMs = 30000;  // each transfer
     qint64 ListingMaxBytes = 1024 * 1024;
     qint64 ImageMaxBytes = 4 * 1024 * 1024;
+    qint64 MosaicMaxBytes = 32 * 1024 * 1024;
     int RequestBudgetMs = 180000;  // the whole request: later transfers are skipped
 };
 
@@ -79,7 +81,7 @@ struct TRadarLayerChoice {
 };
 
 struct TRadarRequest {
-    int Location = -1;  // a site, 14..168
+    int Location = -1;  // a site 14..168, or a mosaic 0..13
     int ProductIndex = 1;
     QString Product;  // the code of ProductIndex
     QString Site;     // upper case

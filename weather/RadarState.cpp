@@ -1,5 +1,6 @@
 #include "RadarState.h"
 
+#include "AnimationSteps.h"
 #include "GlobalObjects.h"
 #include "PlatformSeams.h"
 #include "RadarSites.h"
@@ -59,11 +60,18 @@ TRadarTimeLine TRadarState::ShowRadarTime(int Frame, const QString& Prefix, bool
                          Platform().Clock->Now(), request_.UseMilitaryTime);
 }
 
+void TRadarState::InitImageFiles() {
+    RadarLayerImages.Loaded.fill(false);
+    RadarAnimationReady = false;
+}
+
 void TRadarState::PrepRadar(int Location) {
     RadarFrameListsReady = false;
     RadarFramesReady = false;
     RadarLoopStarted = false;
-    RadarLayerImages = TRadarLayers{};
+    InitImageFiles();
+    // Frames of the last request are not shown for this one.
+    for (QImage& frame : RadarFrames) frame = QImage();
     RadarWarningFlags = TRadarWarningFlags{};
     RadarFileList.clear();
     WarningFileList.clear();
@@ -103,7 +111,7 @@ void TRadarState::ShowLoadingFrame(int Frame) {
     emit TimeLineChanged(ShowRadarTime(Frame, LoadingFramePrefix(Frame), true, RadarTimeRed));
 }
 
-void TRadarState::ShowFrame(int Frame, const TRadarLayers& Layers) {
+void TRadarState::ShowRadarFrame(int Frame, const TRadarLayers& Layers) {
     if (Frame < 0 || Frame >= RadarFrameSlots) return;
     RadarLayerImages = Layers;
     const TComposedFrame composed =
@@ -144,6 +152,28 @@ void TRadarState::ShowWarningsIfChecked() {
 void TRadarState::FinishRadarView() {
     RadarFramePos = 0;
     emit ViewFinished();
+}
+
+void TRadarState::ShowRadarImage(int Frame) {
+    if (!RadarFramesReady || Frame < 0 || Frame >= RadarFrameSlots ||
+        RadarFrames[std::size_t(Frame)].isNull())
+        return;
+    emit FrameShown(Frame, RadarFrames[std::size_t(Frame)]);
+    emit TimeLineChanged(ShowRadarTime(
+        Frame, RadarLocationName(request_.Location) + QStringLiteral("   "), true, RadarTimeBlack));
+    emit FrameNumberChanged(FrameNumberText(Frame));
+}
+
+void TRadarState::AnimationTick(bool Loop, bool WarningsText) {
+    if (!LoopRunning()) return;
+    const int frame = RadarLoopStep(RadarFramePos, RadarRockForward, radarFrameCount_, Loop);
+    if (frame < 0 || RadarFrames[std::size_t(frame)].isNull()) return;
+    emit FrameShown(frame, RadarFrames[std::size_t(frame)]);
+    emit FrameNumberChanged(FrameNumberText(frame));
+    if (frame + 1 != radarFrameCount_)
+        emit WarningLabelsHidden();
+    else if (WarningsText)
+        emit ShowWarningsRequested();
 }
 
 void TRadarState::EnableRadarSheet() {

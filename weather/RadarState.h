@@ -1,13 +1,15 @@
 #pragma once
 // The radar state of the program: the composed frames, the last frame's layers, the
 // animation, the frame lists, the warning flags and the flags the animation timer and
-// the radar map read (busy, lists ready, frames ready, loop started). It lives on the
-// user-interface thread; single-site requests run on a TMyThread2 whose steps arrive
-// here in order. The Radar tab connects to the signals and applies them to its widgets;
-// nothing here touches a widget.
+// the radar map read (busy, lists ready, frames ready, loop started), and the loop's
+// position. It lives on the user-interface thread; single-site requests run on a
+// TMyThread2 whose steps arrive here in order, mosaics are fetched here while the event
+// loop keeps turning (RadarBusy set meanwhile). The Radar tab connects to the signals
+// and applies them to its widgets; nothing here touches a widget.
 
 #include "RadarCompose.h"
 #include "RadarMap.h"
+#include "RadarMosaic.h"
 #include "RadarRequest.h"
 #include "RadarTimeLine.h"
 #include "RadarWarnings.h"
@@ -34,6 +36,11 @@ public:
     // while another request runs or when the location is not a site. RadarBusy is set
     // from here until Finished.
     bool GetRadar(const TRadarRequest& Request);
+    // Fetches a mosaic (location 0..13) and shows it, a loop when Request.Animate and the
+    // GIF has more than one frame; returns when done, true when an image was shown. The
+    // large national map (location 1) is never zoomed. False at once while another
+    // request runs.
+    bool NewGetRadarNational(const TRadarRequest& Request);
     // Asks a running request to stop and waits up to TimeoutMs; true when none runs.
     bool StopRadar(int TimeoutMs);
 
@@ -44,18 +51,35 @@ public:
     int RadarFrameCount() const { return radarFrameCount_; }
     // Clamped to 1..30, as every count from the settings or the spin box.
     void SetRadarFrameCount(int Count) { radarFrameCount_ = ClampRadarFrameCount(Count); }
+    // The frames the next request asks for, clamped to 1..30.
+    int RadarMaxImages() const { return radarMaxImages_; }
+    void SetRadarMaxImages(int Count) { radarMaxImages_ = ClampRadarFrameCount(Count); }
+
+    // Shows stored frame Frame with its time line and number, while the frames are ready.
+    void ShowRadarImage(int Frame);
+    // One tick of the loop animation: shows the frame at RadarFramePos and steps it (LOOP
+    // or ROCK), unless a request runs or no loop is started. On the last frame the warning
+    // labels are shown when WarningsText, on the others hidden.
+    void AnimationTick(bool Loop, bool WarningsText);
+    // Whether the loop animation has frames to show.
+    bool LoopRunning() const { return RadarLoopStarted && RadarFramesReady && !RadarBusy; }
+    // Clears the loaded flags of every layer.
+    void InitImageFiles();
 
     bool RadarBusy = false;
     bool RadarFrameListsReady = false;
     bool RadarFramesReady = false;
     bool RadarLoopStarted = false;
     int RadarFramePos = 0;
+    bool RadarRockForward = true;  // the ROCK mode's direction
+    bool RadarManualStep = false;  // the frames are stepped by hand (FWD, REV)
     long double RadarZoomFactor = 1.0L;
     TDateTime LastRadarDownloadTime = 0;  // local
     TRadarWarningFlags RadarWarningFlags;
     TRadarLayers RadarLayerImages;  // the layers of the last composed frame
     std::array<QImage, RadarFrameSlots> RadarFrames;
-    QList<QImage> RadarAnimation;  // composed frames, written with WriteAnimatedGif
+    // Composed frames of a site, written with WriteAnimatedGif; a mosaic's own frames.
+    QList<QImage> RadarAnimation;
     bool RadarAnimationReady = false;
     QStringList RadarFileList;
     QStringList WarningFileList;
@@ -72,11 +96,13 @@ signals:
     void MaxImagesChanged(int Count);
     void TimeLineChanged(const TRadarTimeLine& Line);
     void FrameNumberChanged(const QString& Text);
-    // Frame Frame was composed: show it.
+    // Frame Frame was composed, or is shown again: show it.
     void FrameShown(int Frame, const QImage& Picture);
     void WarningLabelsChanged(const std::array<TWarningLabel, WarningLabelCount>& Labels);
     // Show every warning label that holds text.
     void ShowWarningsRequested();
+    // Hide the warning labels, keeping their texts.
+    void WarningLabelsHidden();
     // The frames are ready: run the animation timer.
     void AnimationStarted();
     // The request is over: show the position labels; when zoomed, scroll the map a
@@ -96,7 +122,7 @@ private:
                       const QStringList& Legends, bool ListsReady);
     void ClearAnimation();
     void ShowLoadingFrame(int Frame);
-    void ShowFrame(int Frame, const TRadarLayers& Layers);
+    void ShowRadarFrame(int Frame, const TRadarLayers& Layers);
     void ShowSiteTime();
     void ShowWarningLabels();
     void EnableAnimation();
@@ -104,9 +130,15 @@ private:
     void FinishRadarView();
     void EnableRadarSheet();
 
+    // The still image or the first frames of a mosaic GIF.
+    void ShowMosaic(const TGifFrames& Gif, const TRadarRequest& Request);
+    // One GIF from the radar server, fetched on this thread.
+    bool NewGetGIF(const QString& Host, const QString& Path, const TRadarRequest& Request,
+                   QByteArray& Gif);
     void DetachWorker();
 
     int radarFrameCount_ = 1;
+    int radarMaxImages_ = 10;
     TRadarRequest request_;  // of the running or last request
     QPointer<TMyThread2> worker_;
 };

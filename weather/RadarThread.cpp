@@ -1,33 +1,15 @@
 #include "RadarThread.h"
 
-#include "ImageSniff.h"
+#include "ImageDownloads.h"
 #include "RadarListing.h"
 #include "RadarState.h"
 #include "WeatherState.h"
 
-#include <QBuffer>
 #include <QMetaObject>
 
 #include <algorithm>
 
 namespace orbelune {
-
-namespace {
-
-// Decodes a reply that really is an image of the expected kind (an error page is not).
-bool DecodeImage(const QByteArray& Body, bool Gif, QImage& Image) {
-    QBuffer buffer;
-    buffer.setData(Body);
-    if (!buffer.open(QIODevice::ReadOnly)) return false;
-    if (!(Gif ? IsGifStream(&buffer) : IsJpegStream(&buffer))) return false;
-    QImage decoded;
-    if (!decoded.loadFromData(Body, Gif ? "GIF" : "JPEG")) return false;
-    // A GIF layer is drawn with its transparent colour left out: keep the alpha.
-    Image = Gif ? decoded.convertToFormat(QImage::Format_ARGB32) : decoded;
-    return true;
-}
-
-}  // namespace
 
 TMyThread2::TMyThread2(const TRadarRequest& Request, TRadarState* State)
     : request_(Request), state_(State) {}
@@ -180,7 +162,7 @@ void TMyThread2::LoadRadar(int Location, const QString& ProductCode, bool Animat
                                      TRadarLayer::Legend);
         if (!(overlays || radar || warnings || legend)) continue;
         successful = true;
-        Synchronize([i, layers = layers_](TRadarState& s) { s.ShowFrame(i, layers); });
+        Synchronize([i, layers = layers_](TRadarState& s) { s.ShowRadarFrame(i, layers); });
     }
 
     if (listsReady && successful) {

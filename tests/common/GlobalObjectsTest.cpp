@@ -35,27 +35,12 @@ private:
 TEST(GlobalObjectsTest, CreatedWholeAndFreedInFull) {
     CreateGlobalObjects();
     const TGlobalObjects& g = GlobalObjects;
-    for (const auto& frame : g.RadarFrames) EXPECT_TRUE(frame && frame->isNull());
-    for (const auto& frame : g.SatelliteFrames) EXPECT_TRUE(frame);
-    for (std::uint8_t loaded : g.SatelliteFrameLoaded) EXPECT_EQ(loaded, 0);
-    ASSERT_TRUE(g.TopoImage);
-    for (const auto& layer : g.RadarLayerImages) {
-        ASSERT_TRUE(layer);
-        EXPECT_EQ(layer->Width, 600);
-        EXPECT_EQ(layer->Height, 550);
-        EXPECT_TRUE(layer->Transparent);
-    }
-    ASSERT_TRUE(g.RadarAnimation);
-    EXPECT_EQ(g.RadarAnimation->Width, 600);
     EXPECT_TRUE(g.SiteList && g.PlaceRecordList && g.CityRecordList);
-    EXPECT_TRUE(g.RadarFileList && g.WarningFileList && g.LegendFileList);
     ASSERT_TRUE(g.EclipseList);
     EXPECT_EQ(g.EclipseList->Count(), 0);
 
     FreeGlobalObjects();
-    for (const auto& frame : g.RadarFrames) EXPECT_FALSE(frame);
-    for (const auto& layer : g.RadarLayerImages) EXPECT_FALSE(layer);
-    EXPECT_FALSE(g.EclipseList || g.SiteList || g.TopoImage || g.RadarAnimation);
+    EXPECT_FALSE(g.EclipseList || g.SiteList || g.PlaceRecordList || g.CityRecordList);
     FreeGlobalObjects();  // freeing twice is harmless
 }
 

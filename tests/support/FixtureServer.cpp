@@ -143,11 +143,17 @@ QStringList THttpFixture::RequestedPaths() const {
     return requested_;
 }
 
+QList<QByteArray> THttpFixture::RequestedHosts() const {
+    QMutexLocker lock(&mutex_);
+    return hosts_;
+}
+
 void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
     const QString path = QString::fromLatin1(head.Target);
     {
         QMutexLocker lock(&mutex_);
         requested_ << path;
+        hosts_ << head.Headers.value("host");
     }
     const auto found = routes_.constFind(path);
     const TRoute route =

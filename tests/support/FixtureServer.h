@@ -78,6 +78,8 @@ public:
     ~THttpFixture() override;
 
     QStringList RequestedPaths() const;
+    // The Host header of each request, in the same order.
+    QList<QByteArray> RequestedHosts() const;
 
 protected:
     void Answer(QTcpSocket* socket, const TRequestHead& head) override;
@@ -89,6 +91,7 @@ private:
     const bool useTls_ = false;
     mutable QMutex mutex_;
     QStringList requested_;
+    QList<QByteArray> hosts_;
 };
 
 // An HTTP proxy that demands basic authentication and forwards plain GET requests.

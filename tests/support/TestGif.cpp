@@ -35,64 +35,105 @@ void PutWord(QByteArray& Out, int Value) {
     Out.append(char((Value >> 8) & 0xFF));
 }
 
-}  // namespace
+// One palette for all frames, in the order the colours first appear.
+struct TPalette {
+    QHash<QRgb, int> Index;
+    QList<QRgb> Colours;
+    int Add(QRgb Colour) {
+        const QRgb c = Colour & 0xFFFFFFu;
+        if (!Index.contains(c)) {
+            Index.insert(c, int(Colours.size()));
+            Colours << c;
+        }
+        return Index.value(c);
+    }
+};
 
-QByteArray TestGif(const QImage& Image, std::optional<QRgb> Transparent) {
+QList<int> Pixels(const QImage& Image, TPalette& Palette) {
     const QImage rgb = Image.convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, int> index;
-    QList<QRgb> palette;
     QList<int> pixels;
     for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb c = rgb.pixel(x, y) & 0xFFFFFFu;
-            if (!index.contains(c)) {
-                index.insert(c, int(palette.size()));
-                palette << c;
-            }
-            pixels << index.value(c);
-        }
-    if (palette.size() > 256) return {};
-    palette.resize(256);
+        for (int x = 0; x < rgb.width(); ++x) pixels << Palette.Add(rgb.pixel(x, y));
+    return pixels;
+}
 
-    QByteArray gif("GIF89a");
-    PutWord(gif, rgb.width());
-    PutWord(gif, rgb.height());
-    gif.append(char(0xF7));  // global colour table of 256 entries
-    gif.append(char(0));
-    gif.append(char(0));
-    for (QRgb c : palette) {
-        gif.append(char(qRed(c)));
-        gif.append(char(qGreen(c)));
-        gif.append(char(qBlue(c)));
+void PutHeader(QByteArray& Gif, QSize Size, QList<QRgb> Colours) {
+    Gif = "GIF89a";
+    PutWord(Gif, Size.width());
+    PutWord(Gif, Size.height());
+    Gif.append(char(0xF7));  // global colour table of 256 entries
+    Gif.append(char(0));
+    Gif.append(char(0));
+    Colours.resize(256);
+    for (QRgb c : Colours) {
+        Gif.append(char(qRed(c)));
+        Gif.append(char(qGreen(c)));
+        Gif.append(char(qBlue(c)));
     }
-    if (Transparent && index.contains(*Transparent & 0xFFFFFFu)) {
-        gif.append("\x21\xF9\x04\x01\x00\x00", 6);
-        gif.append(char(index.value(*Transparent & 0xFFFFFFu)));
-        gif.append(char(0));
-    }
-    gif.append(char(0x2C));
-    PutWord(gif, 0);
-    PutWord(gif, 0);
-    PutWord(gif, rgb.width());
-    PutWord(gif, rgb.height());
-    gif.append(char(0));
-    gif.append(char(8));  // minimum code size
+}
+
+// The image descriptor and the image data of a whole frame.
+void PutImage(QByteArray& Gif, QSize Size, const QList<int>& Pixels) {
+    Gif.append(char(0x2C));
+    PutWord(Gif, 0);
+    PutWord(Gif, 0);
+    PutWord(Gif, Size.width());
+    PutWord(Gif, Size.height());
+    Gif.append(char(0));
+    Gif.append(char(8));  // minimum code size
 
     constexpr int Clear = 256;
     constexpr int End = 257;
     TCodeWriter codes;
-    for (qsizetype i = 0; i < pixels.size(); ++i) {
+    for (qsizetype i = 0; i < Pixels.size(); ++i) {
         if (i % 200 == 0) codes.Put(Clear);
-        codes.Put(pixels[i]);
+        codes.Put(Pixels[i]);
     }
     codes.Put(End);
     const QByteArray data = codes.Finish();
     for (qsizetype at = 0; at < data.size(); at += 255) {
         const QByteArray block = data.mid(at, 255);
-        gif.append(char(block.size()));
-        gif.append(block);
+        Gif.append(char(block.size()));
+        Gif.append(block);
     }
-    gif.append(char(0));
+    Gif.append(char(0));
+}
+
+}  // namespace
+
+QByteArray TestGif(const QImage& Image, std::optional<QRgb> Transparent) {
+    TPalette palette;
+    const QList<int> pixels = Pixels(Image, palette);
+    if (palette.Colours.size() > 256) return {};
+    QByteArray gif;
+    PutHeader(gif, Image.size(), palette.Colours);
+    if (Transparent && palette.Index.contains(*Transparent & 0xFFFFFFu)) {
+        gif.append("\x21\xF9\x04\x01\x00\x00", 6);
+        gif.append(char(palette.Index.value(*Transparent & 0xFFFFFFu)));
+        gif.append(char(0));
+    }
+    PutImage(gif, Image.size(), pixels);
+    gif.append(char(0x3B));
+    return gif;
+}
+
+QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds) {
+    if (Frames.isEmpty()) return {};
+    TPalette palette;
+    QList<QList<int>> pixels;
+    for (const QImage& frame : Frames) pixels << Pixels(frame, palette);
+    if (palette.Colours.size() > 256) return {};
+    const QSize size = Frames.first().size();
+    QByteArray gif;
+    PutHeader(gif, size, palette.Colours);
+    gif.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (const QList<int>& frame : pixels) {
+        gif.append("\x21\xF9\x04\x00", 4);
+        PutWord(gif, DelayCentiseconds);
+        gif.append(char(0));
+        gif.append(char(0));
+        PutImage(gif, size, frame);
+    }
     gif.append(char(0x3B));
     return gif;
 }

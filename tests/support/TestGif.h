@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QRgb>
 
 #include <optional>
@@ -15,5 +16,9 @@ namespace orbelune::test {
 // A single-frame GIF89a of Image, whose colours must be at most 256; pixels of
 // Transparent (when given) are transparent.
 QByteArray TestGif(const QImage& Image, std::optional<QRgb> Transparent = std::nullopt);
+
+// An animated GIF89a of Frames (all of the first one's size, at most 256 colours in
+// all), each a whole picture shown DelayCentiseconds, looping endlessly.
+QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds);
 
 }  // namespace orbelune::test

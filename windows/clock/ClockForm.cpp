@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -125,6 +126,22 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     };
     connect(Info, &TInfoForm::ShowHolidaysChanged, this, showMarks(&TCalendar::ShowHolidays));
     connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
+    // The animation timer runs while the window shows an animation, at its speed.
+    Timer2->setInterval(Info->AnimationIntervalMs());
+    connect(Info, &TInfoForm::AnimationIntervalRequested, Timer2,
+            qOverload<int>(&QTimer::setInterval));
+    connect(Info, &TInfoForm::AnimationTimerRequested, this, [this](bool Run) {
+        if (!Run)
+            Timer2->stop();
+        else if (!Timer2->isActive() && !FClosed)
+            Timer2->start();
+    });
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Info->UpdateAnimationTimer();
+}
+
+void TForm1::Timer2Timer() {
+    if (InfoForm == nullptr || !InfoForm->AnimationTick()) Timer2->stop();
 }
 
 void TForm1::GoToDate(TDateTime Date) {
@@ -445,8 +462,16 @@ void TForm1::OpenInfoTab(int Tab) {
             pages->setCurrentIndex(Tab);
             break;
     }
-    // The Weather, Radar, Satellite and Maps tabs fetch on opening once their forecast,
-    // imagery and map requests are built.
+    // The Weather and Maps tabs fetch on opening once their forecast and map requests
+    // are built.
+    if (InfoForm->isVisible() && Tab == RadarTab) {
+        InfoForm->RadarPage->GetRadarBut->setFocus();
+        InfoForm->RadarPage->GetRadarBut->click();
+    }
+    if (InfoForm->isVisible() && Tab == SatelliteTab) {
+        InfoForm->SatellitePage->GetSatelliteBut->setFocus();
+        InfoForm->SatellitePage->GetSatelliteBut->click();
+    }
     if (Tab == SetTab && InfoForm->Sheets[SetTab]->isVisible())
         InfoForm->SetSheetPageControl->setCurrentIndex(0);
 }

@@ -62,6 +62,9 @@ public:
     void ShowAtStartup();
 
     void Timer1Timer();
+    // The animation tick of the information window; the timer stops when nothing is
+    // left to animate.
+    void Timer2Timer();
     void UpdateClocks();
 
     // Displays.

@@ -232,6 +232,7 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
                                  : GMTCaption + QStringLiteral("   ") + clocks.Utc);
     if (SecondOfDayNow >= ClockState.LastPlanetUpdateSecond + 5) {
         InfoForm->ShowPlanets(calendarTime);
+        InfoForm->RadarPage->RefreshRadarAge();
         ClockState.LastPlanetUpdateSecond = SecondOfDayNow;
     }
 }

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
@@ -110,6 +111,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createImagerySheets();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -129,6 +131,8 @@ void TInfoForm::createPages() {
     PlanetPage = new TPlanetSheet(InfoFormPageControl);
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
+    RadarPage = new TRadarSheet(InfoFormPageControl);
+    SatellitePage = new TSatelliteSheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -143,6 +147,12 @@ void TInfoForm::createPages() {
                 break;
             case TimeTab:
                 sheet = TimeSheet;
+                break;
+            case RadarTab:
+                sheet = RadarPage;
+                break;
+            case SatelliteTab:
+                sheet = SatellitePage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -265,6 +275,8 @@ void TInfoForm::FormCreate() {
     PlanetPage->PlanetRadioItems[Settings.EarthSurfaceCoords ? 0 : 1]->setChecked(true);
     PlanetRadioGroupClick();
     MoonPage->AnimateMoonBox->setChecked(Settings.AnimateMoon);
+    RadarPage->ShowSettings();
+    SatellitePage->ShowSettings();
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
     InfoLocation = InfoLocationFromSettings(Settings);
@@ -301,10 +313,12 @@ void TInfoForm::FormDeactivate() {
 void TInfoForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) FormShow();
+    UpdateAnimationTimer();
 }
 
 void TInfoForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) UpdateAnimationTimer();
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow())
         FormActivate();
@@ -399,15 +413,21 @@ void TInfoForm::DoStartTasks() {
             WeatherService().RequestReport(Settings.WeatherStationCode, true);
         emit MoonShown(CalendarDateNow(), Settings.SouthernHemisphere);
     }
-    // The Radar and Satellite tabs have no requests of their own yet.
+    // The imagery is fetched once this tick is over, so the clock keeps running while a
+    // download waits.
     switch (Settings.LastInfoFormTabIndex) {
         case WeatherTab:
             InfoFormPageControl->setCurrentIndex(WeatherTab);
             WeatherPage->GetWeatherBut2->click();
             break;
         case RadarTab:
+            RadarPage->RadarLocationBoxSelect();
+            InfoFormPageControl->setCurrentIndex(RadarTab);
+            QTimer::singleShot(0, RadarPage->GetRadarBut, &QPushButton::click);
+            break;
         case SatelliteTab:
-            InfoFormPageControl->setCurrentIndex(Settings.LastInfoFormTabIndex);
+            InfoFormPageControl->setCurrentIndex(SatelliteTab);
+            QTimer::singleShot(0, SatellitePage->GetSatelliteBut, &QPushButton::click);
             break;
         default:
             break;

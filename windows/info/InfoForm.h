@@ -2,8 +2,11 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, and the
+// Radar and Satellite pages, which also hold their handlers and their imagery state);
+// the window's handlers for a tab live in InfoForm_<Tab>.cpp. The window's animations
+// (the moon, the radar and satellite loops) step from the clock window's animation
+// timer, which runs only while one of them can be seen.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -15,6 +18,8 @@
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
 #include "PlanetSheet.h"
+#include "RadarSheet.h"
+#include "SatelliteSheet.h"
 #include "StDate.h"
 #include "TimeSheet.h"
 #include "WeatherSheet.h"
@@ -104,11 +109,23 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // The animation timer's tick: the moon, the radar loop and the satellite loop, each
+    // while it runs and its tab is showing. False when nothing is left to animate.
+    bool AnimationTick();
+    // Whether an animation runs where it can be seen.
+    bool AnimationShown() const;
+    // Asks for the animation timer to run or stop as AnimationShown says.
+    void UpdateAnimationTimer();
+    // The timer's interval for the speed setting.
+    int AnimationIntervalMs() const;
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TRadarSheet* RadarPage = nullptr;
+    TSatelliteSheet* SatellitePage = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -163,6 +180,9 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // The animation timer is needed (or no longer), and its interval.
+    void AnimationTimerRequested(bool Run);
+    void AnimationIntervalRequested(int Milliseconds);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +198,10 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createImagerySheets();
+    // Leaving one tab for another: the radar and satellite loops pause and resume.
+    void PageChanged(int Index);
+    void OpenImageryLink(const QUrl& Address);
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -192,6 +216,7 @@ private:
 
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
+    int ShownPage = -1;
 };
 
 }  // namespace orbelune

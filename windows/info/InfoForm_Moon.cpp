@@ -315,6 +315,7 @@ void TInfoForm::GoToMoonPhaseDate(int N) {
 
 void TInfoForm::AnimateMoonBoxClick() {
     Settings.AnimateMoon = MoonPage->AnimateMoonBox->isChecked();
+    UpdateAnimationTimer();
     if (!Settings.AnimateMoon) {
         MoonPage->Moon1->SetDate(CalendarDateNow());
         UpdateInfoForm();

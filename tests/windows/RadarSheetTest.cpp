@@ -1,0 +1,278 @@
+// The Radar and Satellite tabs in the information window, offscreen: the controls a
+// location shows, the frame counts and the speed taken from the settings, the loop
+// controls, the boxes of the satellite choice, and the clock window's animation timer,
+// which runs only while an animation can be seen.
+#include "CalendarEvents.h"
+#include "ClockForm.h"
+#include "FakePlatform.h"
+#include "InfoForm.h"
+#include "MoonComponent.h"
+#include "PictureBox.h"
+#include "ProgramState.h"
+#include "RadarState.h"
+#include "RadarTabTexts.h"
+#include "SatelliteState.h"
+#include "SatelliteTabTexts.h"
+#include "Settings.h"
+
+#include "QStringPrinter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace orbelune {
+namespace {
+
+TEST(RadarTabTexts, StepsByHandWrapAtTheEnds) {
+    const struct {
+        int Pos, Count;
+        bool Forward;
+        int Next;
+    } cases[] = {{0, 10, true, 1},  {9, 10, true, 0},   {0, 10, false, 9}, {5, 10, false, 4},
+                 {12, 10, true, 0}, {-3, 10, false, 9}, {0, 1, true, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ManualFrameStep(c.Pos, c.Count, c.Forward), c.Next) << c.Pos << " " << c.Forward;
+}
+
+TEST(SatelliteTabTexts, TypesOfferedByRegion) {
+    const QStringList all = {"Infrared", "Visible", "Water Vapor"};
+    for (int region : {0, 5, 10}) EXPECT_EQ(SatelliteTypeItems(region), all) << region;
+    for (int region : {11, 12, 18, 21}) EXPECT_EQ(SatelliteTypeItems(region), all.mid(0, 2));
+    for (int region : {13, 14, 17}) EXPECT_EQ(SatelliteTypeItems(region), all.mid(0, 1));
+    EXPECT_EQ(SatelliteRegionNames().size(), 22);
+    EXPECT_EQ(KeptSatelliteType(2, 3), 2);
+    EXPECT_EQ(KeptSatelliteType(2, 2), 0);
+}
+
+class ImageryTabs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::ResetProgramState();
+        Settings.ShowInfoFormAtStartup = false;
+        Settings.RunWhenWindowsStarts = false;
+        Settings.SaveOnExit = false;
+        Fakes.Clock.Value = 46000.75;
+        Events.SetDate(46000.0);
+    }
+    void TearDown() override {
+        Info.reset();
+        Clock.reset();
+        test::ResetProgramState();
+    }
+    TInfoForm& MakeForm() {
+        Info = std::make_unique<TInfoForm>(Events);
+        return *Info;
+    }
+    // The clock window with the information window attached, as the program has them.
+    TForm1& MakeWindows() {
+        Clock = std::make_unique<TForm1>();
+        Clock->FormCreate({QStringLiteral("orbelune"), QStringLiteral("/C")});
+        Info = std::make_unique<TInfoForm>(*Clock->Events);
+        Clock->AttachInfoForm(Info.get());
+        return *Clock;
+    }
+    // Three frames of a single site, ready to loop.
+    static void LoadFrames(TRadarState& Radar) {
+        Radar.SetRadarFrameCount(3);
+        for (int i = 0; i < 3; ++i) {
+            Radar.RadarFrames[std::size_t(i)] = QImage(600, 550, QImage::Format_RGB32);
+            Radar.RadarFrames[std::size_t(i)].fill(QColor(50 * i, 0, 0));
+        }
+        Radar.RadarFramesReady = true;
+    }
+
+    test::TFakePlatform Fakes;
+    TCalendarEvents Events;
+    std::unique_ptr<TForm1> Clock;
+    std::unique_ptr<TInfoForm> Info;
+};
+
+TEST_F(ImageryTabs, ALocationShowsItsControls) {
+    TRadarSheet& radar = *MakeForm().RadarPage;
+    Info->show();
+    Info->InfoFormPageControl->setCurrentIndex(RadarTab);
+    const auto select = [&](int Location) {
+        radar.RadarLocationBox->setCurrentIndex(Location);
+        radar.RadarLocationBoxSelect();
+    };
+    select(120);  // New York City
+    EXPECT_EQ(Settings.RadarLocationBoxIndex, 120);
+    EXPECT_TRUE(radar.ZoomBut->isVisible() && radar.RadarReflectivityBox->isVisible());
+    EXPECT_TRUE(radar.TopoBox->isVisible() && radar.WarningsTextBox->isVisible());
+    select(1);  // the large national map: no zoom, no products, no layers
+    EXPECT_FALSE(radar.ZoomBut->isVisible() || radar.RadarReflectivityBox->isVisible());
+    EXPECT_FALSE(radar.TopoBox->isVisible() || radar.LegendBox->isVisible());
+    EXPECT_TRUE(radar.ShowSitesBox->isVisible() && radar.RadarHintsBox->isVisible());
+    select(5);
+    EXPECT_TRUE(radar.ZoomBut->isVisible());
+
+    // Each location's image size; the direction buttons of a Hawaii site.
+    radar.SetRadarImageSize(1);
+    EXPECT_EQ(radar.Image6->Picture().size(), QSize(3400, 1600));
+    radar.SetRadarControlVisibility(59, true);  // Molokai: SE, S and NW
+    QStringList shown;
+    for (QToolButton* b : radar.RadButs)
+        if (b->isVisible()) shown << b->text() + "=" + b->toolTip();
+    EXPECT_EQ(shown,
+              QStringList({"SE= HI - South Hawaii", "S= HI - Kohala", "NW= HI - South Kauai"}));
+    radar.SetRadarControlVisibility(0, true);
+    EXPECT_FALSE(radar.RadarButPanel->isVisible());
+}
+
+TEST_F(ImageryTabs, StoredCountsAndSpeedAreHeldToTheirRanges) {
+    Settings.RadarLocationBoxIndex = 120;
+    Settings.StateMaxImages = 99;
+    Settings.NationalMaxImages = -4;
+    Settings.SpeedUpDownPosition = 150;
+    TRadarSheet& radar = *MakeForm().RadarPage;
+    EXPECT_EQ(radar.Radar->RadarMaxImages(), 30);
+    EXPECT_EQ(Settings.StateMaxImages, 30);
+    EXPECT_EQ(radar.MaxImagesUpDown->value(), 30);
+    EXPECT_EQ(Info->AnimationIntervalMs(), 20);
+    radar.RadarLocationBox->setCurrentIndex(3);
+    radar.RadarLocationBoxSelect();
+    EXPECT_EQ(radar.Radar->RadarMaxImages(), 1);
+    EXPECT_EQ(Settings.NationalMaxImages, 1);
+    EXPECT_EQ(radar.MaxImagesUpDown->value(), 1);
+    radar.MaxImagesUpDown->setValue(12);
+    EXPECT_EQ(radar.Radar->RadarMaxImages(), 12);
+}
+
+TEST_F(ImageryTabs, TheLoopButtonNamesTheOtherModeAndStartsTheLoop) {
+    Settings.LoopRadar = true;
+    Settings.AnimateRadar = Settings.RepeatRadar = false;
+    TRadarSheet& radar = *MakeForm().RadarPage;
+    EXPECT_EQ(radar.LoopRadarBut->text(), "ROCK");
+    radar.LoopRadarBut->click();
+    EXPECT_FALSE(Settings.LoopRadar);
+    EXPECT_EQ(radar.LoopRadarBut->text(), "LOOP");
+    EXPECT_TRUE(Settings.AnimateRadar && Settings.RepeatRadar);
+    EXPECT_TRUE(radar.AnimateRadarBox->isChecked() && radar.RepeatRadarBox->isChecked());
+}
+
+TEST_F(ImageryTabs, FramesSteppedByHand) {
+    TRadarSheet& radar = *MakeForm().RadarPage;
+    LoadFrames(*radar.Radar);
+    radar.AnimateRadarBox->setChecked(true);
+    // The first press stops the loop on the last frame; later ones step and wrap.
+    radar.NextRadarImageBut->click();
+    EXPECT_FALSE(Settings.AnimateRadar);
+    EXPECT_EQ(radar.RadarImageNumLab->text(), " 3");
+    radar.NextRadarImageBut->click();
+    EXPECT_EQ(radar.RadarImageNumLab->text(), " 1");
+    radar.PrevRadarImageBut->click();
+    EXPECT_EQ(radar.RadarImageNumLab->text(), " 3");
+    EXPECT_EQ(radar.Image6->Picture().pixel(0, 0), QColor(100, 0, 0).rgb());
+    EXPECT_TRUE(radar.Radar->RadarManualStep);
+}
+
+TEST_F(ImageryTabs, TheAnimationTimerRunsOnlyWhileAnAnimationIsShown) {
+    TForm1& clock = MakeWindows();
+    TRadarSheet& radar = *Info->RadarPage;
+    LoadFrames(*radar.Radar);
+    Settings.AnimateRadar = Settings.RepeatRadar = true;
+    radar.AnimateRadarBox->setChecked(true);
+    Info->show();
+    Info->InfoFormPageControl->setCurrentIndex(MoonTab);
+    EXPECT_FALSE(clock.Timer2->isActive());
+
+    Info->InfoFormPageControl->setCurrentIndex(RadarTab);
+    EXPECT_TRUE(clock.Timer2->isActive());
+    clock.Timer2Timer();
+    clock.Timer2Timer();
+    EXPECT_EQ(radar.Image6->Picture().pixel(0, 0), QColor(50, 0, 0).rgb());
+    radar.SpeedUpDown->setValue(99);
+    EXPECT_EQ(clock.Timer2->interval(), 20);
+
+    // Another tab: the loop pauses and the timer stops, unless the moon turns there.
+    Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
+    EXPECT_FALSE(clock.Timer2->isActive());
+    Info->InfoFormPageControl->setCurrentIndex(MoonTab);
+    EXPECT_FALSE(clock.Timer2->isActive());
+    Info->MoonPage->AnimateMoonBox->click();
+    EXPECT_TRUE(clock.Timer2->isActive());
+    const TDateTime before = Info->MoonPage->Moon1->Date();
+    clock.Timer2Timer();
+    EXPECT_NEAR(Info->MoonPage->Moon1->Date() - before, 0.33, 1e-9);
+
+    // A hidden window animates nothing: the next tick stops the timer.
+    Info->hide();
+    clock.Timer2Timer();
+    EXPECT_FALSE(clock.Timer2->isActive());
+    Info->show();
+    EXPECT_TRUE(clock.Timer2->isActive());
+    Info->MoonPage->AnimateMoonBox->click();
+    EXPECT_FALSE(clock.Timer2->isActive());
+}
+
+TEST_F(ImageryTabs, TheTimeLineIsDrawnInItsColour) {
+    TInfoForm& form = MakeForm();
+    form.DoStartTasks();  // the window's face becomes the button face
+    form.show();
+    form.InfoFormPageControl->setCurrentIndex(RadarTab);
+    TRadarTimeLine line;
+    line.Visible = line.SetText = true;
+    line.Color = RadarTimeRed;
+    line.Text = "Loading Radar";
+    emit form.RadarPage->Radar->TimeLineChanged(line);
+    const QImage drawn = form.RadarPage->LastRadarLab1->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qRed(drawn.pixel(x, y)) > 150 && qGreen(drawn.pixel(x, y)) < 100) ++red;
+    EXPECT_GT(red, 10);
+}
+
+TEST_F(ImageryTabs, SatelliteBoxesFollowTheRegion) {
+    Settings.SatelliteLocationBoxIndex = 0;
+    Settings.SatelliteTypeBoxIndex = 2;
+    Settings.AnimateSatellite = false;
+    TSatelliteSheet& sat = *MakeForm().SatellitePage;
+    Info->show();
+    Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
+    EXPECT_EQ(sat.SatelliteTypeBox->count(), 3);
+    EXPECT_EQ(sat.SatelliteTypeBox->currentText(), "Water Vapor");
+    EXPECT_TRUE(sat.SatelliteColorBox->isVisible());
+    const auto select = [&](int Region) {
+        sat.SatelliteLocationBox->setCurrentIndex(Region);
+        sat.SatelliteLocationBoxSelect();
+    };
+    select(12);  // no water vapour: back to the first type
+    EXPECT_EQ(sat.SatelliteTypeBox->count(), 2);
+    EXPECT_EQ(Settings.SatelliteTypeBoxIndex, 0);
+    EXPECT_FALSE(sat.SatelliteColorBox->isVisible());
+    EXPECT_TRUE(sat.AnimateSatelliteBox->isVisible() && sat.RepeatSatelliteBox->isVisible());
+    sat.SatelliteTypeBox->setCurrentIndex(1);
+    sat.SatelliteTypeBoxSelect();
+    select(18);  // a full disk: visible kept, no loop
+    EXPECT_EQ(sat.SatelliteTypeBox->currentText(), "Visible");
+    EXPECT_FALSE(sat.AnimateSatelliteBox->isVisible() || sat.RepeatSatelliteBox->isVisible());
+    select(1);
+    sat.AnimateSatelliteBox->setChecked(true);
+    EXPECT_TRUE(Settings.AnimateSatellite);
+    EXPECT_FALSE(sat.SatelliteColorBox->isVisible());
+}
+
+TEST_F(ImageryTabs, ARequestDisablesTheTabUntilItEnds) {
+    Settings.SatelliteLocationBoxIndex = 16;
+    TSatelliteSheet& sat = *MakeForm().SatellitePage;
+    QList<bool> enabled;
+    QObject::connect(sat.Satellite, &TSatelliteState::BusyChanged, &sat,
+                     [&](bool Busy) { enabled << sat.isEnabled() << !Busy; });
+    sat.GetSatelliteBut->click();  // the closed port of the tests refuses
+    EXPECT_EQ(enabled, QList<bool>({false, false, true, true}));
+    EXPECT_EQ(Fakes.Messages.Shown.size(), 1);
+}
+
+}  // namespace
+}  // namespace orbelune

@@ -1,0 +1,41 @@
+#pragma once
+// The national and regional radar mosaics (locations 0..13): their image names and
+// paths on the radar server, the frames of a downloaded GIF, and one shown frame made
+// from a GIF frame.
+//
+// A still mosaic is "/Conus/RadarImg/<name>.gif", a loop "/Conus/Loop/<name>.gif",
+// both below "https://" + the radar server. The names, by location: 0 latest_Small /
+// NatLoop_Small, 1 latest / NatLoop, 2..11 the region (northeast, southeast,
+// centgrtlakes, southmissvly, uppermissvly, southplains, northrockies, southrockies,
+// pacnorthwest, pacsouthwest) with "_loop" for the loop, 12 alaska / alaskaLoop,
+// 13 hawaii / hawaiiLoop. Any other location is taken as 0.
+
+#include "RadarGeometry.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace orbelune {
+
+QString MosaicImageName(int Location, bool Loop);
+QString MosaicPath(int Location, bool Loop);
+
+// The frames of a GIF, at most MaxFrames of them in order, each whole (Qt's reader
+// applies every frame's disposal); FrameCount is the number the file holds. Nothing
+// when Body is not a GIF or its first frame does not decode.
+struct TGifFrames {
+    QList<QImage> Frames;
+    int FrameCount = 0;
+};
+std::optional<TGifFrames> ReadGifFrames(const QByteArray& Body, int MaxFrames);
+
+// A mosaic frame as the Radar tab shows it: Frame drawn on black at its own size,
+// stretched by Zoom (rounded), with the sites marked when ShowSites.
+QImage ComposeMosaicFrame(const QImage& Frame, int Location, long double Zoom, bool ShowSites,
+                          TLonLat Home);
+
+}  // namespace orbelune

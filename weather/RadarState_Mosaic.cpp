@@ -1,0 +1,96 @@
+// The national and regional mosaics: one GIF from the radar server, fetched on the
+// user-interface thread while its event loop keeps turning, shown still or as a loop.
+#include "RadarState.h"
+
+#include "PlatformSeams.h"
+#include "RadarSites.h"
+#include "WeatherService.h"
+#include "WeatherState.h"
+
+#include <algorithm>
+
+namespace orbelune {
+
+namespace {
+
+constexpr int LargeNationalMap = 1;
+
+}  // namespace
+
+bool TRadarState::NewGetRadarNational(const TRadarRequest& Request) {
+    if (RadarBusy || !IsRadarLocation(Request.Location) || IsRadarSite(Request.Location))
+        return false;
+    TRadarRequest r = Request;
+    // The mouse handlers and the animation keep away until the end, and the tab is
+    // disabled, since events are handled while the download waits.
+    RadarBusy = true;
+    emit SheetEnabled(false);
+    if (r.Location == LargeNationalMap) RadarZoomFactor = r.Zoom = 1.0L;
+    request_ = r;
+    PrepRadar(r.Location);
+
+    bool shown = false;
+    QByteArray body;
+    if (NewGetGIF(r.Server, MosaicPath(r.Location, r.Animate), r, body)) {
+        if (const std::optional<TGifFrames> gif =
+                ReadGifFrames(body, r.Animate ? RadarFrameSlots : 1)) {
+            ShowMosaic(*gif, r);
+            shown = true;
+        }
+    }
+    FinishRadarView();
+    EnableRadarSheet();
+    return shown;
+}
+
+bool TRadarState::NewGetGIF(const QString& Host, const QString& Path, const TRadarRequest& Request,
+                            QByteArray& Gif) {
+    TDownloadOptions options;
+    options.Proxy = ProxyFromRule(Request.Proxy);
+    options.TimeoutMs = Request.Limits.TimeoutMs;
+    options.MaxBytes = Request.Limits.MosaicMaxBytes;
+    options.OnStatus = [](const QString& Text) { WeatherService().ShowStatus(Text); };
+    WeatherState.ConnectionRefusedFlag = false;
+    const TDownloadResult reply = Download(QUrl(QStringLiteral("https://") + Host + Path), options);
+    if (reply.Error == TDownloadError::Refused) {
+        WeatherState.ConnectionRefusedFlag = true;
+        emit ConnectionRefused();
+    }
+    if (!reply.Ok()) return false;
+    Gif = reply.Body;
+    return true;
+}
+
+void TRadarState::ShowMosaic(const TGifFrames& Gif, const TRadarRequest& Request) {
+    RadarAnimation = Gif.Frames;
+    RadarAnimationReady = true;
+    const auto compose = [&](int Frame) {
+        return ComposeMosaicFrame(Gif.Frames[Frame], Request.Location, Request.Zoom,
+                                  Request.ShowSites, Request.Home);
+    };
+    if (Request.Animate && Gif.FrameCount > 1 && Gif.Frames.size() > 1) {
+        SetMaxImagesPosition(std::clamp(Request.MaxImages, 1, int(Gif.Frames.size())));
+        for (int i = 0; i < radarFrameCount_; ++i) {
+            TRadarTimeLine loading;
+            loading.Visible = true;
+            loading.Color = RadarTimeRed;
+            loading.SetText = true;
+            loading.Text = QStringLiteral("Loading ") + QString::number(i + 1);
+            emit TimeLineChanged(loading);
+            RadarFrames[std::size_t(i)] = compose(i);
+            emit FrameShown(i, RadarFrames[std::size_t(i)]);
+        }
+        RadarFramePos = 0;
+        EnableAnimation();
+    } else {
+        RadarFrames[0] = compose(0);
+        emit FrameShown(0, RadarFrames[0]);
+    }
+    LastRadarDownloadTime = Platform().Clock->Now();
+    emit TimeLineChanged(ShowRadarTime(radarFrameCount_ - 1,
+                                       RadarLocationName(Request.Location) + QStringLiteral("   "),
+                                       true, RadarTimeBlack));
+    RadarFrameListsReady = true;
+}
+
+}  // namespace orbelune

@@ -1,0 +1,212 @@
+#include "SatelliteSheet.h"
+
+#include "PictureBox.h"
+#include "SatelliteState.h"
+#include "SatelliteTabTexts.h"
+#include "ScrolledPage.h"
+#include "Settings.h"
+#include "TemperatureDisplay.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace orbelune {
+
+namespace {
+
+template <typename TWidget>
+TWidget* Named(TWidget* Widget, const char* Name) {
+    Widget->setObjectName(QString::fromLatin1(Name));
+    return Widget;
+}
+
+constexpr int ImageMinimumHeight = 120;
+
+}  // namespace
+
+TSatelliteSheet::TSatelliteSheet(QWidget* Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("SatelliteSheet"));
+    Satellite = new TSatelliteState(this);
+    // The image takes what the window leaves; below its least size the tab scrolls.
+    QWidget* content = ScrolledPage(this, QStringLiteral("SatelliteSheetContent"));
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(3);
+    column->addWidget(createChoices());
+    SatScrollBox = Named(new QScrollArea(this), "SatScrollBox");
+    SatScrollBox->setBackgroundRole(QPalette::Dark);
+    SatScrollBox->setMinimumHeight(ImageMinimumHeight);
+    Image7 = Named(new TPictureBox(SatScrollBox), "Image7");
+    SatScrollBox->setWidget(Image7);
+    column->addWidget(SatScrollBox, 1);
+    connectControls();
+}
+
+QWidget* TSatelliteSheet::createChoices() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    SatelliteLocationBox = Named(new QComboBox(box), "SatelliteLocationBox");
+    SatelliteLocationBox->addItems(SatelliteRegionNames());
+    SatelliteLocationBox->setMaxVisibleItems(SatelliteLocationBox->count());
+    SatelliteTypeBox = Named(new QComboBox(box), "SatelliteTypeBox");
+    SatelliteColorBox = Named(new QComboBox(box), "SatelliteColorBox");
+    SatelliteColorBox->addItems(SatelliteColorNames());
+    // The hidden colour box keeps its place, so the row does not jump with the region.
+    QSizePolicy steady = SatelliteColorBox->sizePolicy();
+    steady.setRetainSizeWhenHidden(true);
+    SatelliteColorBox->setSizePolicy(steady);
+    AnimateSatelliteBox =
+        Named(new QCheckBox(QStringLiteral("Animate"), box), "AnimateSatelliteBox");
+    RepeatSatelliteBox = Named(new QCheckBox(QStringLiteral("Repeat"), box), "RepeatSatelliteBox");
+    GetSatelliteBut =
+        Named(new QPushButton(QStringLiteral("Get Satellite"), box), "GetSatelliteBut");
+    SatJpgNumLab = Named(new QLabel(box), "SatJpgNumLab");
+    SatJpgNumLab->setMinimumWidth(
+        SatJpgNumLab->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    LastSatelliteLab = Named(new QLabel(box), "LastSatelliteLab");
+    auto* loop = new QHBoxLayout;
+    loop->addWidget(AnimateSatelliteBox);
+    loop->addWidget(RepeatSatelliteBox);
+    loop->addWidget(SatJpgNumLab);
+    loop->addStretch(1);
+    grid->addWidget(SatelliteLocationBox, 0, 0);
+    grid->addWidget(SatelliteTypeBox, 0, 1);
+    grid->addWidget(SatelliteColorBox, 0, 2);
+    grid->addWidget(GetSatelliteBut, 0, 3);
+    grid->addLayout(loop, 1, 0);
+    grid->addWidget(LastSatelliteLab, 1, 1, 1, 3);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+void TSatelliteSheet::connectControls() {
+    connect(GetSatelliteBut, &QPushButton::clicked, this, &TSatelliteSheet::GetSatelliteButClick);
+    connect(SatelliteLocationBox, &QComboBox::activated, this,
+            &TSatelliteSheet::SatelliteLocationBoxSelect);
+    connect(SatelliteTypeBox, &QComboBox::activated, this,
+            &TSatelliteSheet::SatelliteTypeBoxSelect);
+    connect(SatelliteColorBox, &QComboBox::activated, this,
+            &TSatelliteSheet::SatelliteColorBoxSelect);
+    connect(AnimateSatelliteBox, &QCheckBox::toggled, this,
+            &TSatelliteSheet::AnimateSatelliteBoxClick);
+    connect(RepeatSatelliteBox, &QCheckBox::toggled, this,
+            &TSatelliteSheet::RepeatSatelliteBoxClick);
+
+    TSatelliteState* s = Satellite;
+    connect(s, &TSatelliteState::BusyChanged, this, [this](bool Busy) { setEnabled(!Busy); });
+    connect(s, &TSatelliteState::ImageShown, this, [this](const QImage& Picture) {
+        Image7->SetPicture(Picture);
+        ShowSatelliteStaticScreen();
+    });
+    connect(s, &TSatelliteState::FrameNumberChanged, SatJpgNumLab, &QLabel::setText);
+    connect(s, &TSatelliteState::LastDownloadChanged, LastSatelliteLab, &QLabel::setText);
+    connect(s, &TSatelliteState::LoopStarted, this, &TSatelliteSheet::AnimationChanged);
+    connect(s, &TSatelliteState::ConnectionRefused, this, [] { ShowConnectionRefusedMessage(); });
+}
+
+void TSatelliteSheet::ShowSettings() {
+    const int region = Settings.SatelliteLocationBoxIndex;
+    SatelliteLocationBox->setCurrentIndex(region);
+    FillTypeBox(region);
+    if (Settings.SatelliteTypeBoxIndex >= SatelliteTypeBox->count())
+        Settings.SatelliteTypeBoxIndex = 0;
+    SatelliteTypeBox->setCurrentIndex(Settings.SatelliteTypeBoxIndex);
+    SatelliteColorBox->setCurrentIndex(Settings.SatelliteColorBoxIndex);
+    AnimateSatelliteBox->setChecked(Settings.AnimateSatellite);
+    RepeatSatelliteBox->setChecked(Settings.RepeatSatellite);
+    SatelliteColorBox->setVisible(SatelliteColorBoxVisible(Settings.AnimateSatellite, region));
+    AnimateSatelliteBox->setVisible(SatelliteLoopBoxesVisible(region));
+    RepeatSatelliteBox->setVisible(SatelliteLoopBoxesVisible(region));
+}
+
+void TSatelliteSheet::FillTypeBox(int Region) {
+    const QStringList items = SatelliteTypeItems(Region);
+    const int kept = KeptSatelliteType(SatelliteTypeBox->currentIndex(), int(items.size()));
+    const QSignalBlocker quiet(SatelliteTypeBox);
+    SatelliteTypeBox->clear();
+    SatelliteTypeBox->addItems(items);
+    SatelliteTypeBox->setCurrentIndex(kept);
+}
+
+void TSatelliteSheet::GetSatelliteButClick() {
+    const int region = SatelliteLocationBox->currentIndex();
+    TSatelliteRequest request = SatelliteRequestFor(
+        region, SatelliteTypeBox->currentIndex(), SatelliteColorBox->currentIndex(),
+        AnimateSatelliteBox->isChecked(), Settings.SatelliteServer);
+    request.Proxy = {Settings.UseProxyServer, Settings.ProxyServer, Settings.ProxyPort,
+                     Settings.ProxyUserName, Settings.ProxyPassword};
+    request.Repeat = Settings.RepeatSatellite;
+    request.UseMilitaryTime = Settings.UseMilitaryTime;
+    Satellite->GetSatellite(request);
+    emit AnimationChanged();
+}
+
+void TSatelliteSheet::SatelliteLocationBoxSelect() {
+    const int region = SatelliteLocationBox->currentIndex();
+    Settings.SatelliteLocationBoxIndex = region;
+    SatelliteColorBox->setVisible(
+        SatelliteColorBoxVisible(AnimateSatelliteBox->isChecked(), region));
+    AnimateSatelliteBox->setVisible(SatelliteLoopBoxesVisible(region));
+    RepeatSatelliteBox->setVisible(SatelliteLoopBoxesVisible(region));
+    FillTypeBox(region);
+    Settings.SatelliteTypeBoxIndex = SatelliteTypeBox->currentIndex();
+}
+
+void TSatelliteSheet::SatelliteTypeBoxSelect() {
+    Settings.SatelliteTypeBoxIndex = SatelliteTypeBox->currentIndex();
+}
+
+void TSatelliteSheet::SatelliteColorBoxSelect() {
+    Settings.SatelliteColorBoxIndex = SatelliteColorBox->currentIndex();
+}
+
+void TSatelliteSheet::AnimateSatelliteBoxClick() {
+    Settings.AnimateSatellite = AnimateSatelliteBox->isChecked();
+    SatelliteColorBox->setVisible(
+        SatelliteColorBoxVisible(Settings.AnimateSatellite, SatelliteLocationBox->currentIndex()));
+    Satellite->SatelliteLoopRunning = Settings.AnimateSatellite;
+    emit AnimationChanged();
+}
+
+void TSatelliteSheet::RepeatSatelliteBoxClick() {
+    Settings.RepeatSatellite = RepeatSatelliteBox->isChecked();
+    emit AnimationChanged();
+}
+
+void TSatelliteSheet::SatelliteSheetEnter() {
+    Satellite->SatelliteSheetEnter();
+    emit AnimationChanged();
+}
+
+void TSatelliteSheet::SatelliteSheetExit() {
+    Satellite->SatelliteSheetExit();
+    emit AnimationChanged();
+}
+
+void TSatelliteSheet::ShowSatelliteStaticScreen() {
+    const bool loops = SatelliteLoopBoxesVisible(SatelliteLocationBox->currentIndex());
+    AnimateSatelliteBox->setVisible(loops);
+    RepeatSatelliteBox->setVisible(loops);
+    Image7->show();
+}
+
+void TSatelliteSheet::AnimationTick() {
+    if (isVisible()) Satellite->AnimationTick(Settings.RepeatSatellite);
+}
+
+bool TSatelliteSheet::AnimationShown() const {
+    return Satellite->SatelliteLoopRunning && Satellite->SatelliteLoopLoaded &&
+           Settings.RepeatSatellite && isVisible();
+}
+
+}  // namespace orbelune
