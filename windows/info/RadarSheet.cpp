@@ -51,6 +51,7 @@ QLabel* Link(QWidget* Owner, const char* Name, const QString& Caption, TImageryL
 }
 
 constexpr int LastWarningLab = 3;
+constexpr int MinimumBoxCharacters = 10;
 // The map keeps at least this much room before the tab scrolls it.
 constexpr int MapMinimumHeight = 120;
 
@@ -88,6 +89,11 @@ QWidget* TRadarSheet::createLocationRow() {
     RadarLocationBox->setMaxVisibleItems(20);
     RadarReflectivityBox = Steady(Named(new QComboBox(row), "RadarReflectivityBox"));
     RadarReflectivityBox->addItems(RadarProductNames());
+    // The boxes give up width before the tab has to scroll; their lists stay whole.
+    for (QComboBox* box : {RadarLocationBox, RadarReflectivityBox}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(MinimumBoxCharacters);
+    }
     GetRadarBut = Named(new QPushButton(QStringLiteral("Get Radar"), row), "GetRadarBut");
     MainUSABut = Named(new QPushButton(QStringLiteral("USA Map"), row), "MainUSABut");
     ZoomBut = Steady(Named(new QPushButton(QStringLiteral("Zoom In"), row), "ZoomBut"));
@@ -179,24 +185,29 @@ QWidget* TRadarSheet::createLoopRow() {
 }
 
 QWidget* TRadarSheet::createTimeRow() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    LastRadarLab1 = Named(new QLabel(row), "LastRadarLab1");
-    layout->addWidget(LastRadarLab1, 1);
+    auto* rows = new QWidget(this);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    LastRadarLab1 = Named(new QLabel(rows), "LastRadarLab1");
+    // The line keeps its height while it is empty.
+    LastRadarLab1->setMinimumHeight(LastRadarLab1->fontMetrics().height());
+    column->addWidget(LastRadarLab1);
+    auto* warnings = new QHBoxLayout;
+    warnings->setSpacing(12);
     const char* names[] = {"WarningLab1", "WarningLab2", "WarningLab3", "WarningLab4"};
     for (int i = 0; i <= LastWarningLab; ++i) {
-        QLabel* lab = Named(new QLabel(row), names[i]);
+        QLabel* lab = Named(new QLabel(rows), names[i]);
         QFont bold = lab->font();
         bold.setBold(true);
         lab->setFont(bold);
         lab->hide();
-        layout->addWidget(lab);
+        warnings->addWidget(lab);
         WarningLabs[std::size_t(i)] = lab;
     }
-    // The row keeps its height while the line is empty.
-    row->setMinimumHeight(LastRadarLab1->fontMetrics().height());
-    return row;
+    warnings->addStretch(1);
+    column->addLayout(warnings);
+    return rows;
 }
 
 QWidget* TRadarSheet::createMap() {

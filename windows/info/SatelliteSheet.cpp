@@ -28,6 +28,7 @@ TWidget* Named(TWidget* Widget, const char* Name) {
 }
 
 constexpr int ImageMinimumHeight = 120;
+constexpr int MinimumBoxCharacters = 10;
 
 }  // namespace
 
@@ -59,6 +60,11 @@ QWidget* TSatelliteSheet::createChoices() {
     SatelliteTypeBox = Named(new QComboBox(box), "SatelliteTypeBox");
     SatelliteColorBox = Named(new QComboBox(box), "SatelliteColorBox");
     SatelliteColorBox->addItems(SatelliteColorNames());
+    // The boxes give up width before the tab has to scroll; their lists stay whole.
+    for (QComboBox* choice : {SatelliteLocationBox, SatelliteTypeBox, SatelliteColorBox}) {
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choice->setMinimumContentsLength(MinimumBoxCharacters);
+    }
     // The hidden colour box keeps its place, so the row does not jump with the region.
     QSizePolicy steady = SatelliteColorBox->sizePolicy();
     steady.setRetainSizeWhenHidden(true);
