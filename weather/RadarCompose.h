@@ -30,6 +30,10 @@ struct TComposedFrame {
     TRadarWarningFlags Warnings;  // found on this frame (only the last one is read)
 };
 
+// Draws a decoded GIF layer over Target at (0, 0), leaving out its transparent colour
+// (decoded as alpha).
+void DrawTransparent(const QImage& Gif, QImage& Target);
+
 // Composes a frame of Request's location at its map size times its zoom. LastFrame: the
 // warnings layer is read for warning colours when the request wants warning labels.
 TComposedFrame ComposeRadarFrame(const TRadarLayers& Layers, const TRadarRequest& Request,

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -127,6 +128,33 @@ TEST_F(ImageryTabs, ALocationShowsItsControls) {
               QStringList({"SE= HI - South Hawaii", "S= HI - Kohala", "NW= HI - South Kauai"}));
     radar.SetRadarControlVisibility(0, true);
     EXPECT_FALSE(radar.RadarButPanel->isVisible());
+}
+
+TEST_F(ImageryTabs, TheMapNamesTheNearestSiteAndMeasuresDistances) {
+    Settings.RadarLocationBoxIndex = 120;  // New York City, 600 x 550 centred on the radar
+    TRadarSheet& radar = *MakeForm().RadarPage;
+    radar.Image6MouseMove({300, 275});
+    EXPECT_EQ(radar.SiteNameLab->text(), " NY - New York City");
+    EXPECT_TRUE(radar.LonLab2->text().startsWith("-72.86")) << radar.LonLab2->text().toStdString();
+    EXPECT_TRUE(radar.LatLab2->text().startsWith("40.86")) << radar.LatLab2->text().toStdString();
+    EXPECT_EQ(radar.Image6->toolTip(), " NY - New York City");
+
+    radar.LeftClickItems[1]->setChecked(true);
+    EXPECT_EQ(Settings.LeftClickGroupIndex, 1);
+    radar.Image6MouseDown(Qt::LeftButton, {300, 275});
+    EXPECT_TRUE(radar.MilesLab->text().isEmpty());
+    // A hundred pixels down the map: 0.95 degree of latitude, some 66 miles.
+    radar.Image6MouseDown(Qt::LeftButton, {300, 375});
+    const double miles = radar.MilesLab->text().section(' ', 0, 0).toDouble();
+    const double km = radar.KMLab->text().section(' ', 0, 0).toDouble();
+    EXPECT_NEAR(miles, 65.8, 1.0) << radar.MilesLab->text().toStdString();
+    EXPECT_NEAR(km / miles, 1.609, 0.02);
+    EXPECT_EQ(radar.Image6->toolTip(), radar.KMLab->text() + " = " + radar.MilesLab->text());
+    // Nothing while a request runs.
+    radar.Radar->RadarBusy = true;
+    radar.Image6MouseMove({10, 10});
+    EXPECT_TRUE(radar.LonLab2->text().startsWith("-72.86"));
+    radar.Radar->RadarBusy = false;
 }
 
 TEST_F(ImageryTabs, StoredCountsAndSpeedAreHeldToTheirRanges) {
