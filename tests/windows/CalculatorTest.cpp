@@ -1,6 +1,7 @@
 // The calculator: key sequences on the model (table-driven) and the widget's keyboard,
 // buttons and clipboard.
 #include "Calculator.h"
+#include "QStringPrinter.h"
 
 #include <QApplication>
 #include <QClipboard>

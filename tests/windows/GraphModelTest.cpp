@@ -3,6 +3,7 @@
 // offsets come from Qt's own zone data, not from the engine.
 #include "DateTimeRtl.h"
 #include "GraphModel.h"
+#include "QStringPrinter.h"
 #include "ScopedZone.h"
 
 #include <QDateTime>

@@ -1,6 +1,7 @@
 // The Tools tab's converter keys: published conversion factors (NIST: 1 lb =
 // 0.45359237 kg, 1 mi = 1.609344 km, 1 US gal = 3.785411784 L, 1 oz = 28.349523125 g),
 // the signs of negative inputs, texts that are not numbers, and the number texts.
+#include "QStringPrinter.h"
 #include "UnitConverters.h"
 
 #include <gtest/gtest.h>

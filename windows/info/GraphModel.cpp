@@ -4,6 +4,7 @@
 #include "Astronomy.h"
 #include "DateHelpers.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 #include "MoonTabTexts.h"
 #include "MyUtil.h"
@@ -134,8 +135,7 @@ void ComputeDays(const TGraphRequest& Request, TGraph& Graph) {
             QString& first = rising ? labels.SunRiseLab1 : labels.SunSetLab1;
             QString& third = rising ? labels.SunRiseLab3 : labels.SunSetLab3;
             if (event.Happens) {
-                first = QString::fromLatin1(
-                            FormatClockHours(false, Request.UseMilitaryTime, local, 0)) +
+                first = FromEngineText(FormatClockHours(false, Request.UseMilitaryTime, local, 0)) +
                         (rising ? QStringLiteral(" Sunrise") : QStringLiteral(" Sunset"));
                 third = (rising ? QStringLiteral("Sun Rises at:  ")
                                 : QStringLiteral("Sun Sets at:  ")) +
@@ -288,13 +288,11 @@ void AddScale(const TGraphRequest& Request, TGraph& Graph) {
 }
 
 void AddMonths(TGraph& Graph) {
-    const TFormatSettings names;
     for (int m = 1; m <= 12; ++m) {
-        const int d = static_cast<int>(std::trunc(EncodeDate(Graph.Year, m, 1)) -
-                                       std::trunc(Graph.FirstDay)) +
-                      1;
+        const TDateTime first = EncodeDate(Graph.Year, m, 1);
+        const int d = static_cast<int>(std::trunc(first) - std::trunc(Graph.FirstDay)) + 1;
         Graph.MonthNames.push_back({QPoint(Graph.Left + d + 6, T + B - 7),
-                                    QString::fromStdString(names.ShortMonthNames[m - 1])});
+                                    FormatDateTimeSafe(QStringLiteral("mmm"), first)});
         if (m > 1) Graph.MonthLines.emplace_back(Graph.Left + d, T, Graph.Left + d, B + 20);
     }
 }
@@ -306,13 +304,12 @@ void AddFooter(const TGraphRequest& Request, TGraph& Graph) {
     const int x = Graph.Left + 6;
     Graph.Footer = {
         {QPoint(x, T + B + 13), Graph.Title + QStringLiteral("   ") + Request.PlaceName},
-        {QPoint(x, T + B + 33),
-         latitude + QStringLiteral("        Altitude: ") +
-             QString::fromStdString(FormatRoundedThousands(Request.AltitudeFeet)) +
-             QStringLiteral(" Feet")},
+        {QPoint(x, T + B + 33), latitude + QStringLiteral("        Altitude: ") +
+                                    FromEngineText(FormatRoundedThousands(Request.AltitudeFeet)) +
+                                    QStringLiteral(" Feet")},
         {QPoint(x, T + B + 53),
          longitude + QString(24, u' ') +
-             QString::fromStdString(FormatRoundedThousands(Request.AltitudeFeet * 0.3048)) +
+             FromEngineText(FormatRoundedThousands(Request.AltitudeFeet * 0.3048)) +
              QStringLiteral(" Meters")}};
 }
 
