@@ -95,6 +95,7 @@ TEST(GraphModel, LabelsOfTheGraphDate) {
     TGraph graph = BuildGraph(request);
     EXPECT_EQ(graph.Title, " 2024  Sunrise and Sunset (local time) ");
     EXPECT_TRUE(graph.Labels.SunRiseLab1.endsWith(" AM Sunrise"));
+    EXPECT_EQ(graph.Labels.SunRiseLab2, "EDT");
     EXPECT_TRUE(graph.Labels.SunSetLab1.endsWith(" PM Sunset"));
     // 9.40530 h and 0.48663 h UT, four hours behind in summer.
     EXPECT_NEAR(LabelMinutes(graph.Labels.SunRiseLab1), 5 * 60 + 24.3, 3);
@@ -167,8 +168,9 @@ TEST(GraphModel, WithoutDaylightSavingTheSummerHourStepGoes) {
         EXPECT_EQ(standard.RiseTimes[n - 1].y() - withDst.RiseTimes[n - 1].y(), 20);
         EXPECT_EQ(standard.SetTimes[n - 1].y() - withDst.SetTimes[n - 1].y(), 20);
     }
-    EXPECT_NEAR(LabelMinutes(BuildGraph(request).Labels.SunRiseLab1),
-                LabelMinutes(withDst.Labels.SunRiseLab1) - 60, 1);
+    const TGraphLabels labels = BuildGraph(request).Labels;
+    EXPECT_NEAR(LabelMinutes(labels.SunRiseLab1), LabelMinutes(withDst.Labels.SunRiseLab1) - 60, 1);
+    EXPECT_EQ(labels.SunSetLab2, "EST");
 }
 
 TEST(GraphModel, ClicksAndTheLastDayOfALeapYear) {

@@ -116,6 +116,7 @@ void ComputeDays(const TGraphRequest& Request, TGraph& Graph) {
             int p = s;
             long double local = 0;
             double azimuth = 0;
+            QString zoneName;
             if (event.Happens) {
                 const TDateTime moment = AddSignedHours(static_cast<double>(event.UT), day);
                 const TTimeZoneState zone = TimeZoneAt(moment);
@@ -123,6 +124,8 @@ void ComputeDays(const TGraphRequest& Request, TGraph& Graph) {
                                                ? zone.UTCOffsetHours
                                                : zone.BaseUTCOffsetHours + zone.StandardBiasHours;
                 local = LocalHours(event.UT, offset);
+                zoneName = FromEngineText(Request.DaylightSaving ? zone.TimeZoneName
+                                                                 : zone.StandardZoneName);
                 s = (!rising && local < 11) ? H : RoundToInt(H * local / 24);
                 azimuth = SunMoonPosition(true, moment, place).Azimuth;
                 p = RoundToInt(H * static_cast<long double>(azimuth) / 360);
@@ -133,10 +136,12 @@ void ComputeDays(const TGraphRequest& Request, TGraph& Graph) {
 
             labelEvents[rising ? 0 : 1] = event;
             QString& first = rising ? labels.SunRiseLab1 : labels.SunSetLab1;
+            QString& second = rising ? labels.SunRiseLab2 : labels.SunSetLab2;
             QString& third = rising ? labels.SunRiseLab3 : labels.SunSetLab3;
             if (event.Happens) {
                 first = FromEngineText(FormatClockHours(false, Request.UseMilitaryTime, local, 0)) +
                         (rising ? QStringLiteral(" Sunrise") : QStringLiteral(" Sunset"));
+                second = zoneName;
                 third = (rising ? QStringLiteral("Sun Rises at:  ")
                                 : QStringLiteral("Sun Sets at:  ")) +
                         BearingText(azimuth, 1);

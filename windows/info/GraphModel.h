@@ -54,10 +54,11 @@ struct TGraphRequest {
     QString LongitudeText;
 };
 
-// The labels beside the chart for the graph date's day.
+// The labels beside the chart for the graph date's day: the event's time, the name of
+// the zone time it is given in, and the bearing.
 struct TGraphLabels {
-    QString SunRiseLab1, SunRiseLab3;
-    QString SunSetLab1, SunSetLab3;
+    QString SunRiseLab1, SunRiseLab2, SunRiseLab3;
+    QString SunSetLab1, SunSetLab2, SunSetLab3;
     QString DayHoursLab;
 };
 

@@ -110,6 +110,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createGraphSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -129,6 +130,7 @@ void TInfoForm::createPages() {
     PlanetPage = new TPlanetSheet(InfoFormPageControl);
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
+    GraphPage = new TGraphSheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -143,6 +145,9 @@ void TInfoForm::createPages() {
                 break;
             case TimeTab:
                 sheet = TimeSheet;
+                break;
+            case GraphTab:
+                sheet = GraphPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);

@@ -11,6 +11,7 @@
 // goes out as signals, which the clock window connects when it takes the window
 // (TForm1::AttachInfoForm).
 
+#include "GraphSheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
@@ -104,11 +105,34 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Graph tab.
+    // Draws the year chart for the calendar's date at Latitude (the setting's).
+    void DrawGraph(long double Latitude);
+    void TimePositionBoxClick();
+    void DaylightSavingBoxClick();
+    void ShowDateLinesBoxClick();
+    // A left click at X (chart pixels) on the chart.
+    void PaintBoxMouseDown(int X);
+    // The season buttons, N = 1 (March equinox) .. 4 (December solstice).
+    void SeasonButClick(int N);
+    void PrevMonthBut2Click();
+    void NextMonthBut2Click();
+    // The chart, the year calendar and the satellite panel as pictures; an empty name
+    // puts the picture on the clipboard, any other saves it to that file. False when
+    // nothing was written.
+    QImage GetGraph();
+    bool GraphToClipBoardOrFile(const QString& FileName);
+    QImage GetCalendar();
+    bool CalendarToClipBoardOrFile(const QString& FileName);
+    QImage GetPanel();
+    bool PanelToClipBoardOrFile(const QString& FileName);
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TGraphSheet* GraphPage = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -163,6 +187,8 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // Asks for the clock calendar's previous (-1) or next (1) month.
+    void MonthStepRequested(int Delta);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +204,7 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createGraphSheet();
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -190,6 +217,8 @@ private:
     void FormActivate();
     void FormDeactivate();
 
+    // The calendar date the chart was last drawn for.
+    TDateTime GraphDate = -1;
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
 };

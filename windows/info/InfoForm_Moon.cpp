@@ -130,6 +130,9 @@ void TInfoForm::RefreshForCalendarDate() {
     UpdatePlanetTab(t);
     const QString date = LongDate(t);
     MoonPage->MoonRiseSetGroupBox->setTitle(QStringLiteral(" Moon on ") + date + QLatin1Char(' '));
+    GraphPage->GraphSunGroupBox->setTitle(GraphSunGroupCaption(t));
+    // A hidden chart is drawn when its tab comes into view.
+    if (GraphPage->isVisible() && std::trunc(t) != GraphDate) DrawGraph(Settings.Latitude);
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {
