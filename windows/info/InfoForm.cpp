@@ -111,6 +111,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createPlanetSheet();
     createWeatherSheet();
     createGraphSheet();
+    createToolsSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -131,6 +132,7 @@ void TInfoForm::createPages() {
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     GraphPage = new TGraphSheet(InfoFormPageControl);
+    ToolsPage = new TToolsSheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -148,6 +150,9 @@ void TInfoForm::createPages() {
                 break;
             case GraphTab:
                 sheet = GraphPage;
+                break;
+            case ToolsTab:
+                sheet = ToolsPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -281,6 +286,7 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowNumberInCalculator();
     TakeRadarFrameCount(Settings);
 }
 
@@ -301,6 +307,7 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    KeepNumberInCalculator();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

@@ -11,6 +11,7 @@
 // goes out as signals, which the clock window connects when it takes the window
 // (TForm1::AttachInfoForm).
 
+#include "EditMenu.h"
 #include "GraphSheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
@@ -18,6 +19,7 @@
 #include "PlanetSheet.h"
 #include "StDate.h"
 #include "TimeSheet.h"
+#include "ToolsSheet.h"
 #include "WeatherSheet.h"
 
 #include <QMainWindow>
@@ -127,12 +129,20 @@ public:
     QImage GetPanel();
     bool PanelToClipBoardOrFile(const QString& FileName);
 
+    // Tools tab: converter key Index of ConverterKeys, pi, copy and paste.
+    void ConverterButClick(int Index);
+    void PiButtonClick();
+    void CopyButClick();
+    void PasteButClick();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
     TGraphSheet* GraphPage = nullptr;
+    TToolsSheet* ToolsPage = nullptr;
+    TEditMenu* CutPastePopupMenu = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -205,6 +215,10 @@ private:
     void createPlanetSheet();
     void createWeatherSheet();
     void createGraphSheet();
+    void createToolsSheet();
+    // The calculator shows the saved number; a number it shows is kept for the next run.
+    void ShowNumberInCalculator();
+    void KeepNumberInCalculator();
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
