@@ -115,6 +115,8 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
     connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
     connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::TrayChanged, this, &TForm1::ApplyTrayType);
+    connect(Info, &TInfoForm::TemperatureUnitsChanged, this, &TForm1::ShowTemperatureInUnits);
     connect(Info, &TInfoForm::MonthStepRequested, this,
             [this](int Delta) { Calendar1->ChangeMonth(Delta); });
     connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,

@@ -113,6 +113,11 @@ public:
                       std::int32_t BackColor);
     void ShowConnectionRefused();
     void ShowStatus(const QString& Text);
+    // The Set tab's changes: the tray icon of the tray settings (menu check marks, shown,
+    // animated, the temperature picture in its colours), and the temperature, caption
+    // and tray hint in a new unit.
+    void ApplyTrayType();
+    void ShowTemperatureInUnits();
     // Status texts of the window's own downloads and of secure downloads, for their
     // progress callbacks; both go through ShowStatus.
     void http1Status(const QString& StatusText);

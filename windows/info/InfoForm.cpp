@@ -7,6 +7,7 @@
 #include "InfoLocation.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
+#include "SetOptionsTexts.h"
 #include "WeatherService.h"
 
 #include <QAction>
@@ -112,6 +113,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createWeatherSheet();
     createGraphSheet();
     createToolsSheet();
+    connectSetOptions();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -172,6 +174,7 @@ void TInfoForm::createPages() {
     auto* setSheetLayout = new QVBoxLayout(Sheets[SetTab]);
     setSheetLayout->setContentsMargins(0, 0, 0, 0);
     setSheetLayout->addWidget(SetSheetPageControl);
+    createSetOptions();
     setCentralWidget(InfoFormPageControl);
 }
 
@@ -225,8 +228,7 @@ void TInfoForm::createActions() {
                                     QStringLiteral("Minimum Size"));
     connect(SizeMinimumAction1, &QAction::triggered, this, &TInfoForm::SizeMinimumAction1Execute);
     RunWhenWindowsStartsAction =
-        MakeAction(this, "RunWhenWindowsStartsAction", QStringLiteral("Run When Windows  Starts"),
-                   QString(), true);
+        MakeAction(this, "RunWhenWindowsStartsAction", RunAtStartCaption(), QString(), true);
     connect(RunWhenWindowsStartsAction, &QAction::triggered, this,
             &TInfoForm::RunWhenWindowsStartsActionExecute);
 }
@@ -287,6 +289,7 @@ void TInfoForm::FormShow() {
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
     ShowNumberInCalculator();
+    ShowSetOptions();
     TakeRadarFrameCount(Settings);
 }
 

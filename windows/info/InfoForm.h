@@ -17,6 +17,7 @@
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
 #include "PlanetSheet.h"
+#include "SetOptionsPage.h"
 #include "StDate.h"
 #include "TimeSheet.h"
 #include "ToolsSheet.h"
@@ -135,6 +136,21 @@ public:
     void CopyButClick();
     void PasteButClick();
 
+    // Set tab: the tray icon, its colours, the temperature unit, the weather server and
+    // the proxy; the Time tab's focus.
+    void SetTrayIconType();
+    void TrayIconGroupClick();
+    void ColorBoxChange();
+    void TrayBackTransparentBoxClick();
+    void TemperatureRadioGroupClick();
+    void WeatherServerComboBoxChange();
+    void UseProxyServerBoxClick();
+    void ProxyServerEdChange();
+    void ProxyServerPortEdChange();
+    void ProxyUserNameEdChange();
+    void ProxyPasswordEdChange();
+    void TimeServerSheetShow();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
@@ -142,6 +158,7 @@ public:
     TTimeSheet* TimeSheet = nullptr;
     TGraphSheet* GraphPage = nullptr;
     TToolsSheet* ToolsPage = nullptr;
+    TSetOptionsPage* SetOptions = nullptr;  // the Set tab's second page
     TEditMenu* CutPastePopupMenu = nullptr;
     TMoonDay DayMoon;
 
@@ -197,6 +214,10 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // The tray settings changed: the clock window shows the tray icon they choose.
+    void TrayChanged();
+    // The temperature unit changed: the clock window shows the temperature in it.
+    void TemperatureUnitsChanged();
     // Asks for the clock calendar's previous (-1) or next (1) month.
     void MonthStepRequested(int Delta);
 
@@ -216,6 +237,12 @@ private:
     void createWeatherSheet();
     void createGraphSheet();
     void createToolsSheet();
+    void createSetOptions();
+    void connectSetOptions();
+    // The tray's colours, background and type and the temperature unit from the
+    // settings.
+    void ShowSetOptions();
+    void EnableProxyFields();
     // The calculator shows the saved number; a number it shows is kept for the next run.
     void ShowNumberInCalculator();
     void KeepNumberInCalculator();
