@@ -4,7 +4,6 @@
 #include "ScrolledPage.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -128,14 +127,14 @@ QWidget* TGraphSheet::createLegend(QWidget* Owner) {
     auto* legend = new QWidget(Owner);
     auto* row = new QHBoxLayout(legend);
     row->setContentsMargins(0, 0, 0, 0);
-    NightShape = Named(new QFrame(legend), QStringLiteral("NightShape"));
-    NightShape->setFrameShape(QFrame::Box);
-    NightShape->setFixedSize(24, 14);
-    NightShape->setAutoFillBackground(true);
-    QPalette palette = NightShape->palette();
-    palette.setColor(QPalette::Window, GraphNightColour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    NightShape->setPalette(palette);
+    NightShape = NewLabel(legend, QStringLiteral("NightShape"));
+    QPixmap swatch(24, 14);
+    swatch.fill(GraphNightColour);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    NightShape->setPixmap(swatch);
     auto* caption = NewLabel(legend, QStringLiteral("NightLabel"));
     caption->setText(QStringLiteral("Night"));
     row->addWidget(NightShape);

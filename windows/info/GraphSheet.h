@@ -11,7 +11,6 @@
 #include <array>
 
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -69,7 +68,7 @@ public:
     QLabel* GraphSunSetLab2 = nullptr;
     QLabel* GraphSunSetLab3 = nullptr;
     QLabel* GraphDayHoursLab = nullptr;
-    QFrame* NightShape = nullptr;
+    QLabel* NightShape = nullptr;  // the night colour, beside its caption
     // March equinox, June solstice, September equinox, December solstice.
     std::array<QPushButton*, 4> SeasonButtons{};
     QPushButton* PrevMonthBut2 = nullptr;
