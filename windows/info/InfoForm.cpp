@@ -110,6 +110,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createTimeSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -296,6 +297,7 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

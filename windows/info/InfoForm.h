@@ -104,6 +104,11 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
@@ -163,6 +168,9 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +186,7 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createTimeSheet();
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
