@@ -13,6 +13,7 @@
 #include "ReportSamples.h"
 #include "ReportText.h"
 #include "Settings.h"
+#include "TimeSheet.h"
 #include "TrayIcon.h"
 #include "WeatherService.h"
 #include "WeatherSheet.h"
@@ -172,11 +173,9 @@ TEST_F(InfoFormSetTest, StartWithTheSessionAndTheTimeTabsButton) {
     Form->RunWhenWindowsStartsAction->trigger();
     EXPECT_EQ(box->isChecked(), before);
 
-    auto* getTime = new QPushButton(QStringLiteral("Get Time"), Form->TimeSheet);
-    getTime->setObjectName(QStringLiteral("GetInternetTimeBut"));
     QApplication::setActiveWindow(Form.get());
     Form->InfoFormPageControl->setCurrentIndex(TimeTab);
-    EXPECT_TRUE(getTime->hasFocus());
+    EXPECT_TRUE(Form->TimeSheet->GetInternetTimeBut->hasFocus());
 }
 
 }  // namespace

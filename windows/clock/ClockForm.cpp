@@ -119,6 +119,10 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     connect(Info, &TInfoForm::TemperatureUnitsChanged, this, &TForm1::ShowTemperatureInUnits);
     connect(Info, &TInfoForm::MonthStepRequested, this,
             [this](int Delta) { Calendar1->ChangeMonth(Delta); });
+    connect(Info, &TInfoForm::InternetTimeRequested, this,
+            [this](const QString& Server, bool SetClock) {
+                ShowInternetTime(GetInternetTime(Server, SetClock, true));
+            });
     connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,
             [this](bool On) { TrayIcon->MinimizeToTray = On; });
     const auto showMarks = [this](bool TCalendar::*Switch) {

@@ -114,6 +114,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createGraphSheet();
     createToolsSheet();
     connectSetOptions();
+    createTimeSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -311,6 +312,7 @@ void TInfoForm::FormDeactivate() {
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
     KeepNumberInCalculator();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

@@ -137,7 +137,7 @@ public:
     void PasteButClick();
 
     // Set tab: the tray icon, its colours, the temperature unit, the weather server and
-    // the proxy; the Time tab's focus.
+    // the proxy.
     void SetTrayIconType();
     void TrayIconGroupClick();
     void ColorBoxChange();
@@ -149,6 +149,10 @@ public:
     void ProxyServerPortEdChange();
     void ProxyUserNameEdChange();
     void ProxyPasswordEdChange();
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
     void TimeServerSheetShow();
 
     TCalendarEvents& Events;
@@ -220,6 +224,9 @@ signals:
     void TemperatureUnitsChanged();
     // Asks for the clock calendar's previous (-1) or next (1) month.
     void MonthStepRequested(int Delta);
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -246,6 +253,7 @@ private:
     // The calculator shows the saved number; a number it shows is kept for the next run.
     void ShowNumberInCalculator();
     void KeepNumberInCalculator();
+    void createTimeSheet();
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.

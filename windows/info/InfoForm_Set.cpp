@@ -1,5 +1,5 @@
 // The information window's handlers for the Set tab's tray, temperature-unit,
-// weather-server and proxy controls, and the Time tab's focus. What the clock window
+// weather-server and proxy controls. What the clock window
 // shows for them it applies itself when it hears TrayChanged or TemperatureUnitsChanged.
 #include "InfoForm.h"
 
@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -70,9 +69,6 @@ void TInfoForm::connectSetOptions() {
             &QAction::trigger);
     connect(RunWhenWindowsStartsAction, &QAction::toggled, page.RunWhenWindowsStartsBox,
             &QCheckBox::setChecked);
-
-    // Opening the Time tab readies its "Get Time" button.
-    TimeSheet->installEventFilter(this);
 }
 
 void TInfoForm::ShowSetOptions() {
@@ -155,12 +151,6 @@ void TInfoForm::ProxyUserNameEdChange() {
 
 void TInfoForm::ProxyPasswordEdChange() {
     Settings.ProxyPassword = SetOptions->ProxyPasswordEd->text().left(128);
-}
-
-void TInfoForm::TimeServerSheetShow() {
-    // The Time tab's own controls bring the button.
-    if (auto* button = TimeSheet->findChild<QPushButton*>(QStringLiteral("GetInternetTimeBut")))
-        button->setFocus();
 }
 
 }  // namespace orbelune
