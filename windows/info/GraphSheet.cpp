@@ -1,6 +1,7 @@
 #include "GraphSheet.h"
 
 #include "GraphPainter.h"
+#include "NamedWidget.h"
 #include "ScrolledPage.h"
 
 #include <QCheckBox>
@@ -19,12 +20,6 @@
 namespace orbelune {
 
 namespace {
-
-template <typename TWidget>
-TWidget* Named(TWidget* Widget, const QString& Name) {
-    Widget->setObjectName(Name);
-    return Widget;
-}
 
 QLabel* NewLabel(QWidget* Owner, const QString& Name) {
     return Named(new QLabel(Owner), Name);

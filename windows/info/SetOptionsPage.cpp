@@ -1,6 +1,7 @@
 #include "SetOptionsPage.h"
 
 #include "ColorBox.h"
+#include "NamedWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +15,6 @@
 namespace orbelune {
 
 namespace {
-
-template <typename TWidget>
-TWidget* Named(TWidget* Widget, const QString& Name) {
-    Widget->setObjectName(Name);
-    return Widget;
-}
 
 QGroupBox* NewGroup(QWidget* Owner, const QString& Name, const QString& Title) {
     return Named(new QGroupBox(Title, Owner), Name);

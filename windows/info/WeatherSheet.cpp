@@ -1,5 +1,7 @@
 #include "WeatherSheet.h"
 
+#include "NamedWidget.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,12 +18,6 @@ namespace orbelune {
 namespace {
 
 constexpr int MemoLines = 16;
-
-template <typename TWidget>
-TWidget* Named(TWidget* Widget, const char* Name) {
-    Widget->setObjectName(QString::fromLatin1(Name));
-    return Widget;
-}
 
 QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Items) {
     auto* group = Named(new QGroupBox(QStringLiteral(" Temperature Units: "), Owner),
