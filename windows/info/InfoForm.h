@@ -2,8 +2,8 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, TYearSheet,
+// THolidaySheet); the window's handlers for a tab live in InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -11,6 +11,7 @@
 // goes out as signals, which the clock window connects when it takes the window
 // (TForm1::AttachInfoForm).
 
+#include "HolidaySheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
@@ -18,6 +19,7 @@
 #include "StDate.h"
 #include "TimeSheet.h"
 #include "WeatherSheet.h"
+#include "YearSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -25,6 +27,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -55,9 +58,9 @@ public:
     // Events: the marked days of the clock calendar's date; it outlives the window.
     explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
 
-    // The clock window's pop-up menu as this window's context menu, and its help
-    // command at the end of the main menu.
-    void AddClockCommands(QMenu* PopupMenu, QAction* Help);
+    // The clock window's pop-up menu as this window's context menu, and its "go to
+    // today" and help commands at the end of the main menu.
+    void AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help);
 
     // The start-up work of the clock window's first tick.
     void DoStartTasks();
@@ -98,6 +101,27 @@ public:
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
 
+    // Year tab.
+    void YearSheetShow();
+    void LastYearButClick();
+    void NextYearButClick();
+    void BigCalendarClick();
+    void UpdateBigCalendar();
+    void WeekNumbersBoxClick();
+    void BigCalendarGetMonthInfo(int Year, int Month);
+    void BigCalYearComboBoxChange();
+    // True for a typed character, which the year box swallows: the year is only chosen
+    // from its list.
+    static bool BigCalYearComboBoxKeyPress(const QKeyEvent* Key);
+    void WeekStartBoxChange();
+    // The event the clock window names for Day (holiday, season, phase, eclipse; empty
+    // for none), shown under the year calendar while it shows that day.
+    void ShowDayEvent(TDateTime Day, const QString& Text);
+
+    // Holiday tab.
+    void ShowHolidayTable(int Year);
+    void HolidayGridSelectCell(int ARow);
+
     // Weather tab: the report panel.
     void ApplyWeatherReport(const TReportOutcome& Outcome);
     void DisplayWeather();
@@ -109,6 +133,8 @@ public:
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TYearSheet* YearPage = nullptr;
+    THolidaySheet* HolidayPage = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -163,6 +189,11 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // The Year tab's buttons ask for the clock calendar's year steps.
+    void PrevYearRequested();
+    void NextYearRequested();
+    // The week-start box's index (0 Monday .. 6 Sunday) for the clock calendar.
+    void WeekStartChanged(int Index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +209,12 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createYearSheet();
+    void createHolidaySheet();
+    // The clock calendar's date in the year calendar, which shows no year before
+    // YearTabMinYear.
+    void ShowYearCalendarDate(TDateTime Date);
+    int CalendarYear() const;
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -192,6 +229,9 @@ private:
 
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
+    // The last day event the clock window named, and its day.
+    TDateTime FEventDay = 0;
+    QString FEventText;
 };
 
 }  // namespace orbelune

@@ -18,8 +18,10 @@
 #include "moon.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -81,6 +83,10 @@ void TInfoForm::createMoonSheet() {
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
+    if (Watched == YearPage && Event->type() == QEvent::Show) YearSheetShow();
+    if (Watched == YearPage->BigCalYearComboBox && Event->type() == QEvent::KeyPress &&
+        BigCalYearComboBoxKeyPress(static_cast<const QKeyEvent*>(Event)))
+        return true;
     auto* label = qobject_cast<QLabel*>(Watched);
     if (label == nullptr) return QMainWindow::eventFilter(Watched, Event);
     switch (Event->type()) {
@@ -130,6 +136,9 @@ void TInfoForm::RefreshForCalendarDate() {
     UpdatePlanetTab(t);
     const QString date = LongDate(t);
     MoonPage->MoonRiseSetGroupBox->setTitle(QStringLiteral(" Moon on ") + date + QLatin1Char(' '));
+    ShowYearCalendarDate(Events.Date());
+    // Last: building the holiday table moves the zone state to that year's autumn.
+    ShowHolidayTable(CalendarYear());
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {

@@ -1,6 +1,7 @@
 #include "YearTabTexts.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 
 #include <cmath>
@@ -30,7 +31,7 @@ TYearDayTexts YearDayTexts(TDateTime Selected, TDateTime Today, const QString& L
     // A calendar day before 1899-12-30 is read as it stands: adjusting it like a moment
     // of the running clock would name the day before.
     const QString date =
-        QString::fromStdString(DateTimeToString(LongFormat.toStdString(), std::trunc(Selected)));
+        FromEngineText(DateTimeToString(ToEngineText(LongFormat), std::trunc(Selected)));
     TYearDayTexts texts;
     texts.Label1 = date + QStringLiteral(" is ") + QString::number(DaysFromToday(Selected, Today)) +
                    QStringLiteral(" days from today.");

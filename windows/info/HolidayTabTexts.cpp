@@ -1,6 +1,7 @@
 #include "HolidayTabTexts.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ QList<THolidayRow> HolidayRows(int Year) {
         // 0 is the table's mark of an entry without a date, not 30 December 1899.
         if (HolidayDates[i] == 0) continue;
         const TDateTime day = std::trunc(HolidayDates[i]);
-        rows.append({QString::fromStdString(HolidayNames[i]),
-                     QString::fromStdString(DateTimeToString("d mmmm", day)), day});
+        rows.append({FromEngineText(HolidayNames[i]),
+                     FromEngineText(DateTimeToString("d mmmm", day)), day});
     }
     return rows;
 }

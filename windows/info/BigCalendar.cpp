@@ -30,6 +30,12 @@ QFont BoldFont(QFont Font) {
     return Font;
 }
 
+// Two letters of the short day name ("Mo", "Tu"; "Mo", "Di" in German): the narrow
+// names of some locales are digits.
+QString DayLetters(const QLocale& Locale, int Day) {
+    return Locale.dayName(Day, QLocale::ShortFormat).left(2);
+}
+
 QFont WeekFont(QFont Font) {
     Font.setPointSizeF(Font.pointSizeF() * 0.85);
     return Font;
@@ -115,8 +121,7 @@ const TBigCalendar::TCellSize& TBigCalendar::MinimumCell() const {
     const QFontMetrics bold(BoldFont(font()));
     int width = bold.horizontalAdvance(QStringLiteral("00"));
     for (int day = 1; day <= 7; ++day)
-        width = std::max(
-            width, fontMetrics().horizontalAdvance(locale().dayName(day, QLocale::NarrowFormat)));
+        width = std::max(width, fontMetrics().horizontalAdvance(DayLetters(locale(), day)));
     width += 4;
     const int week =
         FWeekNumbers ? QFontMetrics(WeekFont(font())).horizontalAdvance(QStringLiteral("00")) + 4
@@ -229,8 +234,7 @@ void TBigCalendar::PaintMonth(QPainter& Painter, int Month) {
     Painter.setPen(colours.color(QPalette::Text));
     for (int col = 0; col < 7; ++col) {
         const int day = (FirstColumnDay() - 1 + col) % 7 + 1;
-        Painter.drawText(CellRect(Month, -1, col), Qt::AlignCenter,
-                         locale().dayName(day, QLocale::NarrowFormat));
+        Painter.drawText(CellRect(Month, -1, col), Qt::AlignCenter, DayLetters(locale(), day));
     }
     if (FWeekNumbers) {
         const QRect weeks = CellRect(Month, 0, -1);

@@ -1,6 +1,7 @@
 #include "DateNavigation.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Exceptions.h"
 #include "Holidays.h"
 #include "MyUtil.h"
@@ -18,39 +19,39 @@ constexpr TNavigationAction StepActionTable[] = {
     {"GoToNextYearAction1", "", "Next Year"},
 };
 
-constexpr THolidayJump HolidayJumpTable[] = {
-    {"GoToNewYearsDay1", "&New Year (Jan 1)", NewYearsDay},
-    {"GoToMartinLutherKingDay1", "Martin Luther King Day", ThirdMondayOfJanuary},
-    {"GoToChineseNewYear1", "C&hinese New Year", ChinaNewYear},
-    {"GoToGroundHogDay1", "&Groundhog Day", GroundhogDay},
-    {"GoToValentinesDay1", "Valentine's Day", February14},
-    {"GoToWashingtonsBirthday1", "Washington's Birthday", ThirdMondayOfFebruary},
-    {"GoToAshWednesday1", "&Ash Wednesday", AshWednesday},
-    {"GoToSaintPatricksDay1", "Saint Patrick's Day", March17},
-    {"GoToPassover1", "&Passover", PassoverDay1},
-    {"GoToGoodFriday", "Good Friday", GoodFriday},
-    {"GoToEaster1", "&Easter", EasterSunday},
-    {"GoToEasterOrthodox1", "Easter (&Orthodox)", OrthodoxEaster},
-    {"GoToMothersDay1", "M&other's Day", MothersDay},
-    {"GoToMemorialDay1", "&Memorial Day", MemorialDay},
-    {"GoToFathersDay1", "F&ather's Day", FathersDay},
-    {"GoToFourthOfJuly1", "&Fourth of July", FourthOfJuly},
-    {"GoToLaborDay1", "&Labor Day", LaborDay},
-    {"GoToJewishNewYear1", "&Jewish New Year", JewishNewYear},
-    {"GoToColumbusDay1", "Columbus Day", SecondMondayOfOctober},
-    {"GoToHalloween1", "&Halloween", Halloween},
-    {"GoToElectionDay1", "Election Day (USA)", ElectionDay},
-    {"GoToVeteransDay1", "Veterans Day", VeteransDay},
-    {"GoToThanksgiving1", "Thanks&giving", ThanksgivingDay},
-    {"GoToHanukah1", "Hanukah", HanukahDay1},
-    {"GoToChristmas1", "&Christmas", ChristmasDay},
+constexpr TNavigationAction HolidayJumpTable[] = {
+    {"GoToNewYearsDay1", "&New Year (Jan 1)", ""},
+    {"GoToMartinLutherKingDay1", "Martin Luther King Day", ""},
+    {"GoToChineseNewYear1", "C&hinese New Year", ""},
+    {"GoToGroundHogDay1", "&Groundhog Day", ""},
+    {"GoToValentinesDay1", "Valentine's Day", ""},
+    {"GoToWashingtonsBirthday1", "Washington's Birthday", ""},
+    {"GoToAshWednesday1", "&Ash Wednesday", ""},
+    {"GoToSaintPatricksDay1", "Saint Patrick's Day", ""},
+    {"GoToPassover1", "&Passover", ""},
+    {"GoToGoodFriday", "Good Friday", ""},
+    {"GoToEaster1", "&Easter", ""},
+    {"GoToEasterOrthodox1", "Easter (&Orthodox)", ""},
+    {"GoToMothersDay1", "M&other's Day", ""},
+    {"GoToMemorialDay1", "&Memorial Day", ""},
+    {"GoToFathersDay1", "F&ather's Day", ""},
+    {"GoToFourthOfJuly1", "&Fourth of July", ""},
+    {"GoToLaborDay1", "&Labor Day", ""},
+    {"GoToJewishNewYear1", "&Jewish New Year", ""},
+    {"GoToColumbusDay1", "Columbus Day", ""},
+    {"GoToHalloween1", "&Halloween", ""},
+    {"GoToElectionDay1", "Election Day (USA)", ""},
+    {"GoToVeteransDay1", "Veterans Day", ""},
+    {"GoToThanksgiving1", "Thanks&giving", ""},
+    {"GoToHanukah1", "Hanukah", ""},
+    {"GoToChristmas1", "&Christmas", ""},
 };
 
-constexpr TSeasonJump SeasonJumpTable[] = {
-    {"GoToMarEquinox1", "Mar Equinox", 1},
-    {"GoToJunSolstice1", "Jun Solstice", 2},
-    {"GoToSepEquinox1", "Sep Equinox", 3},
-    {"GoToDecSolstice1", "Dec Solstice", 4},
+constexpr TNavigationAction SeasonJumpTable[] = {
+    {"GoToMarEquinox1", "Mar Equinox", ""},
+    {"GoToJunSolstice1", "Jun Solstice", ""},
+    {"GoToSepEquinox1", "Sep Equinox", ""},
+    {"GoToDecSolstice1", "Dec Solstice", ""},
 };
 
 // Several captions name a traditional peak and the date set the night the shower is
@@ -124,14 +125,14 @@ std::optional<int> YearBoxYear(const QString& Text) {
     return year;
 }
 
-std::span<const THolidayJump> HolidayJumps() {
+std::span<const TNavigationAction> HolidayJumps() {
     return HolidayJumpTable;
 }
 
-std::optional<TDateTime> HolidayJumpTarget(const THolidayJump& Jump, int Year) {
+std::optional<TDateTime> HolidayTarget(TDateTime (*Rule)(int32_t Year), int Year) {
     TDateTime date = 0;
     try {
-        date = Jump.Rule(Year);
+        date = Rule(Year);
     } catch (const Exception&) {
         return std::nullopt;
     }
@@ -140,7 +141,7 @@ std::optional<TDateTime> HolidayJumpTarget(const THolidayJump& Jump, int Year) {
     return day;
 }
 
-std::span<const TSeasonJump> SeasonJumps() {
+std::span<const TNavigationAction> SeasonJumps() {
     return SeasonJumpTable;
 }
 
@@ -158,9 +159,9 @@ std::optional<TDateTime> DaylightJumpTarget(bool Start, int Year) {
 
 QString MoonPhaseItemCaption(const QString& PhaseName, TDateTime Day) {
     const TDateTime day = std::trunc(Day);
-    return QString::fromStdString(DateTimeToString("mmm", day)) + QLatin1Char(' ') +
-           QString::fromStdString(DateTimeToString("d", day)).rightJustified(2) +
-           QStringLiteral(" - ") + PhaseName;
+    return FromEngineText(DateTimeToString("mmm", day)) + QLatin1Char(' ') +
+           FromEngineText(DateTimeToString("d", day)).rightJustified(2) + QStringLiteral(" - ") +
+           PhaseName;
 }
 
 std::span<const TMeteorShower> MeteorShowers() {

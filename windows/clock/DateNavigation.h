@@ -50,27 +50,18 @@ std::optional<int> YearBoxYear(const QString& Text);
 
 // ---- Holidays ----------------------------------------------------------------------
 
-struct THolidayJump {
-    const char* Name;  // the action; its handler is Name + "Execute"
-    const char* Caption;
-    TDateTime (*Rule)(int32_t Year);
-};
+// The 25 holiday jumps in menu order; each action's handler is its name + "Execute".
+std::span<const TNavigationAction> HolidayJumps();
 
-// The 25 holiday jumps in menu order.
-std::span<const THolidayJump> HolidayJumps();
-
-// The day of Jump's holiday in Year; none when the rule has no date that year (its
-// calendar does not reach it).
-std::optional<TDateTime> HolidayJumpTarget(const THolidayJump& Jump, int Year);
+// The day of a holiday rule of the engine in Year; none when the rule has no date that
+// year (its calendar does not reach it).
+std::optional<TDateTime> HolidayTarget(TDateTime (*Rule)(int32_t Year), int Year);
 
 // ---- Seasons and daylight saving ---------------------------------------------------
 
-struct TSeasonJump {
-    const char* Name;
-    const char* Caption;
-    int Entry;  // 1 March equinox .. 4 December solstice
-};
-std::span<const TSeasonJump> SeasonJumps();
+// The March equinox, June solstice, September equinox and December solstice: jump n
+// goes to entry n of the year's season table.
+std::span<const TNavigationAction> SeasonJumps();
 
 // The day of a season entry's date-time; none for an entry without a date (-1).
 std::optional<TDateTime> SeasonJumpTarget(TDateTime EntryDate);
