@@ -77,7 +77,7 @@ Qt::DayOfWeek TBigCalendar::FirstColumnDay() const {
 
 void TBigCalendar::SetWeekNumbers(bool On) {
     FWeekNumbers = On;
-    FMinimumCell = {};
+    FMinimumCells = {};
     updateGeometry();
     update();
 }
@@ -116,26 +116,31 @@ QImage TBigCalendar::Picture() {
 
 // ---- Geometry ---------------------------------------------------------------------------
 
-const TBigCalendar::TCellSize& TBigCalendar::MinimumCell() const {
-    if (FMinimumCell.Width > 0) return FMinimumCell;
+// Tight leaves a pixel beside the widest day text: the calendar then fits a small
+// window, with week numbers too; it spreads out when there is room.
+TBigCalendar::TCellSize TBigCalendar::MinimumCell(bool Tight) const {
+    TCellSize& cell = FMinimumCells[Tight ? 1 : 0];
+    if (cell.Width > 0) return cell;
     const QFontMetrics bold(BoldFont(font()));
+    const int padding = Tight ? 1 : 6;
     int width = bold.horizontalAdvance(QStringLiteral("00"));
     for (int day = 1; day <= 7; ++day)
         width = std::max(width, fontMetrics().horizontalAdvance(DayLetters(locale(), day)));
-    width += 4;
+    width += padding;
     const int week =
-        FWeekNumbers ? QFontMetrics(WeekFont(font())).horizontalAdvance(QStringLiteral("00")) + 4
-                     : 0;
+        FWeekNumbers
+            ? QFontMetrics(WeekFont(font())).horizontalAdvance(QStringLiteral("00")) + padding
+            : 0;
     // A month is at least as wide as its name.
     for (int month = 1; month <= 12; ++month)
         width = std::max(
             width, (bold.horizontalAdvance(locale().standaloneMonthName(month)) + 6 - week) / 7);
-    FMinimumCell = {width, bold.height() + 2, bold.height() + 6, week};
-    return FMinimumCell;
+    cell = {width, bold.height() + (Tight ? 1 : 4), bold.height() + 6, week};
+    return cell;
 }
 
 TBigCalendar::TCellSize TBigCalendar::Cell() const {
-    TCellSize cell = MinimumCell();
+    TCellSize cell = MinimumCell(true);
     const int rowsPerMonth = 1 + WeekRows;
     const int monthWidth = (width() - (MonthColumns - 1) * GapX) / MonthColumns;
     cell.Width = std::max(cell.Width, (monthWidth - cell.Week) / 7);
@@ -144,14 +149,17 @@ TBigCalendar::TCellSize TBigCalendar::Cell() const {
     return cell;
 }
 
+QSize TBigCalendar::SizeFor(const TCellSize& Cell) {
+    return {MonthColumns * (Cell.Week + 7 * Cell.Width) + (MonthColumns - 1) * GapX,
+            MonthRows * (Cell.Title + (1 + WeekRows) * Cell.Height) + (MonthRows - 1) * GapY};
+}
+
 QSize TBigCalendar::sizeHint() const {
-    const TCellSize& cell = MinimumCell();
-    return {MonthColumns * (cell.Week + 7 * cell.Width) + (MonthColumns - 1) * GapX,
-            MonthRows * (cell.Title + (1 + WeekRows) * cell.Height) + (MonthRows - 1) * GapY};
+    return SizeFor(MinimumCell(false));
 }
 
 QSize TBigCalendar::minimumSizeHint() const {
-    return sizeHint();
+    return SizeFor(MinimumCell(true));
 }
 
 QRect TBigCalendar::MonthRect(int Month) const {
@@ -308,7 +316,7 @@ void TBigCalendar::keyPressEvent(QKeyEvent* Event) {
 
 void TBigCalendar::changeEvent(QEvent* Event) {
     if (Event->type() == QEvent::FontChange || Event->type() == QEvent::LocaleChange) {
-        FMinimumCell = {};
+        FMinimumCells = {};
         updateGeometry();
     }
     QWidget::changeEvent(Event);

@@ -87,7 +87,8 @@ private:
         int Title = 0;   // of the month's name
         int Week = 0;    // width of the week numbers, 0 without them
     };
-    const TCellSize& MinimumCell() const;
+    TCellSize MinimumCell(bool Tight) const;
+    static QSize SizeFor(const TCellSize& Cell);
     TCellSize Cell() const;
     QRect MonthRect(int Month) const;
     // Column (0..6) of the first of Month and the row and column of a day.
@@ -103,7 +104,8 @@ private:
     int FFirstDayOfWeek = LocaleFirstDay;
     bool FWeekNumbers = false;
     bool FShowToday = true;
-    mutable TCellSize FMinimumCell;  // measured from the font and locale; 0 until then
+    // Comfortable and tight, measured from the font and locale; 0 until then.
+    mutable std::array<TCellSize, 2> FMinimumCells{};
 };
 
 }  // namespace orbelune

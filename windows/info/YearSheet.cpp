@@ -42,10 +42,6 @@ TYearSheet::TYearSheet(QWidget* Parent) : QWidget(Parent) {
     years->addWidget(BigCalYearComboBox);
     years->addWidget(NextYearBut);
     years->addStretch(1);
-    years->addWidget(WeekNumbersBox);
-    years->addSpacing(12);
-    years->addWidget(weekStartLabel);
-    years->addWidget(WeekStartBox);
     column->addLayout(years);
 
     BigCalendar = new TBigCalendar(content);
@@ -57,6 +53,14 @@ TYearSheet::TYearSheet(QWidget* Parent) : QWidget(Parent) {
         DayInfoLabels[i]->setTextFormat(Qt::PlainText);
         column->addWidget(DayInfoLabels[i]);
     }
+
+    auto* weeks = new QHBoxLayout;
+    weeks->addWidget(WeekNumbersBox);
+    weeks->addSpacing(12);
+    weeks->addWidget(weekStartLabel);
+    weeks->addWidget(WeekStartBox);
+    weeks->addStretch(1);
+    column->addLayout(weeks);
 }
 
 }  // namespace orbelune
