@@ -4,9 +4,7 @@
 #include "EngineText.h"
 #include "Holidays.h"
 
-#include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace orbelune {
 
@@ -30,16 +28,10 @@ QString HolidayGroupCaption(int Year) {
 THolidayTableModel::THolidayTableModel(QObject* Parent) : QAbstractTableModel(Parent) {}
 
 void THolidayTableModel::SetYear(int Year) {
-    QList<THolidayRow> rows = HolidayRows(Year);
-    const bool same =
-        rows.size() == FRows.size() && std::equal(rows.begin(), rows.end(), FRows.begin(),
-                                                  [](const THolidayRow& a, const THolidayRow& b) {
-                                                      return a.Name == b.Name && a.Day == b.Day;
-                                                  });
+    if (Year == FYear) return;
     FYear = Year;
-    if (same) return;
     beginResetModel();
-    FRows = std::move(rows);
+    FRows = HolidayRows(Year);
     endResetModel();
 }
 

@@ -33,8 +33,8 @@ public:
 
     explicit THolidayTableModel(QObject* Parent = nullptr);
 
-    // Shows the holidays of Year; rows that stay the same are not reset, so a selection
-    // in them survives.
+    // Shows the holidays of Year; the same year again changes nothing, so a selection
+    // survives.
     void SetYear(int Year);
     int Year() const { return FYear; }
     // The day of a row; 0 for a row that does not exist.
