@@ -2,7 +2,6 @@
 
 #include "DateTimeRtl.h"
 #include "EngineText.h"
-#include "Exceptions.h"
 #include "Holidays.h"
 #include "MyUtil.h"
 
@@ -130,15 +129,10 @@ std::span<const TNavigationAction> HolidayJumps() {
 }
 
 std::optional<TDateTime> HolidayTarget(TDateTime (*Rule)(int32_t Year), int Year) {
-    TDateTime date = 0;
-    try {
-        date = Rule(Year);
-    } catch (const Exception&) {
-        return std::nullopt;
-    }
-    const TDateTime day = std::trunc(date);
-    if (date == 0 || YearOf(day) != Year) return std::nullopt;
-    return day;
+    const TDateTime date = Rule(Year);
+    // 0 is a rule's mark of no date that year, not 30 December 1899.
+    if (date == 0) return std::nullopt;
+    return std::trunc(date);
 }
 
 std::span<const TNavigationAction> SeasonJumps() {
