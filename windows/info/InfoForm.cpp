@@ -113,6 +113,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createTimeSheet();
     createYearSheet();
     createHolidaySheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
@@ -317,6 +318,7 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

@@ -128,6 +128,11 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
@@ -189,6 +194,9 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
     // The Year tab's buttons ask for the clock calendar's year steps.
     void PrevYearRequested();
     void NextYearRequested();
@@ -209,6 +217,7 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createTimeSheet();
     void createYearSheet();
     void createHolidaySheet();
     // The clock calendar's date in the year calendar, which shows no year before
