@@ -643,8 +643,8 @@ TEST_F(ClockFormTest, MoonPhaseMenuItems) {
     }
     EXPECT_FALSE(f.MoonMenu[4]->isVisible());
     EXPECT_FALSE(f.MenuMoon[4]->isVisible());
-    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("FULL MOON"));
-    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("New Moon"));
+    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("Mar 14 - FULL MOON"));
+    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("Mar 29 - New Moon"));
     // August 2025 has five: first quarters on the 1st and the 31st.
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 8, 1));
     f.UpdateMenuItems(false);
@@ -783,7 +783,7 @@ TEST_F(ClockFormTest, EclipseMenusFollowTheCalendarsYear) {
         EXPECT_FALSE(f.EclipseMenu[i]->icon().isNull()) << i;
     }
     EXPECT_TRUE(f.ButPopupMenu->actions().contains(f.EclipseMenu[0]));
-    EXPECT_TRUE(f.PopupMenu1->actions().contains(f.MenuEclipse[0]));
+    EXPECT_TRUE(f.GoToMenu1->actions().contains(f.MenuEclipse[0]));
 
     // Each item jumps the calendar to the local day of its eclipse.
     f.GoToEclipse[2]->trigger();

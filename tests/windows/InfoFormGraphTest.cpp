@@ -1,6 +1,8 @@
 // The Graph tab in the information window: the chart follows the calendar and the
 // switches, which are saved; a click selects a day; the buttons ask for seasons and
-// months; the chart goes to the clipboard or a file. Now and the zone are fixed.
+// months; the chart and the year calendar go to the clipboard or a file. Now and the
+// zone are fixed.
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
@@ -11,6 +13,7 @@
 #include "ScopedZone.h"
 #include "Settings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -51,7 +54,9 @@ protected:
             Form->UpdateInfoForm();
         });
         QObject::connect(Form.get(), &TInfoForm::MonthStepRequested,
-                         [this](int Delta) { MonthSteps.push_back(Delta); });
+                         [this](int Delta) { Steps.push_back(Delta); });
+        QObject::connect(Form.get(), &TInfoForm::SeasonRequested,
+                         [this](int N) { Steps.push_back(10 * N); });
         Form->InfoFormPageControl->setCurrentIndex(GraphTab);
         Form->show();
         return *Form;
@@ -62,7 +67,7 @@ protected:
     TCalendarEvents Events;
     std::unique_ptr<TInfoForm> Form;
     std::vector<TDateTime> Requested;
-    std::vector<int> MonthSteps;
+    std::vector<int> Steps;  // month steps -1, 1; seasons 10 .. 40
 };
 
 TEST_F(InfoFormGraphTest, SwitchesRedrawTheChartAndAreSaved) {
@@ -106,13 +111,10 @@ TEST_F(InfoFormGraphTest, ClicksSelectDaysAndButtonsAskForSeasonsAndMonths) {
     EXPECT_FALSE(page.GraphSunRiseLab1->text().isEmpty());
     EXPECT_EQ(page.PaintBox->Graph().DateLines[0].x1(), left + 366);
 
-    page.SeasonButtons[0]->click();  // 20 March 2024, 03:06 UT
-    EXPECT_EQ(Requested.back(), EncodeDate(2024, 3, 19));
-    page.SeasonButtons[3]->click();  // 21 December 2024, 09:20 UT
-    EXPECT_EQ(Requested.back(), EncodeDate(2024, 12, 21));
+    for (QPushButton* button : page.SeasonButtons) button->click();
     page.PrevMonthBut2->click();
     page.NextMonthBut2->click();
-    EXPECT_EQ(MonthSteps, (std::vector<int>{-1, 1}));
+    EXPECT_EQ(Steps, (std::vector<int>{10, 20, 30, 40, -1, 1}));
 }
 
 TEST_F(InfoFormGraphTest, TheChartGoesToTheClipboardOrAFile) {
@@ -133,6 +135,13 @@ TEST_F(InfoFormGraphTest, TheChartGoesToTheClipboardOrAFile) {
     EXPECT_FALSE(form.GraphToClipBoardOrFile(folder.filePath(QStringLiteral("no/such/graph.jpg"))));
     EXPECT_FALSE(form.GraphToClipBoardOrFile(folder.filePath(QStringLiteral("graph.unknown"))));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("graph.unknown"))));
+
+    // The year calendar as its tab shows it, without its today frame.
+    form.InfoFormPageControl->setCurrentIndex(YearTab);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.CalendarToClipBoardOrFile(QString()));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), form.YearPage->BigCalendar->size());
+    EXPECT_FALSE(form.PanelToClipBoardOrFile(QString()));
 }
 
 }  // namespace

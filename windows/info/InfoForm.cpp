@@ -1,8 +1,10 @@
 #include "InfoForm.h"
 
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
 #include "DiagnosticReport.h"
 #include "InfoLocation.h"
 #include "MyUtil.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -115,15 +118,18 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createToolsSheet();
     connectSetOptions();
     createTimeSheet();
+    createYearSheet();
+    createHolidaySheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
 }
 
-void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* Help) {
+void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, PopupMenu,
             [this, PopupMenu](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    menuBar()->addAction(GoToToday);
     menuBar()->addAction(Help);
 }
 
@@ -136,6 +142,8 @@ void TInfoForm::createPages() {
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     GraphPage = new TGraphSheet(InfoFormPageControl);
     ToolsPage = new TToolsSheet(InfoFormPageControl);
+    YearPage = new TYearSheet(InfoFormPageControl);
+    HolidayPage = new THolidaySheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -156,6 +164,12 @@ void TInfoForm::createPages() {
                 break;
             case ToolsTab:
                 sheet = ToolsPage;
+                break;
+            case YearTab:
+                sheet = YearPage;
+                break;
+            case HolidayTab:
+                sheet = HolidayPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -280,6 +294,13 @@ void TInfoForm::FormCreate() {
     MoonPage->AnimateMoonBox->setChecked(Settings.AnimateMoon);
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
+    // A stored 7 (the locale's first day) is replaced at start-up; the box then shows
+    // the locale's day.
+    const int weekStart = Settings.WeekStart >= 0 && Settings.WeekStart <= 6
+                              ? Settings.WeekStart
+                              : GetLocaleFirstDayOfWeek();
+    YearPage->WeekStartBox->setCurrentIndex(weekStart);
+    YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
     if (Settings.ShowInfoFormAtStartup) show();
 }

@@ -2,8 +2,8 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, TYearSheet,
+// THolidaySheet); the window's handlers for a tab live in InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -13,6 +13,7 @@
 
 #include "EditMenu.h"
 #include "GraphSheet.h"
+#include "HolidaySheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
@@ -22,6 +23,7 @@
 #include "TimeSheet.h"
 #include "ToolsSheet.h"
 #include "WeatherSheet.h"
+#include "YearSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -29,6 +31,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -59,9 +62,9 @@ public:
     // Events: the marked days of the clock calendar's date; it outlives the window.
     explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
 
-    // The clock window's pop-up menu as this window's context menu, and its help
-    // command at the end of the main menu.
-    void AddClockCommands(QMenu* PopupMenu, QAction* Help);
+    // The clock window's pop-up menu as this window's context menu, and its "go to
+    // today" and help commands at the end of the main menu.
+    void AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help);
 
     // The start-up work of the clock window's first tick.
     void DoStartTasks();
@@ -101,6 +104,27 @@ public:
     void GoToEclipseDate(int N);
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
+
+    // Year tab.
+    void YearSheetShow();
+    void LastYearButClick();
+    void NextYearButClick();
+    void BigCalendarClick();
+    void UpdateBigCalendar();
+    void WeekNumbersBoxClick();
+    void BigCalendarGetMonthInfo(int Year, int Month);
+    void BigCalYearComboBoxChange();
+    // True for a typed character, which the year box swallows: the year is only chosen
+    // from its list.
+    static bool BigCalYearComboBoxKeyPress(const QKeyEvent* Key);
+    void WeekStartBoxChange();
+    // The event the clock window names for Day (holiday, season, phase, eclipse; empty
+    // for none), shown under the year calendar while it shows that day.
+    void ShowDayEvent(TDateTime Day, const QString& Text);
+
+    // Holiday tab.
+    void ShowHolidayTable(int Year);
+    void HolidayGridSelectCell(int ARow);
 
     // Weather tab: the report panel.
     void ApplyWeatherReport(const TReportOutcome& Outcome);
@@ -164,6 +188,8 @@ public:
     TToolsSheet* ToolsPage = nullptr;
     TSetOptionsPage* SetOptions = nullptr;  // the Set tab's second page
     TEditMenu* CutPastePopupMenu = nullptr;
+    TYearSheet* YearPage = nullptr;
+    THolidaySheet* HolidayPage = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -222,11 +248,18 @@ signals:
     void TrayChanged();
     // The temperature unit changed: the clock window shows the temperature in it.
     void TemperatureUnitsChanged();
-    // Asks for the clock calendar's previous (-1) or next (1) month.
+    // Asks for the clock calendar's previous (-1) or next (1) month, or for season N
+    // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
     void MonthStepRequested(int Delta);
+    void SeasonRequested(int N);
     // Asks for one query of Server that sets the PC clock when SetClock and may ask the
     // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
     void InternetTimeRequested(const QString& Server, bool SetClock);
+    // The Year tab's buttons ask for the clock calendar's year steps.
+    void PrevYearRequested();
+    void NextYearRequested();
+    // The week-start box's index (0 Monday .. 6 Sunday) for the clock calendar.
+    void WeekStartChanged(int Index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -254,6 +287,12 @@ private:
     void ShowNumberInCalculator();
     void KeepNumberInCalculator();
     void createTimeSheet();
+    void createYearSheet();
+    void createHolidaySheet();
+    // The clock calendar's date in the year calendar, which shows no year before
+    // YearTabMinYear.
+    void ShowYearCalendarDate(TDateTime Date);
+    int CalendarYear() const;
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -270,6 +309,9 @@ private:
     TDateTime GraphDate = -1;
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
+    // The last day event the clock window named, and its day.
+    TDateTime FEventDay = 0;
+    QString FEventText;
 };
 
 }  // namespace orbelune

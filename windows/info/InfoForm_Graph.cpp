@@ -3,6 +3,7 @@
 // pictures the copy and save commands take from the window.
 #include "InfoForm.h"
 
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "InfoLocation.h"
 #include "MoonTabTexts.h"
@@ -120,10 +121,7 @@ void TInfoForm::PaintBoxMouseDown(int X) {
 }
 
 void TInfoForm::SeasonButClick(int N) {
-    const TSeasonTable& seasons = Events.SeasonTable();
-    if (N < 1 || N > static_cast<int>(seasons.size())) return;
-    const TSeasonEvent& season = seasons[static_cast<size_t>(N - 1)];
-    if (season.Date != -1) GoToCalendarDate(season.Date);
+    emit SeasonRequested(N);
 }
 
 void TInfoForm::PrevMonthBut2Click() {
@@ -143,16 +141,16 @@ bool TInfoForm::GraphToClipBoardOrFile(const QString& FileName) {
     return ImageToClipBoardOrFile(GetGraph(), FileName);
 }
 
-// The Year tab's calendar and the satellite panel paint themselves here once their tabs
-// are built; until then there is no picture and nothing is written.
 QImage TInfoForm::GetCalendar() {
-    return {};
+    return YearPage->BigCalendar->Picture();
 }
 
 bool TInfoForm::CalendarToClipBoardOrFile(const QString& FileName) {
     return ImageToClipBoardOrFile(GetCalendar(), FileName);
 }
 
+// The satellite panel paints itself here once its tab is built; until then there is no
+// picture and nothing is written.
 QImage TInfoForm::GetPanel() {
     return {};
 }

@@ -18,8 +18,10 @@
 #include "moon.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -82,6 +84,10 @@ void TInfoForm::createMoonSheet() {
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
     if (Watched == TimeSheet && Event->type() == QEvent::Show) TimeServerSheetShow();
+    if (Watched == YearPage && Event->type() == QEvent::Show) YearSheetShow();
+    if (Watched == YearPage->BigCalYearComboBox && Event->type() == QEvent::KeyPress &&
+        BigCalYearComboBoxKeyPress(static_cast<const QKeyEvent*>(Event)))
+        return true;
     auto* label = qobject_cast<QLabel*>(Watched);
     if (label == nullptr) return QMainWindow::eventFilter(Watched, Event);
     switch (Event->type()) {
@@ -134,6 +140,9 @@ void TInfoForm::RefreshForCalendarDate() {
     GraphPage->GraphSunGroupBox->setTitle(GraphSunGroupCaption(t));
     // A hidden chart is drawn when its tab comes into view.
     if (GraphPage->isVisible() && std::trunc(t) != GraphDate) DrawGraph(Settings.Latitude);
+    ShowYearCalendarDate(Events.Date());
+    // Last: building the holiday table moves the zone state to that year's autumn.
+    ShowHolidayTable(CalendarYear());
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {
