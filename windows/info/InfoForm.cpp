@@ -110,6 +110,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createLocationSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -268,6 +269,7 @@ void TInfoForm::FormCreate() {
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -276,6 +278,7 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowLocationControls();
     TakeRadarFrameCount(Settings);
 }
 

@@ -14,6 +14,7 @@
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
+#include "PlaceList.h"
 #include "PlanetSheet.h"
 #include "StDate.h"
 #include "TimeSheet.h"
@@ -32,6 +33,9 @@ class QStatusBar;
 namespace orbelune {
 
 class TCalendarEvents;
+class TForecastCityBoxes;
+class TLocationSheet;
+class TPlaceListLoader;
 struct TEclipseDay;
 struct TReportOutcome;
 
@@ -104,12 +108,39 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Set tab: the location page and the place list (InfoForm_Location.cpp). The list
+    // loads off the user-interface thread; the lists fill when it has arrived.
+    void LoadBigList();
+    void ShowLoadFileMsg();
+    void CountryBoxSelect();
+    void StateBox1Select();
+    void PlaceListBoxClick();
+    // "Find City": the place of the typed zip code.
+    void FindZipButClick();
+    // Stores the location the page shows, saves every setting and refreshes the clock.
+    void SaveOrUpdateLocation();
+    // Stores the station of the station edits; Write saves every setting.
+    void StoreWeatherStation(bool Write);
+    // Writes every setting, whether or not they are saved on exit.
+    void SaveAllSettings();
+    void SaveLocationOnlyButClick();
+    void SaveWeatherStationOnlyButClick();
+    void SaveAllButClick();
+    void CloseButClick();
+    void ResetButClick();
+    // Weather tab: the forecast cities of the chosen state.
+    void StateBox2Select();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TLocationSheet* LocationPage = nullptr;        // on the Set tab
+    TForecastCityBoxes* ForecastCities = nullptr;  // on the Weather tab
     TMoonDay DayMoon;
+    TPlaceList PlaceList;
+    TPlaceListLoader* PlaceListLoader = nullptr;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
     std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -163,6 +194,12 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // A location was stored: the clock window refreshes its displays.
+    void LocationChanged();
+    // Every setting is to be written now (the clock window writes them).
+    void SettingsSaveRequested();
+    // The forecast's state or city changed: its page address is built anew.
+    void ForecastCityChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +215,12 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createLocationSheet();
+    // The location page and the forecast lists as the settings have them.
+    void ShowLocationControls();
+    void PlaceListArrived();
+    // Shows what choosing Record fills in, with the distance from the stored place.
+    void ChoosePlace(const QString& Record);
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
