@@ -2,8 +2,8 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, and the Set
+// tab's TLocationSheet); the window's handlers for a tab live in InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
