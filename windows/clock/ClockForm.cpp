@@ -118,6 +118,10 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
     connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
     connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::InternetTimeRequested, this,
+            [this](const QString& Server, bool SetClock) {
+                ShowInternetTime(GetInternetTime(Server, SetClock, true));
+            });
     connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,
             [this](bool On) { TrayIcon->MinimizeToTray = On; });
     const auto showMarks = [this](bool TCalendar::*Switch) {

@@ -36,6 +36,7 @@ class TMoon;
 class TTrayIcon;
 class THelpForm;
 class TForm6;
+struct TInternetTimeResult;
 struct TReportOutcome;
 struct TTimeZoneState;
 
@@ -102,10 +103,13 @@ public:
     void SaveAllSettings();
     void SetRunWhenWindowsStarts(bool On);
 
-    // Asks the time server once through the platform's time query and returns the
-    // time it gave (0 when it did not answer), with Offset in days; the check time is
-    // stamped first. Setting the clock comes with the internet-time tab.
-    TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
+    // Asks the time server once through the platform's time query; the check time is
+    // stamped first. With SetClock the PC clock is then set by the offset found, unless
+    // the system keeps its own time; Interactive lets the desktop ask the user for
+    // authorisation. A clock set is recorded in LastTimeStamp and LastTimeAdjust.
+    TInternetTimeResult GetInternetTime(const QString& Server, bool SetClock, bool Interactive);
+    // Shows a query's result on the information window's Time tab.
+    void ShowInternetTime(const TInternetTimeResult& Result);
     void GetWeather(const QString& StationCode, bool Show);
     // What a weather report brings the clock window: the temperature in its caption and
     // tray, the refusal message, the weather text window's report.

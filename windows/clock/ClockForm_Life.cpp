@@ -175,8 +175,7 @@ void TForm1::Timer1Timer() {
     }
     if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
         ClockState.TimeCheckPending = false;
-        double offset = 0;
-        GetInternetTime(Settings.TimeServer, true, offset);
+        ShowInternetTime(GetInternetTime(Settings.TimeServer, true, false));
     }
 }
 
@@ -200,10 +199,8 @@ void TForm1::UpdateClocks() {
             SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
         if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
-            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
-            double offset = 0;
-            GetInternetTime(Settings.TimeServer, true, offset);
-        }
+            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0)
+            GetInternetTime(Settings.TimeServer, true, false);
         if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
             t > WeatherState.LastWeatherDownloadTime.load() +
                     Settings.UpdateWeatherMinutes / 1440.0)

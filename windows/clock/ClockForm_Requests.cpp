@@ -1,4 +1,4 @@
-// The clock window's requests to the time server and the first-start place guess.
+// The clock window's first-start place guess.
 #include "ClockForm.h"
 
 #include "Astronomy.h"
@@ -10,15 +10,6 @@
 #include "WeatherState.h"
 
 namespace orbelune {
-
-TDateTime TForm1::GetInternetTime(const QString& Server, bool, double& Offset) {
-    Offset = 0;
-    ClockState.LastTimeCheckTime = Platform().Clock->Now();
-    const TTimeQueryResult answer = Platform().TimeQuery->Query(Server);
-    if (!answer.Answered) return 0;
-    Offset = answer.OffsetSeconds / 86400.0;
-    return Platform().Clock->Now() + Offset;
-}
 
 // A well-known city of the computer's time zone, by the zone's offset without daylight
 // saving; its latitude also decides the hemisphere the moon is drawn for.

@@ -111,6 +111,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createPlanetSheet();
     createWeatherSheet();
     createLocationSheet();
+    createTimeSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -299,6 +300,7 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

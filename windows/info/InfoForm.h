@@ -131,6 +131,11 @@ public:
     // Weather tab: the forecast cities of the chosen state.
     void StateBox2Select();
 
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
@@ -200,6 +205,9 @@ signals:
     void SettingsSaveRequested();
     // The forecast's state or city changed: its page address is built anew.
     void ForecastCityChanged();
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -221,6 +229,7 @@ private:
     void PlaceListArrived();
     // Shows what choosing Record fills in, with the distance from the stored place.
     void ChoosePlace(const QString& Record);
+    void createTimeSheet();
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
