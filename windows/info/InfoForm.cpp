@@ -113,6 +113,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createLocationSheet();
     createTimeSheet();
     createYearSheet();
     createHolidaySheet();
@@ -290,6 +291,7 @@ void TInfoForm::FormCreate() {
     YearPage->WeekStartBox->setCurrentIndex(weekStart);
     YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -298,6 +300,7 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowLocationControls();
     TakeRadarFrameCount(Settings);
 }
 

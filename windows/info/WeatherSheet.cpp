@@ -1,5 +1,7 @@
 #include "WeatherSheet.h"
 
+#include "ForecastCityBoxes.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,6 +43,8 @@ TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     auto* column = new QVBoxLayout(this);
     WeatherSheet2 = Named(new QWidget(this), "WeatherSheet2");
     column->addWidget(WeatherSheet2);
+    ForecastCities = new TForecastCityBoxes(this);
+    column->addWidget(ForecastCities);
     // The forecast page takes the rest of the tab.
     column->addStretch(1);
 
