@@ -133,7 +133,7 @@ TEST_F(ClockFormTest, DaysBefore1900AreNamedAsTheyStand) {
 }
 
 TEST_F(ClockFormTest, SunRowHintAndColourFollowTheSun) {
-    SettingsCopies.PlaceName = QStringLiteral("Boston");
+    Settings.PlaceName = SettingsCopies.PlaceName = QStringLiteral("Boston");
     Settings.Latitude = 42.36L;
     Settings.Longitude = -71.06L;
     TForm1& f = Start();
@@ -381,6 +381,7 @@ TEST_F(ClockFormTest, DayLabelsNameHolidaysPhasesAndEclipses) {
 }
 
 TEST_F(ClockFormTest, SunRowForTheCalendarDay) {
+    Settings.PlaceName = QStringLiteral("Svalbard");
     Settings.Latitude = 80;
     Settings.Longitude = 0;
     TForm1& f = Start();
@@ -494,7 +495,8 @@ TEST_F(ClockFormTest, SkipSettingsSwitchReadsNothing) {
     Settings = TSettings{};
     Start({QStringLiteral("orbelune"), QStringLiteral("/c")});
     EXPECT_EQ(Settings.DisplayLevel, 4);
-    EXPECT_TRUE(Settings.PlaceName.isEmpty());
+    // No location read: the place is guessed from the zone.
+    EXPECT_EQ(Settings.PlaceName, QStringLiteral("New York NY"));
     QFile::remove(TSettingsStore::DefaultFilePath());
 }
 

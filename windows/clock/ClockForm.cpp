@@ -7,6 +7,7 @@
 #include "DateHelpers.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "Settings.h"
@@ -23,9 +24,11 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -143,6 +146,8 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
         Calendar1->SetStartOfWeek(GridStartOfWeek(Index, GetLocaleFirstDayOfWeek()));
     });
     connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
+    connect(Info, &TInfoForm::LocationChanged, this, &TForm1::UpdateDisplays);
+    connect(Info, &TInfoForm::SettingsSaveRequested, this, &TForm1::SaveAllSettings);
 }
 
 void TForm1::GoToDate(TDateTime Date) {
@@ -519,10 +524,12 @@ void TForm1::ApplicationEvents1Activate() {
     if (isVisible()) raise();
 }
 
+// Enter reaches no control; in the zip edit it finds the zip's place.
 bool TForm1::ApplicationEvents1ShortCut(int Key) {
-    // Enter reaches no control; the place search's edit answers it once the Set tab has
-    // one.
-    return Key == Qt::Key_Return || Key == Qt::Key_Enter;
+    if (Key != Qt::Key_Return && Key != Qt::Key_Enter) return false;
+    if (InfoForm != nullptr && InfoForm->LocationPage->ZipEd->hasFocus())
+        InfoForm->LocationPage->FindZipBut->click();
+    return true;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -146,7 +146,11 @@ public:
 
     // Settings store and start with the session.
     void ReadIniFile();
-    void SaveIniFile();
+    // False when the settings file could not be written.
+    bool SaveIniFile();
+    // Writes every setting, then SaveOnExit as the user has it; says so when the file
+    // cannot be written.
+    void SaveAllSettings();
     void SetRunWhenWindowsStarts(bool On);
 
     // Asks the time server once through the platform's time query; the check time is
@@ -180,7 +184,7 @@ public:
     void UpdateTemperature1Click();
     void WeatherText1Click();
     void TrayMenuItemClick(QAction* Item);
-    // The first-start guess of the place; it comes with the place list.
+    // The first-start guess of the place, when no location is stored.
     void GuessLatLon();
 
     // Where the help file is looked for; empty when it is not found.

@@ -117,6 +117,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createGraphSheet();
     createToolsSheet();
     connectSetOptions();
+    createLocationSheet();
     createTimeSheet();
     createYearSheet();
     createHolidaySheet();
@@ -302,6 +303,7 @@ void TInfoForm::FormCreate() {
     YearPage->WeekStartBox->setCurrentIndex(weekStart);
     YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -312,6 +314,7 @@ void TInfoForm::FormShow() {
     UpdateInfoForm();
     ShowNumberInCalculator();
     ShowSetOptions();
+    ShowLocationControls();
     TakeRadarFrameCount(Settings);
 }
 

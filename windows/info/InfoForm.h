@@ -3,7 +3,8 @@
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
 // own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, TYearSheet,
-// THolidaySheet); the window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// THolidaySheet, and the Set tab's TLocationSheet); the window's handlers for a tab live in
+// InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -17,6 +18,7 @@
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
+#include "PlaceList.h"
 #include "PlanetSheet.h"
 #include "SetOptionsPage.h"
 #include "StDate.h"
@@ -39,6 +41,9 @@ class QStatusBar;
 namespace orbelune {
 
 class TCalendarEvents;
+class TForecastCityBoxes;
+class TLocationSheet;
+class TPlaceListLoader;
 struct TEclipseDay;
 struct TReportOutcome;
 
@@ -173,6 +178,29 @@ public:
     void ProxyServerPortEdChange();
     void ProxyUserNameEdChange();
     void ProxyPasswordEdChange();
+    // Set tab: the location page and the place list (InfoForm_Location.cpp). The list
+    // loads off the user-interface thread; the lists fill when it has arrived.
+    void LoadBigList();
+    void ShowLoadFileMsg();
+    void CountryBoxSelect();
+    void StateBox1Select();
+    void PlaceListBoxClick();
+    // "Find City": the place of the typed zip code.
+    void FindZipButClick();
+    // Stores the location the page shows, saves every setting and refreshes the clock.
+    void SaveOrUpdateLocation();
+    // Stores the station of the station edits; Write saves every setting.
+    void StoreWeatherStation(bool Write);
+    // Writes every setting, whether or not they are saved on exit.
+    void SaveAllSettings();
+    void SaveLocationOnlyButClick();
+    void SaveWeatherStationOnlyButClick();
+    void SaveAllButClick();
+    void CloseButClick();
+    void ResetButClick();
+    // Weather tab: the forecast cities of the chosen state.
+    void StateBox2Select();
+
     // Time tab: a query's result, and the "Get Time" button, which asks the clock window
     // for a query of the server in the box (InternetTimeRequested).
     void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
@@ -190,7 +218,11 @@ public:
     TEditMenu* CutPastePopupMenu = nullptr;
     TYearSheet* YearPage = nullptr;
     THolidaySheet* HolidayPage = nullptr;
+    TLocationSheet* LocationPage = nullptr;        // on the Set tab
+    TForecastCityBoxes* ForecastCities = nullptr;  // on the Weather tab
     TMoonDay DayMoon;
+    TPlaceList PlaceList;
+    TPlaceListLoader* PlaceListLoader = nullptr;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
     std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -252,6 +284,12 @@ signals:
     // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
     void MonthStepRequested(int Delta);
     void SeasonRequested(int N);
+    // A location was stored: the clock window refreshes its displays.
+    void LocationChanged();
+    // Every setting is to be written now (the clock window writes them).
+    void SettingsSaveRequested();
+    // The forecast's state or city changed: its page address is built anew.
+    void ForecastCityChanged();
     // Asks for one query of Server that sets the PC clock when SetClock and may ask the
     // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
     void InternetTimeRequested(const QString& Server, bool SetClock);
@@ -286,6 +324,12 @@ private:
     // The calculator shows the saved number; a number it shows is kept for the next run.
     void ShowNumberInCalculator();
     void KeepNumberInCalculator();
+    void createLocationSheet();
+    // The location page and the forecast lists as the settings have them.
+    void ShowLocationControls();
+    void PlaceListArrived();
+    // Shows what choosing Record fills in, with the distance from the stored place.
+    void ChoosePlace(const QString& Record);
     void createTimeSheet();
     void createYearSheet();
     void createHolidaySheet();

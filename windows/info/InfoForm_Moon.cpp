@@ -10,6 +10,8 @@
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "EngineText.h"
+#include "InfoLocation.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "MyUtil.h"
@@ -146,8 +148,12 @@ void TInfoForm::RefreshForCalendarDate() {
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {
-    // Mode 2 shows InfoLocation on the Set tab, whose labels come with that tab.
-    if (Mode == 2) return;
+    if (Mode == 2) {
+        LocationPage->ShowSavedLocation(LocationLines(InfoLocation.PlaceName, InfoLocation.Latitude,
+                                                      InfoLocation.Longitude,
+                                                      InfoLocation.Altitude));
+        return;
+    }
     const TLocationLines lines =
         LocationLines(Settings.PlaceName, Settings.Latitude, Settings.Longitude, Settings.Altitude);
     MoonPage->PlaceNamePanel->setText(lines.PlaceName);

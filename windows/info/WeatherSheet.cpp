@@ -1,5 +1,6 @@
 #include "WeatherSheet.h"
 
+#include "ForecastCityBoxes.h"
 #include "NamedWidget.h"
 
 #include <QFontDatabase>
@@ -37,6 +38,8 @@ TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     auto* column = new QVBoxLayout(this);
     WeatherSheet2 = Named(new QWidget(this), "WeatherSheet2");
     column->addWidget(WeatherSheet2);
+    ForecastCities = new TForecastCityBoxes(this);
+    column->addWidget(ForecastCities);
     // The forecast page takes the rest of the tab.
     column->addStretch(1);
 
