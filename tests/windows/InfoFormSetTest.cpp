@@ -126,6 +126,9 @@ TEST_F(InfoFormSetTest, TrayChoicesAndColours) {
     EXPECT_EQ(Settings.TrayType, 'A');
     EXPECT_TRUE(Clock->TrayAnimation1->isChecked());
     EXPECT_TRUE(Clock->TrayIcon->Animate());
+    Page->BackColorBox->ChooseColor(0x00FF00);  // the moon stays; no temperature picture
+    EXPECT_EQ(Settings.TrayBackColor, 0x00FF00);
+    EXPECT_NE(TrayPixel(), QColor(Qt::green));
     Page->TrayIconItems[0]->click();
     EXPECT_EQ(Settings.TrayType, 'N');
     EXPECT_FALSE(Clock->TrayIcon->Active());
