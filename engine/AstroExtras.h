@@ -1,6 +1,15 @@
-// Small astronomy helpers of the windows: a time-window test, the shade of the
-// moon icon, sidereal time and hour angle of a TDateTime (Universal Time),
-// altitude and azimuth of a body, and an "hh:mm:ss" text of an angle.
+// Small astronomy helpers of the windows: a time-window test, the shade of the moon
+// icon, sidereal time and hour angle of a TDateTime (Universal Time), altitude and
+// azimuth of a body, and an "hh:mm:ss" text of an angle.
+//
+// In:  TDateTime values in UT, angles in degrees, the observer's height in feet.
+// Out: degrees (altitude, azimuth from north through east, hour angle), sidereal days,
+//      texts.
+// Method: the mean sidereal time of StAstro.h; altitude and azimuth by Meeus eq. 13.5
+//      and 13.6 with the Moon's parallax applied to the altitude (Meeus chapter 40) and
+//      the dip of the horizon 0.0195 degree per square root of a foot of height.
+// Accuracy: that of the places given; 0.005 degree from the sidereal time.
+// Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell, 1998).
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,14 @@
 // time-zone state every routine is a pure function of its arguments. Nothing throws:
 // sunrise and sunset report a sun that stays down or up by the codes below, the
 // time-zone routines answer a missing zone with offset 0 and empty names.
+//
+// Methods and references: Delta-T from a yearly table for 1620-2014 and the polynomials
+// of Stephenson and Morrison quoted by Meeus (Astronomical Algorithms, 2nd ed., 1998,
+// chapter 10); equinoxes and solstices by Meeus chapter 27 (within a minute from 1650
+// to 3000, besides Delta-T); sunrise and sunset by the U.S. Naval Observatory's Almanac
+// for Computers (1990), within a few minutes outside the polar regions; distance on a
+// sphere of 20015.087 km per half meridian; the time-zone state from the tz database's
+// rules (ZoneRules.h, SystemZone.h).
 #pragma once
 
 #include "StDate.h"

@@ -3,6 +3,9 @@
 // 1899-12-30; a negative value keeps its day in the integer part and its time
 // of day in the absolute fraction. Valid years are 1 .. 9999. Nothing throws:
 // the Try forms report failure, the others give 0 or zeros.
+//
+// Method: the proleptic Gregorian calendar counted in days from 0001-01-01, as the
+// run-time library counts them; times in whole milliseconds of the day.
 #pragma once
 
 #include "StDate.h"

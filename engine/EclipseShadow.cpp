@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "AstroConstants.h"
 #include "Astronomy.h"
 #include "StAstro.h"
 
@@ -14,7 +15,7 @@ constexpr double DegToRad = 0.017453292519943295769;
 constexpr double RadToDeg = 57.295779513082320877;
 constexpr double ArcsecToRad = DegToRad / 3600.0;
 // The obliquity with which the Moon's series turn ecliptic into equatorial places.
-constexpr double MoonFrameObliquity = 0.409092804;
+constexpr double MoonFrameObliquity = static_cast<double>(J2000Obliquity);
 // Constant of annual aberration, arcseconds at one astronomical unit.
 constexpr double AberrationArcsec = 20.4898;
 
@@ -78,7 +79,7 @@ std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT) {
 
     // Geocentric vectors in equatorial Earth radii, both in the Moon's frame.
     const double auInEarthRadii = 1.0 / std::sin(SolarParallaxArcsec * ArcsecToRad);
-    const double t = (DayNumberToJD(tt.D) + tt.T / 86400.0 - 2451545.0) / 36525.0;
+    const double t = (DayNumberToJD(tt.D) + tt.T / 86400.0 - J2000) / DaysPerJulianCentury;
     double lambda = 0, beta = 0;
     SunOfDate(sun, t, lambda, beta);
     const Vec3 s = EclipticToEquatorial(lambda, beta, sun.R * auInEarthRadii);

@@ -3,6 +3,18 @@
 // a month, a working-day counter and the fixed daylight-saving rules the world clocks
 // use for foreign cities.
 //
+// In:  a civil year (the rules), a TDateTime (the lookup and the daylight tests).
+// Out: TDateTime values at 00:00 of the day (the clock changes at the local time of the
+//      change); 0 where a rule has no date.
+// Method: Easter by the Gregorian computus in Oudin's form (Explanatory Supplement to
+//      the Astronomical Almanac, 1992, 12.22), Orthodox Easter by the Julian computus
+//      (Meeus chapter 8), Passover by Gauss's formula (Meeus chapter 9),
+//      Hanukah from the Jewish calendar and the Chinese New Year of unit moon; the
+//      others by fixed dates and n-th weekdays; the clock changes from the machine's
+//      zone rules (Astronomy.h).
+// Accuracy: exact calendar rules; the Chinese New Year as unit moon computes it.
+// Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell, 1998).
+//
 // The table is program-wide state of the user-interface thread, written only by
 // BuildHolidayTable and the sort. Weekdays here are 1 = Monday .. 7 = Sunday.
 #pragma once

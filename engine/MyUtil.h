@@ -1,5 +1,9 @@
-// Small date, number and text helpers shared by the windows and the engine.
-// Pure functions; none of them throws.
+// Small date, number and text helpers shared by the windows and the engine: safe date
+// encoding, text fields, padding, thousands separators and mile/kilometre conversion.
+//
+// In and out: plain values and strings. Method: the run-time library's date encoding
+// (DateTimeRtl.h) and exact string operations; one statute mile is 1609.344 m. Pure
+// functions; none of them throws.
 #pragma once
 
 #include "StDate.h"

@@ -5,8 +5,7 @@
 // arcseconds from 1600 to 3000.
 #pragma once
 
-#include <array>
-#include <span>
+#include "VSOPSeries.h"
 
 namespace orbelune {
 
@@ -16,16 +15,6 @@ struct TPlanetLBR {
     double B;
     double R;
 };
-
-// A in radians (L, B) or AU (R), B in radians, C in radians per Julian millennium.
-struct PlanetSeriesTerm {
-    long double A;
-    long double B;
-    long double C;
-};
-
-// The series of one coordinate by power of tau 0..5 (empty where there is none).
-using PlanetCoordinateSeries = std::array<std::span<const PlanetSeriesTerm>, 6>;
 
 // Powers 1..5 of tau for a Julian Day, each stored as a double.
 struct PlanetTauPowers {
@@ -38,9 +27,10 @@ struct PlanetTauPowers {
 
 PlanetTauPowers PlanetTau(double JD);
 
-// Each S_p summed in extended precision and stored as a double; the polynomial in
-// tau formed in extended precision.
-double SeriesCoordinate(const PlanetCoordinateSeries& series, double tau, double tau2, double tau3,
+// The coordinate from its series (amplitudes A in radians or AU, not scaled): each S_p
+// summed in extended precision and stored as a double, the polynomial in tau formed in
+// extended precision.
+double SeriesCoordinate(const TVSOPCoordinate& series, double tau, double tau2, double tau3,
                         double tau4, double tau5);
 
 }  // namespace orbelune

@@ -1,5 +1,6 @@
 #include "Precession.h"
 
+#include "AstroConstants.h"
 #include "ah_math.h"
 
 #include <cmath>
@@ -10,7 +11,7 @@ namespace {
 constexpr long double ArcSecond = 1.0L / 3600.0L;  // degrees
 
 long double Centuries(double JD) {
-    return (static_cast<long double>(JD) - 2451545.0L) / 36525.0L;
+    return (static_cast<long double>(JD) - J2000) / DaysPerJulianCentury;
 }
 }  // namespace
 

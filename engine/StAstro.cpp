@@ -1,12 +1,5 @@
-// Sun and Moon positions, sidereal time, moonrise and moonset, lunar phases.
-//
-// Sidereal time: IAU 1982 mean sidereal time (Meeus, Astronomical Algorithms,
-// eq. 12.4). Sun: truncated VSOP87B Earth series (ecliptic J2000), good to a few
-// arcseconds; its right ascension and declination are precessed to the mean
-// equinox of date. Moon: Meeus chapter 47 (the latitude series cut to 48 terms),
-// about 10" in longitude and 4" in latitude, referred to the mean equinox of date
-// but rotated with the fixed J2000 obliquity (0.04 degree off at 1700 and 2300).
-// Every instant is Universal Time used as dynamical time (no Delta-T).
+// Sun and Moon positions, sidereal time, moonrise and moonset, lunar phases; the
+// methods and their accuracy are given in StAstro.h.
 #include "StAstro.h"
 
 #include <cmath>
@@ -15,18 +8,16 @@
 #include <iterator>
 #include <span>
 
-#include "MeeusTables.h"
+#include "AstroConstants.h"
 #include "SunJ2000.h"
 #include "ah_math.h"
+#include "moonTerms.h"
 
 namespace orbelune {
 
-const long double AJDOffset = AstroJulianDate(1600, 1, 1, 0) - DayNumberToDateTime(0);
+const long double AJDOffset = DateTimeJDOffset;
 
 namespace {
-
-constexpr long double J2000 = 2451545.0L;
-constexpr int32_t SecondsPerDay = 86400;
 
 long double Frac(long double X) {
     return X - std::trunc(X);
@@ -204,7 +195,7 @@ bool IsValidDayTime(const TDayTimeRec& UT) {
 double GreenwichSiderealTime(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return -1.0;
     long double D = JulianDate(UT) - J2000;
-    long double T = D / 36525.0L;
+    long double T = D / DaysPerJulianCentury;
     long double Theta =
         280.46061837L + 360.98564736629L * D + 0.000387933L * T * T - T * T * T / 3.871e7L;
     return AngleToDouble(Reduce360(Theta));
@@ -212,7 +203,7 @@ double GreenwichSiderealTime(const TDayTimeRec& UT) {
 
 TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return {-99.0, -99.0, -99.0, -99.0, -99.0, -99.0};
-    long double Tau = (JulianDate(UT) - J2000) / 365250.0L;
+    long double Tau = (JulianDate(UT) - J2000) / DaysPerJulianMillennium;
     const TSunJ2000 Sun = SunFromEarthJ2000(Tau);
     TSunVector V;
     V.X = static_cast<double>(Sun.X);
@@ -233,7 +224,7 @@ TRADecRec SunRADec(const TDayTimeRec& UT) {
     TSunVector V = SunVectorJ2000(UT);
     long double RA = std::atan2(static_cast<long double>(V.Y), V.X);
     long double Dec = InvSinClamped(static_cast<long double>(V.Z) / V.R);
-    PrecessFromJ2000(RA, Dec, (JulianDate(UT) - J2000) / 36525.0L);
+    PrecessFromJ2000(RA, Dec, (JulianDate(UT) - J2000) / DaysPerJulianCentury);
     return {static_cast<double>(Deg(RA)), static_cast<double>(Deg(Dec))};
 }
 
@@ -248,7 +239,7 @@ struct MoonPlace {
 // Moonrise and moonset need the place only: the Sun's place, which costs as much
 // again, is left to MoonPosition.
 MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
-    long double T = (JulianDate(UT) - J2000) / 36525.0L;
+    long double T = (JulianDate(UT) - J2000) / DaysPerJulianCentury;
     long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
 
     long double Lp = Reduce360(218.3164477L + 481267.88123421L * T - 0.0015786L * T2 +
@@ -291,8 +282,7 @@ MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     P.Parallax = static_cast<double>(Deg(InvSinClamped(6378.14L / Distance)));
     P.Diameter = static_cast<double>(2.0L * 3.584734e8L / Distance / 3600.0L);
 
-    constexpr long double Obliquity = 0.409092804L;  // J2000, radians
-    const long double SinE = std::sin(Obliquity), CosE = std::cos(Obliquity);
+    const long double SinE = std::sin(J2000Obliquity), CosE = std::cos(J2000Obliquity);
     long double RA = std::atan2(std::sin(Lambda) * CosE - std::tan(Beta) * SinE, std::cos(Lambda));
     long double Dec =
         InvSinClamped(std::sin(Beta) * CosE + std::cos(Beta) * SinE * std::sin(Lambda));

@@ -1,9 +1,28 @@
-// Sun and Moon positions for an instant given as a day number and seconds of the
-// day (Universal Time): Greenwich mean sidereal time, the Sun's geocentric vector
-// referred to the FK5 J2000 frame, the Moon's place and phase, moonrise and
-// moonset, the instants of the lunar phases and short texts of right ascension and
-// declination. Angles are degrees unless said otherwise; longitudes are positive
-// east, latitudes positive north. Invalid dates give marker values, never throw.
+// Sun and Moon for an instant given as a day number and seconds of the day (Universal
+// Time, used as dynamical time: no Delta-T), for the windows and the eclipse finder.
+//
+// In:  a TDayTimeRec (valid for day numbers 0..876581 and seconds 0..86399); for the
+//      rise and set also the observer's height (feet), longitude (east positive) and
+//      latitude (north positive).
+// Out: Greenwich mean sidereal time; the Sun's geocentric vector (FK5 J2000) and its
+//      right ascension and declination of date; the Moon's place, parallax, diameter and
+//      phase values; moonrise and moonset in seconds of the UT day; the lunar phase
+//      instants of a lunation, a year or a month; texts of right ascension and
+//      declination. Angles are degrees unless said otherwise. Invalid dates give the
+//      marker values below; nothing throws.
+// Method and accuracy:
+//  - sidereal time: IAU 1982 mean sidereal time (Meeus eq. 12.4), about 0.005 degree
+//    from the apparent sidereal time (nutation is left out);
+//  - Sun: the VSOP87B Earth series referred to the fixed ecliptic J2000, truncated to
+//    its leading terms (SunJ2000.h), within 0.002 degree; its right ascension and
+//    declination precessed to the mean equinox of date (IAU 1976, Meeus eq. 21.3-4);
+//  - Moon: Meeus chapter 47 (the latitude series cut to its 48 largest terms), about
+//    10" in longitude and 4" in latitude, referred to the mean equinox of date but
+//    rotated with the fixed J2000 obliquity (0.04 degree off at 1700 and 2300);
+//  - rise and set: interpolation of three daily places and iteration of the hour angle
+//    (Meeus chapter 15), within a minute of a full ephemeris's events;
+//  - phases: Meeus chapter 49, within a minute from 1700 to 2300.
+// Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell, 1998).
 #pragma once
 
 #include <array>

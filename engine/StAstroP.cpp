@@ -1,5 +1,6 @@
 #include "StAstroP.h"
 
+#include "AstroConstants.h"
 #include "Precession.h"
 #include "StJup.h"
 #include "StMars.h"
@@ -88,7 +89,7 @@ TPlanetPos PlutoPosition(double JD, const DateFrame& frame) {
 }  // namespace
 
 TEquVector SunVectorForPlanets(double JD) {
-    const long double tau = (static_cast<long double>(JD) - 2451545.0L) / 365250.0L;
+    const long double tau = (static_cast<long double>(JD) - J2000) / DaysPerJulianMillennium;
     const TSunJ2000 sun = SunFromEarthJ2000(tau);
     return {static_cast<double>(sun.X), static_cast<double>(sun.Y), static_cast<double>(sun.Z)};
 }

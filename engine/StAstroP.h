@@ -12,6 +12,8 @@
 
 #include <array>
 
+#include "AstroConstants.h"
+
 namespace orbelune {
 
 // Rectangular equatorial coordinates in AU: X towards the equinox, Z to the pole.
@@ -33,7 +35,7 @@ struct TPlanetPos {
 using TPlanetPosArray = std::array<TPlanetPos, 8>;
 
 // Mean obliquity of J2000.0 in radians.
-inline constexpr double FixedObliquity = 0.409092804;
+inline constexpr double FixedObliquity = static_cast<double>(J2000Obliquity);
 
 // Fills all eight entries for the Julian Day.
 void PlanetsPosition(double JD, TPlanetPosArray& positions);

@@ -1,5 +1,6 @@
 #include "StDate.h"
 
+#include "AstroConstants.h"
 #include "DateTimeRtl.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@
 namespace orbelune {
 
 namespace {
-
-constexpr int32_t SecondsPerDay = 86400;
 
 // Dates from 1582-10-15 on are Gregorian, earlier ones Julian.
 bool IsGregorianDate(int Year, int Month, int Day) {

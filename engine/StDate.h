@@ -2,6 +2,11 @@
 // conversions to and from TDateTime, day-month-year and the astronomical
 // Julian Date. Pure functions; invalid input gives the sentinel -1 (day
 // number, seconds), -2147483647 (Julian Date) or 0 (TDateTime), never throws.
+//
+// Method: integer arithmetic on a year that starts on 1 March (146097 days in 400
+// years, 1461 in 4, 153 in 5 months), exact for 1600-01-01 .. 3999-12-31; the Julian
+// Date by Meeus, Astronomical Algorithms, chapter 7, with the Julian calendar before
+// 1582-10-15.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "StJup.h"
 
-#include "StJup_terms.h"
+#include "StJupTerms.h"
 
 namespace orbelune {
 

@@ -1,6 +1,6 @@
 #include "StMars.h"
 
-#include "StMars_terms.h"
+#include "StMarsTerms.h"
 
 namespace orbelune {
 

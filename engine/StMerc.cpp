@@ -1,6 +1,6 @@
 #include "StMerc.h"
 
-#include "StMerc_terms.h"
+#include "StMercTerms.h"
 
 namespace orbelune {
 

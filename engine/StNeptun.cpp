@@ -1,6 +1,6 @@
 #include "StNeptun.h"
 
-#include "StNeptun_terms.h"
+#include "StNeptunTerms.h"
 
 namespace orbelune {
 

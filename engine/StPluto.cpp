@@ -1,5 +1,7 @@
 #include "StPluto.h"
 
+#include "AstroConstants.h"
+
 #include <cmath>
 
 namespace orbelune {
@@ -9,7 +11,7 @@ constexpr double DegPerRad = 57.29577951308232;
 }
 
 TPlanetLBR PlutoLBR(double JD) {
-    const double T = (JD - 2451545.0) / 36525.0;
+    const double T = (JD - J2000) / DaysPerJulianCentury;
     const double J = (34.35 + 3034.9057 * T) / DegPerRad;
     const double S = (50.08 + 1222.1138 * T) / DegPerRad;
     const double P = (238.96 + 144.96 * T) / DegPerRad;

@@ -1,6 +1,6 @@
 #include "StSaturn.h"
 
-#include "StSaturn_terms.h"
+#include "StSaturnTerms.h"
 
 namespace orbelune {
 

@@ -1,6 +1,6 @@
 #include "StUranus.h"
 
-#include "StUranus_terms.h"
+#include "StUranusTerms.h"
 
 namespace orbelune {
 

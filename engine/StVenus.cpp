@@ -1,6 +1,6 @@
 #include "StVenus.h"
 
-#include "StVenus_terms.h"
+#include "StVenusTerms.h"
 
 namespace orbelune {
 

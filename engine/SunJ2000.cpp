@@ -1,23 +1,19 @@
 #include "SunJ2000.h"
 
-#include <array>
 #include <cmath>
-#include <span>
 
+#include "SunJ2000Terms.h"
 #include "ah_math.h"
-#include "vsop87b_earth_trunc.h"
 
 namespace orbelune {
 namespace {
 
-// Sum of A cos(B + C tau) over the series of each power of tau, in 1e-8 units.
-long double SeriesSum(const std::array<std::span<const TVSOPTerm>, 6>& Series, long double Tau) {
+// The coordinate from its series by power of tau, amplitudes in 1e-8 units.
+long double SeriesSum(const TVSOPCoordinate& Series, long double Tau) {
     long double Sum = 0.0L;
     long double Power = 1.0L;
-    for (const auto& Terms : Series) {
-        long double S = 0.0L;
-        for (const TVSOPTerm& Term : Terms) S += Term.A * std::cos(Term.B + Term.C * Tau);
-        Sum += S * Power;
+    for (const TVSOPSeries& Terms : Series) {
+        Sum += VSOPSeriesSum(Terms, Tau) * Power;
         Power *= Tau;
     }
     return Sum / 1e8L;

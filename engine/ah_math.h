@@ -1,4 +1,11 @@
 // Trigonometry in degrees and radians in 80-bit extended precision.
+//
+// In:  angles in degrees or radians, or the values of their sines and cosines.
+// Out: extended-precision results; NormalizeDeg brings an angle into [0, 360).
+// Method: the C library's long double functions; the inverse functions built from the
+//      arctangent; pi, pi/2 and the degree factors as 20-digit constants.
+// Accuracy: a few units of the last place of an 80-bit value for arguments of a few
+//      turns; the degree forms reduce the argument to one turn first.
 #pragma once
 
 namespace orbelune {

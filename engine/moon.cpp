@@ -4,19 +4,13 @@
 
 #include "moon.h"
 
-#include <cmath>
+#include "AstroConstants.h"
 
-#include "DateTimeRtl.h"
+#include <cmath>
 
 namespace orbelune {
 
 namespace {
-
-// JD = TDateTime + JDOffset, fixed from the TDateTime of 2000-01-01 (JD 2451544.5).
-long double JDOffset() {
-    static const long double offset = 2451544.5L - EncodeDate(2000, 1, 1);
-    return offset;
-}
 
 enum class Calendar { Julian, Gregorian };
 
@@ -76,11 +70,11 @@ void JDToCivil(long double jd, Calendar calendar, int& year, int& month, int& da
 }  // namespace
 
 long double DateTimeToJD(TDateTime dateTime) {
-    return dateTime + JDOffset();
+    return dateTime + static_cast<long double>(DateTimeJDOffset);
 }
 
 TDateTime JDToDateTime(long double jd) {
-    return static_cast<TDateTime>(jd - JDOffset());
+    return static_cast<TDateTime>(jd - DateTimeJDOffset);
 }
 
 long double JulianCalendarToJD(int year, int month, int day) {

@@ -1,11 +1,26 @@
-#pragma once
-// Unit moon: Julian Days, the Julian/Gregorian, Jewish and Chinese calendars, nutation,
-// the apparent positions of the Sun and the Moon, and the moon's phases.
+// Unit moon: Julian Days and the Julian/Gregorian, Jewish and Chinese calendars;
+// nutation, the apparent places of the Sun and the Moon, and the moon's phases.
 //
-// Dates are TDateTime values (days since 1899-12-30). The astronomy routines take them
-// as dynamical time without a Delta-T correction, so phase instants are dynamical time.
+// In:  TDateTime values (days since 1899-12-30); the astronomy routines take them as
+//      dynamical time without a Delta-T correction, so phase instants are dynamical time.
+// Out: Julian Days, civil and Jewish dates, the Chinese New Year; apparent longitude,
+//      latitude, distance, right ascension and declination; phase instants, the moon's
+//      age, phase angle and illuminated fraction.
+// Method and accuracy:
+//  - calendars: Meeus chapter 7 (Julian Day), Gauss's Passover formula (Meeus
+//    chapter 9); the Chinese New Year from the winter solstices and the new moons
+//    between them in Beijing time;
+//  - nutation: the 31 largest terms of the IAU 1980 theory (Meeus chapter 22), within
+//    about 0.01" of the full series;
+//  - Sun: the complete VSOP87 Earth series (unit vsop) with aberration and nutation
+//    (Meeus chapter 25), within 0.3";
+//  - Moon: the 60 + 60 term lunar series of Meeus chapter 47, about 10" in longitude;
+//  - phases: Meeus chapter 49, within seconds near 2000 and minutes a thousand years
+//    away; octants by the moon's age.
 // The calendar and phase routines raise EConvertError or E_OutOfAlgorithmRange with
 // fixed messages; nothing is returned for invalid input.
+// Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell, 1998).
+#pragma once
 
 #include <cstdint>
 
@@ -13,12 +28,6 @@
 #include "StDate.h"
 
 namespace orbelune {
-
-// An input outside what an algorithm covers, or a search that finds nothing.
-class E_OutOfAlgorithmRange : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // ---- Julian Day convention: JD = TDateTime + JDOffset ----------------------------
 

@@ -1,7 +1,8 @@
 #include "vsop.h"
 
+#include "AstroConstants.h"
 #include "ah_math.h"
-#include "vsop_earth_terms.h"
+#include "vsopTerms.h"
 
 #include <cmath>
 
@@ -9,54 +10,33 @@ namespace orbelune {
 
 namespace {
 
-// The TDateTime of 2000-01-01 00:00 (days since 1899-12-30).
-constexpr TDateTime VSOPEpoch = 36526.0;
-
-constexpr int MaxPower = 5;
-// Longer than any published series: a bound for the summing loop.
-constexpr int MaxSeriesTerms = 4096;
-
 constexpr long double ArcSecond = 1.0L / 3600.0L;  // degrees
-
-TVSOPTerm LookUp(const TVSOPSeriesIndex (&series)[MaxPower + 1], int index, int power) {
-    if (power < 0 || power > MaxPower || index < 0 || index >= series[power].Count)
-        return {0.0L, 0.0L, 0.0L};
-    return VSOPEarthTerms[series[power].First + index];
-}
 
 }  // namespace
 
 long double TVSOP::Tau() const {
-    return (static_cast<long double>(FDate) - VSOPEpoch - 0.5L) / 365250.0L;
+    return (static_cast<long double>(FDate) - J2000DateTime) / DaysPerJulianMillennium;
 }
 
-long double TVSOP::SeriesSum(TermGetter getter) const {
+long double TVSOP::SeriesSum(SeriesGetter getter) const {
     const long double t = Tau();
-    long double sums[MaxPower + 1] = {};
-    for (int p = 0; p <= MaxPower; ++p) {
-        // The term past the end of a series is all zero, which ends the sum.
-        for (int i = 0; i < MaxSeriesTerms; ++i) {
-            const TVSOPTerm term = (this->*getter)(i, p);
-            const long double value = term.A * std::cos(term.B + term.C * t);
-            sums[p] += value;
-            if (value == 0.0L) break;
-        }
-    }
-    long double result = sums[MaxPower];
-    for (int p = MaxPower - 1; p >= 0; --p) result = result * t + sums[p];
+    const TVSOPCoordinate& series = (this->*getter)();
+    long double result = 0.0L;
+    for (auto power = series.rbegin(); power != series.rend(); ++power)
+        result = result * t + VSOPSeriesSum(*power, t);
     return result * 1e-8L;
 }
 
-TVSOPTerm TVSOPEarth::LongitudeTerm(int index, int power) const {
-    return LookUp(VSOPEarthL, index, power);
+const TVSOPCoordinate& TVSOPEarth::LongitudeSeries() const {
+    return VSOPEarthL;
 }
 
-TVSOPTerm TVSOPEarth::LatitudeTerm(int index, int power) const {
-    return LookUp(VSOPEarthB, index, power);
+const TVSOPCoordinate& TVSOPEarth::LatitudeSeries() const {
+    return VSOPEarthB;
 }
 
-TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const {
-    return LookUp(VSOPEarthR, index, power);
+const TVSOPCoordinate& TVSOPEarth::RadiusSeries() const {
+    return VSOPEarthR;
 }
 
 void DynamicalToFK5(long double tau, long double& L, long double& B) {

@@ -8,55 +8,42 @@
 #pragma once
 
 #include "StDate.h"
+#include "VSOPSeries.h"
 
 #include <memory>
 
 namespace orbelune {
 
-// One term A cos(B + C tau): A in 1e-8 radians (L, B) or 1e-8 AU (R), B in radians,
-// C in radians per Julian millennium.
-struct TVSOPTerm {
-    long double A;
-    long double B;
-    long double C;
-};
-
-// Where one series lies in a constant block of terms.
-struct TVSOPSeriesIndex {
-    int First;
-    int Count;
-};
-
-// Sums whatever terms a subclass hands out. A getter asked for an index beyond its
-// series, a negative index or a power the coordinate lacks returns an all-zero term.
+// Sums whatever series a subclass hands out: per coordinate the six series by power of
+// tau, amplitudes A stored times 1e8 (radians for L and B, AU for R).
 class TVSOP {
 public:
-    using TermGetter = TVSOPTerm (TVSOP::*)(int index, int power) const;
+    using SeriesGetter = const TVSOPCoordinate& (TVSOP::*)() const;
 
     virtual ~TVSOP() = default;
-    virtual TVSOPTerm LongitudeTerm(int index, int power) const = 0;
-    virtual TVSOPTerm LatitudeTerm(int index, int power) const = 0;
-    virtual TVSOPTerm RadiusTerm(int index, int power) const = 0;
+    virtual const TVSOPCoordinate& LongitudeSeries() const = 0;
+    virtual const TVSOPCoordinate& LatitudeSeries() const = 0;
+    virtual const TVSOPCoordinate& RadiusSeries() const = 0;
 
     void SetDate(TDateTime date) { FDate = date; }
     // Julian millennia from J2000.0 (2000-01-01 12:00).
     long double Tau() const;
     // The coordinate in radians or AU: sum of the series by power of tau.
-    long double SeriesSum(TermGetter getter) const;
-    long double Longitude() const { return SeriesSum(&TVSOP::LongitudeTerm); }
-    long double Latitude() const { return SeriesSum(&TVSOP::LatitudeTerm); }
-    long double Radius() const { return SeriesSum(&TVSOP::RadiusTerm); }
+    long double SeriesSum(SeriesGetter getter) const;
+    long double Longitude() const { return SeriesSum(&TVSOP::LongitudeSeries); }
+    long double Latitude() const { return SeriesSum(&TVSOP::LatitudeSeries); }
+    long double Radius() const { return SeriesSum(&TVSOP::RadiusSeries); }
 
 private:
     TDateTime FDate = 0.0;
 };
 
-// The Earth's terms from the constant VSOP87D table.
+// The Earth's series from the constant VSOP87D table.
 class TVSOPEarth final : public TVSOP {
 public:
-    TVSOPTerm LongitudeTerm(int index, int power) const override;
-    TVSOPTerm LatitudeTerm(int index, int power) const override;
-    TVSOPTerm RadiusTerm(int index, int power) const override;
+    const TVSOPCoordinate& LongitudeSeries() const override;
+    const TVSOPCoordinate& LatitudeSeries() const override;
+    const TVSOPCoordinate& RadiusSeries() const override;
 };
 
 // Makes a fresh evaluator of one series class (the Delphi class reference).

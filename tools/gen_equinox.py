@@ -1,4 +1,4 @@
-"""Writes engine/EquinoxTerms.h: the 24 periodic terms A cos(B + C T) that correct the
+"""Writes engine/AstronomyTerms.h: the 24 periodic terms A cos(B + C T) that correct the
 mean instant of an equinox or solstice (Meeus, Astronomical Algorithms, table 27.C).
 Standard library only; run from anywhere: python3 tools/gen_equinox.py"""
 import os
@@ -36,7 +36,7 @@ def main():
         "\n"
         "}  // namespace orbelune\n"
     )
-    write_generated("engine/EquinoxTerms.h", "gen_equinox.py", "../shared/data/" + SOURCE, body)
+    write_generated("engine/AstronomyTerms.h", "gen_equinox.py", "../shared/data/" + SOURCE, body)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Write engine/MeeusTables.h from the Meeus periodic-term tables in ../shared/data/meeus:
+"""Write engine/moonTerms.h from the Meeus periodic-term tables in ../shared/data/meeus:
 the 31 nutation rows, the moon's 60 + 60 longitude/distance and latitude rows, and the
 moon phase corrections (periodic and planetary terms).
 
@@ -127,7 +127,7 @@ struct PlanetaryPhaseTerm {
 def main():
     body = (HEAD + nutation() + "\n" + moon_position() + "\n" + phase_terms()
             + "\n}  // namespace orbelune\n")
-    write_generated("engine/MeeusTables.h", os.path.basename(__file__), SOURCES, body)
+    write_generated("engine/moonTerms.h", os.path.basename(__file__), SOURCES, body)
 
 
 if __name__ == "__main__":

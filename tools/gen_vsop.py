@@ -9,7 +9,7 @@ constants optionally rounded.
 Usage:
   python3 tools/gen_vsop.py            write every table the engine uses
   python3 tools/gen_vsop.py --source vsop87d.csv --planet mars --prefix Mars \
-      --counts L=69,46 B=16 R=45 --out engine/mars_terms.h
+      --counts L=69,46 B=16 R=45 --out engine/MarsTerms.h
                                        write one planet's series (any choice)
 """
 import argparse
@@ -21,6 +21,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from tablegen import DATA, read_csv, write_generated  # noqa: E402
 
 TOOL = "gen_vsop.py"
+# Every table holds the engine's one term type.
+TERM_TYPE = "TVSOPTerm"
+INCLUDE = "VSOPSeries.h"
 COORDS = ("L", "B", "R")
 POWERS = 6
 
@@ -101,10 +104,9 @@ def term_lines(rows, scale, digits):
             for a, b, c in rows]
 
 
-def emit_block(source, planet, prefix, out, term_type, include, counts=None,
-               scale=0, digits=None):
-    """One constant block of every term, in the order R, B, L and by power, with an
-    index (first, count) per coordinate and power."""
+def emit_block(source, planet, prefix, out, counts=None, scale=0, digits=None):
+    """One constant block of every term, in the order R, B, L and by power, and per
+    coordinate the six series by power of tau as views into the block."""
     series = truncate(load_series(source, planet), counts)
     lines, index, first = [], {c: [] for c in COORDS}, 0
     for coord in ("R", "B", "L"):
@@ -113,26 +115,26 @@ def emit_block(source, planet, prefix, out, term_type, include, counts=None,
             if rows:
                 lines.append(f"    // {coord}{power}: {len(rows)} terms")
                 lines += term_lines(rows, scale, digits)
-            index[coord].append(f"{{{first}, {len(rows)}}}")
+            index[coord].append(f"TVSOPSeries({prefix}Terms + {first}, {len(rows)})"
+                                if rows else "TVSOPSeries()")
             first += len(rows)
-    body = [f'#pragma once\n\n#include "{include}"\n', "namespace orbelune {\n",
+    body = [f'#pragma once\n\n#include "{INCLUDE}"\n', "namespace orbelune {\n",
             f"// A cos(B + C tau), A in 1e-{scale} radians or AU; {first} terms.",
-            f"inline constexpr {term_type} {prefix}Terms[{first}] = {{"] + lines + ["};\n"]
-    body.append("// (first term, term count) per power of tau 0..5.")
+            f"inline constexpr {TERM_TYPE} {prefix}Terms[{first}] = {{"] + lines + ["};\n"]
+    body.append("// The series by power of tau 0..5.")
     for coord in COORDS:
-        body.append(f"inline constexpr TVSOPSeriesIndex {prefix}{coord}[{POWERS}] = "
-                    f"{{{', '.join(index[coord])}}};")
+        body.append(f"inline constexpr TVSOPCoordinate {prefix}{coord} = {{\n    "
+                    + ",\n    ".join(index[coord]) + "};")
     body.append("\n}  // namespace orbelune")
     write_generated(out, TOOL, source, "\n".join(body) + "\n")
 
 
-def emit_series(source, planet, prefix, out, term_type, include, counts=None,
-                scale=0, digits=None):
+def emit_series(source, planet, prefix, out, counts=None, scale=0, digits=None):
     """One array per series and, per coordinate, the six series by power of tau
     (empty where the power has no terms)."""
     series = truncate(load_series(source, planet), counts)
     unit = "1e-%d radians or AU" % scale if scale else "radians or AU"
-    body = [f'#pragma once\n\n#include "{include}"\n\n#include <array>\n#include <span>\n',
+    body = [f'#pragma once\n\n#include "{INCLUDE}"\n',
             "namespace orbelune {\n", f"// A cos(B + C tau): A in {unit}, B in radians, "
             "C in radians per Julian millennium.\n"]
     for coord in COORDS:
@@ -144,22 +146,21 @@ def emit_series(source, planet, prefix, out, term_type, include, counts=None,
                 continue
             name = f"{prefix}{coord}{power}"
             names.append(name)
-            body.append(f"inline constexpr {term_type} {name}[{len(rows)}] = {{")
+            body.append(f"inline constexpr {TERM_TYPE} {name}[{len(rows)}] = {{")
             body += term_lines(rows, scale, digits) + ["};\n"]
-        body.append(f"inline constexpr std::array<std::span<const {term_type}>, {POWERS}> "
-                    f"{prefix}{coord} = {{{', '.join(names)}}};\n")
+        body.append(f"inline constexpr TVSOPCoordinate {prefix}{coord} = "
+                    f"{{{', '.join(names)}}};\n")
     body.append("}  // namespace orbelune")
     write_generated(out, TOOL, source, "\n".join(body) + "\n")
 
 
 def write_engine_tables():
-    emit_block("vsop87d.csv", "earth", "VSOPEarth", "engine/vsop_earth_terms.h",
-               "TVSOPTerm", "vsop.h", scale=8)
-    emit_series("vsop87b_earth.csv", "earth", "EarthJ2000", "engine/vsop87b_earth_trunc.h",
-                "TVSOPTerm", "vsop.h", counts=EARTH_J2000_COUNTS, scale=8)
+    emit_block("vsop87d.csv", "earth", "VSOPEarth", "engine/vsopTerms.h", scale=8)
+    emit_series("vsop87b_earth.csv", "earth", "EarthJ2000", "engine/SunJ2000Terms.h",
+                counts=EARTH_J2000_COUNTS, scale=8)
     for planet, (prefix, unit, counts) in PLANET_COUNTS.items():
-        emit_series("vsop87d.csv", planet, prefix, f"engine/{unit}_terms.h",
-                    "PlanetSeriesTerm", "PlanetSeries.h", counts=counts, digits=11)
+        emit_series("vsop87d.csv", planet, prefix, f"engine/{unit}Terms.h", counts=counts,
+                    digits=11)
 
 
 def parse_counts(items):
@@ -182,8 +183,6 @@ def main():
     parser.add_argument("--scale", type=int, default=0, help="A times 10^scale")
     parser.add_argument("--digits", type=int, help="round to this many digits")
     parser.add_argument("--block", action="store_true", help="one block with an index")
-    parser.add_argument("--term-type", default="PlanetSeriesTerm")
-    parser.add_argument("--include", default="PlanetSeries.h")
     args = parser.parse_args()
     if args.source is None:
         write_engine_tables()
@@ -191,9 +190,9 @@ def main():
     if not (args.planet and args.prefix and args.out):
         parser.error("--source needs --planet, --prefix and --out")
     emit = emit_block if args.block else emit_series
-    emit(args.source, args.planet.lower(), args.prefix, args.out, args.term_type,
-         args.include, counts=parse_counts(args.counts) if args.counts else None,
-         scale=args.scale, digits=args.digits)
+    emit(args.source, args.planet.lower(), args.prefix, args.out,
+         counts=parse_counts(args.counts) if args.counts else None, scale=args.scale,
+         digits=args.digits)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-"""Enciphers the program's stored literals and writes windows/StoredLiterals.h.
+"""Enciphers the program's stored literals and writes common/StoredLiterals.h.
 
 Each literal is UTF-8 text, padded to whole 8-byte blocks (PKCS#7), enciphered with
 Blowfish in CBC mode under the 16-byte key below with an all-zero IV, and kept as
@@ -6,7 +6,7 @@ Base64 text. The program deciphers them with nettle (`UnscrambleString`); this t
 second, independent Blowfish so the round-trip test compares two implementations.
 The cipher is deterministic, so running the tool again reproduces every stored text.
 
-Run:  python3 tools/scramble.py            (rewrites windows/StoredLiterals.h)
+Run:  python3 tools/scramble.py            (rewrites common/StoredLiterals.h)
       python3 tools/scramble.py TEXT...   (prints the stored form of each TEXT)
 """
 import base64
@@ -150,10 +150,10 @@ def main():
         for text in sys.argv[1:]:
             print(scramble(text))
         return
-    path = os.path.join(REPO, "windows", "StoredLiterals.h")
+    path = os.path.join(REPO, "common", "StoredLiterals.h")
     with open(path, "w", newline="\n") as f:
         f.write(header())
-    print("wrote windows/StoredLiterals.h", file=sys.stderr)
+    print("wrote common/StoredLiterals.h", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -1,16 +1,13 @@
 #include "TemperatureDisplay.h"
 
-#include "ClockState.h"
 #include "GraphicsHelpers.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
 #include "WeatherState.h"
 #include "WinColor.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
-#include <QThread>
 
 #include <cmath>
 
@@ -51,34 +48,14 @@ QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t
     return image;
 }
 
-QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
-                          std::int32_t Back) {
-    const QImage image = TrayTemperatureImage(Text, Fore, Back);
-    if (!Transparent) return QIcon(QPixmap::fromImage(image));
-    const QColor back = ColorFromWinColor(Back);
-    // The key is the background as drawn, so system colours work too.
-    const std::int32_t key = (back.blue() << 16) | (back.green() << 8) | back.red();
-    return BitmapToIcon(image, key);
-}
-
-void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF) {
+void RecordTemperature(const QString& SkyText, double TemperatureF) {
     TWeatherState& state = WeatherState;
     state.CurrentTemperatureF = TemperatureF;
     state.CurrentTemperatureC = FahrenheitToCelsius(TemperatureF);
-    DisplayState.WeatherText = SkyText.left(WeatherTextWidth);
+    state.WeatherText = SkyText.left(WeatherTextWidth);
     const double shown =
         Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
-    DisplayState.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
-    Clock.SetWeatherCaption(
-        TemperatureCaption(DisplayState.TemperatureText, state.TraySummaryText));
-    if (Settings.TrayType == 'T' && !DisplayState.TemperatureText.isEmpty())
-        ShowTrayTempOn(Clock, DisplayState.TemperatureText, Settings.TrayForeColor,
-                       Settings.TrayBackTransparent, Settings.TrayBackColor);
-}
-
-void ShowTrayTempOn(TWeatherClockView& Clock, const QString& Text, std::int32_t Fore,
-                    bool Transparent, std::int32_t Back) {
-    Clock.SetTrayIcon(TrayTemperatureIcon(Text, Fore, Transparent, Back));
+    state.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
 }
 
 void ShowConnectionRefusedMessage() {
@@ -86,18 +63,6 @@ void ShowConnectionRefusedMessage() {
     WeatherState.ConnectionRefusedShown = true;
     Platform().Messages->Inform(QStringLiteral("Orbelune"),
                                 QStringLiteral("Internet connection may be blocked by firewall."));
-}
-
-void ShowStatus(const QString& Text) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return;
-    if (QThread::currentThread() != app->thread()) {
-        QMetaObject::invokeMethod(
-            app, [Text] { ShowStatus(Text); }, Qt::QueuedConnection);
-        return;
-    }
-    if (WeatherState.ShowHttpStatus && WeatherWindows().Info)
-        WeatherWindows().Info->AppendWeatherMemo(Text);
 }
 
 }  // namespace orbelune

@@ -1,11 +1,8 @@
 #pragma once
-// The temperature in the clock window's caption and in the tray, the status echo into
-// the weather memo, and the once-per-run "connection refused" message. User-interface
-// thread only.
+// The temperature as the clock window shows it: its texts in the unit of the settings,
+// the caption, the tray's temperature picture, and the once-per-run "connection
+// refused" message. User-interface thread only.
 
-#include "WeatherViews.h"
-
-#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -25,24 +22,11 @@ QString TemperatureCaption(const QString& TemperatureText, const QString& TraySu
 // Colours are Windows values.
 QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t Back);
 
-// That picture as an icon; with Transparent the background colour is see-through.
-QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
-                          std::int32_t Back);
-
-// Records the temperature (F) and the sky text, sets TemperatureText in the unit of
-// the settings, puts the caption on the clock window and, with the tray showing the
-// temperature, redraws the tray icon.
-void ShowTemperatureOn(TWeatherClockView& Clock, const QString& SkyText, double TemperatureF);
-
-// Draws Text as the tray icon.
-void ShowTrayTempOn(TWeatherClockView& Clock, const QString& Text, std::int32_t Fore,
-                    bool Transparent, std::int32_t Back);
+// Records the temperature (F) and the sky text in the weather state, and sets its
+// TemperatureText in the unit of the settings.
+void RecordTemperature(const QString& SkyText, double TemperatureF);
 
 // "Internet connection may be blocked by firewall.", at most once per run.
 void ShowConnectionRefusedMessage();
-
-// A download status text as a new line of the weather memo, when the echo is on and
-// the information window exists. Safe from any thread.
-void ShowStatus(const QString& Text);
 
 }  // namespace orbelune

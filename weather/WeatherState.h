@@ -1,10 +1,8 @@
 #pragma once
-// The program-wide weather state besides what the clock window keeps (the shown
-// temperature and sky texts, TemperatureShown, the schedule's LastWeatherDownloadTime)
-// and the program-wide report list: the report's time, the temperature, the tray
-// summary, the current station, and the download flags that every download of this
-// subsystem shares. Owned by the user-interface thread; the flags that workers touch
-// are atomic.
+// The program-wide weather state: the last report as shown, its time and temperature,
+// the texts the clock window shows for it, the station of the interactive request, the
+// schedule's last download, and the download flags that every download of this
+// subsystem shares. Owned by the user-interface thread; what workers touch is atomic.
 
 #include "StDate.h"
 
@@ -16,25 +14,25 @@
 namespace orbelune {
 
 struct TWeatherState {
+    QStringList ReportLines;        // the last report as shown
     TDateTime ReportTimeUtc = 0.0;  // observation time of the last report
     double CurrentTemperatureF = -200.0;
     double CurrentTemperatureC = -200.0;
-    QString TraySummaryText;                         // the joined summary, at most 64 characters
-    bool ConnectionRefusedShown = false;             // the refused message was shown in this run
-    std::atomic<bool> ShowHttpStatus{true};          // echo download status into the weather memo
-    std::atomic<bool> ConnectionRefusedFlag{false};  // the last request was refused
+    QString TemperatureText;  // the temperature as the caption and the tray show it
+    QString WeatherText;      // the sky conditions beside it
+    bool TemperatureShown = false;
+    QString TraySummaryText;  // the joined summary, at most 64 characters
+    // The station of the interactive request and its name (the Weather tab's edits);
+    // reading the settings makes the saved station current.
+    QString CurrentStationCode = QStringLiteral("KNYC");
+    QString CurrentStationName = QStringLiteral("New York");
+    std::atomic<TDateTime> LastWeatherDownloadTime = 0;  // local time of the last good one
+    bool ConnectionRefusedShown = false;                 // the refused message was shown
+    std::atomic<bool> ShowHttpStatus{true};              // echo download status into the memo
+    std::atomic<bool> ConnectionRefusedFlag{false};      // the last request was refused
 };
 
 extern TWeatherState WeatherState;
-
-// The last report as shown (the program-wide report list; empty while it does not exist).
-QStringList WeatherReportLines();
-void SetWeatherReportLines(const QStringList& Lines);
-
-// The station of the interactive request and its name (the Set tab's edits), which
-// reading the settings sets to the saved station.
-QString& CurrentStationCode();
-QString& CurrentStationName();
 
 // Texts cut to the widths the display keeps.
 inline constexpr int WeatherTextWidth = 128;

@@ -1,12 +1,14 @@
 #pragma once
-// The weather report request: a worker thread downloads the decoded report of one
-// station and parses it; the result is handed to the user-interface thread, which
-// updates the program-wide state and the windows that exist at that moment.
+// The weather report worker: a thread that downloads the decoded report of one station
+// and parses it. It gets a request value when it starts and hands back an outcome value
+// with its ReportReady signal; it touches no window and no program-wide state but the
+// shared refused-connection flag.
 
 #include "Download.h"
 #include "ReportFields.h"
 #include "StDate.h"
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -18,16 +20,16 @@ struct TReportLimits {
     int TimeoutMs = 30000;
     qint64 MaxBytes = 64 * 1024;
 };
-// The limits every weather request gets (tests shorten them).
-TReportLimits& WeatherReportLimits();
 
 // What a request takes from the settings and the state, copied on the
 // user-interface thread when it starts.
 struct TWeatherRequest {
+    QString StationCode;  // as typed; its first four characters are asked for
+    bool Show = false;    // show the temperature and stamp the schedule
     QString WeatherServer;
     TProxyRule Proxy;
     char TemperatureUnits = 'F';
-    bool SavedStationIsCurrent = false;  // CurrentStationCode equals WeatherStationCode
+    bool SavedStationIsCurrent = false;  // the current station is the saved one: always shown
     TDateTime PreviousReportTimeUtc = 0.0;
     TReportLimits Limits;
 };
@@ -44,16 +46,19 @@ struct TReportOutcome {
     TDateTime DownloadTime = 0.0;  // Good and Show: local time of the download
     double Temperature = NoTemperature;
     TWeatherSummary Summary;  // when a temperature was found
+
+    // A good report to be shown that has a temperature: the caption and tray take it.
+    bool ShowsTemperature() const {
+        return Kind == TKind::Good && Show && Temperature > NoTemperature;
+    }
+    // What the report panel shows: a report, or why none came.
+    bool ShowsReport() const { return Kind == TKind::Good || Kind == TKind::Failed; }
 };
 
 // The outcome of a reply. NowLocal is the time of the download; the report's age
 // is measured against LocalToUTC of it.
 TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
                              const TWeatherRequest& Request, TDateTime NowLocal);
-
-// On the user-interface thread: records the outcome in the program-wide state and
-// shows it in the windows that exist.
-void ApplyReportOutcome(const TReportOutcome& Outcome);
 
 class TMyThread1 final : public QThread {
     Q_OBJECT
@@ -65,6 +70,10 @@ public:
 
     explicit TMyThread1(const TWeatherRequest& Request);
 
+signals:
+    // Once, from the worker thread, as the request ends (a failure included).
+    void ReportReady(const orbelune::TReportOutcome& Outcome);
+
 protected:
     void run() override;
 
@@ -73,19 +82,6 @@ private:
     TWeatherRequest Request_;
 };
 
-// Starts a request for the station Code (its first four characters) and returns at
-// once; ShowTemperature shows the temperature in the caption and tray and stamps the
-// schedule. User-interface thread only.
-void StartWeatherRequest(const QString& Code, bool ShowTemperature);
-
-// The "Get Weather" request of the information window: the typed station becomes the
-// current one, and its report is fetched without showing the temperature.
-void RequestStationWeather(const QString& CodeText, const QString& NameText);
-
-// Stops the downloads of running requests and waits up to TimeoutMs for their threads;
-// true when none is left. (The program's shut-down stops every worker with StopWorkers.)
-bool StopWeatherThreads(int TimeoutMs);
-// Waits up to TimeoutMs for running requests to end, then delivers their results.
-bool WaitForWeatherThreads(int TimeoutMs);
-
 }  // namespace orbelune
+
+Q_DECLARE_METATYPE(orbelune::TReportOutcome)

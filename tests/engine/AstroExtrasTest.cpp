@@ -4,9 +4,10 @@
 
 #include <cmath>
 
+#include "AngleDiff.h"
 #include "AstroExtras.h"
+#include "CsvReader.h"
 #include "DateTimeRtl.h"
-#include "EphemCsv.h"
 #include "MyUtil.h"
 #include "StAstro.h"
 #include "moon.h"
@@ -129,7 +130,7 @@ TEST(AstroExtras, MoonIconShadeFollowsThePhase) {
 // one; ephem's apparent). The Moon: 0.05 degree, for the topocentric correction
 // of the altitude is the first-order one and the azimuth is left geocentric.
 TEST(AstroExtras, AltitudeAzimuthAgreeWithEphem) {
-    auto Rows = testing::ReadCsv("altaz_ephem.csv");
+    auto Rows = test::ReadCsv("altaz_ephem.csv");
     ASSERT_GT(Rows.size(), 150u);
     for (const auto& Row : Rows) {
         TDayTimeRec UT{Row.Int("day"), Row.Int("seconds")};
@@ -141,7 +142,7 @@ TEST(AstroExtras, AltitudeAzimuthAgreeWithEphem) {
         double Alt, Az;
         EquatorialToAltAz(Alt, Az, 0, 0.0, Sun.Dec, Sun.RA, Lat, Lon, T);
         EXPECT_NEAR(Alt, Row.Num("sun_alt"), 0.02);
-        EXPECT_LT(std::fabs(testing::AngleDiff(Az, Row.Num("sun_az"))) *
+        EXPECT_LT(std::fabs(test::AngleDiff(Az, Row.Num("sun_az"))) *
                       std::cos(Row.Num("sun_alt") * M_PI / 180.0),
                   0.02);
         EXPECT_GE(Az, 0.0);
@@ -150,7 +151,7 @@ TEST(AstroExtras, AltitudeAzimuthAgreeWithEphem) {
         TMoonPosRec Moon = MoonPosition(UT);
         EquatorialToAltAz(Alt, Az, 0, Moon.Parallax, Moon.Dec, Moon.RA, Lat, Lon, T);
         EXPECT_NEAR(Alt, Row.Num("moon_alt"), 0.05);
-        EXPECT_LT(std::fabs(testing::AngleDiff(Az, Row.Num("moon_az"))) *
+        EXPECT_LT(std::fabs(test::AngleDiff(Az, Row.Num("moon_az"))) *
                       std::cos(Row.Num("moon_alt") * M_PI / 180.0),
                   0.05);
     }

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "EphemCsv.h"
+#include "CsvReader.h"
 #include "StDate.h"
 #include "StEclpse.h"
 
@@ -57,7 +57,7 @@ bool IsSolar(int Kind) {
 class EclipseCatalogue : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        for (const auto& row : testing::ReadCsv("eclipses_1900_2100.csv")) {
+        for (const auto& row : test::ReadCsv("eclipses_1900_2100.csv")) {
             Reference r{row.Text("date"),     ParseUT(row.Text("date"), row.Text("time")),
                         row.Int("kind"),      row.Num("gamma"),
                         row.Num("magnitude"), {}};

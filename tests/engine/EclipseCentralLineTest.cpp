@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
+#include "CsvReader.h"
 #include "EclipseShadow.h"
-#include "EphemCsv.h"
 #include "StDate.h"
 #include "StEclpse.h"
 
@@ -61,7 +61,7 @@ struct Case {
 // shadow falls obliquely on the Arctic and stretches the same error on the ground.
 TEST(EclipseCentralLine, PointsMatchTheReferenceLineAtTheSameInstant) {
     std::map<std::string, std::pair<double, double>> reference;
-    for (const auto& row : testing::ReadCsv("eclipse_central_lines.csv"))
+    for (const auto& row : test::ReadCsv("eclipse_central_lines.csv"))
         reference[row.Text("date") + " " + row.Text("time").substr(0, 5)] = {row.Num("latitude"),
                                                                              row.Num("longitude")};
     // 2015-03-20 is the morning case: greatest eclipse at 09:46 UT.

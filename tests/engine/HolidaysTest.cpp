@@ -2,11 +2,11 @@
 // python3-convertdate (tests/data/holidays_reference.csv, tools/ref_suntimes.py), and
 // the fixed daylight rules of the world clocks.
 #include "Astronomy.h"
-#include "CsvRows.h"
+#include "CsvReader.h"
 #include "DateTimeRtl.h"
 #include "Holidays.h"
 #include "MyUtil.h"
-#include "ZoneTestSupport.h"
+#include "ScopedZone.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,9 @@
 namespace orbelune {
 namespace {
 
-using test::OneSecond;
-using test::ScopedTZ;
+using test::TScopedZone;
+
+constexpr double OneSecond = 1.0 / 86400.0;
 
 TDateTime IsoDate(const std::string& Text) {
     return SafeEncodeDate(std::stoi(Text.substr(0, 4)), std::stoi(Text.substr(5, 2)),
@@ -104,7 +105,7 @@ TEST(CountWeekdays, ForwardBackwardAndLongSpans) {
 }
 
 TEST(HolidayTable, BuildSortsAndLooksUp) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     BuildHolidayTable(2024);
     EXPECT_EQ(HolidayTableYear, 2024);
     for (int32_t i = 2; i <= HolidayCount; ++i) EXPECT_LE(HolidayDates[i - 1], HolidayDates[i]);
@@ -131,7 +132,7 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
 
 // Every entry of the table carries its own name with its own rule's date.
 TEST(HolidayTable, EachNameHoldsItsRulesDate) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     const std::pair<const char*, TDateTime (*)(int32_t)> entries[] = {
         {"New Year's Day", NewYearsDay},
         {"Martin L. King", ThirdMondayOfJanuary},
@@ -181,7 +182,7 @@ TEST(HolidayTable, ClockChangeSortsAfterAHolidayOfItsDay) {
     for (const auto& [zone, year, holiday, change] :
          {std::tuple{"America/New_York", 2004, "Halloween", "Clock Back 1H"},
           std::tuple{"Europe/London", 2024, "Easter", "Clock Ahead 1H"}}) {
-        ScopedTZ tz(zone);
+        TScopedZone tz(zone);
         BuildHolidayTable(year);
         int32_t holidayIndex = 0, changeIndex = 0;
         for (int32_t i = 1; i <= HolidayCount; ++i) {
@@ -205,7 +206,7 @@ TEST(HolidayTable, ClockChangeSortsAfterAHolidayOfItsDay) {
 // Two holidays of one day are both found, the second by asking again from the first
 // one's index + 1; asking once more finds nothing.
 TEST(HolidayTable, TwoHolidaysOnOneDay) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     // Ash Wednesday fell on Valentine's Day in 2018 and 2024.
     const TDateTime day = SafeEncodeDate(2024, 2, 14);
     int32_t index = 1;
@@ -224,7 +225,7 @@ TEST(HolidayTable, TwoHolidaysOnOneDay) {
 }
 
 TEST(HolidayTable, OtherYearRebuildsOnce) {
-    ScopedTZ tz("Etc/UTC");
+    TScopedZone tz("Etc/UTC");
     BuildHolidayTable(2023);
     int32_t index = 1;
     std::string name;
@@ -241,7 +242,7 @@ TEST(HolidayTable, OtherYearRebuildsOnce) {
 // Without daylight time the clock changes have no date: they sort to the front, and no
 // day is marked with them, not even 1899-12-30 (date 0).
 TEST(HolidayTable, ZoneWithoutDaylightTime) {
-    ScopedTZ tz("Asia/Kolkata");
+    TScopedZone tz("Asia/Kolkata");
     EXPECT_EQ(DaylightStartOfYear(2024), 0.0);
     EXPECT_EQ(DaylightEndOfYear(2024), 0.0);
     BuildHolidayTable(2024);
@@ -258,9 +259,9 @@ TEST(HolidayTable, ZoneWithoutDaylightTime) {
 // A zone that cannot be read has no clock changes: the window of the zone read before
 // it is not carried into the table, and a year without dates has none either.
 TEST(HolidayTable, UnreadableZoneHasNoClockChanges) {
-    ScopedTZ known("America/New_York");
+    TScopedZone known("America/New_York");
     ASSERT_NE(DaylightStartOfYear(2024), 0.0);
-    ScopedTZ unknown("Nowhere/Atlantis");
+    TScopedZone unknown("Nowhere/Atlantis");
     EXPECT_EQ(DaylightStartOfYear(2025), 0.0);
     EXPECT_EQ(DaylightEndOfYear(2025), 0.0);
     BuildHolidayTable(2025);
@@ -273,7 +274,7 @@ TEST(HolidayTable, UnreadableZoneHasNoClockChanges) {
 
 TEST(HolidayTable, YearsWithoutDatesHaveNoClockChanges) {
     // A rule alone, so that every year the calendar holds has a window.
-    ScopedTZ tz("EST5EDT,M3.2.0,M11.1.0");
+    TScopedZone tz("EST5EDT,M3.2.0,M11.1.0");
     ASSERT_NE(DaylightStartOfYear(1), 0.0);
     for (int32_t year : {0, 10000, -5}) {
         EXPECT_EQ(DaylightStartOfYear(year), 0.0) << year;
@@ -284,7 +285,7 @@ TEST(HolidayTable, YearsWithoutDatesHaveNoClockChanges) {
 // Ireland's clocks go ahead in March and back in October, though its zone calls the
 // winter time the daylight one.
 TEST(HolidayTable, IrishClocksGoAheadInMarch) {
-    ScopedTZ tz("Europe/Dublin");
+    TScopedZone tz("Europe/Dublin");
     EXPECT_NEAR(DaylightStartOfYear(2024), SafeEncodeDateTime(2024, 3, 31, 1, 0, 0, 0), OneSecond);
     EXPECT_NEAR(DaylightEndOfYear(2024), SafeEncodeDateTime(2024, 10, 27, 2, 0, 0, 0), OneSecond);
     const TTimeZoneState winter = TimeZoneAt(SafeEncodeDate(2024, 1, 15));
@@ -300,7 +301,7 @@ TEST(HolidayTable, IrishClocksGoAheadInMarch) {
 
 // In a southern zone the clock goes back in April and ahead in October.
 TEST(HolidayTable, SouthernZoneClockBackComesFirst) {
-    ScopedTZ tz("Australia/Sydney");
+    TScopedZone tz("Australia/Sydney");
     BuildHolidayTable(2024);
     int32_t back = 0, ahead = 0;
     for (int32_t i = 1; i <= HolidayCount; ++i) {
@@ -315,7 +316,7 @@ TEST(HolidayTable, SouthernZoneClockBackComesFirst) {
 
 // A year that the Jewish calendar cannot reach leaves those entries without a date.
 TEST(HolidayTable, RulesOutOfTheirRangeGiveNoDate) {
-    ScopedTZ tz("Etc/UTC");
+    TScopedZone tz("Etc/UTC");
     BuildHolidayTable(300);
     std::map<std::string, TDateTime> byName;
     for (int32_t i = 1; i <= HolidayCount; ++i) byName[HolidayNames[i]] = HolidayDates[i];
@@ -368,7 +369,7 @@ TEST(WorldDaylightRules, AgreeWithTheZoneDatabase2008To2037) {
                  {"Europe/Berlin", EUDaylightStart, EUDaylightEnd, -1, -2},
                  {"Pacific/Auckland", NZDaylightStart, NZDaylightEnd, 0, -1}};
     for (const auto& c : cases) {
-        ScopedTZ tz(c.Zone);
+        TScopedZone tz(c.Zone);
         for (int year = 2008; year <= 2037; ++year) {
             const TTimeZoneState s = TimeZoneAt(SafeEncodeDate(year, 7, 1));
             EXPECT_NEAR(c.Start(year), s.DaylightStart + c.StartShiftHours / 24, OneSecond)

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <map>
 
-#include "EphemCsv.h"
+#include "CsvReader.h"
 #include "StAstro.h"
 #include "moon.h"
 
@@ -52,7 +52,7 @@ TEST(LunationPhase, AgreesWithMainPhaseTime) {
 // Against ephem's phase instants (dynamical time): Meeus gives his method's
 // error as a few seconds over these centuries; 60 s allows for ephem's own.
 TEST(LunationPhase, AgreesWithEphem1700To2300) {
-    auto Rows = testing::ReadCsv("phases_ephem.csv");
+    auto Rows = test::ReadCsv("phases_ephem.csv");
     ASSERT_GT(Rows.size(), 150u);
     for (const auto& Row : Rows) {
         LunationPhases P = LunationPhaseJDE(Row.Int("k"));

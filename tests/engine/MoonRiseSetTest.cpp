@@ -8,7 +8,7 @@
 #include <map>
 #include <optional>
 
-#include "EphemCsv.h"
+#include "CsvReader.h"
 #include "StAstro.h"
 
 namespace orbelune {
@@ -30,13 +30,13 @@ struct Place {
 std::vector<int> Seconds(const std::string& Text) {
     std::vector<int> Out;
     if (Text.empty()) return Out;
-    for (const auto& Field : testing::SplitCsv(Text, ';')) Out.push_back(std::stoi(Field));
+    for (const auto& Field : test::SplitCsv(Text, ';')) Out.push_back(std::stoi(Field));
     return Out;
 }
 
 std::map<std::string, Place> LoadPlaces() {
     std::map<std::string, Place> Places;
-    for (const auto& Row : testing::ReadCsv("moonrise_ephem.csv")) {
+    for (const auto& Row : test::ReadCsv("moonrise_ephem.csv")) {
         Place& P = Places[Row.Text("place")];
         P.Latitude = Row.Num("lat");
         P.Longitude = Row.Num("lon");

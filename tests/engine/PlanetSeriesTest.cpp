@@ -1,19 +1,19 @@
 #include "StJup.h"
-#include "StJup_terms.h"
+#include "StJupTerms.h"
 #include "StMars.h"
-#include "StMars_terms.h"
+#include "StMarsTerms.h"
 #include "StMerc.h"
-#include "StMerc_terms.h"
+#include "StMercTerms.h"
 #include "StNeptun.h"
-#include "StNeptun_terms.h"
+#include "StNeptunTerms.h"
 #include "StSaturn.h"
-#include "StSaturn_terms.h"
+#include "StSaturnTerms.h"
 #include "StUranus.h"
-#include "StUranus_terms.h"
+#include "StUranusTerms.h"
 #include "StVenus.h"
-#include "StVenus_terms.h"
+#include "StVenusTerms.h"
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +31,9 @@ struct PlanetCase {
     const char* Name;
     TPlanetLBR (*LBR)(double);
     SeriesFunction Longitude, Latitude, Radius;
-    const PlanetCoordinateSeries* L;
-    const PlanetCoordinateSeries* B;
-    const PlanetCoordinateSeries* R;
+    const TVSOPCoordinate* L;
+    const TVSOPCoordinate* B;
+    const TVSOPCoordinate* R;
     int CountL[6], CountB[6], CountR[6];
     // Opening terms: L0, L1 and R0 constants, first B0 term (A, B, C).
     long double L0, L1, R0, B0A, B0B, B0C;
@@ -217,13 +217,13 @@ TEST(PlanetSeries, CarryTheLeadingTermsInThePublishedCounts) {
 TEST(PlanetSeries, OpenWithThePublishedLeadingTerms) {
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
-        const PlanetSeriesTerm& l0 = (*p.L)[0][0];
+        const TVSOPTerm& l0 = (*p.L)[0][0];
         EXPECT_EQ(l0.A, p.L0);
         EXPECT_EQ(l0.C, 0.0L);
         EXPECT_NEAR((*p.L)[1][0].A, p.L1, 1.5L * LastDigit(p.L1));
         EXPECT_EQ((*p.L)[1][0].C, 0.0L);
         EXPECT_EQ((*p.R)[0][0].A, p.R0);
-        const PlanetSeriesTerm& b0 = (*p.B)[0][0];
+        const TVSOPTerm& b0 = (*p.B)[0][0];
         EXPECT_EQ(b0.A, p.B0A);
         EXPECT_EQ(b0.B, p.B0B);
         EXPECT_EQ(b0.C, p.B0C);
@@ -258,9 +258,9 @@ TEST(PlanetSeries, CarryElevenSignificantDigitsAtMostElevenDecimals) {
     EXPECT_FALSE(RoundedToElevenDigits(1.2345e-11L));     // fifteen decimals
     for (const PlanetCase& p : Planets) {
         SCOPED_TRACE(p.Name);
-        for (const PlanetCoordinateSeries* coordinate : {p.L, p.B, p.R})
+        for (const TVSOPCoordinate* coordinate : {p.L, p.B, p.R})
             for (const auto& series : *coordinate)
-                for (const PlanetSeriesTerm& t : series) {
+                for (const TVSOPTerm& t : series) {
                     EXPECT_TRUE(RoundedToElevenDigits(t.A)) << static_cast<double>(t.A);
                     EXPECT_TRUE(RoundedToElevenDigits(t.B)) << static_cast<double>(t.B);
                     EXPECT_TRUE(RoundedToElevenDigits(t.C)) << static_cast<double>(t.C);

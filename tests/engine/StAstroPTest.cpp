@@ -1,6 +1,6 @@
 #include "StAstroP.h"
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // Greenwich mean sidereal time and the validity of day-time records.
 #include <gtest/gtest.h>
 
-#include "EphemCsv.h"
+#include "AngleDiff.h"
+#include "CsvReader.h"
 #include "StAstro.h"
 
 namespace orbelune {
@@ -36,14 +37,14 @@ TEST(StAstroSidereal, InvalidDatesGiveMinusOne) {
 // python3-ephem gives the apparent sidereal time, which differs from the mean by
 // the equation of the equinoxes (at most 1.2 s of time, 0.005 degree).
 TEST(StAstroSidereal, AgreesWithEphemOverTheWholeRange) {
-    auto Rows = testing::ReadCsv("sidereal_ephem.csv");
+    auto Rows = test::ReadCsv("sidereal_ephem.csv");
     ASSERT_GT(Rows.size(), 200u);
     double Worst = 0.0;
     for (const auto& Row : Rows) {
         double Gmst = GreenwichSiderealTime({Row.Int("day"), Row.Int("seconds")});
         ASSERT_GE(Gmst, 0.0);
         ASSERT_LT(Gmst, 360.0);
-        double Diff = std::fabs(testing::AngleDiff(Gmst, Row.Num("gast_deg")));
+        double Diff = std::fabs(test::AngleDiff(Gmst, Row.Num("gast_deg")));
         Worst = std::max(Worst, Diff);
         EXPECT_LT(Diff, 0.006) << "day " << Row.Int("day") << " s " << Row.Int("seconds");
     }

@@ -7,9 +7,10 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "EphemCsv.h"
-#include "MeeusTables.h"
+#include "AngleDiff.h"
+#include "CsvReader.h"
 #include "StAstro.h"
+#include "moonTerms.h"
 
 namespace orbelune {
 namespace {
@@ -42,14 +43,14 @@ TEST(StAstroSun, InvalidDatesGiveMarkers) {
 // same frame). Tolerance 0.002 degree (7"): the truncated series is good to a few
 // arcseconds.
 TEST(StAstroSun, VectorDirectionAgreesWithEphem1700To2300) {
-    auto Rows = testing::ReadCsv("sun_moon_ephem.csv");
+    auto Rows = test::ReadCsv("sun_moon_ephem.csv");
     ASSERT_GT(Rows.size(), 300u);
     for (const auto& Row : Rows) {
         TSunVector V = SunVectorJ2000({Row.Int("day"), Row.Int("seconds")});
         double RA = std::atan2(V.Y, V.X) * 180.0 / M_PI;
         double Dec = std::asin(V.Z / V.R) * 180.0 / M_PI;
         double CosDec = std::cos(Dec * M_PI / 180.0);
-        EXPECT_LT(std::fabs(testing::AngleDiff(RA, Row.Num("sun_ra_j2000"))) * CosDec, 0.002)
+        EXPECT_LT(std::fabs(test::AngleDiff(RA, Row.Num("sun_ra_j2000"))) * CosDec, 0.002)
             << "day " << Row.Int("day");
         EXPECT_LT(std::fabs(Dec - Row.Num("sun_dec_j2000")), 0.002) << "day " << Row.Int("day");
     }
@@ -59,11 +60,11 @@ TEST(StAstroSun, VectorDirectionAgreesWithEphem1700To2300) {
 // they differ by the aberration (0.0057 degree) and the nutation (up to 0.005
 // degree), hence 0.013 degree.
 TEST(StAstroSun, RADecAgreeWithEphem1700To2300) {
-    auto Rows = testing::ReadCsv("sun_moon_ephem.csv");
+    auto Rows = test::ReadCsv("sun_moon_ephem.csv");
     for (const auto& Row : Rows) {
         TRADecRec P = SunRADec({Row.Int("day"), Row.Int("seconds")});
         double CosDec = std::cos(Row.Num("sun_dec") * M_PI / 180.0);
-        EXPECT_LT(std::fabs(testing::AngleDiff(P.RA, Row.Num("sun_ra"))) * CosDec, 0.013)
+        EXPECT_LT(std::fabs(test::AngleDiff(P.RA, Row.Num("sun_ra"))) * CosDec, 0.013)
             << "day " << Row.Int("day");
         EXPECT_LT(std::fabs(P.Dec - Row.Num("sun_dec")), 0.013) << "day " << Row.Int("day");
     }
@@ -132,7 +133,7 @@ TEST(StAstroMoon, CheckedFormMarksInvalidDates) {
 // 0.005 degree, on top of the truncated series' 0.003 degree. Hence 0.008 degree
 // plus 0.014 degree per century from 2000.
 TEST(StAstroMoon, RADecAgreeWithEphem1700To2300) {
-    auto Rows = testing::ReadCsv("sun_moon_ephem.csv");
+    auto Rows = test::ReadCsv("sun_moon_ephem.csv");
     double Worst = 0.0;
     for (const auto& Row : Rows) {
         TDayTimeRec UT{Row.Int("day"), Row.Int("seconds")};
@@ -140,7 +141,7 @@ TEST(StAstroMoon, RADecAgreeWithEphem1700To2300) {
         double Centuries = std::fabs(DayNumberToJD(UT.D) - 2451545.0) / 36525.0;
         double Tolerance = 0.008 + 0.014 * Centuries;
         double CosDec = std::cos(Row.Num("moon_dec") * M_PI / 180.0);
-        double DRA = std::fabs(testing::AngleDiff(P.RA, Row.Num("moon_ra"))) * CosDec;
+        double DRA = std::fabs(test::AngleDiff(P.RA, Row.Num("moon_ra"))) * CosDec;
         double DDec = std::fabs(P.Dec - Row.Num("moon_dec"));
         Worst = std::max({Worst, DRA / Tolerance, DDec / Tolerance});
         EXPECT_LT(DRA, Tolerance) << "day " << UT.D;
@@ -154,7 +155,7 @@ TEST(StAstroMoon, RADecAgreeWithEphem1700To2300) {
 // 0.001 against the same formula on ephem's elongation; ephem's own illuminated
 // fraction comes from the true phase angle and is up to 0.009 away from it.
 TEST(StAstroMoon, PhaseValuesAgreeWithEphem) {
-    auto Rows = testing::ReadCsv("sun_moon_ephem.csv");
+    auto Rows = test::ReadCsv("sun_moon_ephem.csv");
     for (const auto& Row : Rows) {
         TMoonPosRec P = MoonPosition({Row.Int("day"), Row.Int("seconds")});
         double Parallax = std::asin(6378.14 / Row.Num("moon_km")) * 180.0 / M_PI;

@@ -1,6 +1,6 @@
 #include "StDate.h"
 
-#include "CsvRows.h"
+#include "CsvReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Delta-T, equinoxes and solstices, sunrise and sunset: against Meeus's worked
 // example and python3-ephem (tests/data, made by tools/ref_suntimes.py).
 #include "Astronomy.h"
-#include "CsvRows.h"
+#include "CsvReader.h"
 #include "DateTimeRtl.h"
 #include "MyUtil.h"
 

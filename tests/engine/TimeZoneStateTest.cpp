@@ -1,11 +1,11 @@
 // The program-wide time-zone state under several zones, against the system's tz
 // database (zdump output kept as test data) and hand-checked transition dates.
 #include "Astronomy.h"
-#include "CsvRows.h"
+#include "CsvReader.h"
 #include "DateTimeRtl.h"
 #include "Holidays.h"
 #include "MyUtil.h"
-#include "ZoneTestSupport.h"
+#include "ScopedZone.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,14 @@
 namespace orbelune {
 namespace {
 
-using test::OneSecond;
-using test::ScopedTZ;
-using test::UnixToDateTime;
+using test::TScopedZone;
+
+constexpr double OneSecond = 1.0 / 86400.0;
+
+// A Unix instant as a TDateTime (only for instants after 1899-12-30).
+TDateTime UnixToDateTime(int64_t Seconds) {
+    return 25569.0 + Seconds / 86400.0;
+}
 
 struct Transition {
     int64_t At;
@@ -51,7 +56,7 @@ TEST(TimeZoneState, MatchesTheTzDatabase1990To2040) {
     const auto zones = ZdumpTransitions();
     ASSERT_EQ(zones.size(), 3u);
     for (const auto& [zone, transitions] : zones) {
-        ScopedTZ tz(zone.c_str());
+        TScopedZone tz(zone.c_str());
         std::map<int, TDateTime> starts, ends;
         for (const Transition& t : transitions) {
             SCOPED_TRACE(zone + " at " + std::to_string(t.At));
@@ -79,7 +84,7 @@ TEST(TimeZoneState, MatchesTheTzDatabase1990To2040) {
 TEST(TimeZoneState, ZonesWithoutDaylightTimeKeepTheStandardOffset) {
     for (const auto& [zone, offset, name] :
          {std::tuple{"Asia/Kolkata", 5.5, "IST"}, std::tuple{"Etc/UTC", 0.0, "UTC"}}) {
-        ScopedTZ tz(zone);
+        TScopedZone tz(zone);
         for (int year = 1990; year <= 2040; ++year) {
             for (int month : {1, 7}) {
                 SCOPED_TRACE(std::string(zone) + " " + std::to_string(year));
@@ -99,7 +104,7 @@ TEST(TimeZoneState, ZonesWithoutDaylightTimeKeepTheStandardOffset) {
 }
 
 TEST(TimeZoneState, FieldsOfANorthernZoneInSummer) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     EXPECT_DOUBLE_EQ(GetUTCOffsetByWindow(SafeEncodeDateTime(2024, 7, 1, 12, 0, 0, 0)), -4.0);
     const TTimeZoneState s = TimeZone();
     EXPECT_EQ(s.TimeZoneName, "EDT");
@@ -119,7 +124,7 @@ TEST(TimeZoneState, FieldsOfANorthernZoneInSummer) {
 // The daylight window of a southern zone spans the new year: a January date is in it,
 // and the year's end of daylight time comes before its start.
 TEST(TimeZoneState, SouthernZoneHasDaylightInJanuary) {
-    ScopedTZ tz("Australia/Sydney");
+    TScopedZone tz("Australia/Sydney");
     EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 1, 15)), 11.0);
     TTimeZoneState s = TimeZone();
     EXPECT_TRUE(s.DaylightInEffect);
@@ -134,7 +139,7 @@ TEST(TimeZoneState, SouthernZoneHasDaylightInJanuary) {
 // Each date takes the offset of its own season, whatever season the present moment is
 // in: July's times seen in January are not an hour off.
 TEST(TimeZoneState, EachDateTakesItsOwnSeasonsOffset) {
-    ScopedTZ tz("Europe/London");
+    TScopedZone tz("Europe/London");
     for (int year : {1995, 2010, 2024, 2039}) {
         EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDateTime(year, 7, 1, 12, 0, 0, 0)), 1.0);
         EXPECT_EQ(TimeZone().TimeZoneName, "BST");
@@ -145,7 +150,7 @@ TEST(TimeZoneState, EachDateTakesItsOwnSeasonsOffset) {
 
 // Past years take the transitions the zone database knows, not the present rule.
 TEST(TimeZoneState, PastYearsFollowTheirOwnRules) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     // 1987-2006: first Sunday of April to last Sunday of October.
     EXPECT_NEAR(DaylightStartOfYear(2000), SafeEncodeDateTime(2000, 4, 2, 2, 0, 0, 0), OneSecond);
     EXPECT_NEAR(DaylightEndOfYear(2000), SafeEncodeDateTime(2000, 10, 29, 2, 0, 0, 0), OneSecond);
@@ -154,14 +159,14 @@ TEST(TimeZoneState, PastYearsFollowTheirOwnRules) {
     // The 1974 energy crisis: daylight time from 6 January.
     EXPECT_NEAR(DaylightStartOfYear(1974), SafeEncodeDateTime(1974, 1, 6, 2, 0, 0, 0), OneSecond);
     // A rule given only as a TZ string applies to every year.
-    ScopedTZ posix("EST5EDT,M3.2.0,M11.1.0");
+    TScopedZone posix("EST5EDT,M3.2.0,M11.1.0");
     EXPECT_NEAR(DaylightStartOfYear(2000), SafeEncodeDateTime(2000, 3, 12, 2, 0, 0, 0), OneSecond);
 }
 
 // Before the zone's first transition (1883 in New York) the present rule is used; the
 // dates then lie before 1899-12-30 and keep their time of day the way TDateTime does.
 TEST(TimeZoneState, YearsBeforeTheDatabaseUseThePresentRule) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(1850, 7, 1)), -4.0);
     const TTimeZoneState s = TimeZone();
     EXPECT_LT(s.DaylightStart, 0.0);
@@ -173,7 +178,7 @@ TEST(TimeZoneState, YearsBeforeTheDatabaseUseThePresentRule) {
 }
 
 TEST(TimeZoneState, LocalAndUTCConversions) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     const TDateTime julyNoon = SafeEncodeDateTime(2024, 7, 1, 12, 0, 0, 0);
     EXPECT_NEAR(LocalToUTC(julyNoon), SafeEncodeDateTime(2024, 7, 1, 16, 0, 0, 0), OneSecond);
     EXPECT_NEAR(UTCToLocal(SafeEncodeDateTime(2024, 7, 1, 16, 0, 0, 0)), julyNoon, OneSecond);
@@ -195,9 +200,9 @@ TEST(TimeZoneState, LocalAndUTCConversions) {
 // Without zone information the answer is 0 with empty names; the conversions keep the
 // offset of the last successful call.
 TEST(TimeZoneState, MissingZoneInformation) {
-    ScopedTZ known("Asia/Kolkata");
+    TScopedZone known("Asia/Kolkata");
     EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 5, 1)), 5.5);
-    ScopedTZ unknown("Nowhere/Atlantis");
+    TScopedZone unknown("Nowhere/Atlantis");
     EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 5, 1)), 0.0);
     const TTimeZoneState s = TimeZone();
     EXPECT_TRUE(s.TimeZoneName.empty());
@@ -211,15 +216,15 @@ TEST(TimeZoneState, MissingZoneInformation) {
 
 TEST(TimeZoneState, ZoneGivenAsAPathOrAnEmptyTZ) {
     {
-        ScopedTZ tz("/usr/share/zoneinfo/Australia/Sydney");
+        TScopedZone tz("/usr/share/zoneinfo/Australia/Sydney");
         EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 1, 15)), 11.0);
     }
     {
-        ScopedTZ tz(":Europe/London");
+        TScopedZone tz(":Europe/London");
         EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 7, 15)), 1.0);
     }
     {
-        ScopedTZ tz("");
+        TScopedZone tz("");
         EXPECT_DOUBLE_EQ(GetUTCOffset(SafeEncodeDate(2024, 7, 15)), 0.0);
         EXPECT_EQ(TimeZone().TimeZoneName, "UTC");
     }
@@ -229,7 +234,7 @@ TEST(TimeZoneState, ZoneGivenAsAPathOrAnEmptyTZ) {
 // Without TZ the machine's own zone is used, whatever it is: the offsets agree with
 // the C library's local time.
 TEST(TimeZoneState, UnsetTZFollowsTheCLibrary) {
-    ScopedTZ tz(nullptr);
+    TScopedZone tz(nullptr);
     for (int64_t at :
          {int64_t{946684800}, int64_t{1719835200}, int64_t{1704067200}, int64_t{2145916800}}) {
         const std::time_t t = static_cast<std::time_t>(at);
@@ -245,7 +250,7 @@ TEST(TimeZoneState, UnsetTZFollowsTheCLibrary) {
 // A refresh from another thread never tears the state a reader copies: every copy is
 // the whole state of one of the two dates.
 TEST(TimeZoneState, RefreshesFromTwoThreadsDoNotOverlap) {
-    ScopedTZ tz("America/New_York");
+    TScopedZone tz("America/New_York");
     const TDateTime summer = SafeEncodeDate(2024, 7, 1), winter = SafeEncodeDate(2024, 1, 15);
     std::atomic<bool> stop{false};
     std::thread weather([&] {

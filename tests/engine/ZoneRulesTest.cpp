@@ -1,8 +1,8 @@
 // Zone rules: POSIX TZ strings, TZif files (whole, truncated, damaged) and the C
 // library fallback, checked against each other and against known dates.
+#include "ScopedZone.h"
 #include "SystemZone.h"
 #include "ZoneRules.h"
-#include "ZoneTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace orbelune {
 namespace {
 
-using test::ScopedTZ;
+using test::TScopedZone;
 
 int64_t Utc(int Year, int Month, int Day, int Hour = 0, int Minute = 0) {
     return DaysFromCivil(Year, Month, Day) * 86400 + Hour * 3600 + Minute * 60;
@@ -182,7 +182,7 @@ TEST(TZif, VersionOneFileWithoutRule) {
 // rules read here.
 TEST(SystemZone, LocalTimeSamplingAgreesWithTheRules) {
     for (const char* zone : {"America/New_York", "Australia/Sydney", "EST5EDT,M3.2.0,M11.1.0"}) {
-        ScopedTZ tz(zone);
+        TScopedZone tz(zone);
         const TSystemZone system = LoadSystemZone();
         ASSERT_TRUE(system.Known && system.Rules) << zone;
         for (int year : {1995, 2024, 2039}) {
@@ -203,9 +203,9 @@ TEST(SystemZone, LocalTimeSamplingAgreesWithTheRules) {
 }
 
 TEST(SystemZone, UnknownZoneIsNotKnown) {
-    ScopedTZ tz("Nowhere/Atlantis");
+    TScopedZone tz("Nowhere/Atlantis");
     EXPECT_FALSE(LoadSystemZone().Known);
-    ScopedTZ up("../../etc/passwd");
+    TScopedZone up("../../etc/passwd");
     EXPECT_FALSE(LoadSystemZone().Known);
 }
 

@@ -1,6 +1,6 @@
 // The temperature texts, the tray picture, the caption and the once-per-run message.
-#include "../windows/FakeSeams.h"
-#include "ClockState.h"
+#include "FakePlatform.h"
+#include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
@@ -61,74 +61,33 @@ TEST(TrayTemperatureImage, BackgroundFilledAndTextInTheForeColour) {
         }
 }
 
-TEST(TrayTemperatureIcon, TransparentBackgroundOnlyWhenAsked) {
-    const std::int32_t black = 0x000000;
-    const std::int32_t yellow = 0x00FFFF;
-    const QImage opaque =
-        TrayTemperatureIcon("5" + Degree, black, false, yellow).pixmap(16, 16).toImage();
-    EXPECT_EQ(qAlpha(opaque.pixel(15, 0)), 255);
-    EXPECT_EQ(QColor(opaque.pixel(15, 0)), QColor(255, 255, 0));
-    const QIcon transparent = TrayTemperatureIcon("5" + Degree, black, true, yellow);
-    const QImage clear =
-        transparent.pixmap(transparent.availableSizes().value(0, QSize(32, 32))).toImage();
-    EXPECT_EQ(qAlpha(clear.pixel(clear.width() - 1, 0)), 0);
-}
-
-class TRecordingClock final : public TWeatherClockView {
-public:
-    QStringList Captions;
-    int Icons = 0;
-    void SetWeatherCaption(const QString& Caption) override { Captions << Caption; }
-    void SetTrayIcon(const QIcon&) override { ++Icons; }
-    void SetTrayHint(const QString&) override {}
-};
-
 class TemperatureDisplay : public ::testing::Test {
 protected:
-    TemperatureDisplay() : saved_(Settings) {
+    TemperatureDisplay() {
+        test::ResetProgramState();
         WeatherState.TraySummaryText = "Clear \r3 mins ago";
-        WeatherState.ConnectionRefusedShown = false;
     }
-    ~TemperatureDisplay() override {
-        Settings = saved_;
-        WeatherState.TraySummaryText.clear();
-        DisplayState.TemperatureText.clear();
-        DisplayState.WeatherText.clear();
-        WeatherState.ConnectionRefusedShown = false;
-        WeatherState.ShowHttpStatus = true;
-        WeatherWindows().Info = nullptr;
-    }
-    TSettings saved_;
-    TRecordingClock clock_;
+    ~TemperatureDisplay() override { test::ResetProgramState(); }
     test::TFakePlatform platform_;
 };
 
 TEST_F(TemperatureDisplay, CelsiusOrFahrenheitByTheSetting) {
     Settings.TemperatureUnits = 'C';
-    ShowTemperatureOn(clock_, "Clear", -4.0);
-    EXPECT_EQ(DisplayState.TemperatureText, "-20" + Degree);
+    RecordTemperature("Clear", -4.0);
+    EXPECT_EQ(WeatherState.TemperatureText, "-20" + Degree);
     EXPECT_DOUBLE_EQ(WeatherState.CurrentTemperatureC, -20.0);
-    EXPECT_EQ(clock_.Captions.last(), "-20" + Degree + " \rClear \r3 mins ago");
+    EXPECT_EQ(TemperatureCaption(WeatherState.TemperatureText, WeatherState.TraySummaryText),
+              "-20" + Degree + " \rClear \r3 mins ago");
     Settings.TemperatureUnits = 'F';
-    ShowTemperatureOn(clock_, "Clear", -4.0);
-    EXPECT_EQ(clock_.Captions.last(), "-4" + Degree + " \rClear \r3 mins ago");
-    EXPECT_EQ(DisplayState.WeatherText, "Clear");
-}
-
-TEST_F(TemperatureDisplay, TheTrayIconOnlyWhenItShowsTheTemperature) {
-    Settings.TrayType = 'T';
-    ShowTemperatureOn(clock_, "Clear", 50.0);
-    EXPECT_EQ(clock_.Icons, 1);
-    for (const char type : {'M', 'A', 'N'}) {
-        Settings.TrayType = type;
-        ShowTemperatureOn(clock_, "Clear", 50.0);
-    }
-    EXPECT_EQ(clock_.Icons, 1);
+    RecordTemperature("Clear", -4.0);
+    EXPECT_EQ(WeatherState.TemperatureText, "-4" + Degree);
+    EXPECT_DOUBLE_EQ(WeatherState.CurrentTemperatureF, -4.0);
+    EXPECT_EQ(WeatherState.WeatherText, "Clear");
 }
 
 TEST_F(TemperatureDisplay, TheWeatherTextIsCutTo128) {
-    ShowTemperatureOn(clock_, QString(300, 's'), 50.0);
-    EXPECT_EQ(DisplayState.WeatherText.size(), 128);
+    RecordTemperature(QString(300, 's'), 50.0);
+    EXPECT_EQ(WeatherState.WeatherText.size(), 128);
 }
 
 TEST_F(TemperatureDisplay, ConnectionRefusedIsShownOncePerRun) {
@@ -136,26 +95,6 @@ TEST_F(TemperatureDisplay, ConnectionRefusedIsShownOncePerRun) {
     EXPECT_EQ(platform_.Messages.Shown,
               QStringList({"Orbelune: Internet connection may be blocked by firewall."}));
     EXPECT_TRUE(WeatherState.ConnectionRefusedShown);
-}
-
-class TMemo final : public TWeatherInfoView {
-public:
-    QStringList Lines;
-    void ClearWeatherMemo() override { Lines.clear(); }
-    void AppendWeatherMemo(const QString& Line) override { Lines << Line; }
-    void ShowWeatherReport(const QStringList&, const QString&, const QString&) override {}
-};
-
-TEST_F(TemperatureDisplay, StatusEchoFollowsTheSwitchAndTheWindow) {
-    ShowStatus("without a window");  // nothing to write to, nothing happens
-    TMemo memo;
-    WeatherWindows().Info = &memo;
-    ShowStatus("Connecting to example.org.");
-    WeatherState.ShowHttpStatus = false;
-    ShowStatus("not echoed");
-    WeatherState.ShowHttpStatus = true;
-    ShowStatus("HTTP 200 OK");
-    EXPECT_EQ(memo.Lines, QStringList({"Connecting to example.org.", "HTTP 200 OK"}));
 }
 
 }  // namespace

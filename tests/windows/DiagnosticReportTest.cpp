@@ -1,5 +1,5 @@
 #include "DiagnosticReport.h"
-#include "FakeSeams.h"
+#include "FakePlatform.h"
 #include "HelpForm.h"
 #include "ScopedZone.h"
 #include "TextHelpers.h"

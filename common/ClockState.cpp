@@ -1,0 +1,9 @@
+#include "ClockState.h"
+
+namespace orbelune {
+
+TClockState ClockState;
+TDisplayState DisplayState;
+TSettingsCopies SettingsCopies;
+
+}  // namespace orbelune

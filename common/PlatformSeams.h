@@ -1,0 +1,94 @@
+#pragma once
+// The few places where the program touches the desktop and the system: the time now,
+// the mail program, the default browser, message boxes, the internet-time query and
+// the system clock. Each is a small interface with a default installed; tests install
+// fakes through Platform(). The defaults that need a window (message boxes) or a later
+// part of the program (the time query, the clock setter) answer quietly or "not
+// available" until the program installs the real ones at start-up.
+
+#include "StDate.h"
+
+#include <QString>
+#include <QUrl>
+
+namespace orbelune {
+
+class TNowSource {
+public:
+    virtual ~TNowSource() = default;
+    virtual TDateTime Now() const = 0;  // local time
+};
+
+struct TMailMessage {
+    QString Subject;
+    QString Body;
+    QString AttachmentPath;
+    QString RecipientAddress;
+    QString RecipientName;
+    QString OriginatorAddress;
+    QString OriginatorName;
+};
+
+class TMailSender {
+public:
+    virtual ~TMailSender() = default;
+    // 0 when the message was handed to a mail program, -1 when none could be started.
+    virtual int Send(const TMailMessage& message) = 0;
+};
+
+class TUrlOpener {
+public:
+    virtual ~TUrlOpener() = default;
+    virtual bool Open(const QUrl& url) = 0;
+};
+
+class TMessageBoxes {
+public:
+    virtual ~TMessageBoxes() = default;
+    virtual void Inform(const QString& caption, const QString& text) = 0;
+    virtual bool Confirm(const QString& caption, const QString& text) = 0;
+};
+
+struct TTimeQueryResult {
+    bool Answered = false;
+    double OffsetSeconds = 0;
+    double DelaySeconds = 0;
+    QString Error;
+};
+
+class TInternetTimeQuery {
+public:
+    virtual ~TInternetTimeQuery() = default;
+    // Asks Server once and waits (the event loop keeps turning) for the answer or the
+    // time-out.
+    virtual TTimeQueryResult Query(const QString& Server) = 0;
+};
+
+struct TClockSetResult {
+    bool Set = false;
+    QString Reason;
+};
+
+class TClockSetter {
+public:
+    virtual ~TClockSetter() = default;
+    // True when the system keeps its own time (NTP synchronisation is on).
+    virtual bool SynchronizedBySystem() = 0;
+    // Steps the system clock by OffsetSeconds; Interactive lets the desktop ask for
+    // authorisation.
+    virtual TClockSetResult StepBy(double OffsetSeconds, bool Interactive) = 0;
+};
+
+struct TPlatform {
+    TNowSource* Clock;
+    TMailSender* Mail;
+    TUrlOpener* Urls;
+    TMessageBoxes* Messages;
+    TInternetTimeQuery* TimeQuery;
+    TClockSetter* ClockSetter;
+};
+
+// The seams in use; the members may be replaced (the replacement must outlive its use).
+TPlatform& Platform();
+
+}  // namespace orbelune

@@ -1,0 +1,34 @@
+// The terms of the VSOP87 planetary theory (P. Bretagnon and G. Francou, Bureau des
+// Longitudes, 1988) and their sum: the one term type and the one summation routine of
+// every VSOP87 series the engine evaluates (the Earth's complete series, the Earth's
+// truncated J2000 series of the Sun vector, the seven planets' truncated series).
+//
+// A coordinate (L, B or R) is S0 + S1 tau + ... + S5 tau^5 with tau in Julian millennia
+// from J2000.0; each S_p sums terms A cos(B + C tau). How the S_p are combined, and the
+// scale of A, belong to the caller's unit.
+#pragma once
+
+#include <array>
+#include <span>
+
+namespace orbelune {
+
+// One term A cos(B + C tau): A in radians (L, B) or astronomical units (R), possibly
+// scaled by a power of ten that the series' owner states; B in radians; C in radians per
+// Julian millennium.
+struct TVSOPTerm {
+    long double A;
+    long double B;
+    long double C;
+};
+
+// The terms of one series, in the published order (largest amplitude first).
+using TVSOPSeries = std::span<const TVSOPTerm>;
+
+// One coordinate's series by power of tau 0..5; a power without terms is empty.
+using TVSOPCoordinate = std::array<TVSOPSeries, 6>;
+
+// The sum of A cos(B + C tau) over the series, in extended precision.
+long double VSOPSeriesSum(TVSOPSeries series, long double tau);
+
+}  // namespace orbelune

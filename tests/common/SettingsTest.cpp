@@ -1,0 +1,424 @@
+#include "SettingsIo.h"
+#include "SettingsStore.h"
+#include "SettingsTable.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
+
+#include <map>
+#include <type_traits>
+
+namespace orbelune {
+namespace {
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override {
+        path = TSettingsStore::DefaultFilePath();
+        QFile::remove(path);
+    }
+    void TearDown() override { QFile::remove(path); }
+
+    // Writes the file by hand, as a user editing it would. Each hand-written file gets
+    // its own modification time, so that no cached copy of an earlier one is used.
+    void WriteRaw(const QByteArray& text) {
+        static int edits = 0;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600 + ++edits),
+                         QFileDevice::FileModificationTime);
+    }
+
+    QStringList StoredKeys() {
+        QSettings raw(path, QSettings::IniFormat);
+        raw.beginGroup("Settings");
+        QStringList keys = raw.childKeys();
+        keys.sort();
+        return keys;
+    }
+
+    QString StoredValue(const QString& key) {
+        QSettings raw(path, QSettings::IniFormat);
+        return raw.value("Settings/" + key).toString();
+    }
+
+    // The built-in defaults overlaid with the file; `copies` receives the start-up copies.
+    TSettings ReadBack(TSettingsCopies* copies = nullptr) {
+        TSettings read;
+        TSettingsCopies ignored;
+        ReadIniFile(read, copies != nullptr ? *copies : ignored);
+        return read;
+    }
+
+    QString path;
+};
+
+// Every member set away from its default, within the range its rule allows.
+TSettings Unusual() {
+    TSettings s;
+    for (const TSettingEntry& e : SettingsTable) {
+        std::visit(
+            [&](auto member) {
+                auto& v = s.*member;
+                using T = std::remove_reference_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, int>) {
+                    if (e.Rule == TReadRule::WeekStart)
+                        v = 2;
+                    else if (e.Rule != TReadRule::Clamp)
+                        v = -123456;
+                    else
+                        v = (e.Max != INT_MAX && e.Max != v) ? e.Max : e.Min + 3;
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    v = !v;
+                } else if constexpr (std::is_same_v<T, long double>) {
+                    v = e.Rule == TReadRule::Clamp ? e.Max - 0.12345678901234567891L : 1.0L / 3.0L;
+                } else if constexpr (std::is_same_v<T, double>) {
+                    v = 45351.123456789012;
+                } else if constexpr (std::is_same_v<T, QString>) {
+                    v = QString::fromUtf8("A, \"b\" = c; d\\e @f ÄÖ ") + e.Key;
+                } else {
+                    v = 'M';
+                }
+            },
+            e.Member);
+    }
+    s.WeatherStationCode = "CYYZ";
+    s.SaveOnExit = true;
+    return s;
+}
+
+void ExpectSameValue(const TSettings& a, const TSettings& b, const TSettingEntry& e) {
+    std::visit([&](auto member) { EXPECT_EQ(a.*member, b.*member) << e.Key; }, e.Member);
+}
+
+TEST(SettingsTable, SavesEveryKeyButSaveURLExactlyOnce) {
+    QSet<QString> tableKeys;
+    for (const TSettingEntry& e : SettingsTable) tableKeys.insert(e.Key);
+    EXPECT_EQ(tableKeys.size(), SettingsCount);
+    QSet<QString> savedKeys;
+    for (const char* key : AlwaysSavedKeys) savedKeys.insert(key);
+    for (const char* key : SavedOnExitKeys) {
+        EXPECT_FALSE(savedKeys.contains(key)) << key;
+        savedKeys.insert(key);
+        EXPECT_NE(FindSetting(key), nullptr) << key;
+    }
+    savedKeys.insert("SaveURL");
+    EXPECT_EQ(savedKeys, tableKeys);
+}
+
+// The keys joined by blanks, in reading and in saving order, hash to the values of the
+// settings list they were typed from ("WindowTop WindowLeft InfoFormTop ..."), so a key
+// out of its place fails. Reading needs Latitude ahead of SouthernHemisphere.
+TEST(SettingsTable, ReadsAndSavesInTheListedOrder) {
+    const auto digest = [](const QStringList& keys) {
+        return QCryptographicHash::hash(keys.join(' ').toLatin1(), QCryptographicHash::Sha256)
+            .toHex();
+    };
+    QStringList read;
+    for (const TSettingEntry& e : SettingsTable) read << e.Key;
+    EXPECT_EQ(digest(read), "a826209c35b5fb2407d8a1c37afa42756af6d6e1fed15d4287534f325da5c5a2");
+    EXPECT_LT(read.indexOf("Latitude"), read.indexOf("SouthernHemisphere"));
+    QStringList saved;
+    for (const char* key : SavedOnExitKeys) saved << key;
+    EXPECT_EQ(digest(saved), "b71e62fe4433c60e67893db92a6b448d244ad5bf15c96577cd05833e70e79bf7");
+    EXPECT_EQ(QStringList(AlwaysSavedKeys.begin(), AlwaysSavedKeys.end()),
+              (QStringList{"SaveOnExit", "LastTimeStamp", "RunWhenWindowsStarts"}));
+}
+
+// Each kind is held in the member type that carries it without loss, and the table
+// has as many keys of each kind as the settings list: 32 integers, 46 Booleans, three
+// extended and one double floating values, one date-time, 17 strings, three characters.
+TEST(SettingsTable, KindsMatchTheirMembers) {
+    std::map<TSettingKind, int> counts;
+    for (const TSettingEntry& e : SettingsTable) {
+        ++counts[e.Kind];
+        std::visit(
+            [&](auto member) {
+                using T = std::remove_reference_t<decltype(TSettings().*member)>;
+                switch (e.Kind) {
+                    case TSettingKind::Integer:
+                        EXPECT_TRUE((std::is_same_v<T, int>)) << e.Key;
+                        break;
+                    case TSettingKind::Boolean:
+                        EXPECT_TRUE((std::is_same_v<T, bool>)) << e.Key;
+                        break;
+                    case TSettingKind::Extended:
+                        EXPECT_TRUE((std::is_same_v<T, long double>)) << e.Key;
+                        break;
+                    case TSettingKind::Double:
+                    case TSettingKind::DateTime:
+                        EXPECT_TRUE((std::is_same_v<T, double>)) << e.Key;
+                        break;
+                    case TSettingKind::String:
+                        EXPECT_TRUE((std::is_same_v<T, QString>)) << e.Key;
+                        break;
+                    case TSettingKind::Character:
+                        EXPECT_TRUE((std::is_same_v<T, char>)) << e.Key;
+                        break;
+                }
+            },
+            e.Member);
+    }
+    EXPECT_EQ(counts[TSettingKind::Integer], 32);
+    EXPECT_EQ(counts[TSettingKind::Boolean], 46);
+    EXPECT_EQ(counts[TSettingKind::Extended], 3);
+    EXPECT_EQ(counts[TSettingKind::Double], 1);
+    EXPECT_EQ(counts[TSettingKind::DateTime], 1);
+    EXPECT_EQ(counts[TSettingKind::String], 17);
+    EXPECT_EQ(counts[TSettingKind::Character], 3);
+    EXPECT_EQ(FindSetting("LastTimeStamp")->Kind, TSettingKind::DateTime);
+    EXPECT_EQ(FindSetting("LastTimeAdjust")->Kind, TSettingKind::Double);
+}
+
+TEST_F(SettingsFile, LivesInTheConfigurationFolder) {
+    EXPECT_EQ(path, qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orbelune/orbelune.ini");
+    EXPECT_EQ(TSettingsStore::DefaultSection(), "Settings");
+}
+
+TEST_F(SettingsFile, EveryKindOfValueReadsBackAsWritten) {
+    const TSettings written = Unusual();
+    ASSERT_TRUE(SaveIniFile(written));
+    const TSettings read = ReadBack();
+    for (const TSettingEntry& e : SettingsTable)
+        if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
+    EXPECT_EQ(read.SaveURL, TSettings().SaveURL);  // only WriteURL writes it
+    // Extended values keep their full precision.
+    EXPECT_EQ(read.Latitude, 90 - 0.12345678901234567891L);
+    EXPECT_EQ(read.NumberInCalculator, 1.0L / 3.0L);
+}
+
+TEST_F(SettingsFile, WriteURLWritesSaveURLAlone) {
+    TSettings s;
+    s.SaveURL = "https://example.org/forecast?a=1&b=2";
+    s.DisplayLevel = 2;
+    ASSERT_TRUE(WriteURL(s));
+    EXPECT_EQ(StoredKeys(), QStringList{"SaveURL"});
+    EXPECT_EQ(ReadBack().SaveURL, s.SaveURL);
+}
+
+TEST_F(SettingsFile, SaveOnExitOffWritesOnlyTheThreeKeys) {
+    TSettings s = Unusual();
+    ASSERT_TRUE(SaveIniFile(s));
+    TSettings later = s;
+    later.SaveOnExit = false;
+    later.LastTimeStamp = 46000.25;
+    later.RunWhenWindowsStarts = !s.RunWhenWindowsStarts;
+    later.DisplayLevel = 3;
+    later.PlaceName = "Somewhere else";
+    ASSERT_TRUE(SaveIniFile(later));
+    const TSettings read = ReadBack();
+    EXPECT_FALSE(read.SaveOnExit);
+    EXPECT_EQ(read.LastTimeStamp, 46000.25);
+    EXPECT_EQ(read.RunWhenWindowsStarts, later.RunWhenWindowsStarts);
+    EXPECT_EQ(read.DisplayLevel, s.DisplayLevel);
+    EXPECT_EQ(read.PlaceName, s.PlaceName);
+
+    QFile::remove(path);
+    ASSERT_TRUE(SaveIniFile(later));
+    EXPECT_EQ(StoredKeys(), (QStringList{"LastTimeStamp", "RunWhenWindowsStarts", "SaveOnExit"}));
+}
+
+TEST_F(SettingsFile, SkippingTheReadWritesTheDefaultsBack) {
+    EXPECT_TRUE(SkipSettingsRequested({"orbelune", "/C"}));
+    EXPECT_TRUE(SkipSettingsRequested({"orbelune", "/c"}));
+    EXPECT_FALSE(SkipSettingsRequested({"orbelune"}));
+    EXPECT_FALSE(SkipSettingsRequested({"orbelune", "/X"}));
+    EXPECT_FALSE(SkipSettingsRequested({"orbelune", "x", "/C"}));
+
+    ASSERT_TRUE(SaveIniFile(Unusual()));
+    // Started with /C: the settings keep their defaults, and closing saves them.
+    ASSERT_TRUE(SaveIniFile(TSettings()));
+    const TSettings read = ReadBack();
+    const TSettings defaults;
+    for (const TSettingEntry& e : SettingsTable) ExpectSameValue(defaults, read, e);
+    EXPECT_EQ(StoredValue("DisplayLevel"), "4");
+}
+
+TEST_F(SettingsFile, AMissingKeyLeavesTheSettingOrTakesItsRuleDefault) {
+    WriteRaw("[Settings]\nLatitude=-33.5\n");
+    TSettings s;
+    s.DisplayLevel = 2;
+    s.UseLocalTime = false;
+    s.UseMilitaryTime = true;
+    TSettingsCopies copies;
+    ReadIniFile(s, copies);
+    EXPECT_EQ(s.DisplayLevel, 2);
+    EXPECT_TRUE(s.UseLocalTime);
+    EXPECT_FALSE(s.UseMilitaryTime);
+    EXPECT_EQ(s.Latitude, -33.5L);
+    EXPECT_TRUE(s.SouthernHemisphere);  // follows the negative latitude
+
+    WriteRaw("[Settings]\nLatitude=10\n");
+    TSettings north;
+    north.SouthernHemisphere = true;
+    ReadIniFile(north, copies);
+    EXPECT_FALSE(north.SouthernHemisphere);
+
+    WriteRaw("[Settings]\nLatitude=-10\nSouthernHemisphere=false\n");
+    EXPECT_FALSE(ReadBack().SouthernHemisphere);  // a stored value wins
+}
+
+TEST_F(SettingsFile, WeekStartOutsideItsRangeBecomesSeven) {
+    for (const auto& [stored, expected] :
+         {std::pair{"9", 7}, {"-1", 7}, {"8", 7}, {"0", 0}, {"3", 3}}) {
+        WriteRaw(QByteArray("[Settings]\nWeekStart=") + stored + "\n");
+        EXPECT_EQ(ReadBack().WeekStart, expected) << stored;
+    }
+}
+
+TEST_F(SettingsFile, TheStationCodeKeepsFourCharacters) {
+    WriteRaw("[Settings]\nWeatherStationCode=CYYZAB\nWeatherStationName=Toronto\n");
+    TSettings s = ReadBack();
+    EXPECT_EQ(s.WeatherStationCode, "CYYZ");
+    EXPECT_EQ(s.WeatherStationName, "Toronto");
+}
+
+TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128) {
+    const QString longName(200, 'x');
+    WriteRaw("[Settings]\nPlaceName=" + longName.toLatin1() + "\nCityName=\"Paris, France\"\n");
+    TSettingsCopies copies;
+    TSettings s = ReadBack(&copies);
+    EXPECT_EQ(copies.PlaceName, longName);
+    EXPECT_EQ(s.PlaceName, longName.left(128));
+    EXPECT_EQ(s.CityName, "Paris, France");
+    EXPECT_EQ(copies.ZipCode, "");
+}
+
+TEST_F(SettingsFile, ThePlaceNameIsFoundUnderAnySpellingAndWrittenAsPlaceName) {
+    WriteRaw("[Settings]\nPlacename=Lyon\nsaveonexit=false\n");
+    TSettingsCopies copies;
+    TSettings s = ReadBack(&copies);
+    EXPECT_EQ(s.PlaceName, "Lyon");
+    EXPECT_EQ(copies.PlaceName, "Lyon");
+    EXPECT_FALSE(s.SaveOnExit);
+
+    s.SaveOnExit = true;
+    ASSERT_TRUE(SaveIniFile(s));
+    const QStringList keys = StoredKeys();
+    EXPECT_TRUE(keys.contains("PlaceName"));
+    EXPECT_FALSE(keys.contains("Placename"));
+    EXPECT_FALSE(keys.contains("saveonexit"));
+    EXPECT_EQ(StoredValue("PlaceName"), "Lyon");
+    EXPECT_EQ(ReadBack().PlaceName, "Lyon");
+}
+
+TEST_F(SettingsFile, TheRetiredWeatherHostIsReplaced) {
+    WriteRaw("[Settings]\nWeatherServer=weather.NOAA.gov\nTimeServer=time.example.org\n");
+    const TSettings s = ReadBack();
+    EXPECT_EQ(s.WeatherServer, DefaultWeatherServer);
+    EXPECT_EQ(s.TimeServer, "time.example.org");
+}
+
+TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange) {
+    WriteRaw(
+        "[Settings]\n"
+        "DisplayLevel=banana\n"
+        "UpdateWeatherMinutes=0\n"
+        "UpdateClockMinutes=-30\n"
+        "ProxyPort=70000\n"
+        "StateBoxItemIndex=99\n"
+        "CountryBoxItemIndex=-4\n"
+        "RadarLocationBoxIndex=500\n"
+        "StateMaxImages=0\n"
+        "SpeedUpDownPosition=1000\n"
+        "LastInfoFormTabIndex=13\n"
+        "MapSiteIndex=-1\n"
+        "SatelliteTypeBoxIndex=2\n"
+        "SatelliteColorBoxIndex=5\n"
+        "Latitude=123.5\n"
+        "Longitude=nan\n"
+        "NumberInCalculator=1e999999\n"
+        "LastTimeAdjust=12abc\n"
+        "ShowHints=maybe\n"
+        "AnimateMoon=1\n"
+        "TrayType=\n"
+        "TemperatureUnits=Celsius\n"
+        "WindowTop=99999999999999\n");
+    const TSettings s = ReadBack();
+    const TSettings d;
+    EXPECT_EQ(s.DisplayLevel, d.DisplayLevel);
+    EXPECT_EQ(s.UpdateWeatherMinutes, 1);
+    EXPECT_EQ(s.UpdateClockMinutes, 1);
+    EXPECT_EQ(s.ProxyPort, 65535);
+    EXPECT_EQ(s.StateBoxItemIndex, 53);
+    EXPECT_EQ(s.CountryBoxItemIndex, 0);
+    EXPECT_EQ(s.RadarLocationBoxIndex, 168);
+    EXPECT_EQ(s.StateMaxImages, 1);
+    EXPECT_EQ(s.SpeedUpDownPosition, 99);
+    EXPECT_EQ(s.LastInfoFormTabIndex, 12);
+    EXPECT_EQ(s.MapSiteIndex, -1);
+    EXPECT_EQ(s.SatelliteTypeBoxIndex, 2);  // "Water Vapor", the third type
+    EXPECT_EQ(s.SatelliteColorBoxIndex, 4);
+    EXPECT_EQ(s.Latitude, 90.0L);
+    EXPECT_EQ(s.Longitude, d.Longitude);
+    EXPECT_EQ(s.NumberInCalculator, d.NumberInCalculator);
+    EXPECT_EQ(s.LastTimeAdjust, d.LastTimeAdjust);
+    EXPECT_EQ(s.ShowHints, d.ShowHints);
+    EXPECT_TRUE(s.AnimateMoon);
+    EXPECT_EQ(s.TrayType, 'T');
+    EXPECT_EQ(s.TemperatureUnits, 'C');
+    EXPECT_EQ(s.WindowTop, d.WindowTop);
+}
+
+TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+    WriteRaw(garbage);
+    const TSettings s = ReadBack();
+    const TSettings d;
+    for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
+}
+
+TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+    WriteRaw(garbage);
+    const TSettings written = Unusual();
+    EXPECT_TRUE(SaveIniFile(written));  // the old contents could not be parsed, yet it saved
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("[Settings]\n"));
+    const TSettings read = ReadBack();
+    for (const TSettingEntry& e : SettingsTable)
+        if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReported) {
+    ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
+    EXPECT_FALSE(SaveIniFile(TSettings()));
+    EXPECT_FALSE(WriteURL(TSettings()));
+    EXPECT_TRUE(QDir().rmdir(path));
+}
+
+TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly) {
+    constexpr auto Others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    TSettings s;
+    s.ProxyPassword = "secret";
+    ASSERT_TRUE(SaveIniFile(s));
+    QFileDevice::Permissions perms = QFileInfo(path).permissions();
+    EXPECT_TRUE(perms & QFileDevice::ReadOwner);
+    EXPECT_TRUE(perms & QFileDevice::WriteOwner);
+    EXPECT_FALSE(perms & Others);
+
+    // A file left readable by an older version is tightened on the next save.
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    ASSERT_TRUE(SaveIniFile(s));
+    EXPECT_FALSE(QFileInfo(path).permissions() & Others);
+    EXPECT_EQ(ReadBack().ProxyPassword, "secret");
+}
+
+}  // namespace
+}  // namespace orbelune

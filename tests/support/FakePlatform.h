@@ -1,0 +1,98 @@
+#pragma once
+// Fakes of the platform seams, installed for the lifetime of a TFakePlatform.
+
+#include "PlatformSeams.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <stdexcept>
+
+namespace orbelune::test {
+
+class TFakeNow final : public TNowSource {
+public:
+    TDateTime Value = 0.0;
+    TDateTime Now() const override { return Value; }
+};
+
+class TFakeMail final : public TMailSender {
+public:
+    QList<TMailMessage> Sent;
+    int Result = 0;
+    bool Throw = false;
+    int Send(const TMailMessage& message) override {
+        if (Throw) throw std::runtime_error("mail program crashed");
+        Sent.append(message);
+        return Result;
+    }
+};
+
+class TFakeUrls final : public TUrlOpener {
+public:
+    QList<QUrl> Opened;
+    bool Open(const QUrl& url) override {
+        Opened.append(url);
+        return true;
+    }
+};
+
+class TFakeMessages final : public TMessageBoxes {
+public:
+    QStringList Shown;
+    bool Answer = true;
+    void Inform(const QString& caption, const QString& text) override {
+        Shown << caption + ": " + text;
+    }
+    bool Confirm(const QString& caption, const QString& text) override {
+        Shown << caption + ": " + text;
+        return Answer;
+    }
+};
+
+// Answers every query with Answer, and keeps the servers asked.
+class TFakeTimeQuery final : public TInternetTimeQuery {
+public:
+    QStringList Asked;
+    TTimeQueryResult Answer;
+    TTimeQueryResult Query(const QString& Server) override {
+        Asked << Server;
+        return Answer;
+    }
+};
+
+// Records the steps asked for; never touches the machine's clock.
+class TFakeClockSetter final : public TClockSetter {
+public:
+    bool Synchronized = false;
+    TClockSetResult Result{true, QString()};
+    QList<double> Steps;
+    bool SynchronizedBySystem() override { return Synchronized; }
+    TClockSetResult StepBy(double OffsetSeconds, bool) override {
+        Steps << OffsetSeconds;
+        return Result;
+    }
+};
+
+class TFakePlatform {
+public:
+    TFakeNow Clock;
+    TFakeMail Mail;
+    TFakeUrls Urls;
+    TFakeMessages Messages;
+    TFakeTimeQuery TimeQuery;
+    TFakeClockSetter ClockSetter;
+
+    TFakePlatform() : saved_(Platform()) {
+        Platform() = {&Clock, &Mail, &Urls, &Messages, &TimeQuery, &ClockSetter};
+    }
+    ~TFakePlatform() { Platform() = saved_; }
+    TFakePlatform(const TFakePlatform&) = delete;
+    TFakePlatform& operator=(const TFakePlatform&) = delete;
+
+private:
+    TPlatform saved_;
+};
+
+}  // namespace orbelune::test

@@ -1,0 +1,29 @@
+#pragma once
+// An HTTP proxy for HTTPS requests: it demands basic authentication, then opens a
+// tunnel (CONNECT) to the asked host and passes bytes both ways.
+
+#include "FixtureServer.h"
+
+#include <QMutex>
+
+namespace orbelune::test {
+
+class TTunnelProxyFixture final : public TFixtureServer {
+public:
+    TTunnelProxyFixture(const QString& UserName, const QString& Password);
+    ~TTunnelProxyFixture() override;
+
+    int Tunnels() const;  // tunnels opened with the right credentials
+    int Refused() const;  // requests answered with 407
+
+protected:
+    void Answer(QTcpSocket* socket, const TRequestHead& head) override;
+
+private:
+    const QByteArray expected_;
+    mutable QMutex mutex_;
+    int tunnels_ = 0;
+    int refused_ = 0;
+};
+
+}  // namespace orbelune::test

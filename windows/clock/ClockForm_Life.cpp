@@ -1,0 +1,282 @@
+// The clock window's start-up, one-second clock update and shut-down.
+#include "ClockForm.h"
+
+#include "AstroExtras.h"
+#include "Astronomy.h"
+#include "Autostart.h"
+#include "Calendar.h"
+#include "ClockState.h"
+#include "ClockTexts.h"
+#include "DateFormats.h"
+#include "DateHelpers.h"
+#include "EngineText.h"
+#include "GlobalObjects.h"
+#include "HelpForm.h"
+#include "InfoForm.h"
+#include "MyUtil.h"
+#include "PlatformSeams.h"
+#include "SettingsIo.h"
+#include "TrayIcon.h"
+#include "WeatherState.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+namespace orbelune {
+
+namespace {
+
+constexpr double ThirtySeconds = 1.0 / 2880;
+constexpr int FirstYear = 1600;
+constexpr int YearCount = 1830;  // 1600 .. 3429
+// How long shut-down waits for the download threads before it gives up on freeing
+// what they may still write.
+constexpr int WorkerStopTimeoutMs = 3000;
+
+TDateTime Now() {
+    return Platform().Clock->Now();
+}
+
+}  // namespace
+
+void TForm1::FormCreate(const QStringList& Arguments) {
+    ClockState.StartTime = Now();
+    CreateGlobalObjects();
+
+    const QLocale locale;
+    DateFormats = DateFormatsFrom(DelphiDateFormatFromQt(locale.dateFormat(QLocale::ShortFormat)),
+                                  DelphiDateFormatFromQt(locale.dateFormat(QLocale::LongFormat)));
+
+    YearComboBox->clear();
+    for (int i = 0; i < YearCount; ++i) YearComboBox->addItem(QString::number(FirstYear + i));
+    MonthComboBox->clear();
+    for (int m = 1; m <= 12; ++m) MonthComboBox->addItem(locale.monthName(m, QLocale::LongFormat));
+
+    setWindowTitle(QString());
+    SetApplicationTitle(QString());
+    if (!SkipSettingsRequested(Arguments)) ReadIniFile();
+    ToggleStayOnTop1->setChecked(Settings.StayOnTop);
+    ToggleHintsOn1->setChecked(Settings.ShowHints);
+    setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+    MoveToStoredPosition();
+
+    UpdateClocks();
+    if (Settings.PlaceName.isEmpty()) GuessLatLon();
+
+    if (Settings.WeekStart == 7)
+        Calendar1->SetStartOfWeek((GetLocaleFirstDayOfWeek() + 1) % 7);
+    else
+        Calendar1->SetStartOfWeek((Settings.WeekStart + 1) % 7);
+    Settings.WeekStart = (Calendar1->StartOfWeek() + 6) % 7;
+
+    SetHeight();
+
+    TrayIcon->SetActive(true);
+    TrayIcon->SetAnimate(Settings.TrayType == 'A');
+    TrayIcon->MinimizeToTray = Settings.MinimizeToTrayOn;
+    TrayIcon->SetActive(Settings.TrayType == 'A' || Settings.TrayType == 'M' ||
+                        Settings.TrayType == 'T');
+
+    if (Settings.TrayColorsInit) {
+        Settings.TrayColorsInit = false;
+        Settings.TrayBackColor = 0;
+        Settings.TrayForeColor = 0xFFFFFF;
+    }
+
+    if (Settings.StartMinimized) {
+        Settings.ShowInfoFormAtStartup = false;
+        Settings.ShowBigCalendarFormAtStartup = false;
+    }
+    ClockState.TimeCheckPending = Settings.UpdateClockOnStartup;
+    ClockState.PendingStartupWeather = Settings.UpdateWeatherOnStartup;
+    UpdateMenuItems(Settings.SouthernHemisphere);
+    QCoreApplication::processEvents();
+}
+
+// A position stored on a screen that is no longer there would put the window out of
+// reach; it then starts at the built-in position of the first screen instead.
+void TForm1::MoveToStoredPosition() {
+    const QRect wanted(Settings.WindowLeft, Settings.WindowTop, width(), height());
+    bool reachable = false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        reachable = reachable || screen->availableGeometry().intersects(wanted);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (reachable || primary == nullptr) {
+        move(wanted.topLeft());
+        return;
+    }
+    const TSettings defaults;
+    move(primary->availableGeometry().topLeft() + QPoint(defaults.WindowLeft, defaults.WindowTop));
+}
+
+// The window starts hidden only where the tray icon can bring it back; elsewhere it
+// starts minimised, so that it can always be reached.
+void TForm1::ShowAtStartup() {
+    if (!Settings.StartMinimized)
+        show();
+    else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable())
+        showMinimized();
+}
+
+void TForm1::ReadIniFile() {
+    orbelune::ReadIniFile(Settings, SettingsCopies);
+    // The saved station is the current one until the Weather tab asks for another.
+    WeatherState.CurrentStationCode = Settings.WeatherStationCode;
+    WeatherState.CurrentStationName = Settings.WeatherStationName;
+    Calendar1->ShowHolidays = Settings.ShowHolidays;
+    Calendar1->ShowTinyMoons = Settings.ShowTinyMoons;
+    Calendar1->update();
+}
+
+void TForm1::SaveIniFile() {
+    Settings.ShowHolidays = Calendar1->ShowHolidays;
+    Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
+    if (!isMinimized() && isVisible()) {
+        Settings.WindowLeft = x();
+        Settings.WindowTop = y();
+    }
+    orbelune::SaveIniFile(Settings);
+}
+
+void TForm1::SetRunWhenWindowsStarts(bool On) {
+    SetRunAtStartup(QStringLiteral("Orbelune"), QCoreApplication::applicationFilePath(), On);
+}
+
+void TForm1::Timer1Timer() {
+    UpdateClocks();
+    if (ClockState.FirstTimerTick) {
+        Timer1->setInterval(1000);
+        if (InfoForm != nullptr) {
+            ClockState.FirstTimerTick = false;
+            InfoForm->DoStartTasks();
+        }
+    }
+    if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
+        ClockState.TimeCheckPending = false;
+        double offset = 0;
+        GetInternetTime(Settings.TimeServer, true, offset);
+    }
+}
+
+void TForm1::UpdateClocks() {
+    const TDateTime t = Now();
+    const TTimeZoneState zone = TimeZoneAt(t);
+    const int minute = MinuteOfHour(t);
+    const int secondOfDay = SecondOfDay(t);
+
+    if (minute != ClockState.LastClockMinute) {
+        if (ClockState.JumpBackCount < Settings.JumpBackMinutes) {
+            ++ClockState.JumpBackCount;
+        } else {
+            ClockState.JumpBackCount = 0;
+            if (std::trunc(Calendar1->CalendarDate()) != std::trunc(t))
+                Calendar1->SetCalendarDate(t);
+        }
+        TimeLabel->setText(TimeRowText(t));
+        DateLabel->setText(FormatDateTimeSafe(DateFormats.Long, t));
+        if (!Settings.UpdateWeatherOnStartup)
+            SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
+
+        if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
+            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
+            double offset = 0;
+            GetInternetTime(Settings.TimeServer, true, offset);
+        }
+        if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
+            t > WeatherState.LastWeatherDownloadTime.load() +
+                    Settings.UpdateWeatherMinutes / 1440.0)
+            GetWeather(Settings.WeatherStationCode, true);
+        UpdateDisplays();
+    }
+    ClockState.LastClockMinute = minute;
+
+    if (!ClockState.FirstClockUpdate && !WeatherState.TemperatureShown)
+        setWindowTitle(
+            ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t, DateFormats.ShortYY));
+
+    if (InfoForm != nullptr) {
+        // After midnight (or a clock set back) the second of the day starts again below
+        // the last refresh, which would hold the refresh back until the same time tomorrow.
+        if (secondOfDay < ClockState.LastPlanetUpdateSecond) ClockState.LastPlanetUpdateSecond = 0;
+        UpdateInfoFormClocks(t, secondOfDay, zone);
+    }
+    ClockState.FirstClockUpdate = false;
+}
+
+void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone) {
+    const TDateTime calendarTime = JoinDateAndTime(Calendar1->CalendarDate(), T);
+    InfoForm->ShowSunMoonPosition(calendarTime);
+    const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
+    const QString f = TimePanelFormat(Settings.UseMilitaryTime);
+    TTimeClocks clocks;
+    clocks.Local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+    clocks.LocalZone = QLatin1Char(' ') + FromEngineText(Zone.TimeZoneName);
+    clocks.Utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
+    clocks.Sidereal = QLatin1Char(' ') + FromEngineText(AngleToHMSText(LocalSiderealDeg(
+                                             static_cast<double>(Settings.Longitude), u)));
+    clocks.JulianDate = QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5);
+    const auto cities = WorldClockTimes(u);
+    for (size_t i = 0; i < clocks.Cities.size(); ++i)
+        clocks.Cities[i] = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]);
+    InfoForm->TimeSheet->ShowClocks(clocks);
+    InfoForm->setWindowTitle(Settings.UseLocalTime
+                                 ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
+                                       clocks.Local
+                                 : GMTCaption + QStringLiteral("   ") + clocks.Utc);
+    if (SecondOfDayNow >= ClockState.LastPlanetUpdateSecond + 5) {
+        InfoForm->ShowPlanets(calendarTime);
+        ClockState.LastPlanetUpdateSecond = SecondOfDayNow;
+    }
+}
+
+bool TForm1::FormCloseQuery() {
+    return true;
+}
+
+void TForm1::FormClose() {
+    if (FClosed) return;
+    FClosed = true;
+    SaveSession();
+    Timer1->stop();
+    Timer2->stop();
+    // The download threads write the program-wide lists; they must be stopped before
+    // anything is freed.
+    StopWorkers(WorkerStopTimeoutMs);
+}
+
+void TForm1::SaveSession() {
+    if (InfoForm != nullptr) {
+        Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
+        Settings.LastInfoFormTabIndex = InfoForm->InfoFormPageControl->currentIndex();
+        Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
+    }
+    SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
+    SaveIniFile();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+    if (InfoForm != nullptr) InfoForm->close();
+    if (HelpForm != nullptr) HelpForm->close();
+    QCoreApplication::quit();
+}
+
+void TForm1::FormDestroy() {
+    if (FDestroyed) return;
+    FDestroyed = true;
+    FreeGlobalObjects();
+}
+
+}  // namespace orbelune

@@ -1,0 +1,77 @@
+#pragma once
+// The Moon tab: the moon picture with its phase lines, moonrise and moonset, sunrise
+// and sunset, the positions of both, the month's phases, the year's equinoxes and
+// solstices, the daylight-saving changes and the location. The page builds its
+// controls; the information window fills them.
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QToolButton;
+
+namespace orbelune {
+
+class TMoon;
+
+class TMoonSheet final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMoonSheet(QWidget* Parent = nullptr);
+
+    TMoon* Moon1 = nullptr;
+    QLabel* PhaseLab1 = nullptr;
+    QLabel* PhaseLab2 = nullptr;
+    QCheckBox* AnimateMoonBox = nullptr;
+
+    QGroupBox* MoonRiseSetGroupBox = nullptr;
+    QLabel* MoonRiseLab1 = nullptr;
+    QLabel* MoonRiseLab2 = nullptr;
+    QLabel* MoonRiseLab3 = nullptr;
+    QLabel* MoonSetLab1 = nullptr;
+    QLabel* MoonSetLab2 = nullptr;
+    QLabel* MoonSetLab3 = nullptr;
+    QLabel* MoonUpLab = nullptr;
+    QLabel* AzimuthMoonPanel = nullptr;
+    QLabel* AltitudeMoonPanel = nullptr;
+
+    QGroupBox* SunGroupBox = nullptr;
+    QLabel* SunRiseLab1 = nullptr;
+    QLabel* SunRiseLab2 = nullptr;
+    QLabel* SunRiseLab3 = nullptr;
+    QLabel* SunSetLab1 = nullptr;
+    QLabel* SunSetLab2 = nullptr;
+    QLabel* SunSetLab3 = nullptr;
+    QLabel* SunUpLab = nullptr;
+    QLabel* DayHoursLab = nullptr;
+    QLabel* AzimuthSunPanel = nullptr;
+    QLabel* AltitudeSunPanel = nullptr;
+
+    QGroupBox* MoonPhaseGroupBox = nullptr;
+    std::array<QLabel*, 5> PhaseLabels{};        // Label1 .. Label5
+    std::array<QLabel*, 5> PhaseTimeLabels{};    // TimeLabel1 .. TimeLabel5
+    std::array<QToolButton*, 5> PhaseButtons{};  // But1 .. But5
+
+    QGroupBox* EquinoxSolsticeGroupBox = nullptr;
+    std::array<QLabel*, 4> SeasonLabels{};      // SunLabel1 .. SunLabel4
+    std::array<QLabel*, 4> SeasonTimeLabels{};  // SunTimeLabel1 .. SunTimeLabel4
+
+    QGroupBox* DaylightGroupBox = nullptr;
+    QLabel* DaylightStartLabel1 = nullptr;
+    QLabel* DaylightStartLabel2 = nullptr;
+    QLabel* DaylightEndLabel1 = nullptr;
+    QLabel* DaylightEndLabel2 = nullptr;
+    QToolButton* FirstBut = nullptr;
+    QToolButton* SecondBut = nullptr;
+
+    QLabel* PlaceNamePanel = nullptr;
+    QLabel* LatitudeLab = nullptr;
+    QLabel* LongitudeLab = nullptr;
+    QLabel* AltitudeLab = nullptr;
+};
+
+}  // namespace orbelune

@@ -1,0 +1,112 @@
+#include "PlanetSheet.h"
+
+#include "ScrolledPage.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orbelune {
+
+namespace {
+
+QPlainTextEdit* NewMemo(QWidget* Owner, const QString& Name) {
+    auto* memo = new QPlainTextEdit(Owner);
+    memo->setObjectName(Name);
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Columns of numbers line up only in a fixed-pitch font.
+    memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return memo;
+}
+
+QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& First,
+                         const QString& Second, std::array<QRadioButton*, 2>& Items) {
+    auto* group = new QGroupBox(Owner);
+    group->setObjectName(Name);
+    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 2);
+    Items[0] = new QRadioButton(First, group);
+    Items[1] = new QRadioButton(Second, group);
+    for (size_t i = 0; i < Items.size(); ++i) {
+        Items[i]->setObjectName(Name + QString::number(i));
+        row->addWidget(Items[i]);
+    }
+    return group;
+}
+
+}  // namespace
+
+TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("PlanetSheet"));
+    QWidget* content = ScrolledPage(this, QStringLiteral("PlanetSheetContent"));
+    auto* column = new QVBoxLayout(content);
+
+    EclipsesGroupBox = new QGroupBox(content);
+    EclipsesGroupBox->setObjectName(QStringLiteral("EclipsesGroupBox"));
+    auto* eclipses = new QVBoxLayout(EclipsesGroupBox);
+    EclipseRadioGroup = NewRadioGroup(EclipsesGroupBox, QStringLiteral("EclipseRadioGroup"),
+                                      QStringLiteral("Summary View"),
+                                      QStringLiteral("Detailed View"), EclipseRadioItems);
+    eclipses->addWidget(EclipseRadioGroup);
+    EclipseRows = new QWidget(EclipsesGroupBox);
+    EclipseRows->setObjectName(QStringLiteral("EclipseRows"));
+    // Seven close lines, so that the rows and the planet table share a small window.
+    auto* rows = new QGridLayout(EclipseRows);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setVerticalSpacing(1);
+    for (int n = 0; n < EclipseRowCount; ++n) {
+        const size_t i = static_cast<size_t>(n);
+        EclipseButs[i] = new QToolButton(EclipseRows);
+        EclipseButs[i]->setObjectName(QStringLiteral("EclipseBut%1").arg(n + 1));
+        EclipseButs[i]->setToolTip(QStringLiteral("Go to Eclipse"));
+        EclipseButs[i]->setAutoRaise(true);
+        EclipseButs[i]->setIconSize(QSize(16, 16));
+        EclipseButs[i]->setFixedSize(20, 18);
+        EclipseLabs[i] = new QLabel(EclipseRows);
+        EclipseLabs[i]->setObjectName(QStringLiteral("EclipseLab%1").arg(n + 1));
+        EclipseLabs[i]->setTextFormat(Qt::PlainText);
+        EclipseLabs[i]->setCursor(Qt::PointingHandCursor);
+        EclipseTimeLabs[i] = new QLabel(EclipseRows);
+        EclipseTimeLabs[i]->setObjectName(QStringLiteral("EclipseTimeLab%1").arg(n + 1));
+        rows->addWidget(EclipseButs[i], n, 0);
+        rows->addWidget(EclipseLabs[i], n, 1);
+        rows->addWidget(EclipseTimeLabs[i], n, 2);
+    }
+    eclipses->addWidget(EclipseRows);
+    EclipseMemo = NewMemo(EclipsesGroupBox, QStringLiteral("EclipseMemo"));
+    eclipses->addWidget(EclipseMemo, 1);
+    // Below the rows of the summary view the group stays empty.
+    eclipses->addStretch();
+    column->addWidget(EclipsesGroupBox, 1);
+
+    PlanetsGroupBox = new QGroupBox(content);
+    PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
+    auto* planets = new QVBoxLayout(PlanetsGroupBox);
+    PlanetRadioGroup = NewRadioGroup(PlanetsGroupBox, QStringLiteral("PlanetRadioGroup"),
+                                     QStringLiteral("Earth Surface Coordinates"),
+                                     QStringLiteral("Astronomical Coordinates"), PlanetRadioItems);
+    planets->addWidget(PlanetRadioGroup);
+    PlanetsMemo = NewMemo(PlanetsGroupBox, QStringLiteral("PlanetsMemo"));
+    // Room for the table's twelve lines and a spare one; the eclipses take the rest of
+    // the window.
+    const int frame = 2 * (PlanetsMemo->frameWidth() + 4);
+    PlanetsMemo->setFixedHeight(13 * PlanetsMemo->fontMetrics().lineSpacing() + frame);
+    planets->addWidget(PlanetsMemo);
+    PlanetsLabel1 = new QLabel(PlanetsGroupBox);
+    PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
+    PlanetsLabel2 = new QLabel(PlanetsGroupBox);
+    PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
+    planets->addWidget(PlanetsLabel1);
+    planets->addWidget(PlanetsLabel2);
+    column->addWidget(PlanetsGroupBox);
+}
+
+}  // namespace orbelune

@@ -1,0 +1,42 @@
+#pragma once
+// The Planet tab: the year's eclipses as seven rows or a detailed memo, and the planet
+// table. The page builds its controls; the information window fills them.
+
+#include "PlanetTabTexts.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+class QToolButton;
+
+namespace orbelune {
+
+class TPlanetSheet final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPlanetSheet(QWidget* Parent = nullptr);
+
+    QGroupBox* EclipsesGroupBox = nullptr;
+    std::array<QLabel*, EclipseRowCount> EclipseLabs{};       // EclipseLab1 .. 7
+    std::array<QLabel*, EclipseRowCount> EclipseTimeLabs{};   // EclipseTimeLab1 .. 7
+    std::array<QToolButton*, EclipseRowCount> EclipseButs{};  // EclipseBut1 .. 7
+    QWidget* EclipseRows = nullptr;
+    QPlainTextEdit* EclipseMemo = nullptr;
+    QGroupBox* EclipseRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> EclipseRadioItems{};  // "Summary View", "Detailed View"
+
+    QGroupBox* PlanetsGroupBox = nullptr;
+    QGroupBox* PlanetRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
+    QPlainTextEdit* PlanetsMemo = nullptr;
+    QLabel* PlanetsLabel1 = nullptr;
+    QLabel* PlanetsLabel2 = nullptr;
+};
+
+}  // namespace orbelune
