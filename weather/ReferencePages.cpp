@@ -23,10 +23,6 @@ QString FixedPageAddress(TFixedPage Page, const QString& ZipCode) {
             return WebAddress(WorldClock, QStringLiteral("/worldclock/"));
         case TFixedPage::SkyMaps:
             return WebAddress(SkyMaps, QStringLiteral("/downloads.html"));
-        case TFixedPage::Demographics:
-            return WebAddress(
-                Neighbourhood,
-                QStringLiteral("/pickaplace/nf_details.aspx?search=1&zip=") + UrlEncoded(ZipCode));
     }
     return {};
 }

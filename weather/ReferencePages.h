@@ -11,13 +11,12 @@
 namespace orbelune {
 
 enum class TFixedPage {
-    CurrentMoon,   // "View 1": the naval observatory's picture of the moon now
-    MoonView,      // "View 2"
-    UsnoData,      // "USNO Data", "US Naval Observatory"
-    SkyView,       // "View Sky", for the zip code
-    WorldClock,    // "World Clock"
-    SkyMaps,       // "Get Sky Map"
-    Demographics,  // the neighbourhood page of the zip code
+    CurrentMoon,  // "View 1": the naval observatory's picture of the moon now
+    MoonView,     // "View 2"
+    UsnoData,     // "USNO Data", "US Naval Observatory"
+    SkyView,      // "View Sky", for the zip code
+    WorldClock,   // "World Clock"
+    SkyMaps,      // "Get Sky Map"
 };
 
 QString FixedPageAddress(TFixedPage Page, const QString& ZipCode = {});

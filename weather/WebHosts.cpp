@@ -41,7 +41,6 @@ constexpr std::array<TWebHost, WebServiceCount> WebHostTable = {{
     {SkyView, "weather.com", "The Weather Channel, sky view"},
     {WorldClock, "www.timeanddate.com", "timeanddate.com world clock"},
     {SkyMaps, "www.skymaps.com", "SkyMaps.com monthly sky maps"},
-    {Neighbourhood, "www.realtor.com", "realtor.com neighbourhood information"},
     {Dictionary, "www.merriam-webster.com", "Merriam-Webster dictionary and thesaurus"},
     {Encyclopedia, "en.wikipedia.org", "Wikipedia, English edition"},
 }};

@@ -43,7 +43,6 @@ enum class TWebService {
     SkyView,
     WorldClock,
     SkyMaps,
-    Neighbourhood,
     Dictionary,
     Encyclopedia,
 };

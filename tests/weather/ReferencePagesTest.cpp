@@ -17,16 +17,13 @@ TEST(FixedPageAddress, EveryPage) {
         {TFixedPage::SkyView, "http://weather.com/sky/SkyRedirect.asp?&zipcode=02134"},
         {TFixedPage::WorldClock, "http://www.timeanddate.com/worldclock/"},
         {TFixedPage::SkyMaps, "http://www.skymaps.com/downloads.html"},
-        {TFixedPage::Demographics,
-         "http://www.realtor.com/pickaplace/nf_details.aspx?search=1&zip=02134"},
     };
     for (const auto& [page, expected] : cases)
         EXPECT_EQ(FixedPageAddress(page, QStringLiteral("02134")), QString::fromLatin1(expected));
     EXPECT_EQ(FixedPageAddress(TFixedPage::SkyView, {}),
               QStringLiteral("http://weather.com/sky/SkyRedirect.asp?&zipcode="));
-    EXPECT_EQ(
-        FixedPageAddress(TFixedPage::Demographics, QStringLiteral("1&x=2")),
-        QStringLiteral("http://www.realtor.com/pickaplace/nf_details.aspx?search=1&zip=1%26x%3D2"));
+    EXPECT_EQ(FixedPageAddress(TFixedPage::SkyView, QStringLiteral("1&x=2")),
+              QStringLiteral("http://weather.com/sky/SkyRedirect.asp?&zipcode=1%26x%3D2"));
 }
 
 TEST(LookupAddress, EveryKindWithTheWordEncoded) {

@@ -4,7 +4,9 @@
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "DiagnosticReport.h"
+#include "ForecastPanel.h"
 #include "InfoLocation.h"
+#include "MapsSheet.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "WeatherService.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -110,6 +113,10 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createForecastPanel();
+    createMapsSheet();
+    createLookupGroups();
+    createPageLinks();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -129,6 +136,7 @@ void TInfoForm::createPages() {
     PlanetPage = new TPlanetSheet(InfoFormPageControl);
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
+    MapsPage = new TMapsSheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -143,6 +151,9 @@ void TInfoForm::createPages() {
                 break;
             case TimeTab:
                 sheet = TimeSheet;
+                break;
+            case MapsTab:
+                sheet = MapsPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -171,7 +182,7 @@ void TInfoForm::createActions() {
     connect(SendEmail1, &QAction::triggered, this, [] { SendDiagnosticEmail(); });
     GoToHomePage1 = MakeAction(this, "GoToHomePage1", QStringLiteral("&Home Page"),
                                QStringLiteral("Go To Home Page"));
-    connect(GoToHomePage1, &QAction::triggered, this, [] { GoToHomePage(); });
+    connect(GoToHomePage1, &QAction::triggered, this, [this] { GoBrowser(HomePageAddress()); });
 
     // The clickable labels call the colour handlers from their enter and leave events.
     LabelGoRed = MakeAction(this, "LabelGoRed", QStringLiteral("LabelGoRed"));
@@ -276,6 +287,7 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowForecastControls();
     TakeRadarFrameCount(Settings);
 }
 
@@ -404,6 +416,13 @@ void TInfoForm::DoStartTasks() {
         case WeatherTab:
             InfoFormPageControl->setCurrentIndex(WeatherTab);
             WeatherPage->GetWeatherBut2->click();
+            // The saved start page, or else the chosen source's forecast.
+            if (!Settings.SaveURL.isEmpty()) {
+                Forecast->BrowseBox->setEditText(Settings.SaveURL);
+                Forecast->BrowserGoBut->click();
+            } else {
+                Forecast->GetWeatherBut->click();
+            }
             break;
         case RadarTab:
         case SatelliteTab:

@@ -14,6 +14,7 @@
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
+#include "PlaceList.h"
 #include "PlanetSheet.h"
 #include "StDate.h"
 #include "TimeSheet.h"
@@ -25,15 +26,22 @@
 #include <array>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QStatusBar;
+class QWebEngineView;
 
 namespace orbelune {
 
 class TCalendarEvents;
 struct TEclipseDay;
 struct TReportOutcome;
+class TForecastPanel;
+class TLookupGroups;
+class TMapsSheet;
+enum class TLookup;
 
 // A page control whose tabs are all drawn alike: the button face with the caption
 // centred.
@@ -104,12 +112,67 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Weather tab: the forecast page in the embedded browser (InfoForm_Forecast.cpp).
+    // Builds the address of the chosen source and place into the address box.
+    void SetURL();
+    void SetWeatherBoxVisibility(int SourceType);
+    // "Get Weather": rebuilds the address and opens it.
+    void GetForecast();
+    // "GO": opens the address box's text as it stands.
+    void BrowserGoButClick();
+    void BackButClick();
+    void ForwardButClick();
+    void RefreshButClick();
+    void SaveAddressButClick();
+    void StateBox2Select();
+    void CityBoxSelect();
+    void WeatherSourceBoxSelect();
+    void WeatherSheetShow();
+    // A page has loaded: its address heads the history unless the history holds it.
+    void WebBrowser1NavigateComplete2();
+    // The embedded browser, made when it is first needed.
+    QWebEngineView* WebBrowser();
+
+    // Maps and reference pages in the default browser (InfoForm_Maps.cpp).
+    // Opens a web address (http or https) or the help file in the desktop's default
+    // handler, after sending the program's windows to the back; anything else opens
+    // nothing and says so in the status bar.
+    void GoBrowser(const QString& Address);
+    void GoBrowserButClick();
+    void GetMap(int Site);
+    void GetMapBut1Click();
+    void GetMapMapQuest();
+    void GetMapTopoZone();
+    void MapSiteBoxClick();
+    void AutoOpenMapBoxClick();
+    void ViewMoonBut1Click();
+    void ViewMoonBut2Click();
+    void UsnoButClick();
+    void ViewSkyButClick();
+    void WorldClockButClick();
+    void GoToSkyMaps();
+
+    // Tools tab: the word look-ups in the default browser (InfoForm_Lookups.cpp).
+    void DictionaryButClick();
+    void ThesaurusButClick();
+    void GoogleButClick();
+    void GoogleLuckyButClick();
+    void WikiButClick();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TForecastPanel* Forecast = nullptr;  // the Weather tab's forecast half
+    TMapsSheet* MapsPage = nullptr;
+    TLookupGroups* LookupPage = nullptr;     // on the Tools tab
+    QPushButton* GetMapBut3 = nullptr;       // on the Set tab
+    QPushButton* GoToMapPageBut2 = nullptr;  // on the Set tab
     TMoonDay DayMoon;
+    TPlaceList PlaceList;
+    // The help file that GoBrowser may open besides web pages (the help command sets it).
+    QString HelpFile;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
     std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -163,6 +226,8 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // GoBrowser sent this window back: the clock window and the help window go back too.
+    void SentToBack();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +243,21 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createForecastPanel();
+    void createMapsSheet();
+    void createLookupGroups();
+    void createPageLinks();
+    // Puts the saved source and place text back into the forecast controls.
+    void RestoreSourceAndPlace();
+    // The same with the saved state and forecast city (the place list loads here).
+    void ShowForecastControls();
+    // Address as the address box's text, shown from its start.
+    void ShowAddress(const QString& Address);
+    // Opens Address in the embedded browser, not from the cache.
+    void Navigate(const QString& Address);
+    // Adds the box's text at the head of its list unless the list holds it in any case,
+    // then opens the look-up of that text. An empty text does nothing.
+    void LookUp(QComboBox* Box, TLookup Kind);
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.

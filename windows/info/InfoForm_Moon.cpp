@@ -81,6 +81,7 @@ void TInfoForm::createMoonSheet() {
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
+    if (Watched == WeatherPage && Event->type() == QEvent::Show) WeatherSheetShow();
     auto* label = qobject_cast<QLabel*>(Watched);
     if (label == nullptr) return QMainWindow::eventFilter(Watched, Event);
     switch (Event->type()) {

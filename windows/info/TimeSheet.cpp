@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace orbelune {
 
@@ -63,6 +64,10 @@ TTimeSheet::TTimeSheet(const std::array<const char*, TTimeClocks::CityCount>& Ci
         grid->addWidget(CityTime[n], row, 0);
         grid->addWidget(CityLabel[n], row, 1);
     }
+    WorldClockBut = new QPushButton(QStringLiteral("World Clock"), this);
+    WorldClockBut->setObjectName(QStringLiteral("WorldClockBut"));
+    WorldClockBut->setToolTip(QStringLiteral("Go to World Clock"));
+    grid->addWidget(WorldClockBut, row++, 0, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 }

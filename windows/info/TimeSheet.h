@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 namespace orbelune {
 
@@ -42,6 +43,7 @@ public:
     QLabel* JulianDateLabel = nullptr;
     std::array<QLabel*, TTimeClocks::CityCount> CityTime{};
     std::array<QLabel*, TTimeClocks::CityCount> CityLabel{};
+    QPushButton* WorldClockBut = nullptr;
 };
 
 }  // namespace orbelune

@@ -1,5 +1,7 @@
 #include "WeatherSheet.h"
 
+#include "ForecastPanel.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,13 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace orbelune {
 
 namespace {
 
-constexpr int MemoLines = 16;
+// The memo shows this many lines at least; a report has about fifteen, and the
+// splitter above the forecast page gives it more.
+constexpr int MemoLines = 6;
 
 template <typename TWidget>
 TWidget* Named(TWidget* Widget, const char* Name) {
@@ -39,10 +44,17 @@ QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Ite
 TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("WeatherSheet"));
     auto* column = new QVBoxLayout(this);
-    WeatherSheet2 = Named(new QWidget(this), "WeatherSheet2");
-    column->addWidget(WeatherSheet2);
-    // The forecast page takes the rest of the tab.
-    column->addStretch(1);
+    // The report above the forecast page; the user moves the line between them.
+    auto* split = Named(new QSplitter(Qt::Vertical, this), "WeatherSplitter");
+    split->setChildrenCollapsible(false);
+    column->addWidget(split);
+    WeatherSheet2 = Named(new QWidget(split), "WeatherSheet2");
+    Forecast = new TForecastPanel(split);
+    split->addWidget(WeatherSheet2);
+    split->addWidget(Forecast);
+    // A larger window gives its room to the page.
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
 
     auto* grid = new QGridLayout(WeatherSheet2);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,60 @@
+#pragma once
+// The Weather tab's forecast half: the source list, the place inputs, the address box
+// with its history and the browser buttons, and the embedded browser below them. The
+// browser (and with it the web engine's processes) is made only when a page is first
+// needed, by CreateBrowser; until then its room stays empty. The information window
+// fills the lists and handles the controls (InfoForm_Forecast.cpp).
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace orbelune {
+
+class TForecastPanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForecastPanel(QWidget* Parent = nullptr);
+
+    // Makes the embedded browser (once) and returns it.
+    QWebEngineView* CreateBrowser();
+
+    QPushButton* GetWeatherBut = nullptr;
+    QComboBox* WeatherSourceBox = nullptr;
+    QPushButton* SaveAddressBut = nullptr;
+    QPushButton* GoBrowserBut = nullptr;
+    QLabel* CityStateZipTitleLab = nullptr;
+    QLineEdit* CityStateZipEd = nullptr;
+    QComboBox* StateBox2 = nullptr;
+    QComboBox* CityBox = nullptr;
+    // The place-list record behind each item of CityBox, at the same index.
+    QStringList CityRecordList;
+    QToolButton* BackBut = nullptr;
+    QToolButton* ForwardBut = nullptr;
+    QPushButton* RefreshBut = nullptr;
+    QComboBox* BrowseBox = nullptr;
+    QPushButton* BrowserGoBut = nullptr;
+    QWebEngineView* WebBrowser1 = nullptr;  // null until CreateBrowser
+
+private:
+    QWidget* createSourceRow();
+    QWidget* createPlaceRow();
+    QWidget* createAddressRow();
+
+    QWidget* BrowserArea = nullptr;
+};
+
+// The profile of the embedded browser: off the record (cookies and cache live in
+// memory for the run), made at its first use and kept until the program ends.
+QWebEngineProfile* ForecastProfile();
+
+}  // namespace orbelune

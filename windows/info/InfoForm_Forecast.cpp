@@ -1,0 +1,200 @@
+// The Weather tab's forecast page: the source and place inputs, the address box and its
+// history, and the embedded browser that shows the page.
+#include "InfoForm.h"
+
+#include "ForecastAddress.h"
+#include "ForecastPanel.h"
+#include "GeoTables.h"
+#include "ReferencePages.h"
+#include "Settings.h"
+#include "SettingsIo.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QToolButton>
+#include <QWebEngineHttpRequest>
+#include <QWebEngineView>
+
+namespace orbelune {
+
+namespace {
+
+QStringList Items(const QComboBox* Box) {
+    QStringList items;
+    for (int i = 0; i < Box->count(); ++i) items << Box->itemText(i);
+    return items;
+}
+
+}  // namespace
+
+void TInfoForm::createForecastPanel() {
+    Forecast = WeatherPage->Forecast;
+    connect(Forecast->GetWeatherBut, &QPushButton::clicked, this, &TInfoForm::GetForecast);
+    connect(Forecast->WeatherSourceBox, &QComboBox::activated, this,
+            &TInfoForm::WeatherSourceBoxSelect);
+    connect(Forecast->BrowseBox, &QComboBox::activated, this, &TInfoForm::GetForecast);
+    connect(Forecast->BrowserGoBut, &QPushButton::clicked, this, &TInfoForm::BrowserGoButClick);
+    connect(Forecast->GoBrowserBut, &QPushButton::clicked, this, &TInfoForm::GoBrowserButClick);
+    connect(Forecast->SaveAddressBut, &QPushButton::clicked, this, &TInfoForm::SaveAddressButClick);
+    connect(Forecast->RefreshBut, &QPushButton::clicked, this, &TInfoForm::RefreshButClick);
+    connect(Forecast->BackBut, &QToolButton::clicked, this, &TInfoForm::BackButClick);
+    connect(Forecast->ForwardBut, &QToolButton::clicked, this, &TInfoForm::ForwardButClick);
+    connect(Forecast->StateBox2, &QComboBox::activated, this, &TInfoForm::StateBox2Select);
+    connect(Forecast->CityBox, &QComboBox::activated, this, &TInfoForm::CityBoxSelect);
+    // Showing the tab builds the address of the chosen source.
+    WeatherPage->installEventFilter(this);
+    RestoreSourceAndPlace();
+}
+
+void TInfoForm::RestoreSourceAndPlace() {
+    Forecast->WeatherSourceBox->setCurrentIndex(Settings.WeatherSourceBoxItemIndex);
+    SetWeatherBoxVisibility(Settings.WeatherSourceBoxItemIndex);
+    Forecast->CityStateZipEd->setText(
+        Settings.CityStateZipEdText.isEmpty() ? Settings.PlaceName : Settings.CityStateZipEdText);
+}
+
+void TInfoForm::ShowForecastControls() {
+    Forecast->StateBox2->setCurrentIndex(Settings.StateBoxItemIndex);
+    StateBox2Select();
+    if (PlaceList.Loaded()) {
+        Forecast->CityBox->setCurrentIndex(Settings.CityBoxItemIndex);
+    } else {
+        Forecast->CityBox->clear();
+        Forecast->CityRecordList.clear();
+        Forecast->CityBox->addItem(QStringLiteral("New York (Manhattan)"));
+        Forecast->CityBox->setCurrentIndex(0);
+    }
+    RestoreSourceAndPlace();
+    // The tab may have shown (and built its address) before its controls came back.
+    if (WeatherPage->isVisible()) SetURL();
+}
+
+QWebEngineView* TInfoForm::WebBrowser() {
+    if (Forecast->WebBrowser1 == nullptr) {
+        QWebEngineView* view = Forecast->CreateBrowser();
+        connect(view, &QWebEngineView::loadFinished, this,
+                &TInfoForm::WebBrowser1NavigateComplete2);
+    }
+    return Forecast->WebBrowser1;
+}
+
+void TInfoForm::SetURL() {
+    TForecastPlace place;
+    place.Source = Forecast->WeatherSourceBox->currentIndex();
+    place.PlaceText = Forecast->CityStateZipEd->text();
+    const int city = Forecast->CityBox->currentIndex();
+    if (city >= 0 && city < Forecast->CityRecordList.size())
+        place.CityRecord = Forecast->CityRecordList.at(city);
+    place.StationCode = WeatherPage->WeatherStationCodeEd2->text();
+    place.CityName = Settings.CityName;
+    place.StateName = Settings.StateName;
+    place.CountryName = Settings.CountryName;
+    place.ZipCode = Settings.ZipCode;
+    place.TemperatureUnits = QChar::fromLatin1(Settings.TemperatureUnits);
+    // Without a forecast city the box keeps its address.
+    if (const std::optional<QString> address = orbelune::SetURL(place))
+        ShowAddress(QUrl(*address).toDisplayString());
+}
+
+void TInfoForm::ShowAddress(const QString& Address) {
+    Forecast->BrowseBox->setEditText(Address);
+    // The host and the start of the path are what tells one address from another.
+    Forecast->BrowseBox->lineEdit()->setCursorPosition(0);
+}
+
+void TInfoForm::SetWeatherBoxVisibility(int SourceType) {
+    const TWeatherBoxVisibility shown = orbelune::SetWeatherBoxVisibility(SourceType);
+    Forecast->StateBox2->setVisible(shown.StateAndCityBoxes);
+    Forecast->CityBox->setVisible(shown.StateAndCityBoxes);
+    Forecast->CityStateZipTitleLab->setVisible(shown.PlaceEdit);
+    Forecast->CityStateZipEd->setVisible(shown.PlaceEdit);
+}
+
+void TInfoForm::Navigate(const QString& Address) {
+    QWebEngineHttpRequest request(QUrl::fromUserInput(Address));
+    // Asked again from the server, not read from the cache.
+    request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+    WebBrowser()->load(request);
+}
+
+void TInfoForm::GetForecast() {
+    QWidget* tab = Sheets[WeatherTab];
+    tab->setEnabled(false);
+    const auto enableAgain = qScopeGuard([tab] { tab->setEnabled(true); });
+    Settings.CityStateZipEdText = Forecast->CityStateZipEd->text();
+    SetURL();
+    const QString address = Forecast->BrowseBox->currentText();
+    if (!address.isEmpty()) Navigate(address);
+}
+
+void TInfoForm::BrowserGoButClick() {
+    const QString address = Forecast->BrowseBox->currentText();
+    if (address.isEmpty()) return;
+    QWidget* tab = Sheets[WeatherTab];
+    tab->setEnabled(false);
+    const auto enableAgain = qScopeGuard([tab] { tab->setEnabled(true); });
+    Navigate(address);
+}
+
+void TInfoForm::BackButClick() {
+    if (Forecast->WebBrowser1 != nullptr) Forecast->WebBrowser1->back();
+}
+
+void TInfoForm::ForwardButClick() {
+    if (Forecast->WebBrowser1 != nullptr) Forecast->WebBrowser1->forward();
+}
+
+void TInfoForm::RefreshButClick() {
+    if (Forecast->WebBrowser1 != nullptr)
+        Forecast->WebBrowser1->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
+}
+
+void TInfoForm::WebBrowser1NavigateComplete2() {
+    const QString address = Forecast->WebBrowser1->url().toDisplayString();
+    if (address.isEmpty()) return;
+    QComboBox* box = Forecast->BrowseBox;
+    if (!ComboHasItem(Items(box), address)) box->insertItem(0, address);
+    ShowAddress(address);
+}
+
+void TInfoForm::SaveAddressButClick() {
+    Settings.SaveURL = Forecast->BrowseBox->currentText();
+    WriteURL(Settings);
+}
+
+void TInfoForm::StateBox2Select() {
+    const int state = Forecast->StateBox2->currentIndex();
+    if (state < 0 || state >= static_cast<int>(UsStateTable.size())) return;
+    PlaceList.LoadBigList();
+    if (PlaceList.SiteList().size() <= TPlaceList::LastUsPlace) return;
+    Forecast->CityBox->clear();
+    Forecast->CityRecordList.clear();
+    for (const TPlaceEntry& city : PlaceList.ForecastCities(
+             QString::fromLatin1(UsStateTable[static_cast<size_t>(state)].Abbrev))) {
+        Forecast->CityBox->addItem(city.Name);
+        Forecast->CityRecordList << city.Record;
+    }
+    Forecast->CityBox->setCurrentIndex(0);
+    SetURL();
+}
+
+void TInfoForm::CityBoxSelect() {
+    Settings.CityBoxItemIndex = Forecast->CityBox->currentIndex();
+    SetURL();
+}
+
+void TInfoForm::WeatherSourceBoxSelect() {
+    Settings.WeatherSourceBoxItemIndex = Forecast->WeatherSourceBox->currentIndex();
+    SetWeatherBoxVisibility(Settings.WeatherSourceBoxItemIndex);
+    SetURL();
+}
+
+void TInfoForm::WeatherSheetShow() {
+    WebBrowser();
+    SetURL();
+}
+
+}  // namespace orbelune
