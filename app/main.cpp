@@ -12,8 +12,6 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    // The embedded browser shares its graphics contexts with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbelune"));
     QApplication::setQuitOnLastWindowClosed(false);

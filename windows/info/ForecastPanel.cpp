@@ -1,5 +1,6 @@
 #include "ForecastPanel.h"
 
+#include "EmbeddedBrowser.h"
 #include "ForecastAddress.h"
 #include "GeoTables.h"
 
@@ -11,9 +12,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 
 namespace orbelune {
 
@@ -44,15 +42,6 @@ QHBoxLayout* NewRow(QWidget* Row) {
 }
 
 }  // namespace
-
-QWebEngineProfile* ForecastProfile() {
-    static QWebEngineProfile* profile = nullptr;
-    if (profile == nullptr) {
-        profile = new QWebEngineProfile(qApp);
-        profile->setObjectName(QStringLiteral("ForecastProfile"));
-    }
-    return profile;
-}
 
 TForecastPanel::TForecastPanel(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("ForecastPanel"));
@@ -129,12 +118,21 @@ QWidget* TForecastPanel::createAddressRow() {
     return line;
 }
 
-QWebEngineView* TForecastPanel::CreateBrowser() {
-    if (WebBrowser1 != nullptr) return WebBrowser1;
-    WebBrowser1 = Named(new QWebEngineView(BrowserArea), "WebBrowser1");
-    WebBrowser1->setPage(new QWebEnginePage(ForecastProfile(), WebBrowser1));
-    BrowserArea->layout()->addWidget(WebBrowser1);
-    return WebBrowser1;
+TEmbeddedBrowser* TForecastPanel::CreateBrowser() {
+    if (BrowserTried) return Browser;
+    BrowserTried = true;
+    QString problem;
+    Browser = CreateEmbeddedBrowser(BrowserArea, problem);
+    if (Browser != nullptr) {
+        WebBrowser1 = Browser->Widget();
+        BrowserArea->layout()->addWidget(WebBrowser1);
+        return Browser;
+    }
+    auto* missing = Named(new QLabel(problem, BrowserArea), "BrowserProblemLab");
+    missing->setWordWrap(true);
+    missing->setAlignment(Qt::AlignCenter);
+    BrowserArea->layout()->addWidget(missing);
+    return nullptr;
 }
 
 }  // namespace orbelune

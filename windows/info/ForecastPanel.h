@@ -1,9 +1,9 @@
 #pragma once
 // The Weather tab's forecast half: the source list, the place inputs, the address box
 // with its history and the browser buttons, and the embedded browser below them. The
-// browser (and with it the web engine's processes) is made only when a page is first
-// needed, by CreateBrowser; until then its room stays empty. The information window
-// fills the lists and handles the controls (InfoForm_Forecast.cpp).
+// browser (and with it the web engine) is made only when a page is first needed, by
+// CreateBrowser; until then its room stays empty. The information window fills the
+// lists and handles the controls (InfoForm_Forecast.cpp).
 
 #include <QStringList>
 #include <QWidget>
@@ -13,11 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class QVBoxLayout;
-class QWebEngineProfile;
-class QWebEngineView;
 
 namespace orbelune {
+
+class TEmbeddedBrowser;
 
 class TForecastPanel final : public QWidget {
     Q_OBJECT
@@ -25,8 +24,9 @@ class TForecastPanel final : public QWidget {
 public:
     explicit TForecastPanel(QWidget* Parent = nullptr);
 
-    // Makes the embedded browser (once) and returns it.
-    QWebEngineView* CreateBrowser();
+    // Makes the embedded browser (once) and returns it; null when the browser's plugin
+    // cannot be loaded, and the browser's room then says why.
+    TEmbeddedBrowser* CreateBrowser();
 
     QPushButton* GetWeatherBut = nullptr;
     QComboBox* WeatherSourceBox = nullptr;
@@ -43,7 +43,8 @@ public:
     QPushButton* RefreshBut = nullptr;
     QComboBox* BrowseBox = nullptr;
     QPushButton* BrowserGoBut = nullptr;
-    QWebEngineView* WebBrowser1 = nullptr;  // null until CreateBrowser
+    TEmbeddedBrowser* Browser = nullptr;  // null until CreateBrowser
+    QWidget* WebBrowser1 = nullptr;       // the browser's window
 
 private:
     QWidget* createSourceRow();
@@ -51,10 +52,7 @@ private:
     QWidget* createAddressRow();
 
     QWidget* BrowserArea = nullptr;
+    bool BrowserTried = false;
 };
-
-// The profile of the embedded browser: off the record (cookies and cache live in
-// memory for the run), made at its first use and kept until the program ends.
-QWebEngineProfile* ForecastProfile();
 
 }  // namespace orbelune

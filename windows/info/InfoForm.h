@@ -31,13 +31,13 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
-class QWebEngineView;
 
 namespace orbelune {
 
 class TCalendarEvents;
 struct TEclipseDay;
 struct TReportOutcome;
+class TEmbeddedBrowser;
 class TForecastPanel;
 class TLookupGroups;
 class TMapsSheet;
@@ -130,8 +130,9 @@ public:
     void WeatherSheetShow();
     // A page has loaded: its address heads the history unless the history holds it.
     void WebBrowser1NavigateComplete2();
-    // The embedded browser, made when it is first needed.
-    QWebEngineView* WebBrowser();
+    // The embedded browser, made when it is first needed; null when its plugin cannot
+    // be loaded.
+    TEmbeddedBrowser* WebBrowser();
 
     // Maps and reference pages in the default browser (InfoForm_Maps.cpp).
     // Opens a web address (http or https) or the help file in the desktop's default

@@ -2,6 +2,7 @@
 // history, and the embedded browser that shows the page.
 #include "InfoForm.h"
 
+#include "EmbeddedBrowser.h"
 #include "ForecastAddress.h"
 #include "ForecastPanel.h"
 #include "GeoTables.h"
@@ -15,8 +16,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QToolButton>
-#include <QWebEngineHttpRequest>
-#include <QWebEngineView>
 
 namespace orbelune {
 
@@ -72,13 +71,11 @@ void TInfoForm::ShowForecastControls() {
     if (WeatherPage->isVisible()) SetURL();
 }
 
-QWebEngineView* TInfoForm::WebBrowser() {
-    if (Forecast->WebBrowser1 == nullptr) {
-        QWebEngineView* view = Forecast->CreateBrowser();
-        connect(view, &QWebEngineView::loadFinished, this,
-                &TInfoForm::WebBrowser1NavigateComplete2);
-    }
-    return Forecast->WebBrowser1;
+TEmbeddedBrowser* TInfoForm::WebBrowser() {
+    if (Forecast->Browser == nullptr)
+        if (TEmbeddedBrowser* browser = Forecast->CreateBrowser())
+            browser->OnNavigateComplete([this] { WebBrowser1NavigateComplete2(); });
+    return Forecast->Browser;
 }
 
 void TInfoForm::SetURL() {
@@ -114,10 +111,7 @@ void TInfoForm::SetWeatherBoxVisibility(int SourceType) {
 }
 
 void TInfoForm::Navigate(const QString& Address) {
-    QWebEngineHttpRequest request(QUrl::fromUserInput(Address));
-    // Asked again from the server, not read from the cache.
-    request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
-    WebBrowser()->load(request);
+    if (TEmbeddedBrowser* browser = WebBrowser()) browser->Navigate(QUrl::fromUserInput(Address));
 }
 
 void TInfoForm::GetForecast() {
@@ -140,20 +134,19 @@ void TInfoForm::BrowserGoButClick() {
 }
 
 void TInfoForm::BackButClick() {
-    if (Forecast->WebBrowser1 != nullptr) Forecast->WebBrowser1->back();
+    if (Forecast->Browser != nullptr) Forecast->Browser->GoBack();
 }
 
 void TInfoForm::ForwardButClick() {
-    if (Forecast->WebBrowser1 != nullptr) Forecast->WebBrowser1->forward();
+    if (Forecast->Browser != nullptr) Forecast->Browser->GoForward();
 }
 
 void TInfoForm::RefreshButClick() {
-    if (Forecast->WebBrowser1 != nullptr)
-        Forecast->WebBrowser1->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
+    if (Forecast->Browser != nullptr) Forecast->Browser->Refresh();
 }
 
 void TInfoForm::WebBrowser1NavigateComplete2() {
-    const QString address = Forecast->WebBrowser1->url().toDisplayString();
+    const QString address = Forecast->Browser->LocationURL().toDisplayString();
     if (address.isEmpty()) return;
     QComboBox* box = Forecast->BrowseBox;
     if (!ComboHasItem(Items(box), address)) box->insertItem(0, address);
