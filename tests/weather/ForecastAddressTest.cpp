@@ -192,14 +192,5 @@ TEST(SetWeatherBoxVisibility, ZoneForecastStationReportAndTheRest) {
     }
 }
 
-TEST(ForecastSourceNames, FitTheListAndAreDistinct) {
-    QStringList names;
-    for (const char* name : ForecastSourceNames) {
-        EXPECT_LE(qstrlen(name), 50u) << name;
-        EXPECT_FALSE(names.contains(QString::fromLatin1(name))) << name;
-        names << QString::fromLatin1(name);
-    }
-}
-
 }  // namespace
 }  // namespace orbelune

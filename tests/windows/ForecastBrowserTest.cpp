@@ -204,6 +204,26 @@ TEST_F(ForecastBrowser, SaveAddressStoresTheStartPageAtOnce) {
     EXPECT_EQ(stored.SaveURL, Address("/two"));
 }
 
+TEST_F(ForecastBrowser, TheZoneForecastComesFromTheStateAndCityBoxes) {
+    // The place list's four sections, then the forecast cities of two states.
+    QStringList list(TPlaceList::LastUsPlace + 1, QStringLiteral("Filler;XX;XX;XXXX;0N;0W;0;0;0"));
+    list << QStringLiteral("Utica;NY;NY;KUCA;43-06N;75-13W;150;46;13501")
+         << QStringLiteral("Trenton;NJ;NJ;KTTN;40-13N;74-45W;20;15;08608")
+         << QStringLiteral("Albany;NY;NY;KALB;42-39N;73-45W;30;54;12207");
+    form_->PlaceList.SetSiteList(list);
+    forecast_->WeatherSourceBox->setCurrentIndex(2);
+    form_->WeatherSourceBoxSelect();
+    forecast_->StateBox2->setCurrentIndex(33);  // New York
+    form_->StateBox2Select();
+    ASSERT_EQ(forecast_->CityBox->count(), 2);
+    EXPECT_EQ(forecast_->CityBox->itemText(0), "Albany");
+    EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/data/forecasts/zone/ny/nyz054.txt");
+    forecast_->CityBox->setCurrentIndex(1);
+    form_->CityBoxSelect();
+    EXPECT_EQ(Settings.CityBoxItemIndex, 1);
+    EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/data/forecasts/zone/ny/nyz046.txt");
+}
+
 TEST_F(ForecastBrowser, StartTasksOpenTheSavedPageElseTheForecast) {
     Browse();
     Settings.LastInfoFormTabIndex = WeatherTab;
