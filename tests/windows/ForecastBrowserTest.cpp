@@ -5,6 +5,7 @@
 #include "EmbeddedBrowser.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
+#include "ForecastCityBoxes.h"
 #include "ForecastPanel.h"
 #include "InfoForm.h"
 #include "LoopbackOnlyWeb.h"
@@ -113,7 +114,7 @@ TEST_F(ForecastBrowser, NoBrowserUntilTheTabShowsAndChoosingASourceOpensNothing)
     EXPECT_EQ(Settings.WeatherSourceBoxItemIndex, 3);
     EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/weather/current/KNYC.html");
     EXPECT_FALSE(forecast_->CityStateZipEd->isVisible());
-    EXPECT_FALSE(forecast_->CityBox->isVisible());
+    EXPECT_FALSE(forecast_->ForecastCities->isVisible());
     EXPECT_TRUE(History().isEmpty());
     EXPECT_EQ(Shown(), QUrl());
 }
@@ -213,13 +214,14 @@ TEST_F(ForecastBrowser, TheZoneForecastComesFromTheStateAndCityBoxes) {
     form_->PlaceList.SetSiteList(list);
     forecast_->WeatherSourceBox->setCurrentIndex(2);
     form_->WeatherSourceBoxSelect();
-    forecast_->StateBox2->setCurrentIndex(33);  // New York
-    form_->StateBox2Select();
-    ASSERT_EQ(forecast_->CityBox->count(), 2);
-    EXPECT_EQ(forecast_->CityBox->itemText(0), "Albany");
+    TForecastCityBoxes* cities = forecast_->ForecastCities;
+    cities->StateBox2->setCurrentIndex(33);  // New York
+    emit cities->StateBox2->activated(33);
+    ASSERT_EQ(cities->CityBox->count(), 2);
+    EXPECT_EQ(cities->CityBox->itemText(0), "Albany");
     EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/data/forecasts/zone/ny/nyz054.txt");
-    forecast_->CityBox->setCurrentIndex(1);
-    form_->CityBoxSelect();
+    cities->CityBox->setCurrentIndex(1);
+    emit cities->CityBox->activated(1);
     EXPECT_EQ(Settings.CityBoxItemIndex, 1);
     EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/data/forecasts/zone/ny/nyz046.txt");
 }

@@ -9,6 +9,7 @@
 #include "InfoForm.h"
 #include "InfoLocation.h"
 #include "LinkLabel.h"
+#include "LocationSheet.h"
 #include "LookupGroups.h"
 #include "MapsSheet.h"
 #include "ProgramState.h"
@@ -107,7 +108,7 @@ TEST_F(InfoFormMaps, GetMapButtonsMapTheListIndexAndStoreIt) {
         {-1, "http://www.mapquest.com/?q=-33.5000000,-70.6500000&zoom=12"},
     };
     QPushButton* buttons[] = {info_->MapsPage->GetMapBut1, info_->MoonPage->GetMapBut2,
-                              info_->GetMapBut3};
+                              info_->LocationPage->GetMapBut3};
     for (const auto& c : cases) {
         for (QPushButton* button : buttons) {
             info_->MapsPage->SetMapSiteIndex(c.Index);
@@ -137,7 +138,8 @@ TEST_F(InfoFormMaps, MapLinksLeaveTheSettingsAlone) {
 }
 
 TEST_F(InfoFormMaps, GoToMapsOpensTheSiteOnlyWithAutoOpen) {
-    for (QPushButton* goToMaps : {info_->MoonPage->GoToMapPageBut1, info_->GoToMapPageBut2}) {
+    for (QPushButton* goToMaps :
+         {info_->MoonPage->GoToMapPageBut1, info_->LocationPage->GoToMapPageBut2}) {
         info_->close();
         info_->MapsPage->AutoOpenMapBox->setChecked(false);
         goToMaps->click();

@@ -16,6 +16,7 @@
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "SettingsIo.h"
+#include "SettingsStore.h"
 #include "TrayIcon.h"
 #include "WeatherState.h"
 
@@ -135,14 +136,28 @@ void TForm1::ReadIniFile() {
     Calendar1->update();
 }
 
-void TForm1::SaveIniFile() {
+bool TForm1::SaveIniFile() {
     Settings.ShowHolidays = Calendar1->ShowHolidays;
     Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
     if (!isMinimized() && isVisible()) {
         Settings.WindowLeft = x();
         Settings.WindowTop = y();
     }
-    orbelune::SaveIniFile(Settings);
+    return orbelune::SaveIniFile(Settings);
+}
+
+void TForm1::SaveAllSettings() {
+    bool saved = true;
+    if (!Settings.SaveOnExit) {
+        Settings.SaveOnExit = true;
+        saved = SaveIniFile();
+        Settings.SaveOnExit = false;
+    }
+    saved = SaveIniFile() && saved;
+    if (!saved)
+        Platform().Messages->Inform(QStringLiteral("Orbelune"),
+                                    QStringLiteral("The settings could not be saved to %1.")
+                                        .arg(TSettingsStore::DefaultFilePath()));
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -160,8 +175,7 @@ void TForm1::Timer1Timer() {
     }
     if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
         ClockState.TimeCheckPending = false;
-        double offset = 0;
-        GetInternetTime(Settings.TimeServer, true, offset);
+        ShowInternetTime(GetInternetTime(Settings.TimeServer, true, false));
     }
 }
 
@@ -185,10 +199,8 @@ void TForm1::UpdateClocks() {
             SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
         if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
-            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
-            double offset = 0;
-            GetInternetTime(Settings.TimeServer, true, offset);
-        }
+            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0)
+            GetInternetTime(Settings.TimeServer, true, false);
         if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
             t > WeatherState.LastWeatherDownloadTime.load() +
                     Settings.UpdateWeatherMinutes / 1440.0)

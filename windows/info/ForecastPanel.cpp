@@ -2,7 +2,7 @@
 
 #include "EmbeddedBrowser.h"
 #include "ForecastAddress.h"
-#include "GeoTables.h"
+#include "ForecastCityBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,20 +80,18 @@ QWidget* TForecastPanel::createPlaceRow() {
               "CityStateZipTitleLab");
     CityStateZipEd = Named(new QLineEdit(line), "CityStateZipEd");
     CityStateZipTitleLab->setBuddy(CityStateZipEd);
-    StateBox2 = NewList(line, "StateBox2", false);
-    for (const TUsState& state : UsStateTable) StateBox2->addItem(QString::fromLatin1(state.Name));
-    CityBox = NewList(line, "CityBox", false);
+    ForecastCities = new TForecastCityBoxes(line);
     row->addWidget(CityStateZipTitleLab);
     row->addWidget(CityStateZipEd, 1);
-    row->addWidget(StateBox2, 1);
-    row->addWidget(CityBox, 2);
+    row->addWidget(ForecastCities, 1);
     // Which of the two inputs shows depends on the source.
     for (QWidget* input :
          {static_cast<QWidget*>(CityStateZipTitleLab), static_cast<QWidget*>(CityStateZipEd),
-          static_cast<QWidget*>(StateBox2), static_cast<QWidget*>(CityBox)})
+          static_cast<QWidget*>(ForecastCities)})
         input->hide();
     // The row keeps its height whichever input shows, so the page does not jump.
-    line->setMinimumHeight(qMax(CityStateZipEd->sizeHint().height(), CityBox->sizeHint().height()));
+    line->setMinimumHeight(
+        qMax(CityStateZipEd->sizeHint().height(), ForecastCities->sizeHint().height()));
     return line;
 }
 

@@ -17,6 +17,7 @@ class QToolButton;
 namespace orbelune {
 
 class TEmbeddedBrowser;
+class TForecastCityBoxes;
 
 class TForecastPanel final : public QWidget {
     Q_OBJECT
@@ -34,10 +35,7 @@ public:
     QPushButton* GoBrowserBut = nullptr;
     QLabel* CityStateZipTitleLab = nullptr;
     QLineEdit* CityStateZipEd = nullptr;
-    QComboBox* StateBox2 = nullptr;
-    QComboBox* CityBox = nullptr;
-    // The place-list record behind each item of CityBox, at the same index.
-    QStringList CityRecordList;
+    TForecastCityBoxes* ForecastCities = nullptr;  // the zone forecast's state and city
     QToolButton* BackBut = nullptr;
     QToolButton* ForwardBut = nullptr;
     QPushButton* RefreshBut = nullptr;

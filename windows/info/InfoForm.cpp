@@ -1,8 +1,10 @@
 #include "InfoForm.h"
 
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
 #include "DiagnosticReport.h"
 #include "ForecastPanel.h"
 #include "InfoLocation.h"
@@ -113,6 +115,10 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createLocationSheet();
+    createTimeSheet();
+    createYearSheet();
+    createHolidaySheet();
     createForecastPanel();
     createMapsSheet();
     createLookupGroups();
@@ -122,10 +128,11 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     FormCreate();
 }
 
-void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* Help) {
+void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, PopupMenu,
             [this, PopupMenu](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    menuBar()->addAction(GoToToday);
     menuBar()->addAction(Help);
 }
 
@@ -137,6 +144,8 @@ void TInfoForm::createPages() {
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     MapsPage = new TMapsSheet(InfoFormPageControl);
+    YearPage = new TYearSheet(InfoFormPageControl);
+    HolidayPage = new THolidaySheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -154,6 +163,12 @@ void TInfoForm::createPages() {
                 break;
             case MapsTab:
                 sheet = MapsPage;
+                break;
+            case YearTab:
+                sheet = YearPage;
+                break;
+            case HolidayTab:
+                sheet = HolidayPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -278,7 +293,15 @@ void TInfoForm::FormCreate() {
     MoonPage->AnimateMoonBox->setChecked(Settings.AnimateMoon);
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
+    // A stored 7 (the locale's first day) is replaced at start-up; the box then shows
+    // the locale's day.
+    const int weekStart = Settings.WeekStart >= 0 && Settings.WeekStart <= 6
+                              ? Settings.WeekStart
+                              : GetLocaleFirstDayOfWeek();
+    YearPage->WeekStartBox->setCurrentIndex(weekStart);
+    YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -287,6 +310,7 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowLocationControls();
     ShowForecastControls();
     TakeRadarFrameCount(Settings);
 }
@@ -308,6 +332,7 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

@@ -2,8 +2,9 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, TYearSheet,
+// THolidaySheet, and the Set tab's TLocationSheet); the window's handlers for a tab live in
+// InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -11,6 +12,7 @@
 // goes out as signals, which the clock window connects when it takes the window
 // (TForm1::AttachInfoForm).
 
+#include "HolidaySheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
@@ -19,6 +21,7 @@
 #include "StDate.h"
 #include "TimeSheet.h"
 #include "WeatherSheet.h"
+#include "YearSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -27,6 +30,7 @@
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -35,6 +39,9 @@ class QStatusBar;
 namespace orbelune {
 
 class TCalendarEvents;
+class TForecastCityBoxes;
+class TLocationSheet;
+class TPlaceListLoader;
 struct TEclipseDay;
 struct TReportOutcome;
 class TEmbeddedBrowser;
@@ -63,9 +70,9 @@ public:
     // Events: the marked days of the clock calendar's date; it outlives the window.
     explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
 
-    // The clock window's pop-up menu as this window's context menu, and its help
-    // command at the end of the main menu.
-    void AddClockCommands(QMenu* PopupMenu, QAction* Help);
+    // The clock window's pop-up menu as this window's context menu, and its "go to
+    // today" and help commands at the end of the main menu.
+    void AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help);
 
     // The start-up work of the clock window's first tick.
     void DoStartTasks();
@@ -106,6 +113,27 @@ public:
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
 
+    // Year tab.
+    void YearSheetShow();
+    void LastYearButClick();
+    void NextYearButClick();
+    void BigCalendarClick();
+    void UpdateBigCalendar();
+    void WeekNumbersBoxClick();
+    void BigCalendarGetMonthInfo(int Year, int Month);
+    void BigCalYearComboBoxChange();
+    // True for a typed character, which the year box swallows: the year is only chosen
+    // from its list.
+    static bool BigCalYearComboBoxKeyPress(const QKeyEvent* Key);
+    void WeekStartBoxChange();
+    // The event the clock window names for Day (holiday, season, phase, eclipse; empty
+    // for none), shown under the year calendar while it shows that day.
+    void ShowDayEvent(TDateTime Day, const QString& Text);
+
+    // Holiday tab.
+    void ShowHolidayTable(int Year);
+    void HolidayGridSelectCell(int ARow);
+
     // Weather tab: the report panel.
     void ApplyWeatherReport(const TReportOutcome& Outcome);
     void DisplayWeather();
@@ -124,8 +152,6 @@ public:
     void ForwardButClick();
     void RefreshButClick();
     void SaveAddressButClick();
-    void StateBox2Select();
-    void CityBoxSelect();
     void WeatherSourceBoxSelect();
     void WeatherSheetShow();
     // A page has loaded: its address heads the history unless the history holds it.
@@ -159,6 +185,33 @@ public:
     void GoogleButClick();
     void GoogleLuckyButClick();
     void WikiButClick();
+    // Set tab: the location page and the place list (InfoForm_Location.cpp). The list
+    // loads off the user-interface thread; the lists fill when it has arrived.
+    void LoadBigList();
+    void ShowLoadFileMsg();
+    void CountryBoxSelect();
+    void StateBox1Select();
+    void PlaceListBoxClick();
+    // "Find City": the place of the typed zip code.
+    void FindZipButClick();
+    // Stores the location the page shows, saves every setting and refreshes the clock.
+    void SaveOrUpdateLocation();
+    // Stores the station of the station edits; Write saves every setting.
+    void StoreWeatherStation(bool Write);
+    // Writes every setting, whether or not they are saved on exit.
+    void SaveAllSettings();
+    void SaveLocationOnlyButClick();
+    void SaveWeatherStationOnlyButClick();
+    void SaveAllButClick();
+    void CloseButClick();
+    void ResetButClick();
+    // Weather tab: the forecast cities of the chosen state.
+    void StateBox2Select();
+
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
 
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
@@ -167,13 +220,16 @@ public:
     TTimeSheet* TimeSheet = nullptr;
     TForecastPanel* Forecast = nullptr;  // the Weather tab's forecast half
     TMapsSheet* MapsPage = nullptr;
-    TLookupGroups* LookupPage = nullptr;     // on the Tools tab
-    QPushButton* GetMapBut3 = nullptr;       // on the Set tab
-    QPushButton* GoToMapPageBut2 = nullptr;  // on the Set tab
-    TMoonDay DayMoon;
-    TPlaceList PlaceList;
+    TLookupGroups* LookupPage = nullptr;  // on the Tools tab
     // The help file that GoBrowser may open besides web pages (the help command sets it).
     QString HelpFile;
+    TYearSheet* YearPage = nullptr;
+    THolidaySheet* HolidayPage = nullptr;
+    TLocationSheet* LocationPage = nullptr;        // on the Set tab
+    TForecastCityBoxes* ForecastCities = nullptr;  // on the Weather tab
+    TMoonDay DayMoon;
+    TPlaceList PlaceList;
+    TPlaceListLoader* PlaceListLoader = nullptr;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
     std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -229,6 +285,20 @@ signals:
     void ShowTinyMoonsChanged(bool On);
     // GoBrowser sent this window back: the clock window and the help window go back too.
     void SentToBack();
+    // A location was stored: the clock window refreshes its displays.
+    void LocationChanged();
+    // Every setting is to be written now (the clock window writes them).
+    void SettingsSaveRequested();
+    // The forecast's state or city changed: its page address is built anew.
+    void ForecastCityChanged();
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
+    // The Year tab's buttons ask for the clock calendar's year steps.
+    void PrevYearRequested();
+    void NextYearRequested();
+    // The week-start box's index (0 Monday .. 6 Sunday) for the clock calendar.
+    void WeekStartChanged(int Index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -250,7 +320,8 @@ private:
     void createPageLinks();
     // Puts the saved source and place text back into the forecast controls.
     void RestoreSourceAndPlace();
-    // The same with the saved state and forecast city (the place list loads here).
+    // The same when the window shows (the state and city come back with the location
+    // page's controls), and the address of the shown tab.
     void ShowForecastControls();
     // Address as the address box's text, shown from its start.
     void ShowAddress(const QString& Address);
@@ -259,6 +330,19 @@ private:
     // Adds the box's text at the head of its list unless the list holds it in any case,
     // then opens the look-up of that text. An empty text does nothing.
     void LookUp(QComboBox* Box, TLookup Kind);
+    void createLocationSheet();
+    // The location page and the forecast lists as the settings have them.
+    void ShowLocationControls();
+    void PlaceListArrived();
+    // Shows what choosing Record fills in, with the distance from the stored place.
+    void ChoosePlace(const QString& Record);
+    void createTimeSheet();
+    void createYearSheet();
+    void createHolidaySheet();
+    // The clock calendar's date in the year calendar, which shows no year before
+    // YearTabMinYear.
+    void ShowYearCalendarDate(TDateTime Date);
+    int CalendarYear() const;
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -273,6 +357,9 @@ private:
 
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
+    // The last day event the clock window named, and its day.
+    TDateTime FEventDay = 0;
+    QString FEventText;
 };
 
 }  // namespace orbelune

@@ -4,8 +4,8 @@
 
 #include "EmbeddedBrowser.h"
 #include "ForecastAddress.h"
+#include "ForecastCityBoxes.h"
 #include "ForecastPanel.h"
-#include "GeoTables.h"
 #include "ReferencePages.h"
 #include "Settings.h"
 #include "SettingsIo.h"
@@ -41,8 +41,7 @@ void TInfoForm::createForecastPanel() {
     connect(Forecast->RefreshBut, &QPushButton::clicked, this, &TInfoForm::RefreshButClick);
     connect(Forecast->BackBut, &QToolButton::clicked, this, &TInfoForm::BackButClick);
     connect(Forecast->ForwardBut, &QToolButton::clicked, this, &TInfoForm::ForwardButClick);
-    connect(Forecast->StateBox2, &QComboBox::activated, this, &TInfoForm::StateBox2Select);
-    connect(Forecast->CityBox, &QComboBox::activated, this, &TInfoForm::CityBoxSelect);
+    connect(this, &TInfoForm::ForecastCityChanged, this, &TInfoForm::SetURL);
     // Showing the tab builds the address of the chosen source.
     WeatherPage->installEventFilter(this);
     RestoreSourceAndPlace();
@@ -56,16 +55,6 @@ void TInfoForm::RestoreSourceAndPlace() {
 }
 
 void TInfoForm::ShowForecastControls() {
-    Forecast->StateBox2->setCurrentIndex(Settings.StateBoxItemIndex);
-    StateBox2Select();
-    if (PlaceList.Loaded()) {
-        Forecast->CityBox->setCurrentIndex(Settings.CityBoxItemIndex);
-    } else {
-        Forecast->CityBox->clear();
-        Forecast->CityRecordList.clear();
-        Forecast->CityBox->addItem(QStringLiteral("New York (Manhattan)"));
-        Forecast->CityBox->setCurrentIndex(0);
-    }
     RestoreSourceAndPlace();
     // The tab may have shown (and built its address) before its controls came back.
     if (WeatherPage->isVisible()) SetURL();
@@ -82,9 +71,8 @@ void TInfoForm::SetURL() {
     TForecastPlace place;
     place.Source = Forecast->WeatherSourceBox->currentIndex();
     place.PlaceText = Forecast->CityStateZipEd->text();
-    const int city = Forecast->CityBox->currentIndex();
-    if (city >= 0 && city < Forecast->CityRecordList.size())
-        place.CityRecord = Forecast->CityRecordList.at(city);
+    if (const QString city = Forecast->ForecastCities->ChosenRecord(); !city.isEmpty())
+        place.CityRecord = city;
     place.StationCode = WeatherPage->WeatherStationCodeEd2->text();
     place.CityName = Settings.CityName;
     place.StateName = Settings.StateName;
@@ -104,8 +92,7 @@ void TInfoForm::ShowAddress(const QString& Address) {
 
 void TInfoForm::SetWeatherBoxVisibility(int SourceType) {
     const TWeatherBoxVisibility shown = orbelune::SetWeatherBoxVisibility(SourceType);
-    Forecast->StateBox2->setVisible(shown.StateAndCityBoxes);
-    Forecast->CityBox->setVisible(shown.StateAndCityBoxes);
+    Forecast->ForecastCities->setVisible(shown.StateAndCityBoxes);
     Forecast->CityStateZipTitleLab->setVisible(shown.PlaceEdit);
     Forecast->CityStateZipEd->setVisible(shown.PlaceEdit);
 }
@@ -156,27 +143,6 @@ void TInfoForm::WebBrowser1NavigateComplete2() {
 void TInfoForm::SaveAddressButClick() {
     Settings.SaveURL = Forecast->BrowseBox->currentText();
     WriteURL(Settings);
-}
-
-void TInfoForm::StateBox2Select() {
-    const int state = Forecast->StateBox2->currentIndex();
-    if (state < 0 || state >= static_cast<int>(UsStateTable.size())) return;
-    PlaceList.LoadBigList();
-    if (PlaceList.SiteList().size() <= TPlaceList::LastUsPlace) return;
-    Forecast->CityBox->clear();
-    Forecast->CityRecordList.clear();
-    for (const TPlaceEntry& city : PlaceList.ForecastCities(
-             QString::fromLatin1(UsStateTable[static_cast<size_t>(state)].Abbrev))) {
-        Forecast->CityBox->addItem(city.Name);
-        Forecast->CityRecordList << city.Record;
-    }
-    Forecast->CityBox->setCurrentIndex(0);
-    SetURL();
-}
-
-void TInfoForm::CityBoxSelect() {
-    Settings.CityBoxItemIndex = Forecast->CityBox->currentIndex();
-    SetURL();
 }
 
 void TInfoForm::WeatherSourceBoxSelect() {

@@ -7,6 +7,7 @@
 #include "ForecastPanel.h"
 #include "InfoLocation.h"
 #include "LinkLabel.h"
+#include "LocationSheet.h"
 #include "MapAddress.h"
 #include "MapsSheet.h"
 #include "PlatformSeams.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,22 +45,7 @@ void TInfoForm::createPageLinks() {
     connect(PlanetPage->ViewSkyBut, &QPushButton::clicked, this, &TInfoForm::ViewSkyButClick);
     connect(TimeSheet->WorldClockBut, &QPushButton::clicked, this, &TInfoForm::WorldClockButClick);
 
-    // The Set tab's map buttons sit below its temperature unit choice.
-    QWidget* settings = SetSheetPageControl->widget(0);
-    auto* buttons = new QWidget(settings);
-    buttons->setObjectName(QStringLiteral("SetMapButtons"));
-    auto* row = new QHBoxLayout(buttons);
-    row->setContentsMargins(0, 0, 0, 0);
-    GetMapBut3 = new QPushButton(QStringLiteral("Get Map"), buttons);
-    GetMapBut3->setObjectName(QStringLiteral("GetMapBut3"));
-    GoToMapPageBut2 = new QPushButton(QStringLiteral("Go To Maps"), buttons);
-    GoToMapPageBut2->setObjectName(QStringLiteral("GoToMapPageBut2"));
-    row->addWidget(GetMapBut3);
-    row->addWidget(GoToMapPageBut2);
-    buttons->adjustSize();
-    const QRect units = WeatherPage->TemperatureRadioGroup->geometry();
-    buttons->move(units.left(), units.bottom() + 8);
-    connect(GetMapBut3, &QPushButton::clicked, this, &TInfoForm::GetMapBut1Click);
+    connect(LocationPage->GetMapBut3, &QPushButton::clicked, this, &TInfoForm::GetMapBut1Click);
 }
 
 void TInfoForm::GoBrowser(const QString& Address) {

@@ -17,7 +17,7 @@
 namespace orbelune {
 
 void TInfoForm::createWeatherSheet() {
-    WeatherPage->PlaceUnitChoice(SetSheetPageControl->widget(0));
+    WeatherPage->PlaceUnitChoice(SetSheetPageControl->widget(1));
     WeatherPage->WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
     WeatherPage->WeatherStationNameEd2->setText(Settings.WeatherStationName);
     connect(WeatherPage->GetWeatherBut2, &QPushButton::clicked, this,

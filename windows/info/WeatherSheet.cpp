@@ -50,6 +50,7 @@ TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     column->addWidget(split);
     WeatherSheet2 = Named(new QWidget(split), "WeatherSheet2");
     Forecast = new TForecastPanel(split);
+    ForecastCities = Forecast->ForecastCities;
     split->addWidget(WeatherSheet2);
     split->addWidget(Forecast);
     // A larger window gives its room to the page.

@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace orbelune {
 
+class TForecastCityBoxes;
 class TForecastPanel;
 
 class TWeatherSheet final : public QWidget {
@@ -39,6 +40,7 @@ public:
     QLabel* LastWeatherUpdateLab = nullptr;
     QLabel* LastWeatherTimeStampLab = nullptr;
     TForecastPanel* Forecast = nullptr;
+    TForecastCityBoxes* ForecastCities = nullptr;  // the zone forecast's state and city
 };
 
 }  // namespace orbelune
