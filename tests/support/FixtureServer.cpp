@@ -143,11 +143,17 @@ QStringList THttpFixture::RequestedPaths() const {
     return requested_;
 }
 
+QList<TRequestHead> THttpFixture::RequestedHeads() const {
+    QMutexLocker lock(&mutex_);
+    return heads_;
+}
+
 void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
     const QString path = QString::fromLatin1(head.Target);
     {
         QMutexLocker lock(&mutex_);
         requested_ << path;
+        heads_ << head;
     }
     const auto found = routes_.constFind(path);
     const TRoute route =

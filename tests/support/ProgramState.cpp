@@ -36,6 +36,7 @@ void ResetProgramState() {
     WeatherService().Limits = TReportLimits{};
     Settings = TSettings{};
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(ClosedPort());
+    Settings.SaveURL = QStringLiteral("http://127.0.0.1:%1/").arg(ClosedPort());
     ClockState = TClockState{};
     DisplayState = TDisplayState{};
     SettingsCopies = TSettingsCopies{};

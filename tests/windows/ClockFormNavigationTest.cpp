@@ -243,6 +243,10 @@ TEST_F(ClockNavigationTest, SeasonsDaylightSavingAndMeteorShowers) {
     EXPECT_EQ(form->GoToMeteor[7]->text(), QStringLiteral("Nov 18 - Leonids"));
     Trigger("GoToMeteor3");
     EXPECT_EQ(Shown(), QDate(2006, 5, 5));
+    // Each opens the shower's page in the default browser.
+    ASSERT_EQ(platform.Urls.Opened.size(), 2);
+    EXPECT_EQ(platform.Urls.Opened[0].toString(), MeteorShowerAddress(MeteorShowers()[7]));
+    EXPECT_EQ(platform.Urls.Opened[1].toString(), MeteorShowerAddress(MeteorShowers()[2]));
 }
 
 TEST_F(ClockNavigationTest, WithoutClockChangesTheDaylightJumpsStay) {

@@ -5,19 +5,24 @@
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "DateHelpers.h"
+#include "ForecastPanel.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
 #include "LocationSheet.h"
+#include "MapsSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
+#include "ReferencePages.h"
 #include "Settings.h"
 #include "TrayIcon.h"
 #include "WeatherService.h"
 #include "WeatherTextForm.h"
+#include "WindowOrder.h"
 #include "YearTabTexts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -148,6 +153,13 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
     connect(Info, &TInfoForm::LocationChanged, this, &TForm1::UpdateDisplays);
     connect(Info, &TInfoForm::SettingsSaveRequested, this, &TForm1::SaveAllSettings);
+    connect(Info, &TInfoForm::SentToBack, this, [this] {
+        SendToBack(HelpForm);
+        SendToBack(this);
+    });
+    for (QPushButton* goToMaps :
+         {Info->MoonPage->GoToMapPageBut1, Info->LocationPage->GoToMapPageBut2})
+        connect(goToMaps, &QPushButton::clicked, ShowMapSheetAction1, &QAction::trigger);
 }
 
 void TForm1::GoToDate(TDateTime Date) {
@@ -455,10 +467,15 @@ void TForm1::OpenInfoTab(int Tab) {
             pages->setCurrentIndex(Tab);
             break;
     }
-    // The Weather, Radar, Satellite and Maps tabs fetch on opening once their forecast,
-    // imagery and map requests are built.
+    // The Radar and Satellite tabs fetch on opening once their imagery requests are built.
+    if (Tab == WeatherTab && InfoForm->isVisible()) {
+        InfoForm->Forecast->GetWeatherBut->setFocus();
+        InfoForm->Forecast->GetWeatherBut->click();
+    }
     if (Tab == SetTab && InfoForm->Sheets[SetTab]->isVisible())
         InfoForm->SetSheetPageControl->setCurrentIndex(0);
+    if (Tab == MapsTab && InfoForm->MapsPage->AutoOpenMapBox->isChecked())
+        InfoForm->GetMapBut1Click();
 }
 
 // ---- Tray and window toggles ---------------------------------------------------------
@@ -493,7 +510,7 @@ void TForm1::ToggleInfoFormAction1Execute() {
 }
 
 void TForm1::GoToGoogle() {
-    // The page opens in the embedded browser, which comes with the forecast page.
+    if (InfoForm != nullptr) InfoForm->GoBrowser(SearchHomePage());
 }
 
 QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
@@ -506,8 +523,15 @@ QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
 }
 
 void TForm1::ShowHelp1Execute() {
-    // The help file (FindHelpFile) opens in the embedded browser once that is built;
-    // until then the built-in help window answers.
+    const QString path =
+        FindHelpFile(QStringLiteral("orbelune.chm"),
+                     {QCoreApplication::applicationDirPath(), QDir::currentPath()});
+    if (!path.isEmpty() && InfoForm != nullptr) {
+        // GoBrowser sends the information window and this one to the back.
+        InfoForm->HelpFile = path;
+        InfoForm->GoBrowser(path);
+        return;
+    }
     if (HelpForm == nullptr) {
         HelpForm = new THelpForm(Settings.StayOnTop, InfoForm ? InfoForm->SendEmail1 : nullptr,
                                  InfoForm ? InfoForm->GoToHomePage1 : nullptr, this);

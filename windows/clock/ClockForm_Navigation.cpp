@@ -321,8 +321,7 @@ void TForm1::GoToMeteorExecute(int N) {
     if (N < 1 || N > static_cast<int>(showers.size())) return;
     const TMeteorShower& shower = showers[static_cast<size_t>(N - 1)];
     GoToDate(MeteorShowerDate(shower, Calendar1->Year()));
-    // The shower's page (MeteorShowerAddress) opens through the information window's
-    // browser command, which comes with the reference pages.
+    if (InfoForm != nullptr) InfoForm->GoBrowser(MeteorShowerAddress(shower));
 }
 
 }  // namespace orbelune

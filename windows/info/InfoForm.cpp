@@ -6,7 +6,9 @@
 #include "ClockTexts.h"
 #include "DateHelpers.h"
 #include "DiagnosticReport.h"
+#include "ForecastPanel.h"
 #include "InfoLocation.h"
+#include "MapsSheet.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "SetOptionsTexts.h"
@@ -121,6 +123,10 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createTimeSheet();
     createYearSheet();
     createHolidaySheet();
+    createForecastPanel();
+    createMapsSheet();
+    createLookupGroups();
+    createPageLinks();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -143,6 +149,7 @@ void TInfoForm::createPages() {
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     GraphPage = new TGraphSheet(InfoFormPageControl);
     ToolsPage = new TToolsSheet(InfoFormPageControl);
+    MapsPage = new TMapsSheet(InfoFormPageControl);
     YearPage = new TYearSheet(InfoFormPageControl);
     HolidayPage = new THolidaySheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
@@ -165,6 +172,9 @@ void TInfoForm::createPages() {
                 break;
             case ToolsTab:
                 sheet = ToolsPage;
+                break;
+            case MapsTab:
+                sheet = MapsPage;
                 break;
             case YearTab:
                 sheet = YearPage;
@@ -200,7 +210,7 @@ void TInfoForm::createActions() {
     connect(SendEmail1, &QAction::triggered, this, [] { SendDiagnosticEmail(); });
     GoToHomePage1 = MakeAction(this, "GoToHomePage1", QStringLiteral("&Home Page"),
                                QStringLiteral("Go To Home Page"));
-    connect(GoToHomePage1, &QAction::triggered, this, [] { GoToHomePage(); });
+    connect(GoToHomePage1, &QAction::triggered, this, [this] { GoBrowser(HomePageAddress()); });
 
     // The clickable labels call the colour handlers from their enter and leave events.
     LabelGoRed = MakeAction(this, "LabelGoRed", QStringLiteral("LabelGoRed"));
@@ -315,6 +325,7 @@ void TInfoForm::FormShow() {
     ShowNumberInCalculator();
     ShowSetOptions();
     ShowLocationControls();
+    ShowForecastControls();
     TakeRadarFrameCount(Settings);
 }
 
@@ -445,6 +456,13 @@ void TInfoForm::DoStartTasks() {
         case WeatherTab:
             InfoFormPageControl->setCurrentIndex(WeatherTab);
             WeatherPage->GetWeatherBut2->click();
+            // The saved start page, or else the chosen source's forecast.
+            if (!Settings.SaveURL.isEmpty()) {
+                Forecast->BrowseBox->setEditText(Settings.SaveURL);
+                Forecast->BrowserGoBut->click();
+            } else {
+                Forecast->GetWeatherBut->click();
+            }
             break;
         case RadarTab:
         case SatelliteTab:

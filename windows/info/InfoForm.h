@@ -33,9 +33,11 @@
 #include <array>
 
 class QAction;
+class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QStatusBar;
 
 namespace orbelune {
@@ -46,6 +48,11 @@ class TLocationSheet;
 class TPlaceListLoader;
 struct TEclipseDay;
 struct TReportOutcome;
+class TEmbeddedBrowser;
+class TForecastPanel;
+class TLookupGroups;
+class TMapsSheet;
+enum class TLookup;
 
 // A page control whose tabs are all drawn alike: the button face with the caption
 // centred.
@@ -178,6 +185,51 @@ public:
     void ProxyServerPortEdChange();
     void ProxyUserNameEdChange();
     void ProxyPasswordEdChange();
+    // Weather tab: the forecast page in the embedded browser (InfoForm_Forecast.cpp).
+    // Builds the address of the chosen source and place into the address box.
+    void SetURL();
+    void SetWeatherBoxVisibility(int SourceType);
+    // "Get Weather": rebuilds the address and opens it.
+    void GetForecast();
+    // "GO": opens the address box's text as it stands.
+    void BrowserGoButClick();
+    void BackButClick();
+    void ForwardButClick();
+    void RefreshButClick();
+    void SaveAddressButClick();
+    void WeatherSourceBoxSelect();
+    void WeatherSheetShow();
+    // A page has loaded: its address heads the history unless the history holds it.
+    void WebBrowser1NavigateComplete2();
+    // The embedded browser, made when it is first needed; null when its plugin cannot
+    // be loaded.
+    TEmbeddedBrowser* WebBrowser();
+
+    // Maps and reference pages in the default browser (InfoForm_Maps.cpp).
+    // Opens a web address (http or https) or the help file in the desktop's default
+    // handler, after sending the program's windows to the back; anything else opens
+    // nothing and says so in the status bar.
+    void GoBrowser(const QString& Address);
+    void GoBrowserButClick();
+    void GetMap(int Site);
+    void GetMapBut1Click();
+    void GetMapMapQuest();
+    void GetMapTopoZone();
+    void MapSiteBoxClick();
+    void AutoOpenMapBoxClick();
+    void ViewMoonBut1Click();
+    void ViewMoonBut2Click();
+    void UsnoButClick();
+    void ViewSkyButClick();
+    void WorldClockButClick();
+    void GoToSkyMaps();
+
+    // Tools tab: the word look-ups in the default browser (InfoForm_Lookups.cpp).
+    void DictionaryButClick();
+    void ThesaurusButClick();
+    void GoogleButClick();
+    void GoogleLuckyButClick();
+    void WikiButClick();
     // Set tab: the location page and the place list (InfoForm_Location.cpp). The list
     // loads off the user-interface thread; the lists fill when it has arrived.
     void LoadBigList();
@@ -216,6 +268,11 @@ public:
     TToolsSheet* ToolsPage = nullptr;
     TSetOptionsPage* SetOptions = nullptr;  // the Set tab's second page
     TEditMenu* CutPastePopupMenu = nullptr;
+    TForecastPanel* Forecast = nullptr;  // the Weather tab's forecast half
+    TMapsSheet* MapsPage = nullptr;
+    TLookupGroups* LookupPage = nullptr;  // on the Tools tab
+    // The help file that GoBrowser may open besides web pages (the help command sets it).
+    QString HelpFile;
     TYearSheet* YearPage = nullptr;
     THolidaySheet* HolidayPage = nullptr;
     TLocationSheet* LocationPage = nullptr;        // on the Set tab
@@ -284,6 +341,8 @@ signals:
     // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
     void MonthStepRequested(int Delta);
     void SeasonRequested(int N);
+    // GoBrowser sent this window back: the clock window and the help window go back too.
+    void SentToBack();
     // A location was stored: the clock window refreshes its displays.
     void LocationChanged();
     // Every setting is to be written now (the clock window writes them).
@@ -324,6 +383,22 @@ private:
     // The calculator shows the saved number; a number it shows is kept for the next run.
     void ShowNumberInCalculator();
     void KeepNumberInCalculator();
+    void createForecastPanel();
+    void createMapsSheet();
+    void createLookupGroups();
+    void createPageLinks();
+    // Puts the saved source and place text back into the forecast controls.
+    void RestoreSourceAndPlace();
+    // The same when the window shows (the state and city come back with the location
+    // page's controls), and the address of the shown tab.
+    void ShowForecastControls();
+    // Address as the address box's text, shown from its start.
+    void ShowAddress(const QString& Address);
+    // Opens Address in the embedded browser, not from the cache.
+    void Navigate(const QString& Address);
+    // Adds the box's text at the head of its list unless the list holds it in any case,
+    // then opens the look-up of that text. An empty text does nothing.
+    void LookUp(QComboBox* Box, TLookup Kind);
     void createLocationSheet();
     // The location page and the forecast lists as the settings have them.
     void ShowLocationControls();

@@ -86,6 +86,7 @@ void TInfoForm::createMoonSheet() {
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
     if (Watched == TimeSheet && Event->type() == QEvent::Show) TimeServerSheetShow();
+    if (Watched == WeatherPage && Event->type() == QEvent::Show) WeatherSheetShow();
     if (Watched == YearPage && Event->type() == QEvent::Show) YearSheetShow();
     if (Watched == YearPage->BigCalYearComboBox && Event->type() == QEvent::KeyPress &&
         BigCalYearComboBoxKeyPress(static_cast<const QKeyEvent*>(Event)))

@@ -239,6 +239,11 @@ QWidget* TLocationSheet::createButtons(QWidget* Owner) {
     CloseBut->setToolTip(QStringLiteral("Close this window without saving"));
     ResetBut = Named(new QPushButton(QStringLiteral("Reset"), buttons), "ResetBut");
     ResetBut->setToolTip(QStringLiteral("Show the saved settings again"));
+    GetMapBut3 = Named(new QPushButton(QStringLiteral("Get Map"), buttons), "GetMapBut3");
+    GoToMapPageBut2 =
+        Named(new QPushButton(QStringLiteral("Go To Maps"), buttons), "GoToMapPageBut2");
+    row->addWidget(GetMapBut3);
+    row->addWidget(GoToMapPageBut2);
     row->addStretch(1);
     for (QPushButton* button : {SaveAllBut, CloseBut, ResetBut}) row->addWidget(button);
     return buttons;

@@ -72,6 +72,8 @@ public:
     QLabel* Latitudelab2 = nullptr;
     QLabel* LongitudeLab2 = nullptr;
     QLabel* AltitudeLab2 = nullptr;
+    QPushButton* GetMapBut3 = nullptr;       // the map of the location
+    QPushButton* GoToMapPageBut2 = nullptr;  // the Maps tab
     QPushButton* SaveAllBut = nullptr;
     QPushButton* CloseBut = nullptr;
     QPushButton* ResetBut = nullptr;

@@ -112,6 +112,10 @@ void TTimeSheet::CreateClocks(QGridLayout* Grid, int& Row,
         Grid->addWidget(CityTime[n], Row, 0);
         Grid->addWidget(CityLabel[n], Row, 1);
     }
+    WorldClockBut = new QPushButton(QStringLiteral("World Clock"), this);
+    WorldClockBut->setObjectName(QStringLiteral("WorldClockBut"));
+    WorldClockBut->setToolTip(QStringLiteral("Go to World Clock"));
+    Grid->addWidget(WorldClockBut, Row++, 0, Qt::AlignLeft);
 }
 
 // The server and its button, the time obtained beside the switch that sets the PC clock

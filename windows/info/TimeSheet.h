@@ -68,6 +68,7 @@ public:
     QLabel* JulianDateLabel = nullptr;
     std::array<QLabel*, TTimeClocks::CityCount> CityTime{};
     std::array<QLabel*, TTimeClocks::CityCount> CityLabel{};
+    QPushButton* WorldClockBut = nullptr;
 
     QComboBox* TimeServerBox = nullptr;
     QPushButton* GetInternetTimeBut = nullptr;

@@ -27,7 +27,9 @@ QPushButton* NewButton(QWidget* Owner, const QString& Name, const QString& Capti
 TToolsSheet::TToolsSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("ToolsSheet"));
     QWidget* content = ScrolledPage(this, QStringLiteral("ToolsSheetContent"));
-    auto* row = new QHBoxLayout(content);
+    Rows = new QVBoxLayout(content);
+    auto* row = new QHBoxLayout;
+    Rows->addLayout(row);
     auto* left = new QVBoxLayout;
     Calculator = new TCalculator(content);
     Calculator->setObjectName(QStringLiteral("Calculator"));
@@ -37,6 +39,12 @@ TToolsSheet::TToolsSheet(QWidget* Parent) : QWidget(Parent) {
     row->addLayout(left);
     row->addWidget(createConverters(content), 0, Qt::AlignTop);
     row->addStretch(1);
+}
+
+void TToolsSheet::AddGroups(QWidget* Groups) {
+    Groups->setParent(Rows->parentWidget());
+    Rows->addWidget(Groups);
+    Rows->addStretch(1);
 }
 
 QWidget* TToolsSheet::createConverters(QWidget* Owner) {

@@ -10,6 +10,8 @@
 
 class QPushButton;
 
+class QVBoxLayout;
+
 namespace orbelune {
 
 class TCalculator;
@@ -27,7 +29,11 @@ public:
     QPushButton* CopyBut = nullptr;
     QPushButton* PasteBut = nullptr;
 
+    // Puts Groups (the word look-ups) below the calculator and the converters.
+    void AddGroups(QWidget* Groups);
+
 private:
+    QVBoxLayout* Rows = nullptr;
     QWidget* createConverters(QWidget* Owner);
     QWidget* createCalculatorKeys(QWidget* Owner);
 };

@@ -1,6 +1,7 @@
 #include "WeatherSheet.h"
 
 #include "ForecastCityBoxes.h"
+#include "ForecastPanel.h"
 #include "NamedWidget.h"
 
 #include <QFontDatabase>
@@ -12,13 +13,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace orbelune {
 
 namespace {
 
-constexpr int MemoLines = 16;
+// The memo shows this many lines at least; a report has about fifteen, and the
+// splitter above the forecast page gives it more.
+constexpr int MemoLines = 6;
 
 QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Items) {
     auto* group = Named(new QGroupBox(QStringLiteral(" Temperature Units: "), Owner),
@@ -36,12 +40,18 @@ QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Ite
 TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("WeatherSheet"));
     auto* column = new QVBoxLayout(this);
-    WeatherSheet2 = Named(new QWidget(this), "WeatherSheet2");
-    column->addWidget(WeatherSheet2);
-    ForecastCities = new TForecastCityBoxes(this);
-    column->addWidget(ForecastCities);
-    // The forecast page takes the rest of the tab.
-    column->addStretch(1);
+    // The report above the forecast page; the user moves the line between them.
+    auto* split = Named(new QSplitter(Qt::Vertical, this), "WeatherSplitter");
+    split->setChildrenCollapsible(false);
+    column->addWidget(split);
+    WeatherSheet2 = Named(new QWidget(split), "WeatherSheet2");
+    Forecast = new TForecastPanel(split);
+    ForecastCities = Forecast->ForecastCities;
+    split->addWidget(WeatherSheet2);
+    split->addWidget(Forecast);
+    // A larger window gives its room to the page.
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
 
     auto* grid = new QGridLayout(WeatherSheet2);
     grid->setContentsMargins(0, 0, 0, 0);
