@@ -23,6 +23,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <QTabBar>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -370,6 +372,20 @@ TEST_F(InfoFormTest, ShowingKeepsTheNationalFrameCountApartFromTheSiteCount) {
     form.show();
     EXPECT_EQ(Settings.NationalMaxImages, 30);
     EXPECT_EQ(Settings.StateMaxImages, 10);
+}
+
+// The current tab looks different from the others, as in any tab control.
+TEST_F(InfoFormTest, TheCurrentTabStandsOut) {
+    TInfoForm& form = MakeForm();
+    form.resize(700, 500);
+    form.show();
+    QTabBar* bar = form.InfoFormPageControl->tabBar();
+    const QRect moonTab = bar->tabRect(MoonTab);
+    const auto tabPicture = [&](int current) {
+        form.InfoFormPageControl->setCurrentIndex(current);
+        return bar->grab(moonTab).toImage();
+    };
+    EXPECT_NE(tabPicture(MoonTab), tabPicture(PlanetTab));
 }
 
 TEST(InfoFormModel, TabCaptionCentredWithHalvesTruncated) {

@@ -15,11 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -41,18 +41,21 @@ constexpr int DefaultHeight = 752;
 constexpr int SmallWidth = 540;
 constexpr int SmallHeight = 480;
 
-// Tabs drawn alike whether current or not: button face, caption centred and clipped.
+// Every tab's caption centred in its tab and clipped to it. The style draws the tab's
+// own shape, which marks the current tab as the platform's tab control does.
 class TOwnerDrawnTabBar : public QTabBar {
 public:
     explicit TOwnerDrawnTabBar(QWidget* AOwner) : QTabBar(AOwner) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+        QStylePainter painter(this);
         const QFontMetrics metrics(font());
         for (int index = 0; index < count(); ++index) {
-            const QRect rect = tabRect(index);
-            painter.fillRect(rect, palette().color(QPalette::Button));
+            QStyleOptionTab option;
+            initStyleOption(&option, index);
+            painter.drawControl(QStyle::CE_TabBarTabShape, option);
+            const QRect rect = option.rect;
             const QString caption = tabText(index);
             const QPoint offset = TabCaptionOffset(
                 rect.width(), rect.height(), metrics.horizontalAdvance(caption), metrics.height());

@@ -35,8 +35,8 @@ class TCalendarEvents;
 struct TEclipseDay;
 struct TReportOutcome;
 
-// A page control whose tabs are all drawn alike: the button face with the caption
-// centred.
+// A page control whose tabs carry their captions centred, in the style's tab shapes
+// (which mark the current tab).
 class TInfoPageControl : public QTabWidget {
     Q_OBJECT
 
