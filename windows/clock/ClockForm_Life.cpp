@@ -51,8 +51,7 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     CreateGlobalObjects();
 
     const QLocale locale;
-    DateFormats = DateFormatsFrom(DelphiDateFormatFromQt(locale.dateFormat(QLocale::ShortFormat)),
-                                  DelphiDateFormatFromQt(locale.dateFormat(QLocale::LongFormat)));
+    DateFormats = LocaleDateFormats(locale);
 
     YearComboBox->clear();
     for (int i = 0; i < YearCount; ++i) YearComboBox->addItem(QString::number(FirstYear + i));
@@ -180,7 +179,7 @@ void TForm1::UpdateClocks() {
                 Calendar1->SetCalendarDate(t);
         }
         TimeLabel->setText(TimeRowText(t));
-        DateLabel->setText(FormatDateTimeSafe(DateFormats.Long, t));
+        DateLabel->setText(FormatLocaleDateTime(DateFormats.Long, t));
         if (!Settings.UpdateWeatherOnStartup)
             SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
@@ -216,15 +215,15 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
     const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
     const QString f = TimePanelFormat(Settings.UseMilitaryTime);
     TTimeClocks clocks;
-    clocks.Local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+    clocks.Local = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, T);
     clocks.LocalZone = QLatin1Char(' ') + FromEngineText(Zone.TimeZoneName);
-    clocks.Utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
+    clocks.Utc = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, u);
     clocks.Sidereal = QLatin1Char(' ') + FromEngineText(AngleToHMSText(LocalSiderealDeg(
                                              static_cast<double>(Settings.Longitude), u)));
     clocks.JulianDate = QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5);
     const auto cities = WorldClockTimes(u);
     for (size_t i = 0; i < clocks.Cities.size(); ++i)
-        clocks.Cities[i] = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]);
+        clocks.Cities[i] = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, cities[i]);
     InfoForm->TimeSheet->ShowClocks(clocks);
     InfoForm->setWindowTitle(Settings.UseLocalTime
                                  ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +

@@ -1,7 +1,6 @@
 #include "WeatherTextForm.h"
 
-#include "DateTimeRtl.h"
-#include "EngineText.h"
+#include "DateFormats.h"
 #include "ReportFields.h"
 
 #include <QFont>
@@ -37,7 +36,7 @@ QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool Use
         (UseMilitaryTime ? QStringLiteral("hh:nn ") : QStringLiteral("hh:nn AM/PM ")) +
         DateFormatLong;
     return QStringLiteral("Weather ") + AgeText(AgeMinutes) + QStringLiteral(" at ") +
-           FromEngineText(DateTimeToString(ToEngineText(format), ReportTimeLocal));
+           FormatLocaleDateTime(format, ReportTimeLocal);
 }
 
 TForm6::TForm6(QWidget* parent)

@@ -97,7 +97,7 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
     } else {
         result.ZoneName = GMTCaption;
     }
-    result.DateText = FormatDate(Format, result.Shown);
+    result.DateText = FormatLocaleDateTime(Format, result.Shown);
     if (UseClockHours)
         result.TimeText = ClockHoursText(Use24h, TimeOfDayHours(result.Shown));
     else
@@ -449,7 +449,7 @@ std::array<QString, 4> StatusBarTexts(TDateTime T, const QString& LongFormat) {
     DecodeDate(T, year, month, day);
     const QDate date(year, month, day);
     std::array<QString, 4> panels;
-    panels[0] = FormatDate(LongFormat, T);
+    panels[0] = FormatLocaleDateTime(LongFormat, T);
     panels[1] = QStringLiteral("Day: %1").arg(date.dayOfYear());
     panels[2] = QStringLiteral("Week: %1").arg(date.weekNumber());
     int hebrewYear = 0, hebrewMonth = 0, hebrewDay = 0;
