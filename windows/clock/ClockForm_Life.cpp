@@ -24,7 +24,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
-#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -64,7 +63,6 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     ToggleStayOnTop1->setChecked(Settings.StayOnTop);
     ToggleHintsOn1->setChecked(Settings.ShowHints);
     setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-    MoveToStoredPosition();
 
     UpdateClocks();
     if (Settings.PlaceName.isEmpty()) GuessLatLon();
@@ -76,6 +74,7 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     Settings.WeekStart = (Calendar1->StartOfWeek() + 6) % 7;
 
     SetHeight();
+    PlaceAtStoredPosition();
 
     TrayIcon->SetActive(true);
     TrayIcon->SetAnimate(Settings.TrayType == 'A');
@@ -97,22 +96,6 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     ClockState.PendingStartupWeather = Settings.UpdateWeatherOnStartup;
     UpdateMenuItems(Settings.SouthernHemisphere);
     QCoreApplication::processEvents();
-}
-
-// A position stored on a screen that is no longer there would put the window out of
-// reach; it then starts at the built-in position of the first screen instead.
-void TForm1::MoveToStoredPosition() {
-    const QRect wanted(Settings.WindowLeft, Settings.WindowTop, width(), height());
-    bool reachable = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        reachable = reachable || screen->availableGeometry().intersects(wanted);
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (reachable || primary == nullptr) {
-        move(wanted.topLeft());
-        return;
-    }
-    const TSettings defaults;
-    move(primary->availableGeometry().topLeft() + QPoint(defaults.WindowLeft, defaults.WindowTop));
 }
 
 // The window starts hidden only where the tray icon can bring it back; elsewhere it
@@ -137,10 +120,7 @@ void TForm1::ReadIniFile() {
 void TForm1::SaveIniFile() {
     Settings.ShowHolidays = Calendar1->ShowHolidays;
     Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
-    if (!isMinimized() && isVisible()) {
-        Settings.WindowLeft = x();
-        Settings.WindowTop = y();
-    }
+    RecordPlace();
     orbelune::SaveIniFile(Settings);
 }
 
@@ -252,6 +232,7 @@ void TForm1::FormClose() {
 
 void TForm1::SaveSession() {
     if (InfoForm != nullptr) {
+        InfoForm->RecordPlace();
         Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
         Settings.LastInfoFormTabIndex = InfoForm->InfoFormPageControl->currentIndex();
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();

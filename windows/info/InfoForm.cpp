@@ -8,6 +8,7 @@
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "WeatherService.h"
+#include "WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -249,8 +250,7 @@ void TInfoForm::createStatusBar() {
 }
 
 void TInfoForm::FormCreate() {
-    move(Settings.InfoFormLeft, Settings.InfoFormTop);
-    resize(Settings.InfoFormWidth, Settings.InfoFormHeight);
+    PlaceAtStoredPlace();
     InfoFormPageControl->setCurrentIndex(MoonTab);
 
     MinToTrayReady = false;
@@ -287,14 +287,7 @@ void TInfoForm::FormActivate() {
 }
 
 void TInfoForm::FormDeactivate() {
-    // A maximised window keeps the size it is restored to.
-    const bool maximized = isMaximized();
-    const QRect frame = maximized ? normalGeometry() : QRect(pos(), size());
-    Settings.InfoFormTop = frame.top();
-    Settings.InfoFormLeft = frame.left();
-    Settings.InfoFormHeight = frame.height();
-    Settings.InfoFormWidth = frame.width();
-    Settings.InfoFormMaximized = maximized;
+    RecordPlace();
     Settings.LastInfoFormTabIndex = InfoFormPageControl->currentIndex();
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
@@ -303,7 +296,9 @@ void TInfoForm::FormDeactivate() {
 
 void TInfoForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (event->spontaneous()) return;
+    FormShow();
+    if (!isMaximized()) KeepOnScreenOnceFramed(this);
 }
 
 void TInfoForm::changeEvent(QEvent* event) {

@@ -151,6 +151,9 @@ public:
     void RunWhenWindowsStartsActionExecute();
     void Close1Click();
 
+    // The window's place (frame corner, client size, maximised) into the settings.
+    void RecordPlace();
+
 signals:
     // Asks for the clock calendar to show Date's day.
     void DateRequested(TDateTime Date);
@@ -186,6 +189,8 @@ private:
     void GoToCalendarDate(TDateTime Date);
 
     void FormCreate();
+    // The stored place, kept on a screen.
+    void PlaceAtStoredPlace();
     void FormShow();
     void FormActivate();
     void FormDeactivate();
