@@ -1,6 +1,9 @@
 #include "WeatherSheet.h"
 
+#include "PlainTextFit.h"
+
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,13 +12,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orbelune {
 
 namespace {
 
 constexpr int MemoLines = 16;
+// The memo grows with a longer report up to this many lines, then scrolls.
+constexpr int MostMemoLines = 30;
+// The narrowest memo, in characters of its fixed-pitch font.
+constexpr int MemoColumns = 56;
 
 template <typename TWidget>
 TWidget* Named(TWidget* Widget, const char* Name) {
@@ -69,13 +79,27 @@ TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     WeatherMemo2->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The report's columns line up only in a fixed-pitch font.
     WeatherMemo2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    WeatherMemo2->setMinimumHeight(WeatherMemo2->fontMetrics().lineSpacing() * MemoLines);
-    grid->addWidget(WeatherMemo2, 1, 0, 1, 5);
+    connect(WeatherMemo2, &QPlainTextEdit::textChanged, this, &TWeatherSheet::FitMemoToReport);
+    FitMemoToReport();
+    grid->addWidget(WeatherMemo2, 1, 0, 1, 5, Qt::AlignLeft);
 
     LastWeatherUpdateLab = Named(new QLabel(WeatherSheet2), "LastWeatherUpdateLab");
     LastWeatherTimeStampLab = Named(new QLabel(WeatherSheet2), "LastWeatherTimeStampLab");
     grid->addWidget(LastWeatherUpdateLab, 2, 0, 1, 3);
     grid->addWidget(LastWeatherTimeStampLab, 2, 3, 1, 2);
+}
+
+// The memo is as wide as the report's longest line and as tall as its lines, within
+// limits, rather than a wide box with a narrow column of text in it.
+void TWeatherSheet::FitMemoToReport() {
+    const QFontMetrics metrics(WeatherMemo2->font());
+    const QSize text = PlainTextFit(WeatherMemo2);
+    const int scrollBar = WeatherMemo2->verticalScrollBar()->sizeHint().width();
+    WeatherMemo2->setFixedWidth(
+        std::max(text.width(), metrics.horizontalAdvance(QString(MemoColumns, QLatin1Char('0')))) +
+        scrollBar);
+    WeatherMemo2->setFixedHeight(std::clamp(text.height(), MemoLines * metrics.lineSpacing(),
+                                            MostMemoLines * metrics.lineSpacing()));
 }
 
 void TWeatherSheet::PlaceUnitChoice(QWidget* SetPage) {

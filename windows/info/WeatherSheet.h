@@ -26,6 +26,8 @@ public:
     // Builds the temperature unit choice at the top left of SetPage (no layout of its
     // own, so the Set tab can arrange it with its other settings).
     void PlaceUnitChoice(QWidget* SetPage);
+    // Sizes the report memo to its text.
+    void FitMemoToReport();
 
     QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
     QLineEdit* WeatherStationCodeEd2 = nullptr;
