@@ -3,7 +3,9 @@
 // settings point every server at 127.0.0.1 and ask for nothing at start, so the program
 // never leaves the machine.
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -11,8 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/types.h>
+#endif
 
 namespace orbelune {
 namespace {
@@ -86,6 +92,7 @@ TEST_F(ProgramProcess, HelpAndVersionPrintAndEndBeforeAnythingElse) {
     EXPECT_FALSE(QFile::exists(SettingsFile()));
 }
 
+#ifdef Q_OS_UNIX
 // A quit signal closes the program as its window's close does: the settings are saved,
 // with what the program changed on its own at start (the tray colours chosen, the week's
 // first day taken from the locale).
@@ -120,6 +127,7 @@ TEST_F(ProgramProcess, ASecondStartRaisesTheFirstAndEnds) {
     EXPECT_EQ(Setting("WindowLeft"), QStringLiteral("30"));  // shown, at the built-in place
     EXPECT_EQ(Setting("DisplayLevel"), QStringLiteral("2"));
 }
+#endif
 
 }  // namespace
 }  // namespace orbelune
