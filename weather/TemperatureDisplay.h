@@ -20,9 +20,12 @@ double FahrenheitToCelsius(double TemperatureF);
 // The temperature text, a blank, a carriage return and the summary.
 QString TemperatureCaption(const QString& TemperatureText, const QString& TraySummaryText);
 
-// The 16 x 16 picture of the tray temperature: Back filled, Text drawn in Fore at (0, 2).
-// Colours are Windows values.
-QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t Back);
+// The tray temperature as a Size x Size picture: Text antialiased in Fore, as large as
+// fits, centred. Back fills the picture, or, when Transparent, the picture is clear and
+// Back only outlines the letters, so they read on light and dark panels alike. Colours
+// are Windows values.
+QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, bool Transparent,
+                            std::int32_t Back, int Size);
 
 // Records the temperature (F) and the sky text in the weather state, and sets its
 // TemperatureText in the unit of the settings.

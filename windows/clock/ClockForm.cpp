@@ -260,6 +260,9 @@ void TForm1::CreateRows() {
     MonthComboBox->setObjectName(QStringLiteral("MonthComboBox"));
     YearComboBox = new QComboBox(Panel3);
     YearComboBox->setObjectName(QStringLiteral("YearComboBox"));
+    // Wide enough for the longest month name of the locale and for every year.
+    for (QComboBox* box : {MonthComboBox, YearComboBox})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ButNextMonth = NewSpeedButton(Panel3, "ButNextMonth", QStringLiteral("\u203A"));
     ButNextYear = NewSpeedButton(Panel3, "ButNextYear", QStringLiteral("\u00BB"));
     ButToday = new QToolButton(Panel3);
@@ -392,29 +395,9 @@ void TForm1::CreateTrayIcon() {
 
 // ---- Display levels, stay-on-top, hints -------------------------------------------
 
-void TForm1::SetHeight() {
-    QFrame* panels[] = {Panel1, Panel2, Panel3, Panel4};
-    const int level = Settings.DisplayLevel;
-    if (level < 1 || level > 4) return;
-    int bottom = 0;
-    for (int i = 0; i < level; ++i) bottom += panels[i]->height();
-    const int menu = menuBar()->sizeHint().height();
-    setFixedHeight(bottom + menu);
-}
-
 void TForm1::ToggleWindowAction1Execute() {
     Settings.DisplayLevel = NextDisplayLevel(Settings.DisplayLevel);
     SetHeight();
-}
-
-void TForm1::ApplyStayOnTop() {
-    QWidget* windows[] = {this, InfoForm.data(), HelpForm};
-    for (QWidget* w : windows) {
-        if (w == nullptr) continue;
-        const bool shown = w->isVisible();
-        w->setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-        if (shown) w->show();
-    }
 }
 
 // The desktop shows the program by its window, so the program's title is the text of

@@ -272,6 +272,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -298,7 +299,11 @@ private:
     void CreateTrayIcon();
     QAction* NewAction(const char* Name, const QString& Caption);
     void ApplyStayOnTop();
-    void MoveToStoredPosition();
+    // The window at its stored place, kept on a screen; at the first start the
+    // information window's place is set beside it.
+    void PlaceAtStoredPosition();
+    // The window's place into the settings, while it is shown and not minimised.
+    void RecordPlace();
     void SetApplicationTitle(const QString& Title);
     void UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone);
     void ShowSunTimes(TDateTime Day, long double Rise, long double Set);

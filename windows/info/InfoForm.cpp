@@ -13,6 +13,7 @@
 #include "PlatformSeams.h"
 #include "SetOptionsTexts.h"
 #include "WeatherService.h"
+#include "WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,11 +22,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -47,18 +48,21 @@ constexpr int DefaultHeight = 752;
 constexpr int SmallWidth = 540;
 constexpr int SmallHeight = 480;
 
-// Tabs drawn alike whether current or not: button face, caption centred and clipped.
+// Every tab's caption centred in its tab and clipped to it. The style draws the tab's
+// own shape, which marks the current tab as the platform's tab control does.
 class TOwnerDrawnTabBar : public QTabBar {
 public:
     explicit TOwnerDrawnTabBar(QWidget* AOwner) : QTabBar(AOwner) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+        QStylePainter painter(this);
         const QFontMetrics metrics(font());
         for (int index = 0; index < count(); ++index) {
-            const QRect rect = tabRect(index);
-            painter.fillRect(rect, palette().color(QPalette::Button));
+            QStyleOptionTab option;
+            initStyleOption(&option, index);
+            painter.drawControl(QStyle::CE_TabBarTabShape, option);
+            const QRect rect = option.rect;
             const QString caption = tabText(index);
             const QPoint offset = TabCaptionOffset(
                 rect.width(), rect.height(), metrics.horizontalAdvance(caption), metrics.height());
@@ -284,8 +288,7 @@ void TInfoForm::createStatusBar() {
 }
 
 void TInfoForm::FormCreate() {
-    move(Settings.InfoFormLeft, Settings.InfoFormTop);
-    resize(Settings.InfoFormWidth, Settings.InfoFormHeight);
+    PlaceAtStoredPlace();
     InfoFormPageControl->setCurrentIndex(MoonTab);
 
     MinToTrayReady = false;
@@ -334,14 +337,7 @@ void TInfoForm::FormActivate() {
 }
 
 void TInfoForm::FormDeactivate() {
-    // A maximised window keeps the size it is restored to.
-    const bool maximized = isMaximized();
-    const QRect frame = maximized ? normalGeometry() : QRect(pos(), size());
-    Settings.InfoFormTop = frame.top();
-    Settings.InfoFormLeft = frame.left();
-    Settings.InfoFormHeight = frame.height();
-    Settings.InfoFormWidth = frame.width();
-    Settings.InfoFormMaximized = maximized;
+    RecordPlace();
     Settings.LastInfoFormTabIndex = InfoFormPageControl->currentIndex();
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
@@ -352,7 +348,9 @@ void TInfoForm::FormDeactivate() {
 
 void TInfoForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (event->spontaneous()) return;
+    FormShow();
+    if (!isMaximized()) KeepOnScreenOnceFramed(this);
 }
 
 void TInfoForm::changeEvent(QEvent* event) {

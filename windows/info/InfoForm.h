@@ -54,8 +54,8 @@ class TLookupGroups;
 class TMapsSheet;
 enum class TLookup;
 
-// A page control whose tabs are all drawn alike: the button face with the caption
-// centred.
+// A page control whose tabs carry their captions centred, in the style's tab shapes
+// (which mark the current tab).
 class TInfoPageControl : public QTabWidget {
     Q_OBJECT
 
@@ -321,6 +321,9 @@ public:
     void RunWhenWindowsStartsActionExecute();
     void Close1Click();
 
+    // The window's place (frame corner, client size, maximised) into the settings.
+    void RecordPlace();
+
 signals:
     // Asks for the clock calendar to show Date's day.
     void DateRequested(TDateTime Date);
@@ -420,6 +423,8 @@ private:
     void GoToCalendarDate(TDateTime Date);
 
     void FormCreate();
+    // The stored place, kept on a screen.
+    void PlaceAtStoredPlace();
     void FormShow();
     void FormActivate();
     void FormDeactivate();

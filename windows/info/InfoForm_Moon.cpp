@@ -55,7 +55,7 @@ TDateTime ToUniversal(TDateTime T) {
 }
 
 QString LongDate(TDateTime T) {
-    return FromEngineText(DateTimeToStringSafe(ToEngineText(DateFormats.Long), T));
+    return FormatLocaleDateTime(DateFormats.Long, T);
 }
 
 }  // namespace

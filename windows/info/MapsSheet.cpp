@@ -1,5 +1,7 @@
 #include "MapsSheet.h"
 
+#include "ScrolledPage.h"
+
 #include "MapAddress.h"
 
 #include <QButtonGroup>
@@ -21,8 +23,9 @@ constexpr int Columns = 2;
 
 TMapsSheet::TMapsSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("MapsSheet"));
-    auto* page = new QVBoxLayout(this);
-    MapGroupBox2 = new QGroupBox(this);
+    QWidget* content = ScrolledPage(this, QStringLiteral("MapsSheetContent"));
+    auto* page = new QVBoxLayout(content);
+    MapGroupBox2 = new QGroupBox(content);
     MapGroupBox2->setObjectName(QStringLiteral("MapGroupBox2"));
     auto* group = new QVBoxLayout(MapGroupBox2);
 

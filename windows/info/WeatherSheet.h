@@ -14,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 
 namespace orbelune {
 
@@ -29,6 +30,8 @@ public:
     // Builds the temperature unit choice at the top left of SetPage (no layout of its
     // own, so the Set tab can arrange it with its other settings).
     void PlaceUnitChoice(QWidget* SetPage);
+    // Sizes the report memo to its text.
+    void FitMemoToReport();
 
     QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
     QLineEdit* WeatherStationCodeEd2 = nullptr;
@@ -41,6 +44,9 @@ public:
     QLabel* LastWeatherTimeStampLab = nullptr;
     TForecastPanel* Forecast = nullptr;
     TForecastCityBoxes* ForecastCities = nullptr;  // the zone forecast's state and city
+
+private:
+    QSplitter* Split = nullptr;  // the line between the report and the forecast page
 };
 
 }  // namespace orbelune
