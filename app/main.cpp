@@ -1,29 +1,88 @@
-// The program: the clock window and the information window, the first display, the
-// clock timer and the message loop. The clock window takes the information window and
-// connects the two; neither knows a global of the other.
+// The program: the command line, one running program per settings file, the desktop's
+// message boxes, the internet time query and the system clock setter in the platform
+// seams, the clock window and the information window, the first display, the clock timer
+// and the message loop. The clock window takes the information window and connects the
+// two; neither knows a global of the other. A signal from outside (kill, logout, Ctrl+C)
+// and a later start of the program reach the clock window as a close and as a call to
+// come forward.
 #include "CalendarEvents.h"
 #include "ClockForm.h"
+#include "CommandLine.h"
+#include "DesktopIdentity.h"
 #include "DesktopMessageBoxes.h"
 #include "InfoForm.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "SntpClient.h"
+#include "UnixSignals.h"
+#ifdef Q_OS_LINUX
+#include "LinuxClockSetter.h"
+#endif
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 
+namespace {
+
+constexpr int HandOverTimeoutMs = 10000;
+
+void ChooseDisplayPlatform(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QByteArray platform = orbelune::WaylandFallbackPlatform(
+        [](const char* name) { return qgetenv(name); }, arguments);
+    if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    using namespace orbelune;
+    TQuitSignals::Install();
+    ChooseDisplayPlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbelune"));
+    QApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
     QApplication::setQuitOnLastWindowClosed(false);
+    ProcessCommandLine(app);
 
-    using namespace orbelune;
+    TSingleInstance instance(TSettingsStore::DefaultFilePath());
+    if (!instance.Claim()) {
+        if (!instance.HandOver(HandOverTimeoutMs)) {
+            std::fputs("Orbelune is already running but does not answer.\n", stderr);
+            return 1;
+        }
+        std::fputs("Orbelune is already running; its window has been brought to the front.\n",
+                   stderr);
+        return 0;
+    }
+
     Platform().Messages = &DesktopMessageBoxes();
+    // The server comes from the settings with every query.
+    TSntpClient timeQuery;
+    Platform().TimeQuery = &timeQuery;
+#ifdef Q_OS_LINUX
+    TLinuxClockSetter clockSetter;
+    Platform().ClockSetter = &clockSetter;
+#endif
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
     auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
     form1->AttachInfoForm(infoForm.get());
     form1->UpdateDisplays();
     form1->ShowAtStartup();
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
+                     &TForm1::RestoreAction1Execute);
+    instance.Listen();
+    // Made once the windows are up: a signal that came before waits in its pipe until
+    // the message loop runs.
+    TQuitSignals quitSignals;
+    QObject::connect(&quitSignals, &TQuitSignals::Received, form1.get(),
+                     &TForm1::ExitAction1Execute);
     form1->Timer1->start();
     const int result = app.exec();
 

@@ -1,5 +1,7 @@
 #include "Autostart.h"
 
+#include "DesktopIdentity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +50,8 @@ bool SetRunAtStartup(const QString& name, const QString& path, bool on) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
     const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + name +
+                          QStringLiteral("\nComment=") + QString::fromUtf8(DesktopComment) +
+                          QStringLiteral("\nIcon=") + QString::fromUtf8(DesktopAppId) +
                           QStringLiteral("\nExec=") + ExecArgument(path) +
                           QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
     out.write(entry.toUtf8());

@@ -8,9 +8,9 @@ namespace orbelune {
 // The autostart entry of `name`: <config folder>/autostart/<name in lower case>.desktop.
 QString AutostartFilePath(const QString& name);
 
-// With `on`, writes the entry that starts `path`; true unless it cannot be written (or
-// the path holds a control character, which an entry cannot carry). Without `on`,
-// deletes the entry; true when there was one.
+// With `on`, writes the entry that starts `path`, with the program's icon and comment; true unless
+// it cannot be written (or the path holds a control character, which an entry cannot carry).
+// Without `on`, deletes the entry; true when there was one.
 bool SetRunAtStartup(const QString& name, const QString& path, bool on);
 
 }  // namespace orbelune

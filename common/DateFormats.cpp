@@ -1,5 +1,11 @@
 #include "DateFormats.h"
 
+#include "EngineText.h"
+
+#include <QLocale>
+
+#include <cmath>
+
 namespace orbelune {
 
 TDateFormats DateFormats;
@@ -44,6 +50,33 @@ TDateFormats DateFormatsFrom(const QString& SystemShort, const QString& SystemLo
     formats.Short = WidenShortDateFormat(SystemShort);
     formats.ShortYY = TwoDigitYearFormat(formats.Short);
     return formats;
+}
+
+TDateFormats LocaleDateFormats(const QLocale& Locale) {
+    TDateFormats formats =
+        DateFormatsFrom(DelphiDateFormatFromQt(Locale.dateFormat(QLocale::ShortFormat)),
+                        DelphiDateFormatFromQt(Locale.dateFormat(QLocale::LongFormat)));
+    TFormatSettings& names = formats.Names;
+    for (int m = 1; m <= 12; ++m) {
+        names.ShortMonthNames[m - 1] = ToEngineText(Locale.monthName(m, QLocale::ShortFormat));
+        names.LongMonthNames[m - 1] = ToEngineText(Locale.monthName(m, QLocale::LongFormat));
+    }
+    // The run-time library counts the days from Sunday, Qt from Monday (1) to Sunday (7).
+    for (int d = 0; d < 7; ++d) {
+        const int qtDay = d == 0 ? 7 : d;
+        names.ShortDayNames[d] = ToEngineText(Locale.dayName(qtDay, QLocale::ShortFormat));
+        names.LongDayNames[d] = ToEngineText(Locale.dayName(qtDay, QLocale::LongFormat));
+    }
+    return formats;
+}
+
+QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime) {
+    // As DateTimeToStringSafe: a negative date counts its time of day forward.
+    if (DateTime < 0) {
+        const double whole = std::trunc(DateTime);
+        DateTime = (whole - 1) - (DateTime - whole);
+    }
+    return FromEngineText(DateTimeToString(ToEngineText(Format), DateTime, DateFormats.Names));
 }
 
 }  // namespace orbelune

@@ -2,7 +2,12 @@
 // The date formats the windows' time texts use, taken from the locale at start-up and
 // written with the format letters of DateTimeToString.
 
+#include "DateTimeRtl.h"
+#include "StDate.h"
+
 #include <QString>
+
+class QLocale;
 
 namespace orbelune {
 
@@ -10,6 +15,8 @@ struct TDateFormats {
     QString Short = QStringLiteral("mm/dd/yy");
     QString ShortYY = QStringLiteral("mm/dd/yy");
     QString Long = QStringLiteral("dddd mmmm d, yyyy");
+    // The month and day names of the locale the three patterns come from.
+    TFormatSettings Names;
 };
 
 // The program-wide formats (user-interface thread).
@@ -32,5 +39,14 @@ QString TwoDigitYearFormat(const QString& Format);
 // The three formats from the locale's short and long patterns (in DateTimeToString
 // letters).
 TDateFormats DateFormatsFrom(const QString& SystemShort, const QString& SystemLong);
+
+// The three formats and the month and day names of a locale.
+TDateFormats LocaleDateFormats(const QLocale& Locale);
+
+// DateTime under one of the program-wide formats (or a pattern built on one), with the
+// month and day names of the locale the formats come from; the program's own fixed
+// patterns go through FormatDateTimeSafe, in the English of their wording. Values below
+// zero are adjusted first so that their time of day reads forward.
+QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime);
 
 }  // namespace orbelune

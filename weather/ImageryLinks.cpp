@@ -1,21 +1,23 @@
 #include "ImageryLinks.h"
 
+#include "WebHosts.h"
+
 namespace orbelune {
 
-QUrl ImageryLinkAddress(TImageryLink Link) {
+QString ImageryLinkAddress(TImageryLink Link) {
     switch (Link) {
         case TImageryLink::RadarInfo:
-            return QUrl(
-                QStringLiteral("https://www.weather.gov/jetstream/doppler/doppler_intro.html"));
+            return WebAddress(TWebService::NwsJetStream,
+                              QStringLiteral("/jetstream/doppler/doppler_intro.html"));
         case TImageryLink::GroundClutter:
-            return QUrl(QStringLiteral(
-                "https://www.weather.gov/jetstream/doppler/radarfaq.html#everything"));
+            return WebAddress(TWebService::NwsJetStream,
+                              QStringLiteral("/jetstream/doppler/radarfaq.html#everything"));
         case TImageryLink::HurricaneCenter:
-            return QUrl(QStringLiteral("https://www.nhc.noaa.gov/"));
+            return WebAddress(TWebService::HurricaneCenter, QStringLiteral("/"));
         case TImageryLink::SatelliteImages:
-            return QUrl(QStringLiteral("https://www.nesdis.noaa.gov/"));
+            return WebAddress(TWebService::SatelliteService, QStringLiteral("/"));
     }
-    return QUrl();
+    return QString();
 }
 
 }  // namespace orbelune

@@ -151,8 +151,8 @@ void SendDiagnosticEmail() {
                           UnscrambleLiteral(StoredLiteral::SupportAddress));
 }
 
-void GoToHomePage() {
-    Platform().Urls->Open(QUrl(UnscrambleLiteral(StoredLiteral::HomePage)));
+QString HomePageAddress() {
+    return UnscrambleLiteral(StoredLiteral::HomePage);
 }
 
 }  // namespace orbelune

@@ -61,7 +61,7 @@ int SendMailViaMAPI(const QString& subject, const QString& body, const QString& 
 
 // "&Send Email": the report to the support address.
 void SendDiagnosticEmail();
-// "&Home Page": the program's home page in the default browser.
-void GoToHomePage();
+// The program's home page, which "&Home Page" opens.
+QString HomePageAddress();
 
 }  // namespace orbelune

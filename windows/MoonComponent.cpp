@@ -55,6 +55,7 @@ void TMoon::UpdatePicture() {
     DrawShadow(FPicture, row.CentreX, row.CentreY, row.Radius, row.SiteX, row.SiteY, FPhaseAngle,
                LandingSiteMarked());
     RotatePicture(FPicture, FRotation);
+    ClearOutsideDisc(FPicture, FMoonSize, FRotation);
     update();
 }
 

@@ -25,7 +25,8 @@ public:
     TDateTime Date() const { return FDate; }
     void SetDate(TDateTime Value);
 
-    // The picture shown: the size's square with the Moon of Date.
+    // The picture shown: the size's square with the Moon of Date, transparent outside
+    // the disc.
     const QImage& Picture() const { return FPicture; }
 
     // Builds the tray icon of the style's large-icon size from the current date,

@@ -2,6 +2,7 @@
 
 #include "ah_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 // Resources of a static library are registered by hand, once.
@@ -125,6 +126,17 @@ void RotatePicture(QImage& Graphic, TRotate Rotation) {
             }
             if (Graphic.valid(dx, dy)) Graphic.setPixel(dx, dy, copy.pixel(x, y));
         }
+}
+
+void ClearOutsideDisc(QImage& Picture, TMoonSize Size, TRotate Rotation) {
+    QImage mask = LoadMoonBitmap(MoonMaskName(Size));
+    RotatePicture(mask, Rotation);
+    Picture = Picture.convertToFormat(QImage::Format_ARGB32);
+    const int height = std::min(Picture.height(), mask.height());
+    const int width = std::min(Picture.width(), mask.width());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (mask.pixel(x, y) == qRgb(255, 255, 255)) Picture.setPixel(x, y, qRgba(0, 0, 0, 0));
 }
 
 TMoonSize IconMoonSize(int IconSize) {

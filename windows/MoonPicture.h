@@ -64,6 +64,11 @@ void DrawShadow(QImage& Canvas, int CentreX, int CentreY, int Radius, int SiteX,
 // size, and pixels that would fall outside it are dropped.
 void RotatePicture(QImage& Graphic, TRotate Rotation);
 
+// Makes every pixel outside the disc of Size transparent (the size's icon mask, turned
+// by Rotation as the picture was), so the picture stands on its background at every
+// phase, the new moon's black disc included.
+void ClearOutsideDisc(QImage& Picture, TMoonSize Size, TRotate Rotation);
+
 // The row of the size table that serves an icon of IconSize pixels square: ms16 for
 // 16, ms64 for 64, else ms32.
 TMoonSize IconMoonSize(int IconSize);

@@ -29,6 +29,8 @@ TEST(SetRunAtStartup, WritesTheEntryUnderTheConfigurationFolder) {
     EXPECT_TRUE(entry.contains("\nType=Application\n"));
     EXPECT_TRUE(entry.contains("\nName=Orbelune\n"));
     EXPECT_TRUE(entry.contains("\nExec=\"/opt/orbelune/bin/orbelune\"\n"));
+    EXPECT_TRUE(entry.contains("\nIcon=org.example.Orbelune\n"));
+    EXPECT_TRUE(entry.contains("\nComment=Clock, calendar"));
 
     EXPECT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", false));
     EXPECT_FALSE(QFile::exists(expected));

@@ -143,9 +143,9 @@ QStringList THttpFixture::RequestedPaths() const {
     return requested_;
 }
 
-QList<QByteArray> THttpFixture::RequestedHosts() const {
+QList<TRequestHead> THttpFixture::RequestedHeads() const {
     QMutexLocker lock(&mutex_);
-    return hosts_;
+    return heads_;
 }
 
 void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
@@ -153,7 +153,7 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
     {
         QMutexLocker lock(&mutex_);
         requested_ << path;
-        hosts_ << head.Headers.value("host");
+        heads_ << head;
     }
     const auto found = routes_.constFind(path);
     const TRoute route =

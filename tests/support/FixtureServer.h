@@ -78,8 +78,7 @@ public:
     ~THttpFixture() override;
 
     QStringList RequestedPaths() const;
-    // The Host header of each request, in the same order.
-    QList<QByteArray> RequestedHosts() const;
+    QList<TRequestHead> RequestedHeads() const;  // in the order they came
 
 protected:
     void Answer(QTcpSocket* socket, const TRequestHead& head) override;
@@ -91,7 +90,7 @@ private:
     const bool useTls_ = false;
     mutable QMutex mutex_;
     QStringList requested_;
-    QList<QByteArray> hosts_;
+    QList<TRequestHead> heads_;
 };
 
 // An HTTP proxy that demands basic authentication and forwards plain GET requests.

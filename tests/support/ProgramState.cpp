@@ -37,6 +37,7 @@ void ResetProgramState() {
     Settings = TSettings{};
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(ClosedPort());
     Settings.RadarServer = Settings.SatelliteServer = Settings.WeatherServer;
+    Settings.SaveURL = QStringLiteral("http://127.0.0.1:%1/").arg(ClosedPort());
     ClockState = TClockState{};
     DisplayState = TDisplayState{};
     SettingsCopies = TSettingsCopies{};

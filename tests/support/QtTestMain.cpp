@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
          {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "no_proxy"})
         qunsetenv(name);
 
+    // The embedded browser's engine runs here as root, without its sandbox.
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     return RUN_ALL_TESTS();

@@ -1,13 +1,14 @@
 // Single-site radar requests against an HTTPS fixture on 127.0.0.1 that serves the
 // radar server's overlays, listings and layers (small GIF and JPEG images).
-#include "FakePlatform.h"
 #include "AnimatedGif.h"
 #include "DateTimeRtl.h"
+#include "FakePlatform.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
 #include "RadarState.h"
 #include "TestGif.h"
 #include "TunnelProxyFixture.h"
+#include "WaitUntil.h"
 #include "WeatherState.h"
 
 #include "QStringPrinter.h"
@@ -15,12 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace orbelune {
 namespace {
@@ -93,17 +91,7 @@ void AddFrames(TRoutes& Routes, const QString& Product, const QStringList& Names
         Routes.insert(directory + name, Ok(Layer({60, 55}, qRgb(0, 200, 255), {20, 20})));
 }
 
-// Lets the event loop run until Done holds or TimeoutMs has passed.
-bool WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
-    const QDeadlineTimer deadline(TimeoutMs);
-    while (!Done()) {
-        if (deadline.hasExpired()) return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
+using test::WaitUntil;
 
 class RadarWorker : public ::testing::Test {
 protected:

@@ -149,8 +149,8 @@ TEST_F(Satellites, ALoopSkipsTheFrameThatFailed) {
     EXPECT_EQ(loops_, 1);
     EXPECT_EQ(busy_, QList<bool>({true, false}));
     // Each frame is asked for under the satellite server's own name.
-    for (const QByteArray& host : server.RequestedHosts())
-        EXPECT_EQ(host, server.HostAndPort().toLatin1());
+    for (const test::TRequestHead& head : server.RequestedHeads())
+        EXPECT_EQ(head.Headers.value("host"), server.HostAndPort().toLatin1());
     EXPECT_EQ(lastLines_, QStringList({"06 01 2024  15:05 GMT = 3:05 PM UTC"}));
 
     // The loop from frame 1, without frame 3, holding the last, then again.

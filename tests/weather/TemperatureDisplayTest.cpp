@@ -39,26 +39,34 @@ TEST(TemperatureCaption, TemperatureBlankReturnSummary) {
     EXPECT_EQ(TemperatureCaption("38" + Degree, ""), "38" + Degree + " \r");
 }
 
-TEST(TrayTemperatureImage, BackgroundFilledAndTextInTheForeColour) {
+// At the sizes trays use, the letters are drawn in the fore colour, antialiased, and
+// stand out from the background: a filled one, or a clear one with the letters outlined.
+TEST(TrayTemperatureImage, LettersStandOutAtTraySizes) {
     const std::int32_t red = 0x0000FF;  // Windows colours are $00BBGGRR
     const std::int32_t white = 0xFFFFFF;
-    const QImage image = TrayTemperatureImage("88" + Degree, red, white);
-    ASSERT_EQ(image.size(), QSize(16, 16));
-    // The top rows lie above the text drawn from y = 2.
-    EXPECT_EQ(image.pixel(15, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(0, 1), qRgb(255, 255, 255));
-    int inked = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) ++inked;
-    EXPECT_GT(inked, 10);
-    // Text pixels carry red and no other colour.
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const QRgb p = image.pixel(x, y);
-            EXPECT_EQ(qGreen(p), qBlue(p));
-            EXPECT_GE(qRed(p), qGreen(p));
-        }
+    for (int size : {16, 32})
+        for (bool transparent : {false, true})
+            for (const QString& text : {"88" + Degree, "-20" + Degree}) {
+                const QImage image = TrayTemperatureImage(text, red, transparent, white, size)
+                                         .convertToFormat(QImage::Format_ARGB32);
+                ASSERT_EQ(image.size(), QSize(size, size));
+                const QRgb corner = image.pixel(0, 0);
+                EXPECT_EQ(corner, transparent ? qRgba(0, 0, 0, 0) : qRgb(255, 255, 255));
+                // Letter pixels lean to the fore colour (red), outline pixels to the back
+                // colour (white), antialiased edges lie between.
+                int letters = 0, outline = 0;
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x) {
+                        const QRgb p = image.pixel(x, y);
+                        if (qAlpha(p) < 128) continue;
+                        if (qRed(p) > 160 && qGreen(p) < 96) ++letters;
+                        if (qGreen(p) > 160 && qRed(p) > 160) ++outline;
+                    }
+                const std::string at = std::to_string(size) +
+                                       (transparent ? " clear " : " filled ") + text.toStdString();
+                EXPECT_GT(letters, size * size / 10) << at;
+                EXPECT_GT(outline, transparent ? size : size * size / 2) << at;
+            }
 }
 
 class TemperatureDisplay : public ::testing::Test {

@@ -9,6 +9,8 @@
 #include "DateTimeRtl.h"
 #include "ScopedZone.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,6 +50,31 @@ TEST(DateFormatsTest, QtPatternsBecomeFormatLetters) {
     const TDateTime day = EncodeDate(2025, 3, 4);
     EXPECT_EQ(FormatDateTimeSafe(DelphiDateFormatFromQt(QStringLiteral("dd.MM.yyyy")), day),
               QStringLiteral("04.03.2025"));
+}
+
+// The locale's patterns come with the same locale's month and day names; the program's
+// own fixed patterns keep their English names.
+TEST(DateFormatsTest, LocalePatternsCarryTheLocalesNames) {
+    const TDateFormats saved = DateFormats;
+    struct Case {
+        QLocale Locale;
+        const char* Long;
+        const char* Short;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "Mittwoch, 9. Dezember 2026", "09.12.26"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Wednesday, December 9, 2026",
+         "12/9/26"},
+        {QLocale(QLocale::French, QLocale::France), "mercredi 9 d\u00E9cembre 2026", "09/12/26"},
+    };
+    const TDateTime day = EncodeDate(2026, 12, 9);
+    for (const Case& c : cases) {
+        DateFormats = LocaleDateFormats(c.Locale);
+        EXPECT_EQ(FormatLocaleDateTime(DateFormats.Long, day), QString::fromUtf8(c.Long));
+        EXPECT_EQ(FormatLocaleDateTime(DateFormats.ShortYY, day), QString::fromUtf8(c.Short));
+        EXPECT_EQ(FormatDateTimeSafe(QStringLiteral("mmm d"), day), QStringLiteral("Dec 9"));
+    }
+    DateFormats = saved;
 }
 
 TEST(ClockTextsTest, MinuteAndSecondOfTheDay) {

@@ -1,6 +1,5 @@
-// The Moon, Planet, Radar and Satellite tabs at the window's stored default size and at the View
-// menu's default and minimum sizes: every control gets at least the room its text
-// needs.
+// The Moon, Planet, Time, Radar and Satellite tabs at the window's stored default size and at the
+// View menu's default and minimum sizes: every control gets at least the room its text needs.
 #include "CalendarEvents.h"
 #include "DateFormats.h"
 #include "FakePlatform.h"
@@ -72,7 +71,7 @@ TEST_F(InfoLayoutTest, NothingSquashedAtTheUsualSizes) {
     for (QAction* size :
          {static_cast<QAction*>(nullptr), form.SizeDefaultAction1, form.SizeMinimumAction1}) {
         if (size != nullptr) size->trigger();
-        for (int tab : {MoonTab, PlanetTab, RadarTab, SatelliteTab}) {
+        for (int tab : {MoonTab, PlanetTab, TimeTab, RadarTab, SatelliteTab}) {
             form.InfoFormPageControl->setCurrentIndex(tab);
             QApplication::processEvents();
             SCOPED_TRACE(testing::Message()

@@ -23,6 +23,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <QTabBar>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -125,11 +127,13 @@ TEST_F(InfoFormTest, PositionSizeAndTabsRestoredFromTheSettings) {
     EXPECT_EQ(form.minimumSize(), QSize(400, 300));
 }
 
+// The window never starts smaller than its minimum, nor than its contents need (which
+// the window system would enlarge it to, losing its place).
 TEST_F(InfoFormTest, TooSmallStoredSizeIsRaisedToTheMinimum) {
     Settings.InfoFormWidth = 100;
     Settings.InfoFormHeight = 50;
     TInfoForm& form = MakeForm();
-    EXPECT_EQ(form.size(), QSize(400, 300));
+    EXPECT_EQ(form.size(), QSize(400, 300).expandedTo(form.minimumSizeHint()));
 }
 
 TEST_F(InfoFormTest, DeactivationStoresPositionSizeTabsAndSwitches) {
@@ -199,7 +203,7 @@ TEST_F(InfoFormTest, ActionListCaptionsAndHints) {
     }
     auto* run = form.findChild<QAction*>("RunWhenWindowsStartsAction");
     ASSERT_NE(run, nullptr);
-    EXPECT_EQ(run->text(), "Run When Windows  Starts");
+    EXPECT_EQ(run->text(), "Run When The Desktop Session Starts");  // the Linux caption
     for (const char* name :
          {"LabelGoRed", "LabelGoNavy", "LabelGoBlack", "PrintImageAction1", "Close1"})
         EXPECT_NE(form.findChild<QAction*>(name), nullptr) << name;
@@ -370,6 +374,20 @@ TEST_F(InfoFormTest, ShowingKeepsTheNationalFrameCountApartFromTheSiteCount) {
     form.show();
     EXPECT_EQ(Settings.NationalMaxImages, 30);
     EXPECT_EQ(Settings.StateMaxImages, 10);
+}
+
+// The current tab looks different from the others, as in any tab control.
+TEST_F(InfoFormTest, TheCurrentTabStandsOut) {
+    TInfoForm& form = MakeForm();
+    form.resize(700, 500);
+    form.show();
+    QTabBar* bar = form.InfoFormPageControl->tabBar();
+    const QRect moonTab = bar->tabRect(MoonTab);
+    const auto tabPicture = [&](int current) {
+        form.InfoFormPageControl->setCurrentIndex(current);
+        return bar->grab(moonTab).toImage();
+    };
+    EXPECT_NE(tabPicture(MoonTab), tabPicture(PlanetTab));
 }
 
 TEST(InfoFormModel, TabCaptionCentredWithHalvesTruncated) {

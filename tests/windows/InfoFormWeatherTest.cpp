@@ -20,12 +20,15 @@
 #include "WeatherState.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +133,22 @@ TEST_F(InfoFormWeather, GetWeatherFillsTheMemoAndTheStation) {
     EXPECT_TRUE(form_->WeatherPage->LastWeatherUpdateLab->text().isEmpty());
     EXPECT_TRUE(form_->WeatherPage->LastWeatherTimeStampLab->text().isEmpty());
     EXPECT_TRUE(form_->WeatherPage->TemperatureRadioItems[0]->isChecked());
+}
+
+// The memo shows every line whole and is no wider than the report needs.
+TEST_F(InfoFormWeather, TheMemoFitsTheReport) {
+    form_->resize(800, 700);
+    form_->InfoFormPageControl->setCurrentIndex(WeatherTab);
+    form_->show();
+    GetWeather("CYUL", "Montreal");
+    QPlainTextEdit* memo = form_->WeatherPage->WeatherMemo2;
+    QCoreApplication::processEvents();
+    ASSERT_GT(form_->WeatherPage->width(), 700);
+    EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0);
+    const QFontMetrics metrics(memo->font());
+    EXPECT_LT(memo->width(), metrics.horizontalAdvance(QString(70, QLatin1Char('0'))));
+    EXPECT_LT(memo->width(), form_->WeatherPage->width() * 2 / 3);
 }
 
 TEST_F(InfoFormWeather, TheSavedStationAlsoFillsTheDownloadLabels) {

@@ -107,6 +107,29 @@ TEST_F(MoonFixture, SouthernRotationTurnsThePictureHalfATurn) {
     EXPECT_TRUE(IsBlack(south.pixel(63 - 10, 63 - 28)));
 }
 
+// Outside the disc the picture is see-through at every phase and turn; the new moon's
+// disc stays an opaque dark disc rather than a black square.
+TEST_F(MoonFixture, OnlyTheDiscIsOpaque) {
+    for (TDateTime date : {Jan1st2000 + 5 + (18 + 14 / 60.0) / 24, Jan1st2000 + 20.2})
+        for (TRotate turn : {TRotate::rot_none, TRotate::rot_180})
+            for (TMoonSize size : {TMoonSize::ms64, TMoonSize::ms32, TMoonSize::ms16}) {
+                moon->SetDate(date);
+                moon->SetRotation(turn);
+                moon->SetMoonSize(size);
+                const QImage& picture = moon->Picture();
+                const TMoonSizeRow& row = MoonSizeRow(size);
+                const int cx =
+                    turn == TRotate::rot_none ? row.CentreX : row.Width - 1 - row.CentreX;
+                const int cy =
+                    turn == TRotate::rot_none ? row.CentreY : row.Height - 1 - row.CentreY;
+                const int last = row.Width - 1;
+                for (QPoint corner :
+                     {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+                    EXPECT_EQ(qAlpha(picture.pixel(corner)), 0) << row.Width << " " << corner.x();
+                EXPECT_EQ(qAlpha(picture.pixel(cx, cy)), 255) << row.Width;
+            }
+}
+
 TEST_F(MoonFixture, LandingSiteMarkedOnlyAfterTheLanding) {
     // 1969-07-20 20:17:43.
     EXPECT_DOUBLE_EQ(moon->LandingDate(), 25404 + (20 + (17 + 43 / 60.0) / 60) / 24);

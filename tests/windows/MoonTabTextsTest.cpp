@@ -2,6 +2,7 @@
 // Reference instants: published phase, equinox and solstice times (USNO, to the
 // minute) and moonrise/moonset from python3-ephem (tests/data/moonrise_ephem.csv);
 // the engine's methods agree with them to a minute or two, hence the tolerances.
+#include "CsvReader.h"
 #include "DateTimeRtl.h"
 #include "MoonTabTexts.h"
 #include "ScopedZone.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace orbelune {
 namespace {
@@ -97,6 +99,27 @@ TEST(MoonPhases, AMonthWithTwoFullMoonsFillsAllFiveEntries) {
     EXPECT_EQ(GetMoonPhaseName(table, At(2023, 8, 8)), "Last Quarter");
     EXPECT_EQ(GetMoonPhaseName(table, At(2023, 8, 16)), "New Moon");
     EXPECT_EQ(GetMoonPhaseName(table, At(2023, 8, 17)), "");
+}
+
+// The table's instants are clock times: the engine's dynamical-time phases less Delta-T
+// (about 70 s in 2026), checked against python3-ephem's UT instants in New York.
+TEST(MoonPhases, ClockTimesOfDecember2026InNewYorkAgreeWithEphem) {
+    test::TScopedZone zone("America/New_York");
+    const TMonthPhaseTable table = CalcMoonPhases(true, true, At(2026, 12, 15), ShortYY);
+    const std::map<std::string, float> values = {
+        {"new", 0.0F}, {"first", 0.5F}, {"full", 1.0F}, {"last", -0.5F}};
+    const std::vector<test::CsvRow> rows = test::ReadCsv("phase_times_new_york.csv");
+    ASSERT_EQ(rows.size(), 5U);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string& date = rows[i].Text("date");
+        const PhaseEvent& e = table[i];
+        EXPECT_EQ(e.DayNumber, DMYToDayNumber(std::stoi(date.substr(8, 2)), 12, 2026, 0)) << date;
+        EXPECT_EQ(e.PhaseValue, values.at(rows[i].Text("phase"))) << date;
+        EXPECT_NEAR(e.DaySeconds, rows[i].Int("seconds"), 30) << date;
+    }
+    // Full moon at 20:28:09 EST: the clock text shows the minute it happens in.
+    EXPECT_TRUE(table[3].Text.startsWith(QStringLiteral("12/23/26   20:28")))
+        << table[3].Text.toStdString();
 }
 
 TEST(MoonPhases, AMonthWithFourLeavesTheFifthEntryEmpty) {

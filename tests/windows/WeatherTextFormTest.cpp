@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 
 namespace orbelune {
 namespace {
@@ -60,6 +63,29 @@ TEST(TForm6, LayoutAndClose) {
     EXPECT_TRUE(form.isVisible());
     form.CloseBut->click();
     EXPECT_FALSE(form.isVisible());
+}
+
+// A report and caption longer than the designed window widen it: the first line, the
+// label and the caption are shown whole, within the screen.
+TEST(TForm6, GrowsToShowTheWholeReport) {
+    TForm6 form;
+    form.show();
+    const QString first = QStringLiteral(
+        "Montreal / Pierre Elliott Trudeau International, Canada (CYUL) "
+        "45-28N 073-45W 36M");
+    const QString caption =
+        QStringLiteral("Weather 286 mins ago at 05:00 AM Wednesday, 9 December 2026");
+    QStringList lines = {first};
+    for (int i = 0; i < 20; ++i) lines << QStringLiteral("Visibility: 3 mile(s):0");
+    form.ShowReport(lines, caption);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Memo1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(form.Memo1->verticalScrollBar()->maximum(), 0);
+    EXPECT_GE(form.Label1->width(), form.Label1->sizeHint().width());
+    EXPECT_FALSE(form.Label1->geometry().intersects(form.CloseBut->geometry()));
+    EXPECT_GE(form.width(), QFontMetrics(form.font()).horizontalAdvance(caption));
+    EXPECT_TRUE(
+        QGuiApplication::primaryScreen()->availableGeometry().contains(form.frameGeometry()));
 }
 
 }  // namespace

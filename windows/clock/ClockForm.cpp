@@ -4,23 +4,32 @@
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
+#include "ForecastPanel.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
+#include "MapsSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
+#include "ReferencePages.h"
 #include "Settings.h"
 #include "TrayIcon.h"
 #include "WeatherService.h"
 #include "WeatherTextForm.h"
+#include "WindowOrder.h"
+#include "YearTabTexts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -56,12 +65,10 @@ QLabel* NewLabel(QWidget* parent, const char* name) {
     return label;
 }
 
-QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& text,
-                            const QString& hint) {
+QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
-    button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setFixedWidth(18);
     return button;
@@ -109,13 +116,26 @@ TForm1::~TForm1() {
 
 void TForm1::AttachInfoForm(TInfoForm* Info) {
     InfoForm = Info;
-    Info->AddClockCommands(PopupMenu1, ShowHelp1);
+    Info->AddClockCommands(PopupMenu1, GoToToday1, ShowHelp1);
     Info->ToggleShowHolidays1->setChecked(Calendar1->ShowHolidays);
     Info->ToggleShowTinyMoons1->setChecked(Calendar1->ShowTinyMoons);
     connect(Info, &TInfoForm::DateRequested, this, &TForm1::GoToDate);
     connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
     connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
     connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::TrayChanged, this, &TForm1::ApplyTrayType);
+    connect(Info, &TInfoForm::TemperatureUnitsChanged, this, &TForm1::ShowTemperatureInUnits);
+    connect(Info, &TInfoForm::MonthStepRequested, this, [this](int Delta) {
+        (Delta < 0 ? GoToPrevMonthAction1 : GoToNextMonthAction1)->trigger();
+    });
+    connect(Info, &TInfoForm::SeasonRequested, this, [this](int N) {
+        if (N >= 1 && N <= static_cast<int>(GoToSeasons.size()))
+            GoToSeasons[static_cast<size_t>(N - 1)]->trigger();
+    });
+    connect(Info, &TInfoForm::InternetTimeRequested, this,
+            [this](const QString& Server, bool SetClock) {
+                ShowInternetTime(GetInternetTime(Server, SetClock, true));
+            });
     connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,
             [this](bool On) { TrayIcon->MinimizeToTray = On; });
     const auto showMarks = [this](bool TCalendar::*Switch) {
@@ -125,7 +145,21 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
         };
     };
     connect(Info, &TInfoForm::ShowHolidaysChanged, this, showMarks(&TCalendar::ShowHolidays));
+    connect(Info, &TInfoForm::PrevYearRequested, GoToPrevYearAction1, &QAction::trigger);
+    connect(Info, &TInfoForm::NextYearRequested, GoToNextYearAction1, &QAction::trigger);
+    connect(Info, &TInfoForm::WeekStartChanged, this, [this](int Index) {
+        Calendar1->SetStartOfWeek(GridStartOfWeek(Index, GetLocaleFirstDayOfWeek()));
+    });
     connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
+    connect(Info, &TInfoForm::LocationChanged, this, &TForm1::UpdateDisplays);
+    connect(Info, &TInfoForm::SettingsSaveRequested, this, &TForm1::SaveAllSettings);
+    connect(Info, &TInfoForm::SentToBack, this, [this] {
+        SendToBack(HelpForm);
+        SendToBack(this);
+    });
+    for (QPushButton* goToMaps :
+         {Info->MoonPage->GoToMapPageBut1, Info->LocationPage->GoToMapPageBut2})
+        connect(goToMaps, &QPushButton::clicked, ShowMapSheetAction1, &QAction::trigger);
     // The animation timer runs while the window shows an animation, at its speed.
     Timer2->setInterval(Info->AnimationIntervalMs());
     connect(Info, &TInfoForm::AnimationIntervalRequested, Timer2,
@@ -177,6 +211,7 @@ void TForm1::CreateActions() {
     connect(ShowHelp1, &QAction::triggered, this, &TForm1::ShowHelp1Execute);
     GoToGoogle1 = NewAction("GoToGoogle", QStringLiteral("&Google"));
     connect(GoToGoogle1, &QAction::triggered, this, &TForm1::GoToGoogle);
+    CreateNavigationActions();
 
     struct TTabCommand {
         const char* Name;
@@ -235,18 +270,17 @@ void TForm1::CreateRows() {
     calendarRows->setSpacing(2);
     auto* navigation = new QHBoxLayout;
     navigation->setSpacing(0);
-    ButLastYear = NewSpeedButton(Panel3, "ButLastYear", QStringLiteral("\u00AB"),
-                                 QStringLiteral("Previous Year"));
-    ButLastMonth = NewSpeedButton(Panel3, "ButLastMonth", QStringLiteral("\u2039"),
-                                  QStringLiteral("Previous Month"));
+    ButLastYear = NewSpeedButton(Panel3, "ButLastYear", QStringLiteral("\u00AB"));
+    ButLastMonth = NewSpeedButton(Panel3, "ButLastMonth", QStringLiteral("\u2039"));
     MonthComboBox = new QComboBox(Panel3);
     MonthComboBox->setObjectName(QStringLiteral("MonthComboBox"));
     YearComboBox = new QComboBox(Panel3);
     YearComboBox->setObjectName(QStringLiteral("YearComboBox"));
-    ButNextMonth = NewSpeedButton(Panel3, "ButNextMonth", QStringLiteral("\u203A"),
-                                  QStringLiteral("Next Month"));
-    ButNextYear = NewSpeedButton(Panel3, "ButNextYear", QStringLiteral("\u00BB"),
-                                 QStringLiteral("Next Year"));
+    // Wide enough for the longest month name of the locale and for every year.
+    for (QComboBox* box : {MonthComboBox, YearComboBox})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ButNextMonth = NewSpeedButton(Panel3, "ButNextMonth", QStringLiteral("\u203A"));
+    ButNextYear = NewSpeedButton(Panel3, "ButNextYear", QStringLiteral("\u00BB"));
     ButToday = new QToolButton(Panel3);
     ButToday->setObjectName(QStringLiteral("ButToday"));
     ButToday->setText(QStringLiteral("Go To"));
@@ -259,14 +293,16 @@ void TForm1::CreateRows() {
     Calendar1 = new TCalendar(Panel3);
     calendarRows->addWidget(Calendar1, 1);
 
-    connect(ButLastMonth, &QToolButton::clicked, this,
-            [this] { Calendar1->ChangeMonth(TCalendar::PrevMonth); });
-    connect(ButNextMonth, &QToolButton::clicked, this,
-            [this] { Calendar1->ChangeMonth(TCalendar::NextMonth); });
-    connect(ButLastYear, &QToolButton::clicked, this, [this] { Calendar1->PrevYear(); });
-    connect(ButNextYear, &QToolButton::clicked, this, [this] { Calendar1->NextYear(); });
-    connect(MonthComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
-    connect(YearComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
+    const std::pair<QToolButton*, QAction*> speedButtons[] = {{ButLastMonth, GoToPrevMonthAction1},
+                                                              {ButNextMonth, GoToNextMonthAction1},
+                                                              {ButLastYear, GoToPrevYearAction1},
+                                                              {ButNextYear, GoToNextYearAction1}};
+    for (const auto& [button, action] : speedButtons) {
+        button->setToolTip(action->toolTip());
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+    connect(MonthComboBox, &QComboBox::activated, this, &TForm1::MonthComboBoxChange);
+    connect(YearComboBox, &QComboBox::activated, this, &TForm1::YearComboBoxChange);
     connect(ButToday, &QToolButton::clicked, this, &TForm1::ButTodayClick);
     connect(Calendar1, &TCalendar::Changed, this, &TForm1::Calendar1Change);
     connect(Calendar1, &TCalendar::DoubleClicked, this, &TForm1::ToggleWindowAction1Execute);
@@ -320,15 +356,12 @@ void TForm1::CreateMenus() {
     ButPopupMenu->setObjectName(QStringLiteral("ButPopupMenu"));
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    for (int n = 0; n < 5; ++n) {
-        MoonMenu[n] = ButPopupMenu->addAction(QString());
-        MoonMenu[n]->setObjectName(QStringLiteral("MoonMenu%1").arg(n + 1));
-        MoonMenu[n]->setVisible(false);
-        MenuMoon[n] = PopupMenu1->addAction(QString());
-        MenuMoon[n]->setObjectName(QStringLiteral("MenuMoon%1").arg(n + 1));
-        MenuMoon[n]->setVisible(false);
-    }
     CreateEclipseItems();
+    FillGoToMenu(ButPopupMenu, QString(), MoonMenu, EclipseMenu);
+    GoToMenu1 = PopupMenu1->addMenu(QStringLiteral("&Go To..."));
+    GoToMenu1->setObjectName(QStringLiteral("GoToMenu1"));
+    FillGoToMenu(GoToMenu1, QStringLiteral("Menu"), MenuMoon, MenuEclipse);
+    ShowEclipseItems();
     ButToday->setMenu(ButPopupMenu);
 
     PopupMenu1->addSeparator();
@@ -376,40 +409,11 @@ void TForm1::CreateTrayIcon() {
     connect(TrayIcon, &TTrayIcon::WindowRestored, this, &TForm1::TrayIconRestore);
 }
 
-void TForm1::MonthOrYearPicked() {
-    const int year = YearComboBox->currentText().toInt();
-    const int month = MonthComboBox->currentIndex() + 1;
-    if (year >= 1 && month >= 1) {
-        Calendar1->SetYear(year);
-        Calendar1->SetMonth(month);
-    }
-}
-
 // ---- Display levels, stay-on-top, hints -------------------------------------------
-
-void TForm1::SetHeight() {
-    QFrame* panels[] = {Panel1, Panel2, Panel3, Panel4};
-    const int level = Settings.DisplayLevel;
-    if (level < 1 || level > 4) return;
-    int bottom = 0;
-    for (int i = 0; i < level; ++i) bottom += panels[i]->height();
-    const int menu = menuBar()->sizeHint().height();
-    setFixedHeight(bottom + menu);
-}
 
 void TForm1::ToggleWindowAction1Execute() {
     Settings.DisplayLevel = NextDisplayLevel(Settings.DisplayLevel);
     SetHeight();
-}
-
-void TForm1::ApplyStayOnTop() {
-    QWidget* windows[] = {this, InfoForm.data(), HelpForm};
-    for (QWidget* w : windows) {
-        if (w == nullptr) continue;
-        const bool shown = w->isVisible();
-        w->setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-        if (shown) w->show();
-    }
 }
 
 // The desktop shows the program by its window, so the program's title is the text of
@@ -462,8 +466,10 @@ void TForm1::OpenInfoTab(int Tab) {
             pages->setCurrentIndex(Tab);
             break;
     }
-    // The Weather and Maps tabs fetch on opening once their forecast and map requests
-    // are built.
+    if (Tab == WeatherTab && InfoForm->isVisible()) {
+        InfoForm->Forecast->GetWeatherBut->setFocus();
+        InfoForm->Forecast->GetWeatherBut->click();
+    }
     if (InfoForm->isVisible() && Tab == RadarTab) {
         InfoForm->RadarPage->GetRadarBut->setFocus();
         InfoForm->RadarPage->GetRadarBut->click();
@@ -474,6 +480,8 @@ void TForm1::OpenInfoTab(int Tab) {
     }
     if (Tab == SetTab && InfoForm->Sheets[SetTab]->isVisible())
         InfoForm->SetSheetPageControl->setCurrentIndex(0);
+    if (Tab == MapsTab && InfoForm->MapsPage->AutoOpenMapBox->isChecked())
+        InfoForm->GetMapBut1Click();
 }
 
 // ---- Tray and window toggles ---------------------------------------------------------
@@ -508,7 +516,7 @@ void TForm1::ToggleInfoFormAction1Execute() {
 }
 
 void TForm1::GoToGoogle() {
-    // The page opens in the embedded browser, which comes with the forecast page.
+    if (InfoForm != nullptr) InfoForm->GoBrowser(SearchHomePage());
 }
 
 QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
@@ -521,8 +529,15 @@ QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
 }
 
 void TForm1::ShowHelp1Execute() {
-    // The help file (FindHelpFile) opens in the embedded browser once that is built;
-    // until then the built-in help window answers.
+    const QString path =
+        FindHelpFile(QStringLiteral("orbelune.chm"),
+                     {QCoreApplication::applicationDirPath(), QDir::currentPath()});
+    if (!path.isEmpty() && InfoForm != nullptr) {
+        // GoBrowser sends the information window and this one to the back.
+        InfoForm->HelpFile = path;
+        InfoForm->GoBrowser(path);
+        return;
+    }
     if (HelpForm == nullptr) {
         HelpForm = new THelpForm(Settings.StayOnTop, InfoForm ? InfoForm->SendEmail1 : nullptr,
                                  InfoForm ? InfoForm->GoToHomePage1 : nullptr, this);
@@ -539,10 +554,12 @@ void TForm1::ApplicationEvents1Activate() {
     if (isVisible()) raise();
 }
 
+// Enter reaches no control; in the zip edit it finds the zip's place.
 bool TForm1::ApplicationEvents1ShortCut(int Key) {
-    // Enter reaches no control; the place search's edit answers it once the Set tab has
-    // one.
-    return Key == Qt::Key_Return || Key == Qt::Key_Enter;
+    if (Key != Qt::Key_Return && Key != Qt::Key_Enter) return false;
+    if (InfoForm != nullptr && InfoForm->LocationPage->ZipEd->hasFocus())
+        InfoForm->LocationPage->FindZipBut->click();
+    return true;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -551,6 +568,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             if (!Settings.ShowHints) return true;
             break;
         case QEvent::KeyPress: {
+            if (watched == YearComboBox &&
+                YearComboBoxKeyPress(static_cast<const QKeyEvent*>(event)))
+                return true;
             auto* widget = qobject_cast<QWidget*>(watched);
             QWidget* window = widget != nullptr ? widget->window() : nullptr;
             if (window != nullptr && (window == this || window == InfoForm) &&

@@ -16,6 +16,7 @@
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "SettingsIo.h"
+#include "SettingsStore.h"
 #include "TrayIcon.h"
 #include "WeatherState.h"
 
@@ -24,7 +25,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
-#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -51,8 +51,7 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     CreateGlobalObjects();
 
     const QLocale locale;
-    DateFormats = DateFormatsFrom(DelphiDateFormatFromQt(locale.dateFormat(QLocale::ShortFormat)),
-                                  DelphiDateFormatFromQt(locale.dateFormat(QLocale::LongFormat)));
+    DateFormats = LocaleDateFormats(locale);
 
     YearComboBox->clear();
     for (int i = 0; i < YearCount; ++i) YearComboBox->addItem(QString::number(FirstYear + i));
@@ -65,7 +64,6 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     ToggleStayOnTop1->setChecked(Settings.StayOnTop);
     ToggleHintsOn1->setChecked(Settings.ShowHints);
     setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-    MoveToStoredPosition();
 
     UpdateClocks();
     if (Settings.PlaceName.isEmpty()) GuessLatLon();
@@ -77,6 +75,7 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     Settings.WeekStart = (Calendar1->StartOfWeek() + 6) % 7;
 
     SetHeight();
+    PlaceAtStoredPosition();
 
     TrayIcon->SetActive(true);
     TrayIcon->SetAnimate(Settings.TrayType == 'A');
@@ -100,22 +99,6 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     QCoreApplication::processEvents();
 }
 
-// A position stored on a screen that is no longer there would put the window out of
-// reach; it then starts at the built-in position of the first screen instead.
-void TForm1::MoveToStoredPosition() {
-    const QRect wanted(Settings.WindowLeft, Settings.WindowTop, width(), height());
-    bool reachable = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        reachable = reachable || screen->availableGeometry().intersects(wanted);
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (reachable || primary == nullptr) {
-        move(wanted.topLeft());
-        return;
-    }
-    const TSettings defaults;
-    move(primary->availableGeometry().topLeft() + QPoint(defaults.WindowLeft, defaults.WindowTop));
-}
-
 // The window starts hidden only where the tray icon can bring it back; elsewhere it
 // starts minimised, so that it can always be reached.
 void TForm1::ShowAtStartup() {
@@ -135,14 +118,25 @@ void TForm1::ReadIniFile() {
     Calendar1->update();
 }
 
-void TForm1::SaveIniFile() {
+bool TForm1::SaveIniFile() {
     Settings.ShowHolidays = Calendar1->ShowHolidays;
     Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
-    if (!isMinimized() && isVisible()) {
-        Settings.WindowLeft = x();
-        Settings.WindowTop = y();
+    RecordPlace();
+    return orbelune::SaveIniFile(Settings);
+}
+
+void TForm1::SaveAllSettings() {
+    bool saved = true;
+    if (!Settings.SaveOnExit) {
+        Settings.SaveOnExit = true;
+        saved = SaveIniFile();
+        Settings.SaveOnExit = false;
     }
-    orbelune::SaveIniFile(Settings);
+    saved = SaveIniFile() && saved;
+    if (!saved)
+        Platform().Messages->Inform(QStringLiteral("Orbelune"),
+                                    QStringLiteral("The settings could not be saved to %1.")
+                                        .arg(TSettingsStore::DefaultFilePath()));
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -160,8 +154,7 @@ void TForm1::Timer1Timer() {
     }
     if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
         ClockState.TimeCheckPending = false;
-        double offset = 0;
-        GetInternetTime(Settings.TimeServer, true, offset);
+        ShowInternetTime(GetInternetTime(Settings.TimeServer, true, false));
     }
 }
 
@@ -180,15 +173,13 @@ void TForm1::UpdateClocks() {
                 Calendar1->SetCalendarDate(t);
         }
         TimeLabel->setText(TimeRowText(t));
-        DateLabel->setText(FormatDateTimeSafe(DateFormats.Long, t));
+        DateLabel->setText(FormatLocaleDateTime(DateFormats.Long, t));
         if (!Settings.UpdateWeatherOnStartup)
             SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
         if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
-            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
-            double offset = 0;
-            GetInternetTime(Settings.TimeServer, true, offset);
-        }
+            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0)
+            GetInternetTime(Settings.TimeServer, true, false);
         if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
             t > WeatherState.LastWeatherDownloadTime.load() +
                     Settings.UpdateWeatherMinutes / 1440.0)
@@ -216,15 +207,15 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
     const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
     const QString f = TimePanelFormat(Settings.UseMilitaryTime);
     TTimeClocks clocks;
-    clocks.Local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+    clocks.Local = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, T);
     clocks.LocalZone = QLatin1Char(' ') + FromEngineText(Zone.TimeZoneName);
-    clocks.Utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
+    clocks.Utc = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, u);
     clocks.Sidereal = QLatin1Char(' ') + FromEngineText(AngleToHMSText(LocalSiderealDeg(
                                              static_cast<double>(Settings.Longitude), u)));
     clocks.JulianDate = QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5);
     const auto cities = WorldClockTimes(u);
     for (size_t i = 0; i < clocks.Cities.size(); ++i)
-        clocks.Cities[i] = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]);
+        clocks.Cities[i] = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, cities[i]);
     InfoForm->TimeSheet->ShowClocks(clocks);
     InfoForm->setWindowTitle(Settings.UseLocalTime
                                  ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
@@ -254,6 +245,7 @@ void TForm1::FormClose() {
 
 void TForm1::SaveSession() {
     if (InfoForm != nullptr) {
+        InfoForm->RecordPlace();
         Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
         Settings.LastInfoFormTabIndex = InfoForm->InfoFormPageControl->currentIndex();
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();

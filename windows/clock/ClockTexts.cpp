@@ -56,7 +56,7 @@ QString TimeRowText(TDateTime T) {
 }
 
 QString ClockCaption(int DisplayLevel, bool UseMilitaryTime, TDateTime T, const QString& ShortYY) {
-    if (DisplayLevel == 1) return FormatDateTimeSafe(ShortYY, T);
+    if (DisplayLevel == 1) return FormatLocaleDateTime(ShortYY, T);
     const QString format =
         UseMilitaryTime ? QStringLiteral("h:nn:ss  ") : QStringLiteral("h:nn:ss  AM/PM   ");
     return FormatDateTimeSafe(format, T).left(8);
@@ -239,7 +239,7 @@ QString DateRowHint(TDateTime Today, const QString& ShortFormat) {
     int year = 0, month = 0, day = 0;
     DecodeDate(Today, year, month, day);
     const int dayOfYear = QDate(year, month, day).dayOfYear();
-    return FormatDateTimeSafe(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
+    return FormatLocaleDateTime(ShortFormat, Today) + QLatin1Char('\n') + QStringLiteral("Day  ") +
            QString::number(dayOfYear) + QLatin1Char('\n') + QStringLiteral("Week  ") +
            QString::number(IsoWeekNumber(Today)) + QLatin1Char('\n') +
            QStringLiteral("Click for Year Calendar");

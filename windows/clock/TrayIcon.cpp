@@ -1,11 +1,12 @@
 #include "TrayIcon.h"
 
-#include "GraphicsHelpers.h"
 #include "TemperatureDisplay.h"
 #include "WinColor.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -20,14 +21,51 @@ constexpr int AnimationDelayMs = 250;
 
 }  // namespace
 
+namespace {
+
+class TTemperatureIconEngine final : public QIconEngine {
+public:
+    TTemperatureIconEngine(const QString& Text, std::int32_t Fore, bool Transparent,
+                           std::int32_t Back)
+        : FText(Text), FFore(Fore), FTransparent(Transparent), FBack(Back) {}
+
+    void paint(QPainter* Painter, const QRect& Rect, QIcon::Mode, QIcon::State) override {
+        const qreal ratio = Painter->device() ? Painter->device()->devicePixelRatioF() : 1.0;
+        const int side = std::min(Rect.width(), Rect.height());
+        QImage image = Picture(qRound(side * ratio));
+        image.setDevicePixelRatio(ratio);
+        Painter->drawImage(QRectF(Rect.topLeft(), QSizeF(side, side)), image);
+    }
+    QPixmap pixmap(const QSize& Size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(Picture(std::min(Size.width(), Size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : TraySizes) sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new TTemperatureIconEngine(*this); }
+    QString key() const override { return QStringLiteral("orbelune-temperature"); }
+
+private:
+    // The sizes trays ask for, at a pixel ratio of 1 and of 2.
+    static constexpr int TraySizes[] = {16, 22, 24, 32, 44, 48, 64, 96};
+
+    QImage Picture(int Side) const {
+        return TrayTemperatureImage(FText, FFore, FTransparent, FBack, Side);
+    }
+
+    QString FText;
+    std::int32_t FFore;
+    bool FTransparent;
+    std::int32_t FBack;
+};
+
+}  // namespace
+
 QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
                           std::int32_t Back) {
-    const QImage image = TrayTemperatureImage(Text, Fore, Back);
-    if (!Transparent) return QIcon(QPixmap::fromImage(image));
-    const QColor back = ColorFromWinColor(Back);
-    // The key is the background as drawn, so system colours work too.
-    const std::int32_t key = (back.blue() << 16) | (back.green() << 8) | back.red();
-    return BitmapToIcon(image, key, QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize));
+    return QIcon(new TTemperatureIconEngine(Text, Fore, Transparent, Back));
 }
 
 TTrayIcon::TTrayIcon(QWidget* Window, QObject* parent)

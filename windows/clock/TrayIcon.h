@@ -19,9 +19,9 @@ class QWidget;
 
 namespace orbelune {
 
-// The tray's temperature picture (TrayTemperatureImage) as an icon of the style's
-// large-icon size; with Transparent the background colour is see-through. Colours are
-// Windows values.
+// The tray's temperature as an icon drawn afresh (TrayTemperatureImage) at whatever size
+// and pixel ratio the tray asks for, so it stays sharp at every panel size and scale.
+// Colours are Windows values.
 QIcon TrayTemperatureIcon(const QString& Text, std::int32_t Fore, bool Transparent,
                           std::int32_t Back);
 

@@ -1,10 +1,12 @@
 #include "WeatherTextForm.h"
 
-#include "DateTimeRtl.h"
-#include "EngineText.h"
+#include "DateFormats.h"
+#include "PlainTextFit.h"
 #include "ReportFields.h"
+#include "WindowGeometry.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,12 +15,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orbelune {
 
 namespace {
 
 constexpr int ClientWidth = 490;
 constexpr int ClientHeight = 256;
+// Room beside the caption for the window manager's buttons.
+constexpr int TitleButtonsAllowance = 120;
 
 }  // namespace
 
@@ -37,7 +43,7 @@ QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool Use
         (UseMilitaryTime ? QStringLiteral("hh:nn ") : QStringLiteral("hh:nn AM/PM ")) +
         DateFormatLong;
     return QStringLiteral("Weather ") + AgeText(AgeMinutes) + QStringLiteral(" at ") +
-           FromEngineText(DateTimeToString(ToEngineText(format), ReportTimeLocal));
+           FormatLocaleDateTime(format, ReportTimeLocal);
 }
 
 TForm6::TForm6(QWidget* parent)
@@ -79,6 +85,36 @@ void TForm6::ShowReport(const QStringList& Lines, const QString& Caption) {
     Memo1->setPlainText(Lines.join(QLatin1Char('\n')));
     setWindowTitle(Caption);
     Label1->setText(windowTitle());
+    FitToContents();
+}
+
+// At least the designed size, and as large as the report, the label beside the button
+// and the caption need, up to the available area of the screen; the window's centre
+// stays where it was.
+void TForm6::FitToContents() {
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = layout()->spacing();
+    const QSize memo = PlainTextFit(Memo1);
+    const int bottomRow = Label1->sizeHint().width() + spacing + CloseBut->sizeHint().width();
+    const int caption =
+        QFontMetrics(font()).horizontalAdvance(windowTitle()) + TitleButtonsAllowance;
+    QSize wanted(std::max({ClientWidth, memo.width(), bottomRow,
+                           caption - margins.left() - margins.right()}) +
+                     margins.left() + margins.right(),
+                 std::max(ClientHeight,
+                          memo.height() + spacing +
+                              std::max(Label1->sizeHint().height(), CloseBut->sizeHint().height()) +
+                              margins.top() + margins.bottom()));
+    const QRect area = AvailableAreaFor(frameGeometry());
+    if (!area.isEmpty()) wanted = wanted.boundedTo(area.size());
+    const QPoint centre = geometry().center();
+    setFixedSize(wanted);
+    if (isVisible()) {
+        QRect placed(QPoint(), wanted);
+        placed.moveCenter(centre);
+        move(placed.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()));
+        KeepOnScreen(this);
+    }
 }
 
 void TForm6::showEvent(QShowEvent* event) {

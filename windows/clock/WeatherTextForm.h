@@ -27,7 +27,8 @@ class TForm6 final : public QWidget {
 public:
     explicit TForm6(QWidget* parent = nullptr);
 
-    // Fills the memo and sets the caption and Label1 to Caption.
+    // Fills the memo, sets the caption and Label1 to Caption, and sizes the window to
+    // show them whole.
     void ShowReport(const QStringList& Lines, const QString& Caption);
 
     QPlainTextEdit* Memo1 = nullptr;
@@ -40,6 +41,7 @@ protected:
 private:
     void CloseButClick();
     void CreateControls();
+    void FitToContents();
     bool Centred_ = false;
 };
 

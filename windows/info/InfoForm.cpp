@@ -1,25 +1,32 @@
 #include "InfoForm.h"
 
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
 #include "DiagnosticReport.h"
+#include "ForecastPanel.h"
 #include "InfoLocation.h"
+#include "MapsSheet.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
+#include "SetOptionsTexts.h"
 #include "WeatherService.h"
+#include "WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,18 +49,21 @@ constexpr int DefaultHeight = 752;
 constexpr int SmallWidth = 540;
 constexpr int SmallHeight = 480;
 
-// Tabs drawn alike whether current or not: button face, caption centred and clipped.
+// Every tab's caption centred in its tab and clipped to it. The style draws the tab's
+// own shape, which marks the current tab as the platform's tab control does.
 class TOwnerDrawnTabBar : public QTabBar {
 public:
     explicit TOwnerDrawnTabBar(QWidget* AOwner) : QTabBar(AOwner) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
+        QStylePainter painter(this);
         const QFontMetrics metrics(font());
         for (int index = 0; index < count(); ++index) {
-            const QRect rect = tabRect(index);
-            painter.fillRect(rect, palette().color(QPalette::Button));
+            QStyleOptionTab option;
+            initStyleOption(&option, index);
+            painter.drawControl(QStyle::CE_TabBarTabShape, option);
+            const QRect rect = option.rect;
             const QString caption = tabText(index);
             const QPoint offset = TabCaptionOffset(
                 rect.width(), rect.height(), metrics.horizontalAdvance(caption), metrics.height());
@@ -112,15 +122,27 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createPlanetSheet();
     createWeatherSheet();
     createImagerySheets();
+    createGraphSheet();
+    createToolsSheet();
+    connectSetOptions();
+    createLocationSheet();
+    createTimeSheet();
+    createYearSheet();
+    createHolidaySheet();
+    createForecastPanel();
+    createMapsSheet();
+    createLookupGroups();
+    createPageLinks();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
 }
 
-void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* Help) {
+void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, PopupMenu,
             [this, PopupMenu](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    menuBar()->addAction(GoToToday);
     menuBar()->addAction(Help);
 }
 
@@ -133,6 +155,11 @@ void TInfoForm::createPages() {
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     RadarPage = new TRadarSheet(InfoFormPageControl);
     SatellitePage = new TSatelliteSheet(InfoFormPageControl);
+    GraphPage = new TGraphSheet(InfoFormPageControl);
+    ToolsPage = new TToolsSheet(InfoFormPageControl);
+    MapsPage = new TMapsSheet(InfoFormPageControl);
+    YearPage = new TYearSheet(InfoFormPageControl);
+    HolidayPage = new THolidaySheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -154,6 +181,21 @@ void TInfoForm::createPages() {
             case SatelliteTab:
                 sheet = SatellitePage;
                 break;
+            case GraphTab:
+                sheet = GraphPage;
+                break;
+            case ToolsTab:
+                sheet = ToolsPage;
+                break;
+            case MapsTab:
+                sheet = MapsPage;
+                break;
+            case YearTab:
+                sheet = YearPage;
+                break;
+            case HolidayTab:
+                sheet = HolidayPage;
+                break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
                 sheet->setObjectName(QString::fromLatin1(InfoFormTabs[index].SheetName));
@@ -172,6 +214,7 @@ void TInfoForm::createPages() {
     auto* setSheetLayout = new QVBoxLayout(Sheets[SetTab]);
     setSheetLayout->setContentsMargins(0, 0, 0, 0);
     setSheetLayout->addWidget(SetSheetPageControl);
+    createSetOptions();
     setCentralWidget(InfoFormPageControl);
 }
 
@@ -181,7 +224,7 @@ void TInfoForm::createActions() {
     connect(SendEmail1, &QAction::triggered, this, [] { SendDiagnosticEmail(); });
     GoToHomePage1 = MakeAction(this, "GoToHomePage1", QStringLiteral("&Home Page"),
                                QStringLiteral("Go To Home Page"));
-    connect(GoToHomePage1, &QAction::triggered, this, [] { GoToHomePage(); });
+    connect(GoToHomePage1, &QAction::triggered, this, [this] { GoBrowser(HomePageAddress()); });
 
     // The clickable labels call the colour handlers from their enter and leave events.
     LabelGoRed = MakeAction(this, "LabelGoRed", QStringLiteral("LabelGoRed"));
@@ -225,8 +268,7 @@ void TInfoForm::createActions() {
                                     QStringLiteral("Minimum Size"));
     connect(SizeMinimumAction1, &QAction::triggered, this, &TInfoForm::SizeMinimumAction1Execute);
     RunWhenWindowsStartsAction =
-        MakeAction(this, "RunWhenWindowsStartsAction", QStringLiteral("Run When Windows  Starts"),
-                   QString(), true);
+        MakeAction(this, "RunWhenWindowsStartsAction", RunAtStartCaption(), QString(), true);
     connect(RunWhenWindowsStartsAction, &QAction::triggered, this,
             &TInfoForm::RunWhenWindowsStartsActionExecute);
 }
@@ -256,8 +298,7 @@ void TInfoForm::createStatusBar() {
 }
 
 void TInfoForm::FormCreate() {
-    move(Settings.InfoFormLeft, Settings.InfoFormTop);
-    resize(Settings.InfoFormWidth, Settings.InfoFormHeight);
+    PlaceAtStoredPlace();
     InfoFormPageControl->setCurrentIndex(MoonTab);
 
     MinToTrayReady = false;
@@ -279,7 +320,15 @@ void TInfoForm::FormCreate() {
     SatellitePage->ShowSettings();
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
+    // A stored 7 (the locale's first day) is replaced at start-up; the box then shows
+    // the locale's day.
+    const int weekStart = Settings.WeekStart >= 0 && Settings.WeekStart <= 6
+                              ? Settings.WeekStart
+                              : GetLocaleFirstDayOfWeek();
+    YearPage->WeekStartBox->setCurrentIndex(weekStart);
+    YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -288,6 +337,10 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowNumberInCalculator();
+    ShowSetOptions();
+    ShowLocationControls();
+    ShowForecastControls();
     TakeRadarFrameCount(Settings);
 }
 
@@ -296,24 +349,21 @@ void TInfoForm::FormActivate() {
 }
 
 void TInfoForm::FormDeactivate() {
-    // A maximised window keeps the size it is restored to.
-    const bool maximized = isMaximized();
-    const QRect frame = maximized ? normalGeometry() : QRect(pos(), size());
-    Settings.InfoFormTop = frame.top();
-    Settings.InfoFormLeft = frame.left();
-    Settings.InfoFormHeight = frame.height();
-    Settings.InfoFormWidth = frame.width();
-    Settings.InfoFormMaximized = maximized;
+    RecordPlace();
     Settings.LastInfoFormTabIndex = InfoFormPageControl->currentIndex();
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    KeepNumberInCalculator();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) FormShow();
     UpdateAnimationTimer();
+    if (event->spontaneous()) return;
+    FormShow();
+    if (!isMaximized()) KeepOnScreenOnceFramed(this);
 }
 
 void TInfoForm::changeEvent(QEvent* event) {
@@ -419,6 +469,13 @@ void TInfoForm::DoStartTasks() {
         case WeatherTab:
             InfoFormPageControl->setCurrentIndex(WeatherTab);
             WeatherPage->GetWeatherBut2->click();
+            // The saved start page, or else the chosen source's forecast.
+            if (!Settings.SaveURL.isEmpty()) {
+                Forecast->BrowseBox->setEditText(Settings.SaveURL);
+                Forecast->BrowserGoBut->click();
+            } else {
+                Forecast->GetWeatherBut->click();
+            }
             break;
         case RadarTab:
             RadarPage->RadarLocationBoxSelect();

@@ -5,7 +5,6 @@
 
 #include "AnimationSteps.h"
 #include "MoonComponent.h"
-#include "PlatformSeams.h"
 #include "Settings.h"
 
 namespace orbelune {
@@ -22,7 +21,7 @@ void TInfoForm::createImagerySheets() {
     connect(SatellitePage, &TSatelliteSheet::AnimationChanged, this,
             &TInfoForm::UpdateAnimationTimer);
     connect(RadarPage, &TRadarSheet::IntervalChanged, this, &TInfoForm::AnimationIntervalRequested);
-    connect(RadarPage, &TRadarSheet::LinkClicked, this, &TInfoForm::OpenImageryLink);
+    connect(RadarPage, &TRadarSheet::LinkClicked, this, &TInfoForm::GoBrowser);
     connect(InfoFormPageControl, &QTabWidget::currentChanged, this, &TInfoForm::PageChanged);
 }
 
@@ -33,11 +32,6 @@ void TInfoForm::PageChanged(int Index) {
     if (Index == RadarTab) RadarPage->RadarSheetEnter();
     if (Index == SatelliteTab) SatellitePage->SatelliteSheetEnter();
     UpdateAnimationTimer();
-}
-
-// The reference pages open in the desktop's browser.
-void TInfoForm::OpenImageryLink(const QUrl& Address) {
-    Platform().Urls->Open(Address);
 }
 
 bool TInfoForm::AnimationShown() const {

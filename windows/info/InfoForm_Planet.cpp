@@ -47,7 +47,7 @@ void TInfoForm::createPlanetSheet() {
 void TInfoForm::UpdatePlanetTab(TDateTime T) {
     ShowPlanets(T);
     const int year = YearOf(T);
-    const QString date = FromEngineText(DateTimeToStringSafe(ToEngineText(DateFormats.Long), T));
+    const QString date = FormatLocaleDateTime(DateFormats.Long, T);
     PlanetPage->PlanetsGroupBox->setTitle(QStringLiteral(" Planets on ") + date + QLatin1Char(' '));
     PlanetPage->EclipsesGroupBox->setTitle(QStringLiteral(" %1  Eclipses ").arg(year));
 }

@@ -17,7 +17,8 @@
 namespace orbelune {
 
 void TInfoForm::createWeatherSheet() {
-    WeatherPage->PlaceUnitChoice(SetSheetPageControl->widget(0));
+    WeatherPage->PlaceUnitChoice(SetOptions);
+    SetOptions->PlaceTemperatureUnits(WeatherPage->TemperatureRadioGroup);
     WeatherPage->WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
     WeatherPage->WeatherStationNameEd2->setText(Settings.WeatherStationName);
     connect(WeatherPage->GetWeatherBut2, &QPushButton::clicked, this,
@@ -57,11 +58,13 @@ void TInfoForm::WeatherSheet2Show() {
 }
 
 void TInfoForm::GetWeatherBut2Click() {
+    // The station as clicked: a report arriving meanwhile rewrites the edits.
+    const QString code = WeatherPage->WeatherStationCodeEd2->text();
+    const QString name = WeatherPage->WeatherStationNameEd2->text();
     WeatherPage->WeatherMemo2->clear();
     // Lets the cleared memo show before the request starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    WeatherService().RequestStationWeather(WeatherPage->WeatherStationCodeEd2->text(),
-                                           WeatherPage->WeatherStationNameEd2->text());
+    WeatherService().RequestStationWeather(code, name);
 }
 
 }  // namespace orbelune

@@ -1,5 +1,6 @@
 #include "MoonSheet.h"
 
+#include "LinkLabel.h"
 #include "MoonComponent.h"
 #include "ScrolledPage.h"
 
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -53,6 +55,20 @@ QToolButton* NewButton(QWidget* Owner, const QString& Name) {
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(20, 18);
     return button;
+}
+
+QPushButton* NewPageButton(QWidget* Owner, const QString& Caption, const QString& Hint,
+                           const QString& Name) {
+    auto* button = new QPushButton(Caption, Owner);
+    button->setObjectName(Name);
+    button->setToolTip(Hint);
+    return button;
+}
+
+// Puts Button at the end of the position line of a body's group.
+void AddToPositionLine(QGroupBox* Group, QPushButton* Button) {
+    auto* grid = static_cast<QGridLayout*>(Group->layout());
+    static_cast<QHBoxLayout*>(grid->itemAtPosition(4, 0)->layout())->addWidget(Button);
 }
 
 // Rise, set and up lines of one body with its two position panels.
@@ -123,11 +139,23 @@ TMoonSheet::TMoonSheet(QWidget* Parent) : QWidget(Parent) {
                                       &MoonSetLab2, &MoonSetLab3, &MoonUpLab},
                                      &AzimuthMoonPanel, &AltitudeMoonPanel));
     MoonRiseSetGroupBox = content->findChild<QGroupBox*>(QStringLiteral("MoonRiseSetGroupBox"));
+    ViewMoonBut1 =
+        NewPageButton(MoonRiseSetGroupBox, QStringLiteral("View 1"),
+                      QStringLiteral("Get Moon Image 1"), QStringLiteral("ViewMoonBut1"));
+    ViewMoonBut2 =
+        NewPageButton(MoonRiseSetGroupBox, QStringLiteral("View 2"),
+                      QStringLiteral("Get Moon Image 2"), QStringLiteral("ViewMoonBut2"));
+    AddToPositionLine(MoonRiseSetGroupBox, ViewMoonBut1);
+    AddToPositionLine(MoonRiseSetGroupBox, ViewMoonBut2);
     column->addWidget(BuildBodyGroup(content, QStringLiteral("SunGroupBox"), QStringLiteral("Sun"),
                                      {&SunRiseLab1, &SunRiseLab2, &SunRiseLab3, &SunSetLab1,
                                       &SunSetLab2, &SunSetLab3, &SunUpLab},
                                      &AzimuthSunPanel, &AltitudeSunPanel));
     SunGroupBox = content->findChild<QGroupBox*>(QStringLiteral("SunGroupBox"));
+    UsnoBut =
+        NewPageButton(SunGroupBox, QStringLiteral("USNO Data"),
+                      QStringLiteral("Get US Naval Observatory Info"), QStringLiteral("UsnoBut"));
+    AddToPositionLine(SunGroupBox, UsnoBut);
     DayHoursLab = NewLabel(SunGroupBox, QStringLiteral("DayHoursLab"));
     static_cast<QGridLayout*>(SunGroupBox->layout())->addWidget(DayHoursLab, 3, 1);
 
@@ -176,6 +204,23 @@ TMoonSheet::TMoonSheet(QWidget* Parent) : QWidget(Parent) {
     daylight->addWidget(DaylightEndLabel1, 1, 1);
     daylight->addWidget(DaylightEndLabel2, 1, 2);
     column->addWidget(DaylightGroupBox);
+
+    MapBox = NewGroup(content, QStringLiteral("MapBox"));
+    MapBox->setTitle(QStringLiteral(" Maps "));
+    auto* maps = new QHBoxLayout(MapBox);
+    maps->setContentsMargins(6, 2, 6, 4);
+    GetMapBut2 =
+        NewPageButton(MapBox, QStringLiteral("Get Map"), QString(), QStringLiteral("GetMapBut2"));
+    Image8 = new TLinkLabel(QStringLiteral("MapQuest"), QStringLiteral("Image8"), MapBox);
+    Image12 = new TLinkLabel(QStringLiteral("TopoZone"), QStringLiteral("Image12"), MapBox);
+    GoToMapPageBut1 = NewPageButton(MapBox, QStringLiteral("Go To Maps"), QString(),
+                                    QStringLiteral("GoToMapPageBut1"));
+    maps->addWidget(GetMapBut2);
+    maps->addWidget(Image8);
+    maps->addWidget(Image12);
+    maps->addStretch();
+    maps->addWidget(GoToMapPageBut1);
+    column->addWidget(MapBox);
     column->addStretch();
 }
 

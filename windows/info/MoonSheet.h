@@ -11,10 +11,12 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace orbelune {
 
+class TLinkLabel;
 class TMoon;
 
 class TMoonSheet final : public QWidget {
@@ -38,6 +40,8 @@ public:
     QLabel* MoonUpLab = nullptr;
     QLabel* AzimuthMoonPanel = nullptr;
     QLabel* AltitudeMoonPanel = nullptr;
+    QPushButton* ViewMoonBut1 = nullptr;
+    QPushButton* ViewMoonBut2 = nullptr;
 
     QGroupBox* SunGroupBox = nullptr;
     QLabel* SunRiseLab1 = nullptr;
@@ -50,6 +54,7 @@ public:
     QLabel* DayHoursLab = nullptr;
     QLabel* AzimuthSunPanel = nullptr;
     QLabel* AltitudeSunPanel = nullptr;
+    QPushButton* UsnoBut = nullptr;
 
     QGroupBox* MoonPhaseGroupBox = nullptr;
     std::array<QLabel*, 5> PhaseLabels{};        // Label1 .. Label5
@@ -72,6 +77,12 @@ public:
     QLabel* LatitudeLab = nullptr;
     QLabel* LongitudeLab = nullptr;
     QLabel* AltitudeLab = nullptr;
+
+    QGroupBox* MapBox = nullptr;
+    QPushButton* GetMapBut2 = nullptr;
+    TLinkLabel* Image8 = nullptr;   // the street map of the place
+    TLinkLabel* Image12 = nullptr;  // the topographic map of the place
+    QPushButton* GoToMapPageBut1 = nullptr;
 };
 
 }  // namespace orbelune

@@ -97,7 +97,7 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
     } else {
         result.ZoneName = GMTCaption;
     }
-    result.DateText = FormatDate(Format, result.Shown);
+    result.DateText = FormatLocaleDateTime(Format, result.Shown);
     if (UseClockHours)
         result.TimeText = ClockHoursText(Use24h, TimeOfDayHours(result.Shown));
     else
@@ -108,6 +108,17 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
 }
 
 // ---- Moon phases ------------------------------------------------------------------
+
+TDateTime PhaseInstantUT(TDayNumber Day, TDaySeconds Seconds) {
+    int d = 0, m = 0, y = 0;
+    DayNumberToDMY(Day, d, m, y);
+    const long double deltaT = DeltaTSeconds(y);
+    const long long dynamical = static_cast<long long>(Day) * 86400 + Seconds;
+    const long long universal = dynamical - (std::isfinite(deltaT) ? std::llround(deltaT) : 0LL);
+    const long long day = universal >= 0 ? universal / 86400 : -((-universal + 86399) / 86400);
+    return DayTimeToDateTime(static_cast<TDayNumber>(day),
+                             static_cast<TDaySeconds>(universal - day * 86400));
+}
 
 TMonthPhaseTable CalcMoonPhases(bool ToLocal, bool Use24h, TDateTime T, const QString& ShortYY,
                                 TPhaseEventTable* All) {
@@ -123,8 +134,8 @@ TMonthPhaseTable CalcMoonPhases(bool ToLocal, bool Use24h, TDateTime T, const QS
             const TPhaseDates dates = PhaseDatesInMonth(months[m], static_cast<int>(phase));
             for (size_t k = 0; k < dates.size(); ++k) {
                 if (dates[k].D < 0) continue;
-                const TDateTimeText text = MyDateTimeString(
-                    ShortYY, Use24h, true, ToLocal, DayTimeToDateTime(dates[k].D, dates[k].T));
+                const TDateTimeText text = MyDateTimeString(ShortYY, Use24h, true, ToLocal,
+                                                            PhaseInstantUT(dates[k].D, dates[k].T));
                 PhaseEvent& event = table[m * 8 + phase * 2 + k];
                 event.DayNumber = DateTimeToDayNumber(text.Shown);
                 event.DaySeconds = DateTimeToDaySeconds(text.Shown);
@@ -438,7 +449,7 @@ std::array<QString, 4> StatusBarTexts(TDateTime T, const QString& LongFormat) {
     DecodeDate(T, year, month, day);
     const QDate date(year, month, day);
     std::array<QString, 4> panels;
-    panels[0] = FormatDate(LongFormat, T);
+    panels[0] = FormatLocaleDateTime(LongFormat, T);
     panels[1] = QStringLiteral("Day: %1").arg(date.dayOfYear());
     panels[2] = QStringLiteral("Week: %1").arg(date.weekNumber());
     int hebrewYear = 0, hebrewMonth = 0, hebrewDay = 0;

@@ -45,6 +45,10 @@ struct PhaseEvent {
 using TPhaseEventTable = std::array<PhaseEvent, 24>;
 using TMonthPhaseTable = std::array<PhaseEvent, 5>;
 
+// The clock instant (UT) of a phase instant the engine gives in dynamical time: the
+// engine's Delta-T of the instant's year earlier.
+TDateTime PhaseInstantUT(TDayNumber Day, TDaySeconds Seconds);
+
 // The phases of T's month and the months on either side (entries 1-8, 9-16, 17-24 of
 // All when given), sorted by day; the result holds those of T's own month in order.
 TMonthPhaseTable CalcMoonPhases(bool ToLocal, bool Use24h, TDateTime T, const QString& ShortYY,

@@ -1,5 +1,7 @@
 #include "PlanetSheet.h"
 
+#include "LinkLabel.h"
+
 #include "ScrolledPage.h"
 
 #include <QFontDatabase>
@@ -8,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -106,6 +109,20 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
     planets->addWidget(PlanetsLabel1);
     planets->addWidget(PlanetsLabel2);
+    auto* links = new QHBoxLayout;
+    ViewSkyBut = new QPushButton(QStringLiteral("View Sky"), PlanetsGroupBox);
+    ViewSkyBut->setObjectName(QStringLiteral("ViewSkyBut"));
+    ViewSkyBut->setToolTip(QStringLiteral("Get View of Sky"));
+    USNOLab = new TLinkLabel(QStringLiteral("US Naval Observatory"), QStringLiteral("USNOLab"),
+                             PlanetsGroupBox);
+    SkyMapLab =
+        new TLinkLabel(QStringLiteral("Get Sky Map"), QStringLiteral("SkyMapLab"), PlanetsGroupBox);
+    links->addWidget(ViewSkyBut);
+    links->addStretch();
+    links->addWidget(USNOLab);
+    links->addSpacing(12);
+    links->addWidget(SkyMapLab);
+    planets->addLayout(links);
     column->addWidget(PlanetsGroupBox);
 }
 

@@ -11,10 +11,13 @@
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QToolButton;
 
 namespace orbelune {
+
+class TLinkLabel;
 
 class TPlanetSheet final : public QWidget {
     Q_OBJECT
@@ -37,6 +40,9 @@ public:
     QPlainTextEdit* PlanetsMemo = nullptr;
     QLabel* PlanetsLabel1 = nullptr;
     QLabel* PlanetsLabel2 = nullptr;
+    QPushButton* ViewSkyBut = nullptr;
+    TLinkLabel* USNOLab = nullptr;
+    TLinkLabel* SkyMapLab = nullptr;
 };
 
 }  // namespace orbelune

@@ -2,6 +2,7 @@
 
 #include "AstroExtras.h"
 #include "Astronomy.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "EngineText.h"
 #include "MyUtil.h"
@@ -36,10 +37,6 @@ const TEclipseKind& KindOf(uint8_t EType) {
 }
 
 const QString Rule = QStringLiteral("------------------------");
-
-QString FormatDate(const QString& Format, TDateTime T) {
-    return FromEngineText(DateTimeToStringSafe(ToEngineText(Format), T));
-}
 
 QString Fixed(double Value, int Width, int Decimals) {
     return QString::asprintf("%*.*f", Width, Decimals, Value);
@@ -101,7 +98,7 @@ QStringList EclipseEventLines(const QString& Label, TDateTime T,
 QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
                              const TEclipseTextOptions& Options) {
     QStringList lines;
-    lines << FormatDate(Options.DateFormatShortYY, Shown(Eclipse.PenumbralStart)) +
+    lines << FormatLocaleDateTime(Options.DateFormatShortYY, Shown(Eclipse.PenumbralStart)) +
                  EclipseSummaryName(Eclipse.EType);
     lines << QStringLiteral("Mag: ") + Fixed(Eclipse.Magnitude, 5, 3);
     lines << QString();
@@ -125,7 +122,7 @@ QStringList LunarEclipseText(const TEclipseRec& Eclipse, int ShownYear,
 
 QStringList SolarEclipseText(const TEclipseRec& Eclipse, const TEclipseTextOptions& Options) {
     QStringList lines;
-    lines << FormatDate(Options.DateFormatShortYY, Shown(Eclipse.MidEclipse)) +
+    lines << FormatLocaleDateTime(Options.DateFormatShortYY, Shown(Eclipse.MidEclipse)) +
                  QString::fromLatin1(KindOf(Eclipse.EType).SolarHeading);
     lines << (Eclipse.EType == EclipsePartialSolar
                   ? QStringLiteral("Mag: ") + Fixed(Eclipse.Magnitude, 5, 3)

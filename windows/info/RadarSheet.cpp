@@ -44,9 +44,9 @@ TWidget* Steady(TWidget* Widget) {
 QLabel* Link(QWidget* Owner, const char* Name, const QString& Caption, TImageryLink Page) {
     auto* label = Named(new QLabel(Owner), Name);
     label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                       .arg(ImageryLinkAddress(Page).toString(QUrl::FullyEncoded), Caption));
+                       .arg(ImageryLinkAddress(Page).toHtmlEscaped(), Caption));
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setToolTip(ImageryLinkAddress(Page).toString());
+    label->setToolTip(ImageryLinkAddress(Page));
     return label;
 }
 

@@ -13,7 +13,6 @@
 
 #include "RadarMap.h"
 
-#include <QUrl>
 #include <QWidget>
 
 #include <array>
@@ -138,7 +137,7 @@ signals:
     void AnimationChanged();
     // The animation timer's interval for the speed control.
     void IntervalChanged(int Milliseconds);
-    void LinkClicked(const QUrl& Address);
+    void LinkClicked(const QString& Address);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;

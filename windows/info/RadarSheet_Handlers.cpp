@@ -79,8 +79,7 @@ void TRadarSheet::connectControls() {
             if (On) LeftClickGroupClick();
         });
     for (QLabel* link : {RadarInfoLab, GroundClutterLab, NatHurricaneCenterLab, NOAASatelliteLab})
-        connect(link, &QLabel::linkActivated, this,
-                [this](const QString& Address) { emit LinkClicked(QUrl(Address)); });
+        connect(link, &QLabel::linkActivated, this, &TRadarSheet::LinkClicked);
 }
 
 void TRadarSheet::ShowSettings() {

@@ -1,8 +1,8 @@
 #pragma once
-// The Weather tab's report panel: the station code and name, the "Get Weather" button,
-// the report memo and the times of the last download. Built in code at the top of the
-// tab; the rest of the tab is left to the forecast page. The report also shows the
-// temperature unit in the Set tab's unit choice.
+// The Weather tab: the report panel (the station code and name, the "Get Weather"
+// button, the report memo and the times of the last download) at the top, and the
+// forecast page below it. The report also shows the temperature unit in the Set tab's
+// unit choice.
 
 #include <QWidget>
 
@@ -14,18 +14,24 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 
 namespace orbelune {
+
+class TForecastCityBoxes;
+class TForecastPanel;
 
 class TWeatherSheet final : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds the panel at the top of the tab, which keeps the space below it free.
+    // Builds the report panel at the top of the tab and the forecast page below it.
     explicit TWeatherSheet(QWidget* Parent = nullptr);
     // Builds the temperature unit choice at the top left of SetPage (no layout of its
     // own, so the Set tab can arrange it with its other settings).
     void PlaceUnitChoice(QWidget* SetPage);
+    // Sizes the report memo to its text.
+    void FitMemoToReport();
 
     QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
     QLineEdit* WeatherStationCodeEd2 = nullptr;
@@ -36,6 +42,11 @@ public:
     QPlainTextEdit* WeatherMemo2 = nullptr;
     QLabel* LastWeatherUpdateLab = nullptr;
     QLabel* LastWeatherTimeStampLab = nullptr;
+    TForecastPanel* Forecast = nullptr;
+    TForecastCityBoxes* ForecastCities = nullptr;  // the zone forecast's state and city
+
+private:
+    QSplitter* Split = nullptr;  // the line between the report and the forecast page
 };
 
 }  // namespace orbelune

@@ -1,0 +1,92 @@
+#include "SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <algorithm>
+
+namespace orbelune {
+
+namespace {
+
+const QByteArray Request = QByteArrayLiteral("activate\n");
+const QByteArray Answer = QByteArrayLiteral("activated\n");
+// How long a later start keeps trying to reach a first program that is still starting.
+constexpr int ConnectRetryMs = 100;
+
+}  // namespace
+
+TSingleInstance::TSingleInstance(const QString& SettingsFile, QObject* Parent)
+    : QObject(Parent), FServerName(ServerName(SettingsFile)), FLock(LockFileName(SettingsFile)) {
+    setObjectName(QStringLiteral("SingleInstance"));
+    FLock.setStaleLockTime(0);  // only a lock whose program is gone is stale
+    QDir().mkpath(QFileInfo(SettingsFile).absolutePath());
+}
+
+TSingleInstance::~TSingleInstance() = default;
+
+QString TSingleInstance::LockFileName(const QString& SettingsFile) {
+    // Not "<file>.lock": the settings store locks that one while it writes.
+    return SettingsFile + QStringLiteral(".running");
+}
+
+QString TSingleInstance::ServerName(const QString& SettingsFile) {
+    const QByteArray digest = QCryptographicHash::hash(
+        QFileInfo(SettingsFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("orbelune-") + QString::fromLatin1(digest.toHex().left(24));
+}
+
+bool TSingleInstance::Claim() {
+    return FLock.tryLock(0);
+}
+
+void TSingleInstance::Listen() {
+    if (FServer != nullptr || !FLock.isLocked()) return;
+    // The lock is ours: a socket left under the name is a dead program's.
+    QLocalServer::removeServer(FServerName);
+    FServer = new QLocalServer(this);
+    FServer->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(FServer, &QLocalServer::newConnection, this, &TSingleInstance::AnswerLaterStart);
+    FServer->listen(FServerName);
+}
+
+void TSingleInstance::AnswerLaterStart() {
+    while (QLocalSocket* socket = FServer->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) return;
+            const bool asked = socket->readLine(64) == Request;
+            if (asked) emit ActivationRequested();
+            socket->write(asked ? Answer : QByteArrayLiteral("?\n"));
+            socket->disconnectFromServer();
+        });
+    }
+}
+
+bool TSingleInstance::HandOver(int TimeoutMs) {
+    const QDeadlineTimer deadline(TimeoutMs);
+    QLocalSocket socket;
+    // The first program may hold the lock and not listen yet.
+    for (;;) {
+        socket.connectToServer(FServerName);
+        if (socket.waitForConnected(
+                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
+            break;
+        if (deadline.hasExpired()) return false;
+        QThread::msleep(ConnectRetryMs);
+    }
+    socket.write(Request);
+    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
+    while (!socket.canReadLine())
+        if (deadline.hasExpired() ||
+            !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            return false;
+    return socket.readLine(64) == Answer;
+}
+
+}  // namespace orbelune

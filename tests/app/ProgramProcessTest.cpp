@@ -1,0 +1,133 @@
+// The real program started offscreen in a temporary home: the command line, a quit
+// signal that keeps the settings, and a second start that hands over to the first. The
+// settings point every server at 127.0.0.1 and ask for nothing at start, so the program
+// never leaves the machine.
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/types.h>
+#endif
+
+namespace orbelune {
+namespace {
+
+const QString BaseSettings = QStringLiteral(
+    "[Settings]\n"
+    "UpdateWeatherOnStartup=false\nUpdateWeatherPerSchedule=false\n"
+    "UpdateClockOnStartup=false\nUpdateClockPerSchedule=false\n"
+    "RunWhenWindowsStarts=false\nWeatherServer=127.0.0.1:9\nTimeServer=127.0.0.1\n");
+
+class ProgramProcess : public testing::Test {
+protected:
+    // The settings file of the program in the temporary home (README: Settings).
+    QString SettingsFile() const {
+        return home.filePath(QStringLiteral(".config/Orbelune/orbelune.ini"));
+    }
+    QString LockFile() const { return SettingsFile() + QStringLiteral(".running"); }
+
+    void WriteSettings(const QString& Extra) {
+        QDir().mkpath(QFileInfo(SettingsFile()).absolutePath());
+        QFile file(SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write((BaseSettings + Extra).toUtf8());
+    }
+    QString Setting(const char* Key) const {
+        return QSettings(SettingsFile(), QSettings::IniFormat)
+            .value(QStringLiteral("Settings/") + QLatin1String(Key))
+            .toString();
+    }
+
+    std::unique_ptr<QProcess> Start(const QStringList& Arguments) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("TZ"), QStringLiteral("Etc/UTC"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "http_proxy", "https_proxy"})
+            env.remove(QLatin1String(name));
+        process->setProcessEnvironment(env);
+        process->start(QStringLiteral(ORBELUNE_PROGRAM), Arguments);
+        EXPECT_TRUE(process->waitForStarted(10000));
+        return process;
+    }
+    // The program holds its lock once it catches the quit signals.
+    bool WaitUntilRunning(QProcess& Process) const {
+        const QDeadlineTimer deadline(30000);
+        while (!QFile::exists(LockFile()) && Process.state() == QProcess::Running &&
+               !deadline.hasExpired())
+            QThread::msleep(20);
+        return QFile::exists(LockFile()) && Process.state() == QProcess::Running;
+    }
+    static void Finish(QProcess& Process) {
+        ASSERT_TRUE(Process.waitForFinished(30000));
+        EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(Process.exitCode(), 0) << Process.readAllStandardError().toStdString();
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(ProgramProcess, HelpAndVersionPrintAndEndBeforeAnythingElse) {
+    auto version = Start({QStringLiteral("--version")});
+    Finish(*version);
+    EXPECT_EQ(version->readAllStandardOutput(), QByteArray("orbelune " ORBELUNE_VERSION "\n"));
+    auto help = Start({QStringLiteral("--help")});
+    Finish(*help);
+    EXPECT_TRUE(help->readAllStandardOutput().contains("/C"));
+    EXPECT_FALSE(QFile::exists(LockFile()));
+    EXPECT_FALSE(QFile::exists(SettingsFile()));
+}
+
+#ifdef Q_OS_UNIX
+// A quit signal closes the program as its window's close does: the settings are saved,
+// with what the program changed on its own at start (the tray colours chosen, the week's
+// first day taken from the locale).
+TEST_F(ProgramProcess, QuitSignalsSaveTheSettings) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        WriteSettings(QStringLiteral("WeekStart=7\nTrayColorsInit=true\n"));
+        auto program = Start({});
+        ASSERT_TRUE(WaitUntilRunning(*program)) << signal;
+        ::kill(static_cast<pid_t>(program->processId()), signal);
+        Finish(*program);
+        EXPECT_EQ(Setting("TrayColorsInit"), QStringLiteral("false")) << signal;
+        EXPECT_NE(Setting("WeekStart"), QStringLiteral("7")) << signal;
+        EXPECT_FALSE(QFile::exists(LockFile())) << signal;
+    }
+}
+
+// The first program starts minimised from a place on no screen; a second start (with
+// /C, which it does not act on) brings the first forward and ends. The first, closed
+// afterwards, stores the place it was shown at and the settings it read.
+TEST_F(ProgramProcess, ASecondStartRaisesTheFirstAndEnds) {
+    WriteSettings(
+        QStringLiteral("StartMinimized=true\nTrayType=N\nWindowLeft=-5000\nDisplayLevel=2\n"));
+    auto first = Start({});
+    ASSERT_TRUE(WaitUntilRunning(*first));
+    auto second = Start({QStringLiteral("/C")});
+    Finish(*second);
+    EXPECT_TRUE(second->readAllStandardError().contains("already running"));
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    Finish(*first);
+    EXPECT_EQ(Setting("WindowLeft"), QStringLiteral("30"));  // shown, at the built-in place
+    EXPECT_EQ(Setting("DisplayLevel"), QStringLiteral("2"));
+}
+#endif
+
+}  // namespace
+}  // namespace orbelune

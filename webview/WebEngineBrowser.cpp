@@ -1,0 +1,79 @@
+#include "WebEngineBrowser.h"
+
+#include <QApplication>
+#include <QOpenGLContext>
+#include <QWebEngineHttpRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+// Qt's hook for the context that every OpenGL context of the program shares with;
+// the web engine draws through it.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
+namespace orbelune {
+
+namespace {
+
+// The web engine shares its graphics with the windows through one OpenGL context that
+// Qt makes at start-up only when asked to, which loads the OpenGL driver into every
+// run. The plugin makes it now instead, when the first browser is made.
+void ShareGraphicsContexts() {
+    if (QOpenGLContext::globalShareContext() != nullptr) return;
+    auto* context = new QOpenGLContext(qApp);
+    // Without OpenGL (a headless run) the engine draws in software and needs none.
+    if (!context->create()) {
+        delete context;
+        return;
+    }
+    qt_gl_set_global_share_context(context);
+}
+
+// Made at its first use and kept until the program ends.
+QWebEngineProfile* BrowserProfile() {
+    static QWebEngineProfile* profile = nullptr;
+    if (profile == nullptr) {
+        profile = new QWebEngineProfile(qApp);  // no storage name: off the record
+        profile->setObjectName(QStringLiteral("BrowserProfile"));
+    }
+    return profile;
+}
+
+class TWebEngineBrowser final : public QWebEngineView, public TEmbeddedBrowser {
+public:
+    explicit TWebEngineBrowser(QWidget* Parent) : QWebEngineView(Parent) {
+        setObjectName(QStringLiteral("WebBrowser1"));
+        setPage(new QWebEnginePage(BrowserProfile(), this));
+        connect(this, &QWebEngineView::loadFinished, this, [this] {
+            if (handler_) handler_();
+        });
+    }
+
+    QWidget* Widget() override { return this; }
+
+    void Navigate(const QUrl& Url) override {
+        QWebEngineHttpRequest request(Url);
+        request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+        load(request);
+    }
+
+    void GoBack() override { back(); }
+    void GoForward() override { forward(); }
+    void Refresh() override { triggerPageAction(QWebEnginePage::ReloadAndBypassCache); }
+    QUrl LocationURL() const override { return url(); }
+    void OnNavigateComplete(std::function<void()> Handler) override {
+        handler_ = std::move(Handler);
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+}  // namespace
+
+TEmbeddedBrowser* TWebEngineBrowserFactory::CreateBrowser(QWidget* Parent) {
+    ShareGraphicsContexts();
+    return new TWebEngineBrowser(Parent);
+}
+
+}  // namespace orbelune

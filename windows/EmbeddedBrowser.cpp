@@ -1,0 +1,30 @@
+#include "EmbeddedBrowser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+
+namespace orbelune {
+
+TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem) {
+    // Kept for the run: the browsers it made live in the library.
+    static QPluginLoader* loader = nullptr;
+    if (loader == nullptr) {
+        // Next to the program in the build, in the program's library folder once installed.
+        const QDir programFolder(QCoreApplication::applicationDirPath());
+        loader = new QPluginLoader(programFolder.filePath(QStringLiteral("orbelune_webview")),
+                                   QCoreApplication::instance());
+        if (!loader->load())
+            loader->setFileName(programFolder.filePath(
+                QStringLiteral(ORBELUNE_INSTALLED_PLUGIN_DIR "/orbelune_webview")));
+    }
+    auto* factory = qobject_cast<TEmbeddedBrowserFactory*>(loader->instance());
+    if (factory == nullptr) {
+        Problem = QStringLiteral("The web page viewer could not be loaded (%1).")
+                      .arg(loader->errorString());
+        return nullptr;
+    }
+    return factory->CreateBrowser(Parent);
+}
+
+}  // namespace orbelune

@@ -1,0 +1,49 @@
+#pragma once
+// The embedded web browser as the windows use it. The browser itself (Qt WebEngine) is a
+// plugin, orbelune_webview, that lies next to the program and is loaded when a page is
+// first needed: until then the program carries no web engine, in memory or in
+// processes.
+
+#include <QString>
+#include <QUrl>
+#include <QtPlugin>
+
+#include <functional>
+
+class QWidget;
+
+namespace orbelune {
+
+class TEmbeddedBrowser {
+public:
+    virtual ~TEmbeddedBrowser() = default;
+    // The browser's window: a child of the parent it was made in, which deletes it.
+    virtual QWidget* Widget() = 0;
+    // Opens Url, asking the server again rather than the cache.
+    virtual void Navigate(const QUrl& Url) = 0;
+    // Back and forward in the browser's history; nothing when there is no such page.
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    // Loads the page again, not from the cache.
+    virtual void Refresh() = 0;
+    // The address of the page shown.
+    virtual QUrl LocationURL() const = 0;
+    // Handler runs on the user-interface thread whenever a page has finished loading.
+    virtual void OnNavigateComplete(std::function<void()> Handler) = 0;
+};
+
+// What the plugin offers.
+class TEmbeddedBrowserFactory {
+public:
+    virtual ~TEmbeddedBrowserFactory() = default;
+    virtual TEmbeddedBrowser* CreateBrowser(QWidget* Parent) = 0;
+};
+
+// A browser made in Parent by the plugin (loaded at the first call); null when the
+// plugin is missing or cannot be loaded, and Problem then says why.
+TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem);
+
+}  // namespace orbelune
+
+#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.0"
+Q_DECLARE_INTERFACE(orbelune::TEmbeddedBrowserFactory, ORBELUNE_EMBEDDED_BROWSER_IID)
