@@ -5,6 +5,7 @@
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "FakePlatform.h"
+#include "ImageryLinks.h"
 #include "InfoForm.h"
 #include "MoonComponent.h"
 #include "PictureBox.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -259,6 +261,26 @@ TEST_F(ImageryTabs, TheTimeLineIsDrawnInItsColour) {
         for (int x = 0; x < drawn.width(); ++x)
             if (qRed(drawn.pixel(x, y)) > 150 && qGreen(drawn.pixel(x, y)) < 100) ++red;
     EXPECT_GT(red, 10);
+}
+
+TEST_F(ImageryTabs, LinksOpenInTheBrowserAndTheSatellitePictureCanBeSaved) {
+    TInfoForm& form = MakeForm();
+    const QString address = ImageryLinkAddress(TImageryLink::GroundClutter);
+    EXPECT_TRUE(form.RadarPage->GroundClutterLab->text().contains(address));
+    emit form.RadarPage->GroundClutterLab->linkActivated(address);
+    ASSERT_EQ(Fakes.Urls.Opened.size(), 1);
+    EXPECT_EQ(Fakes.Urls.Opened[0].host(), "www.weather.gov");
+    EXPECT_EQ(Fakes.Urls.Opened[0].path(), "/jetstream/doppler/radarfaq.html");
+    EXPECT_EQ(Fakes.Urls.Opened[0].fragment(), "everything");
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath("satellite - 1.jpg");
+    EXPECT_FALSE(form.PanelToClipBoardOrFile(file));  // nothing shown yet
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    emit form.SatellitePage->Satellite->ImageShown(picture);
+    ASSERT_TRUE(form.PanelToClipBoardOrFile(file));
+    EXPECT_EQ(QImage(file).size(), QSize(64, 48));
 }
 
 TEST_F(ImageryTabs, SatelliteBoxesFollowTheRegion) {
