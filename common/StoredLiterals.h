@@ -18,6 +18,9 @@ inline constexpr const char* SupportAddress = "mTZXwqIL+zk4UtlMh8wk0NGUnr9CXNrcs
 inline constexpr const char* HomePage = "XzDnazbSoApulIgbtH4cameDifvGGH2FYglhAlq8Wag=";
 inline constexpr const char* ElectionDayText = "AyOygG8FFTWLo8O6FyAoR3bR+nK3JfTA";
 inline constexpr const char* PlaceListPassPhrase = "g9iSg3wDg9PhLfnu+sBDuFzxoeIJdq3u";
+inline constexpr const char* AboutText = "vbaxVpeXqI5cIssavfWVXilKGh1NxEyXx6qhBWy4alKgf6jT9hgLsthNv9cD45LMYPzy+QytMHmI8rJsehmxP/I37Lqupg/7vjErQyWWdaNmXp8iBazRqkogPbQ4QIuuEJzwk+fiY8X0lOkEi6FUuRvbIxeK85SKkbwbMw9UsIKHmjbx5eYJzN6vICjLCHf7zofeaE6rJqupyv1yuADLkh8h2vjxe3oOPkCA0NifMUOcXjJ31Klh4LX9TwE0eGcN8MamK2fd2+AVcJrwQVGMCvT6Icb2eo5A";
+inline constexpr const char* AboutSupportText = "AJrhzbKHhP+YoXvXuGxTjBhhFjjESIwDdL7DpTh+ZqA=";
+inline constexpr const char* AboutHomePageText = "zVadGbqEGCEqYI2/2T4BiaaZ+RqDbBWi2C0HKLarep0=";
 }  // namespace StoredLiteral
 
 }  // namespace orbelune

@@ -27,6 +27,11 @@ LITERALS = [
     ("HomePage", "https://orbelune.example.org/"),
     ("ElectionDayText", "Remember to vote"),
     ("PlaceListPassPhrase", "Lune over 48k places"),
+    ("AboutText", "A desktop clock, calendar, astronomy and weather companion. The sun, the "
+                  "moon, the planets, eclipses and holidays are computed on this computer; "
+                  "weather, imagery, internet time and web pages come from the network."),
+    ("AboutSupportText", "Questions, faults and ideas:"),
+    ("AboutHomePageText", "News and help on the web:"),
 ]
 
 MASK = 0xFFFFFFFF

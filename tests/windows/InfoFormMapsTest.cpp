@@ -2,6 +2,8 @@
 // address filter and the windows going back, the three "Get Map" buttons and "Auto
 // Open", the map links, the page buttons, the look-ups with their histories, and the
 // clock window's "&Google" and "&Help".
+#include "AboutSheet.h"
+#include "AboutTabTexts.h"
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "FakePlatform.h"
@@ -172,6 +174,8 @@ TEST_F(InfoFormMaps, PageButtonsOfTheTabs) {
         {[&] { info_->TimeSheet->WorldClockBut->click(); },
          "http://www.timeanddate.com/worldclock/"},
         {[&] { info_->GoToHomePage1->trigger(); }, "https://orbelune.example.org/"},
+        {[&] { info_->AboutPage->HomePageBut->click(); }, "https://orbelune.example.org/"},
+        {[&] { emit info_->AboutPage->HomePageLab->clicked(); }, "https://orbelune.example.org/"},
         {[&] { clock_->GoToGoogle1->trigger(); }, "http://www.google.com/"},
     };
     for (const auto& [press, expected] : cases) {
@@ -179,6 +183,20 @@ TEST_F(InfoFormMaps, PageButtonsOfTheTabs) {
         EXPECT_EQ(LastOpened(), expected);
     }
     EXPECT_EQ(Opened().size(), static_cast<int>(std::size(cases)));
+}
+
+// The About tab names the program with its version and mails the report to the address
+// its link shows.
+TEST_F(InfoFormMaps, TheAboutTabNamesTheProgramAndMailsTheReportToItsAddress) {
+    EXPECT_EQ(AboutTexts("1.2.3").ProgramLine, "Orbelune v1.2.3");
+    EXPECT_EQ(AboutTexts("").ProgramLine, "Orbelune v2.0");
+    TAboutSheet* about = info_->AboutPage;
+    EXPECT_FALSE(about->AboutTextLab->text().isEmpty());
+    about->EmailBut->click();
+    emit about->EmailLab->clicked();
+    ASSERT_EQ(platform_.Mail.Sent.size(), 2);
+    for (const TMailMessage& message : platform_.Mail.Sent)
+        EXPECT_EQ(message.RecipientAddress, about->EmailLab->text());
 }
 
 TEST_F(InfoFormMaps, LookUpsKeepOneHistoryEntryPerWordInAnyCase) {

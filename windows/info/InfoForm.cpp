@@ -1,5 +1,6 @@
 #include "InfoForm.h"
 
+#include "AboutSheet.h"
 #include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "ClockState.h"
@@ -133,6 +134,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMapsSheet();
     createLookupGroups();
     createPageLinks();
+    createAboutSheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -160,6 +162,7 @@ void TInfoForm::createPages() {
     MapsPage = new TMapsSheet(InfoFormPageControl);
     YearPage = new TYearSheet(InfoFormPageControl);
     HolidayPage = new THolidaySheet(InfoFormPageControl);
+    AboutPage = new TAboutSheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -195,6 +198,9 @@ void TInfoForm::createPages() {
                 break;
             case HolidayTab:
                 sheet = HolidayPage;
+                break;
+            case AboutTab:
+                sheet = AboutPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);

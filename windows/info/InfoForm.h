@@ -57,6 +57,7 @@ class TEmbeddedBrowser;
 class TForecastPanel;
 class TLookupGroups;
 class TMapsSheet;
+class TAboutSheet;
 enum class TLookup;
 
 // A page control whose tabs carry their captions centred, in the style's tab shapes
@@ -290,6 +291,7 @@ public:
     QString HelpFile;
     TYearSheet* YearPage = nullptr;
     THolidaySheet* HolidayPage = nullptr;
+    TAboutSheet* AboutPage = nullptr;
     TLocationSheet* LocationPage = nullptr;        // on the Set tab
     TForecastCityBoxes* ForecastCities = nullptr;  // on the Weather tab
     TRadarSheet* RadarPage = nullptr;
@@ -410,6 +412,7 @@ private:
     void createMapsSheet();
     void createLookupGroups();
     void createPageLinks();
+    void createAboutSheet();
     // Puts the saved source and place text back into the forecast controls.
     void RestoreSourceAndPlace();
     // The same when the window shows (the state and city come back with the location
