@@ -1,8 +1,8 @@
 // Single-site radar requests against an HTTPS fixture on 127.0.0.1 that serves the
 // radar server's overlays, listings and layers (small GIF and JPEG images).
-#include "FakePlatform.h"
 #include "AnimatedGif.h"
 #include "DateTimeRtl.h"
+#include "FakePlatform.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
 #include "RadarState.h"
