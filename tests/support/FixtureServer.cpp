@@ -162,7 +162,7 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
                      route.Body;
             break;
         case TMode::Stall:
-            reply += "Content-Length: 100000\r\n\r\n" + route.Body.left(16);
+            reply += "Content-Length: 1000\r\n\r\n" + route.Body.left(16);
             socket->write(reply);
             socket->flush();
             return;  // the connection stays open and silent
