@@ -8,6 +8,7 @@ void ResetWeatherState() {
     TWeatherState& s = WeatherState;
     s.ReportLines.clear();
     s.ReportTimeUtc = 0.0;
+    s.ReportTimeKnown = false;
     s.CurrentTemperatureF = s.CurrentTemperatureC = -200.0;
     s.TemperatureText.clear();
     s.WeatherText.clear();

@@ -107,7 +107,7 @@ void THostileServer::Answer(QTcpSocket* socket, const TRequestHead& head) {
     } else {
         const QByteArray reply =
             target == Garbage ? RandomBytes(40 * 1024, 17)
-            : target == Body
+            : !body_.isEmpty()
                 ? ok + "Content-Length: " + QByteArray::number(body_.size()) + "\r\n\r\n" + body_
                 : QByteArray(
                       "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");

@@ -19,9 +19,9 @@ public:
     static constexpr const char* SlowBody =
         "/slow-body";  // 200 with a length, then a byte now and then
     static constexpr const char* Garbage = "/garbage";  // random bytes instead of HTTP
-    static constexpr const char* Body = "/body";  // 200 with the body given to the constructor
 
-    // Body: what the "/body" path answers (control characters, a hostile report, ...).
+    // Body: what every other path answers with 200 (control characters, a hostile
+    // report, ...); without one, they are not found.
     explicit THostileServer(QByteArray Body = {});
     ~THostileServer() override;
 
