@@ -50,10 +50,28 @@ private:
     QStringList paths_;
 };
 
+// Every key with a value. (A damaged file can list keys that hold none, such as those
+// of a section without a name; they are not kept.)
 QMap<QString, QVariant> AllValues(const QSettings& settings) {
     QMap<QString, QVariant> values;
-    for (const QString& key : settings.allKeys()) values.insert(key, settings.value(key));
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        if (value.isValid()) values.insert(key, value);
+    }
     return values;
+}
+
+// True when Read holds every key of Written and every text value as written: a file cut
+// short loses its last keys or the end of a value. (Other kinds, which only a hand edit
+// brings in, need not read back as the same kind.)
+bool HoldsEverything(const QMap<QString, QVariant>& read, const QMap<QString, QVariant>& written) {
+    if (read.size() != written.size()) return false;
+    for (auto it = written.cbegin(); it != written.cend(); ++it) {
+        const auto found = read.constFind(it.key());
+        if (found == read.cend()) return false;
+        if (it.value().userType() == QMetaType::QString && *found != it.value()) return false;
+    }
+    return true;
 }
 
 // The file text of Values in the INI format. QSettings writes a draft beside Path, which
@@ -89,7 +107,7 @@ std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values, const Q
     TRemoveAtExit removeChecked({checked});
     {
         const QSettings in(checked, QSettings::IniFormat);
-        if (in.status() != QSettings::NoError || AllValues(in) != values) {
+        if (in.status() != QSettings::NoError || !HoldsEverything(AllValues(in), values)) {
             errorText =
                 QStringLiteral("The settings were not written completely (is the disk full?).");
             return std::nullopt;

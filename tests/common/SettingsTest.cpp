@@ -418,6 +418,17 @@ TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults) {
     for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
 }
 
+// A section header broken over two lines leaves keys that hold no value: they are
+// dropped, and the settings still save.
+TEST_F(SettingsFile, KeysWithoutValuesDoNotStopTheSave) {
+    WriteRaw("[\nSettings]\nWindowTop=50\n[Settings]\nPlaceName=Lyon\n");
+    TSettings s = ReadBack();
+    EXPECT_EQ(s.PlaceName, "Lyon");
+    s.DisplayLevel = 2;
+    ASSERT_TRUE(SaveIniFile(s).Ok);
+    EXPECT_EQ(ReadBack().DisplayLevel, 2);
+}
+
 TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
