@@ -1,11 +1,15 @@
 // The program: the clock window and the information window, the first display, the
-// clock timer and the message loop.
+// clock timer and the message loop. The clock window takes the information window and
+// connects the two; neither knows a global of the other.
+#include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "DesktopMessageBoxes.h"
 #include "InfoForm.h"
 
 #include <QApplication>
 #include <QTimer>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,19 +18,16 @@ int main(int argc, char** argv) {
 
     using namespace orbelune;
     Platform().Messages = &DesktopMessageBoxes();
-    auto* form1 = new TForm1;
-    Form1 = form1;
+    auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
-    auto* infoForm = new TInfoForm;
-    InfoForm = infoForm;
+    auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
+    form1->AttachInfoForm(infoForm.get());
     form1->UpdateDisplays();
     form1->ShowAtStartup();
     form1->Timer1->start();
     const int result = app.exec();
 
     form1->FormDestroy();
-    InfoForm = nullptr;
-    delete infoForm;
-    delete form1;
+    infoForm.reset();
     return result;
 }

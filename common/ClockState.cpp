@@ -6,17 +6,4 @@ TClockState ClockState;
 TDisplayState DisplayState;
 TSettingsCopies SettingsCopies;
 
-void ResetClockState() {
-    ClockState.StartTime = 0;
-    ClockState.LastClockMinute = 100;
-    ClockState.JumpBackCount = 0;
-    ClockState.FirstClockUpdate = true;
-    ClockState.FirstTimerTick = true;
-    ClockState.TimeCheckPending = false;
-    ClockState.LastTimeCheckTime = 0;
-    ClockState.LastPlanetUpdateSecond = 0;
-    DisplayState = TDisplayState();
-    SettingsCopies = TSettingsCopies();
-}
-
 }  // namespace orbelune

@@ -17,6 +17,8 @@ struct TClockState {
     bool FirstTimerTick = true;
     bool TimeCheckPending = false;
     TDateTime LastTimeCheckTime = 0;
+    // Raised at start-up when the weather is to be fetched; the start tasks consume it.
+    bool PendingStartupWeather = false;
     int LastPlanetUpdateSecond = 0;
 };
 
@@ -36,8 +38,5 @@ extern TClockState ClockState;
 extern TDisplayState DisplayState;
 // The location and station strings as the settings store gave them at start-up.
 extern TSettingsCopies SettingsCopies;
-
-// Back to the values of a fresh start (tests start several windows in one run).
-void ResetClockState();
 
 }  // namespace orbelune

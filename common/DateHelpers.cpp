@@ -1,6 +1,7 @@
 #include "DateHelpers.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "MyUtil.h"
 
 #include <QLocale>
@@ -38,7 +39,7 @@ TDateTime FileTimeToLocalDateTime(const QFileInfo& FindData) {
 }
 
 QString FormatDateTimeSafe(const QString& Format, TDateTime DateTime) {
-    return QString::fromStdString(DateTimeToStringSafe(Format.toStdString(), DateTime));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(Format), DateTime));
 }
 
 int GetLocaleFirstDayOfWeek() {

@@ -17,6 +17,7 @@ inline constexpr const char* SettingsSection = "ZykK23Msu3r2FQN1P7kRxA==";
 inline constexpr const char* SupportAddress = "mTZXwqIL+zk4UtlMh8wk0NGUnr9CXNrcs1lwJGyQJvk=";
 inline constexpr const char* HomePage = "XzDnazbSoApulIgbtH4cameDifvGGH2FYglhAlq8Wag=";
 inline constexpr const char* ElectionDayText = "AyOygG8FFTWLo8O6FyAoR3bR+nK3JfTA";
+inline constexpr const char* PlaceListPassPhrase = "g9iSg3wDg9PhLfnu+sBDuFzxoeIJdq3u";
 }  // namespace StoredLiteral
 
 }  // namespace orbelune

@@ -26,6 +26,7 @@ LITERALS = [
     ("SupportAddress", "orbelune-support@example.org"),
     ("HomePage", "https://orbelune.example.org/"),
     ("ElectionDayText", "Remember to vote"),
+    ("PlaceListPassPhrase", "Lune over 48k places"),
 ]
 
 MASK = 0xFFFFFFFF

@@ -1,5 +1,6 @@
 #include "ReportFields.h"
 
+#include "EngineText.h"
 #include "MyUtil.h"
 
 #include <QRegularExpression>
@@ -26,7 +27,7 @@ QString TrimBlanksAndControls(const QString& s) {
 }
 
 QString Proper(const QString& s) {
-    return QString::fromStdString(ProperCase(s.toStdString()));
+    return FromEngineText(ProperCase(ToEngineText(s)));
 }
 
 QString FieldAfter(const QString& keyword, const QString& text) {

@@ -35,9 +35,6 @@ struct TWeatherState {
 
 extern TWeatherState WeatherState;
 
-// Back to the values of a fresh start.
-void ResetWeatherState();
-
 // Texts cut to the widths the display keeps.
 inline constexpr int WeatherTextWidth = 128;
 inline constexpr int TemperatureTextWidth = 64;

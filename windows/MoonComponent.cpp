@@ -5,6 +5,7 @@
 #include "ah_math.h"
 #include "moon.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -72,6 +73,11 @@ QSize TMoon::sizeHint() const {
 void TMoon::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, FPicture);
+}
+
+void TMoon::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit Clicked();
+    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace orbelune

@@ -55,8 +55,13 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // A left click on the picture (OnClick).
+    void Clicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void UpdatePicture();

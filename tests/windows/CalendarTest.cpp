@@ -9,6 +9,8 @@
 #include "Settings.h"
 
 #include <QImage>
+#include <QMap>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +19,26 @@ namespace {
 
 using test::CountNear;
 
+// Marks given by the test, by date.
+struct TFakeMarks final : TDayMarks {
+    QMap<TDateTime, QString> Seasons;
+    QMap<TDateTime, QString> Phases;
+    QSet<TDateTime> Eclipses;
+    QSet<TDateTime> Holidays;
+    bool HasEclipse(TDateTime Day) const override { return Eclipses.contains(Day); }
+    bool IsHoliday(TDateTime Day) const override { return Holidays.contains(Day); }
+    QString EquinoxSolsticeName(TDateTime Day) const override { return Seasons.value(Day); }
+    QString MoonPhaseName(TDateTime Day) const override { return Phases.value(Day); }
+};
+
 struct CalendarFixture : testing::Test {
     void SetUp() override {
         platform.Clock.Value = EncodeDate(2025, 3, 14) + 0.5;
         calendar = std::make_unique<TCalendar>();
         calendar->resize(7 * 30 + 6, 7 * 20 + 6);
         calendar->show();  // offscreen; a shown widget gets its resize events at once
-        calendar->OnChange = [this] { ++changes; };
+        QObject::connect(calendar.get(), &TCalendar::Changed, [this] { ++changes; });
+        calendar->SetMarks(&marks);
     }
     void TearDown() override { Settings.SouthernHemisphere = false; }
     void Show(int year, int month, int day) {
@@ -38,6 +53,7 @@ struct CalendarFixture : testing::Test {
         return {-1, -1};
     }
     test::TFakePlatform platform;
+    TFakeMarks marks;
     std::unique_ptr<TCalendar> calendar;
     int changes = 0;
 };
@@ -222,10 +238,8 @@ TEST(TinyMoon, HalvesByPhaseAndHemisphere) {
 TEST_F(CalendarFixture, MarksColourHolidaysEclipsesAndSeasons) {
     Show(2025, 12, 1);
     const TDateTime christmas = EncodeDate(2025, 12, 25);
-    const TDateTime solstice = EncodeDate(2025, 12, 21);
-    calendar->Marks.EquinoxSolsticeName = [&](TDateTime d) {
-        return d == solstice ? QStringLiteral("Dec Solstice") : QString();
-    };
+    marks.Holidays = {christmas};
+    marks.Seasons[EncodeDate(2025, 12, 21)] = QStringLiteral("Dec Solstice");
     const auto cellOf = [&](int n) {
         const auto [col, row] = CellOf(n);
         return calendar->CellRect(col, row);
@@ -236,7 +250,7 @@ TEST_F(CalendarFixture, MarksColourHolidaysEclipsesAndSeasons) {
     EXPECT_EQ(CountNear(image, cellOf(10), Qt::red) + CountNear(image, cellOf(10), Qt::blue), 0);
 
     // An eclipse on a holiday paints it blue.
-    calendar->Marks.HasEclipse = [&](TDateTime d) { return d == christmas; };
+    marks.Eclipses = {christmas};
     image = calendar->grab().toImage();
     EXPECT_EQ(CountNear(image, cellOf(25), Qt::red), 0);
     EXPECT_GT(CountNear(image, cellOf(25), Qt::blue), 0);
@@ -250,12 +264,9 @@ TEST_F(CalendarFixture, MarksColourHolidaysEclipsesAndSeasons) {
 
 TEST_F(CalendarFixture, TinyMoonsOnPhaseDays) {
     Show(2025, 12, 1);
-    calendar->Marks.MoonPhaseName = [](TDateTime d) {
-        if (d == EncodeDate(2025, 12, 4)) return QStringLiteral("FULL MOON");
-        if (d == EncodeDate(2025, 12, 20)) return QStringLiteral("New Moon");
-        if (d == EncodeDate(2025, 12, 27)) return QStringLiteral("First Quarter");
-        return QString();
-    };
+    marks.Phases[EncodeDate(2025, 12, 4)] = QStringLiteral("FULL MOON");
+    marks.Phases[EncodeDate(2025, 12, 20)] = QStringLiteral("New Moon");
+    marks.Phases[EncodeDate(2025, 12, 27)] = QStringLiteral("First Quarter");
     const auto moonSquare = [&](int n) {
         const auto [col, row] = CellOf(n);
         const QRect r = calendar->CellRect(col, row);

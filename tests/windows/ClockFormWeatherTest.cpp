@@ -6,7 +6,6 @@
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
-#include "InfoWindowLink.h"
 #include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
@@ -46,7 +45,6 @@ protected:
         Settings.SaveOnExit = false;
         platform_.Clock.Value = Start;
         form_ = std::make_unique<TForm1>();
-        Form1 = form_.get();
         form_->FormCreate({QStringLiteral("orbelune"), QStringLiteral("/C")});
         Settings.WeatherServer = server_.HostAndPort();
         Settings.WeatherStationCode = QStringLiteral("EGLL");
@@ -54,7 +52,6 @@ protected:
 
     ~ClockFormWeather() override {
         WeatherService().StopRequests(5000);
-        Form1 = nullptr;
         form_.reset();
         test::ResetProgramState();
     }
@@ -165,8 +162,6 @@ TEST_F(ClockFormWeather, TheTrayShowsTheTemperatureOnlyWhenItsTypeAsks) {
 }
 
 TEST_F(ClockFormWeather, TheTrayTypeEntriesFormOneGroupThatCanBeCleared) {
-    int applied = 0;
-    InfoWindow().SetTrayIconType = [&applied] { ++applied; };
     EXPECT_TRUE(form_->TrayTemperature1->isChecked());  // the default tray type 'T'
     EXPECT_FALSE(form_->TrayMoon1->isChecked());
     EXPECT_EQ(form_->TrayTemperature1->text(), "Tray Temperature");
@@ -184,8 +179,6 @@ TEST_F(ClockFormWeather, TheTrayTypeEntriesFormOneGroupThatCanBeCleared) {
     form_->TrayAnimation1->trigger();
     EXPECT_EQ(Settings.TrayType, 'A');
     EXPECT_TRUE(form_->TrayIcon->Active());
-    EXPECT_EQ(applied, 0);  // only with the information window
-    InfoWindow() = TInfoWindowLink{};
 }
 
 TEST_F(ClockFormWeather, ARefusalIsReportedOnlyWhileTheClockWindowExists) {
@@ -196,7 +189,6 @@ TEST_F(ClockFormWeather, ARefusalIsReportedOnlyWhileTheClockWindowExists) {
     EXPECT_EQ(platform_.Messages.Shown.size(), 1);
 
     WeatherState.ConnectionRefusedShown = false;
-    Form1 = nullptr;
     form_.reset();
     WeatherService().RequestReport(QStringLiteral("EGLL"), true);
     ASSERT_TRUE(WeatherService().WaitForRequests(10000));

@@ -1,10 +1,11 @@
 // The Moon and Planet tabs at the window's stored default size and at the View
 // menu's default and minimum sizes: every control gets at least the room its text
 // needs.
-#include "ClockWindowLink.h"
+#include "CalendarEvents.h"
 #include "DateFormats.h"
 #include "FakePlatform.h"
 #include "InfoForm.h"
+#include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
 
@@ -50,23 +51,23 @@ QStringList Squashed(QWidget* Page) {
 class InfoLayoutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Settings = TSettings{};
+        test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
         Settings.PlaceName = "New York";
         Settings.Latitude = 40.7128L;
         Settings.Longitude = -74.006L;
-        DateFormats = TDateFormats{};
-        ClockWindow() = TClockWindowLink{};
         Fakes.Clock.Value = 46365.05;  // 2026-12-09 01:12
+        Events.SetDate(Fakes.Clock.Value);
     }
-    void TearDown() override { ClockWindow() = TClockWindowLink{}; }
+    void TearDown() override { test::ResetProgramState(); }
 
     test::TFakePlatform Fakes;
+    TCalendarEvents Events;
     test::TScopedZone Zone{"America/New_York"};
 };
 
 TEST_F(InfoLayoutTest, NothingSquashedAtTheUsualSizes) {
-    TInfoForm form;
+    TInfoForm form(Events);
     form.show();
     for (QAction* size :
          {static_cast<QAction*>(nullptr), form.SizeDefaultAction1, form.SizeMinimumAction1}) {
@@ -86,7 +87,7 @@ TEST_F(InfoLayoutTest, ThePlanetTableNeedsNoScrollingAtTheDefaultSizes) {
     for (bool summary : {true, false}) {
         Settings.EclipseSummaryView = summary;
         Settings.EarthSurfaceCoords = summary;  // 11 lines; the astronomical view 12
-        TInfoForm form;
+        TInfoForm form(Events);
         form.show();
         form.InfoFormPageControl->setCurrentIndex(PlanetTab);
         for (QAction* size : {static_cast<QAction*>(nullptr), form.SizeDefaultAction1}) {
@@ -94,13 +95,13 @@ TEST_F(InfoLayoutTest, ThePlanetTableNeedsNoScrollingAtTheDefaultSizes) {
             QApplication::processEvents();
             SCOPED_TRACE(testing::Message()
                          << form.width() << "x" << form.height() << ", summary " << summary);
-            ASSERT_EQ(form.PlanetPage.PlanetsMemo->toPlainText().count(QLatin1Char('\n')),
+            ASSERT_EQ(form.PlanetPage->PlanetsMemo->toPlainText().count(QLatin1Char('\n')),
                       summary ? 10 : 11);
-            EXPECT_EQ(form.PlanetPage.PlanetsMemo->verticalScrollBar()->maximum(), 0);
+            EXPECT_EQ(form.PlanetPage->PlanetsMemo->verticalScrollBar()->maximum(), 0);
             // The summary rows keep their height; the space below them stays empty.
             if (summary) {
-                EXPECT_LE(form.PlanetPage.EclipseRadioGroup->height(),
-                          form.PlanetPage.EclipseRadioGroup->sizeHint().height());
+                EXPECT_LE(form.PlanetPage->EclipseRadioGroup->height(),
+                          form.PlanetPage->EclipseRadioGroup->sizeHint().height());
             }
         }
     }

@@ -3,16 +3,16 @@
 // the clock window, and the month grid's marks from them. Now and the zone are fixed
 // per test; the texts themselves are checked in the model tests.
 #include "Calendar.h"
-#include "ClockWindowLink.h"
+#include "CalendarEvents.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
 #include "Holidays.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "PixelCounts.h"
+#include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
 
@@ -40,36 +40,30 @@ using test::CountNear;
 class InfoTabsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Settings = TSettings{};
+        test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
-        DateFormats = TDateFormats{};
         Settings.PlaceName = "London";
         Settings.Latitude = 51.5L;
         Settings.Longitude = -0.1L;
-        ClockWindow() = TClockWindowLink{};
     }
     void TearDown() override {
         Form.reset();
-        ClockWindow() = TClockWindowLink{};
         Calendar.reset();
+        test::ResetProgramState();
     }
-    // A month grid as the clock window has it, marked from the information window.
+    // A month grid marked from the calendar-events model and the information window,
+    // wired as the clock window wires them.
     void Start(TDateTime now, TDateTime calendarDate) {
         Fakes.Clock.Value = now;
         Calendar = std::make_unique<TCalendar>();
         Calendar->resize(7 * 30 + 6, 7 * 20 + 6);
+        Calendar->SetMarks(&Events);
+        QObject::connect(Calendar.get(), &TCalendar::Changed,
+                         [this] { Events.SetDate(Calendar->CalendarDate()); });
         Calendar->SetCalendarDate(calendarDate);
-        ClockWindow().Calendar1 = Calendar.get();
-        Form = std::make_unique<TInfoForm>();
-        Calendar->Marks.HasEclipse = [](TDateTime d) {
-            return InfoWindow().GetEclipse && !InfoWindow().GetEclipse(d).Name.isEmpty();
-        };
-        Calendar->Marks.EquinoxSolsticeName = [](TDateTime d) {
-            return InfoWindow().GetEquinoxSolsticeName(d);
-        };
-        Calendar->Marks.MoonPhaseName = [](TDateTime d) {
-            return InfoWindow().GetMoonPhaseName(d);
-        };
+        Form = std::make_unique<TInfoForm>(Events);
+        QObject::connect(Form.get(), &TInfoForm::DateRequested, Calendar.get(),
+                         &TCalendar::SetCalendarDate);
         Form->UpdateInfoForm();
     }
     QRect CellRectOf(int n) const {
@@ -85,6 +79,7 @@ protected:
     }
 
     test::TFakePlatform Fakes;
+    TCalendarEvents Events;
     std::unique_ptr<TCalendar> Calendar;
     std::unique_ptr<TInfoForm> Form;
 };
@@ -141,7 +136,7 @@ TEST_F(InfoTabsTest, MoonTabShowsTheCalendarDay) {
 TEST_F(InfoTabsTest, MoonPictureOfTheDayWithTheLandingSiteOnClick) {
     test::TScopedZone zone("Europe/London");
     Start(EncodeDate(2024, 1, 20) + 0.75, EncodeDate(2024, 1, 25));  // 18:00
-    TMoon* moon = Form->MoonPage.Moon1;
+    TMoon* moon = Form->MoonPage->Moon1;
     EXPECT_EQ(moon->objectName(), "Moon1");
     EXPECT_EQ(moon->size(), QSize(64, 64));
     EXPECT_EQ(moon->MoonStyle(), TMoonStyle::msColor);
@@ -168,13 +163,13 @@ TEST_F(InfoTabsTest, MoonPictureOfTheDayWithTheLandingSiteOnClick) {
     EXPECT_TRUE(moon->toolTip().isEmpty());
 
     // While the animation runs the refresh leaves the picture's date alone.
-    Form->MoonPage.AnimateMoonBox->click();
+    Form->MoonPage->AnimateMoonBox->click();
     ASSERT_TRUE(Settings.AnimateMoon);
     Calendar->SetCalendarDate(EncodeDate(2024, 1, 20));
     Form->UpdateInfoForm();
     EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 11) + 0.75);
     // Switched off, it shows the calendar's day again.
-    Form->MoonPage.AnimateMoonBox->click();
+    Form->MoonPage->AnimateMoonBox->click();
     EXPECT_DOUBLE_EQ(moon->Date(), EncodeDate(2024, 1, 20) + 0.75);
     // python3-ephem: 76.6 % of the disc lit at 18:00 UT; no phase on the day.
     EXPECT_TRUE(Find<QLabel>("PhaseLab1")->text().contains(QRegularExpression("^7[67] % Full$")))
@@ -186,7 +181,7 @@ TEST_F(InfoTabsTest, SouthernSkyTurnsThePictureAndMirrorsThePhaseButtons) {
     test::TScopedZone zone("Etc/UTC");
     Settings.SouthernHemisphere = true;
     Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
-    EXPECT_EQ(Form->MoonPage.Moon1->Rotation(), TRotate::rot_180);
+    EXPECT_EQ(Form->MoonPage->Moon1->Rotation(), TRotate::rot_180);
     // January 2024: last quarter, new moon, first quarter, full moon.
     EXPECT_EQ(Form->GetIconNum(1, false), 18);
     EXPECT_EQ(Form->GetIconNum(3, false), 6);
@@ -196,7 +191,7 @@ TEST_F(InfoTabsTest, SouthernSkyTurnsThePictureAndMirrorsThePhaseButtons) {
               LoadSouthImageList()[6].convertToFormat(QImage::Format_ARGB32));
     Settings.SouthernHemisphere = false;
     Form->UpdateInfoForm();
-    EXPECT_EQ(Form->MoonPage.Moon1->Rotation(), TRotate::rot_none);
+    EXPECT_EQ(Form->MoonPage->Moon1->Rotation(), TRotate::rot_none);
     EXPECT_EQ(Find<QToolButton>("But3")->icon().pixmap(16, 16).toImage().convertToFormat(
                   QImage::Format_ARGB32),
               LoadNorthImageList()[6].convertToFormat(QImage::Format_ARGB32));
@@ -243,29 +238,19 @@ TEST_F(InfoTabsTest, ClickedLabelsMoveTheCalendar) {
     EXPECT_EQ(Find<QLabel>("SunLabel1")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
-TEST_F(InfoTabsTest, EclipseLabelClickGoesThroughTheClockWindow) {
+TEST_F(InfoTabsTest, EclipseLabelClicksMoveTheCalendar) {
     test::TScopedZone zone("Etc/UTC");
     Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    // On its own the window jumps itself.
-    QApplication::sendEvent(Find<QLabel>("EclipseLab2"), &release);
+    Click(Find<QLabel>("EclipseLab2"));
     EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
-    // With the clock window, its jump handler gets the row.
-    std::vector<int> asked;
-    ClockWindow().GoToEclipseExecute = [&](int N) { asked.push_back(N); };
-    QApplication::sendEvent(Find<QLabel>("EclipseLab3"), &release);
-    EXPECT_EQ(asked, std::vector<int>{3});
-    EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 4, 8));
-    // What the clock window's handler calls back.
-    InfoWindow().GoToEclipseDate(asked.front());
+    Click(Find<QLabel>("EclipseLab3"));
     EXPECT_EQ(Calendar->CalendarDate(), EncodeDate(2024, 9, 18));
 }
 
 TEST_F(InfoTabsTest, EclipseRowsViewsAndAnotherYear) {
     test::TScopedZone zone("Etc/UTC");
     Start(EncodeDate(2024, 6, 1) + 0.5, EncodeDate(2024, 6, 1));
-    EXPECT_EQ(Form->ShownEclipseYear, 2024);
+    EXPECT_EQ(Events.ShownEclipseYear(), 2024);
     EXPECT_EQ(Find<QGroupBox>("EclipsesGroupBox")->title(), " 2024  Eclipses ");
     for (int n = 1; n <= 7; ++n) {
         const QString name = QStringLiteral("EclipseLab%1").arg(n);
@@ -281,14 +266,17 @@ TEST_F(InfoTabsTest, EclipseRowsViewsAndAnotherYear) {
     auto* memo = Find<QPlainTextEdit>("EclipseMemo");
     EXPECT_TRUE(memo->isHidden());
     EXPECT_TRUE(memo->toPlainText().contains("Eclipse Summary:"));
-    Form->PlanetPage.EclipseRadioItems[1]->click();
+    Form->PlanetPage->EclipseRadioItems[1]->click();
     EXPECT_FALSE(Settings.EclipseSummaryView);
     EXPECT_FALSE(memo->isHidden());
-    EXPECT_TRUE(Form->PlanetPage.EclipseRows->isHidden());
+    EXPECT_TRUE(Form->PlanetPage->EclipseRows->isHidden());
 
-    // The day lookup of another year rebuilds the list for that year first.
+    // Another year of the calendar brings its list; a lookup never rebuilds one.
+    EXPECT_EQ(Form->GetEclipse(EncodeDate(1982, 7, 6)).Name, "");
+    EXPECT_EQ(Events.ShownEclipseYear(), 2024);
+    Calendar->SetCalendarDate(EncodeDate(1982, 7, 1));
     EXPECT_EQ(Form->GetEclipse(EncodeDate(1982, 7, 6)).Name, " Lunar - Total");
-    EXPECT_EQ(Form->ShownEclipseYear, 1982);
+    EXPECT_EQ(Events.ShownEclipseYear(), 1982);
     EXPECT_FALSE(Find<QLabel>("EclipseLab7")->isHidden());
     EXPECT_EQ(Form->GetEclipse(EncodeDate(1982, 7, 7)).Name, "");
 }
@@ -303,7 +291,7 @@ TEST_F(InfoTabsTest, AnotherTimeFormatRewritesTheEclipseTexts) {
     Form->UpdateInfoForm();
     EXPECT_TRUE(Find<QLabel>("EclipseTimeLab1")->text().startsWith("04:5"))
         << Find<QLabel>("EclipseTimeLab1")->text().toStdString();
-    EXPECT_TRUE(Form->PlanetPage.EclipseMemo->toPlainText().contains("\n04:5"));
+    EXPECT_TRUE(Form->PlanetPage->EclipseMemo->toPlainText().contains("\n04:5"));
 }
 
 TEST_F(InfoTabsTest, PlanetViewsAndTheirLabels) {
@@ -315,14 +303,14 @@ TEST_F(InfoTabsTest, PlanetViewsAndTheirLabels) {
     EXPECT_TRUE(Find<QGroupBox>("PlanetsGroupBox")->title().startsWith(" Planets on Monday"));
     EXPECT_EQ(Find<QLabel>("PlanetsLabel2")->text(),
               "Negative angle = planet is below the horizon.");
-    Form->PlanetPage.PlanetRadioItems[1]->click();
+    Form->PlanetPage->PlanetRadioItems[1]->click();
     EXPECT_FALSE(Settings.EarthSurfaceCoords);
     EXPECT_EQ(memo->toPlainText().split('\n')[0], "         RA      Declination");
     EXPECT_EQ(Find<QLabel>("PlanetsLabel1")->text(),
               "RA = Right Ascension in hours east of equinox.");
     EXPECT_EQ(Find<QLabel>("PlanetsLabel2")->text(),
               "Declination in degrees north of earth equator.");
-    Form->PlanetPage.PlanetRadioItems[0]->click();
+    Form->PlanetPage->PlanetRadioItems[0]->click();
     EXPECT_TRUE(Settings.EarthSurfaceCoords);
     EXPECT_EQ(Find<QLabel>("PlanetsLabel1")->text(),
               "Angle is angle in degrees up from the horizon.");
@@ -335,11 +323,11 @@ TEST_F(InfoTabsTest, SavedViewsChosenAtCreation) {
     Settings.AnimateMoon = true;
     Start(EncodeDate(2024, 1, 1), EncodeDate(2024, 1, 1));
     EXPECT_FALSE(Find<QPlainTextEdit>("EclipseMemo")->isHidden());
-    EXPECT_TRUE(Form->PlanetPage.EclipseRadioItems[1]->isChecked());
-    EXPECT_TRUE(Form->PlanetPage.PlanetRadioItems[1]->isChecked());
+    EXPECT_TRUE(Form->PlanetPage->EclipseRadioItems[1]->isChecked());
+    EXPECT_TRUE(Form->PlanetPage->PlanetRadioItems[1]->isChecked());
     EXPECT_EQ(Find<QPlainTextEdit>("PlanetsMemo")->toPlainText().split('\n')[0],
               "         RA      Declination");
-    EXPECT_TRUE(Form->MoonPage.AnimateMoonBox->isChecked());
+    EXPECT_TRUE(Form->MoonPage->AnimateMoonBox->isChecked());
 }
 
 TEST_F(InfoTabsTest, TheEdgesOfTheCalendarsYearsRefreshWithoutFault) {
@@ -354,19 +342,18 @@ TEST_F(InfoTabsTest, TheEdgesOfTheCalendarsYearsRefreshWithoutFault) {
     }
 }
 
-TEST_F(InfoTabsTest, AnswersOfferedToTheClockWindowWhileTheWindowLives) {
+TEST_F(InfoTabsTest, AnswersTheClockWindowReads) {
     test::TScopedZone zone("Etc/UTC");
     Start(EncodeDate(2024, 1, 1) + 0.5, EncodeDate(2024, 1, 1));
-    ASSERT_TRUE(InfoWindow().GetMoonPhaseName);
-    EXPECT_EQ(InfoWindow().GetMoonPhaseName(EncodeDate(2024, 1, 25)), "FULL MOON");
-    EXPECT_EQ(InfoWindow().GetIconNum(4, false), 12);
-    EXPECT_EQ(InfoWindow().MonthPhaseDays()[4], -1);
-    EXPECT_EQ(InfoWindow().CompassPosition(90), "E");
-    ASSERT_TRUE(InfoWindow().SunMoonPosition(true, EncodeDate(2024, 1, 1) + 0.5).has_value());
-    EXPECT_EQ(static_cast<int>(InfoWindow().DayMoonEvents().size()), Form->DayMoon.Count);
-    Form.reset();
-    EXPECT_FALSE(InfoWindow().GetMoonPhaseName);
-    EXPECT_FALSE(InfoWindow().GetEclipse);
+    EXPECT_EQ(Form->GetMoonPhaseName(EncodeDate(2024, 1, 25)), "FULL MOON");
+    EXPECT_EQ(Form->GetIconNum(4, false), 12);
+    EXPECT_EQ(Events.MonthPhaseTable()[4].DayNumber, -1);
+    EXPECT_EQ(CompassPosition(90), "E");
+    double altitude = 0, azimuth = 0;
+    EXPECT_TRUE(
+        Form->CalcSunMoonPosition(altitude, azimuth, true, true, EncodeDate(2024, 1, 1) + 0.5));
+    EXPECT_NEAR(azimuth, 180, 5);  // the sun near the meridian at noon, 0.1 degrees west
+    EXPECT_GT(Form->DayMoon.Count, 0);
 }
 
 TEST_F(InfoTabsTest, MonthGridMarksAnEclipseAFullMoonAndAHoliday) {
@@ -374,10 +361,11 @@ TEST_F(InfoTabsTest, MonthGridMarksAnEclipseAFullMoonAndAHoliday) {
     // the 18th, the day of the full moon (02:34 UT).
     test::TScopedZone zone("Etc/UTC");
     Start(EncodeDate(2024, 9, 10) + 0.5, EncodeDate(2024, 9, 10));
-    EXPECT_TRUE(Calendar->Marks.HasEclipse(EncodeDate(2024, 9, 18)));
-    EXPECT_FALSE(Calendar->Marks.HasEclipse(EncodeDate(2024, 9, 17)));
-    EXPECT_EQ(Calendar->Marks.MoonPhaseName(EncodeDate(2024, 9, 18)), "FULL MOON");
-    EXPECT_EQ(Calendar->Marks.EquinoxSolsticeName(EncodeDate(2024, 9, 22)), "Sep Equinox");
+    EXPECT_TRUE(Events.HasEclipse(EncodeDate(2024, 9, 18)));
+    EXPECT_FALSE(Events.HasEclipse(EncodeDate(2024, 9, 17)));
+    EXPECT_EQ(Events.MoonPhaseName(EncodeDate(2024, 9, 18)), "FULL MOON");
+    EXPECT_EQ(Events.EquinoxSolsticeName(EncodeDate(2024, 9, 22)), "Sep Equinox");
+    EXPECT_TRUE(Events.IsHoliday(EncodeDate(2024, 9, 2)));
     int index = 1;
     std::string holiday;
     GetHolidayName(index, EncodeDate(2024, 9, 2), holiday);
@@ -394,9 +382,9 @@ TEST_F(InfoTabsTest, MonthGridMarksAnEclipseAFullMoonAndAHoliday) {
 
     // In New York the eclipse begins on the evening of the 17th.
     test::TScopedZone newYork("America/New_York");
-    Form->ShowEclipses(2024);
-    EXPECT_TRUE(Calendar->Marks.HasEclipse(EncodeDate(2024, 9, 17)));
-    EXPECT_FALSE(Calendar->Marks.HasEclipse(EncodeDate(2024, 9, 18)));
+    Events.Rebuild();
+    EXPECT_TRUE(Events.HasEclipse(EncodeDate(2024, 9, 17)));
+    EXPECT_FALSE(Events.HasEclipse(EncodeDate(2024, 9, 18)));
 }
 
 }  // namespace

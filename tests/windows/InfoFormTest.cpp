@@ -1,11 +1,19 @@
 // The information window's frame: its tabs, the stored position and size, the action
-// list and the start-up tasks, with the clock window stood in for by a fake link.
-#include "Calendar.h"
-#include "ClockWindowLink.h"
+// list and the start-up tasks, with what it asks of the clock window recorded from its
+// signals.
+#include "CalendarEvents.h"
+#include "ClockState.h"
 #include "DateFormats.h"
 #include "FakePlatform.h"
+#include "FixtureServer.h"
 #include "InfoForm.h"
+#include "InfoLocation.h"
+#include "ProgramState.h"
+#include "ReportSamples.h"
+#include "ReportText.h"
 #include "Settings.h"
+#include "WeatherService.h"
+#include "WeatherState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,49 +33,44 @@ namespace {
 class InfoFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Settings = TSettings{};
+        test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
-        DateFormats = TDateFormats{};
-        ClockWindow() = TClockWindowLink{};
-        PendingStartupWeather = false;
         Fakes.Clock.Value = 46000.75;  // 2025-12-09 18:00
+        Events.SetDate(45000.0);       // the calendar on 2023-03-15
     }
     void TearDown() override {
         Form.reset();
-        InfoForm = nullptr;
-        ClockWindow() = TClockWindowLink{};
+        test::ResetProgramState();
     }
     TInfoForm& MakeForm() {
-        Form = std::make_unique<TInfoForm>();
+        Form = std::make_unique<TInfoForm>(Events);
         return *Form;
     }
-    // A fake clock window that records what the information window asks of it.
-    void LinkFakeClock() {
-        Calendar = std::make_unique<TCalendar>();
-        Calendar->SetCalendarDate(45000.0);  // 2023-03-15
-        TClockWindowLink& link = ClockWindow();
-        link.Calendar1 = Calendar.get();
-        link.SetTimer1Interval = [this](int ms) { Timer1Interval = ms; };
-        link.SetCaption = [this](const QString& text) { Caption = text; };
-        link.HttpClientExists = [this] { return HttpExists; };
-        link.GetWeather = [this](const QString& code, bool show) {
-            WeatherRequests.append(code + (show ? "/show" : "/quiet"));
-        };
-        link.SetMoonIcons = [this](TDateTime t) { MoonIconsAt = t; };
-        link.SetShowMainForm = [this](bool showIt) { ShowMainForm = showIt; };
-        link.SetMinimizeToTray = [this](bool on) { TrayMinimize = on; };
+    // Records what the window asks of the clock window.
+    void Listen() {
+        QObject::connect(Form.get(), &TInfoForm::ClockIntervalRequested,
+                         [this](int Ms) { Timer1Interval = Ms; });
+        QObject::connect(Form.get(), &TInfoForm::CaptionRequested,
+                         [this](const QString& Text) { Caption = Text; });
+        QObject::connect(Form.get(), &TInfoForm::MoonShown,
+                         [this](TDateTime T, bool) { MoonIconsAt = T; });
+        QObject::connect(Form.get(), &TInfoForm::MinimizeToTrayChanged,
+                         [this](bool On) { TrayMinimize = On; });
+        QObject::connect(Form.get(), &TInfoForm::ShowHolidaysChanged,
+                         [this](bool On) { ShowHolidays = On; });
+        QObject::connect(Form.get(), &TInfoForm::ShowTinyMoonsChanged,
+                         [this](bool On) { ShowTinyMoons = On; });
     }
 
     test::TFakePlatform Fakes;
+    TCalendarEvents Events;
     std::unique_ptr<TInfoForm> Form;
-    std::unique_ptr<TCalendar> Calendar;
     int Timer1Interval = 10;
     QString Caption;
-    bool HttpExists = false;
-    QStringList WeatherRequests;
     TDateTime MoonIconsAt = -1;
-    int ShowMainForm = -1;
     int TrayMinimize = -1;
+    int ShowHolidays = -1;
+    int ShowTinyMoons = -1;
 };
 
 TEST_F(InfoFormTest, ThirteenTabsInOrderWithTheirNamesAndCaptions) {
@@ -93,7 +96,6 @@ TEST_F(InfoFormTest, ThirteenTabsInOrderWithTheirNamesAndCaptions) {
     EXPECT_EQ(setPages->widget(0)->objectName(), "Settings1");
     EXPECT_EQ(setPages->widget(1)->objectName(), "Settings2");
     EXPECT_EQ(form.windowTitle(), "Orbelune");
-    EXPECT_EQ(InfoForm, &form);
 }
 
 TEST_F(InfoFormTest, SettingsPagesFillTheSetTab) {
@@ -156,10 +158,10 @@ TEST_F(InfoFormTest, CreationCopiesTheSwitchesIntoTheActions) {
     Settings.StartMinimized = true;
     Settings.SaveOnExit = false;
     Settings.RunWhenWindowsStarts = false;
-    LinkFakeClock();
-    Calendar->ShowHolidays = false;
-    Calendar->ShowTinyMoons = true;
+    Settings.ShowHolidays = false;
+    Settings.ShowTinyMoons = true;
     TInfoForm& form = MakeForm();
+    Listen();
     EXPECT_TRUE(form.ToggleMinimizeToTray1->isChecked());
     EXPECT_TRUE(form.ToggleStartMinimized1->isChecked());
     EXPECT_FALSE(form.ToggleSaveOnExit1->isChecked());
@@ -218,8 +220,8 @@ TEST_F(InfoFormTest, MainMenuClosesAndSizesTheWindow) {
 }
 
 TEST_F(InfoFormTest, ToggleActionsFlipTheirSettings) {
-    LinkFakeClock();
     TInfoForm& form = MakeForm();
+    Listen();
     form.ToggleStartMinimized1->trigger();
     EXPECT_TRUE(Settings.StartMinimized);
     EXPECT_TRUE(form.ToggleStartMinimized1->isChecked());
@@ -231,14 +233,13 @@ TEST_F(InfoFormTest, ToggleActionsFlipTheirSettings) {
     form.ToggleMinimizeToTray1->trigger();
     EXPECT_TRUE(Settings.MinimizeToTrayOn);
     EXPECT_EQ(TrayMinimize, 1);
-    EXPECT_EQ(ShowMainForm, 0);
     form.ToggleShowHolidays1->trigger();
-    EXPECT_FALSE(Calendar->ShowHolidays);
+    EXPECT_EQ(ShowHolidays, 0);
     EXPECT_FALSE(form.ToggleShowHolidays1->isChecked());
     form.ToggleShowTinyMoons1->trigger();
-    EXPECT_FALSE(Calendar->ShowTinyMoons);
+    EXPECT_EQ(ShowTinyMoons, 0);
     form.ToggleShowTinyMoons1->trigger();
-    EXPECT_TRUE(Calendar->ShowTinyMoons);
+    EXPECT_EQ(ShowTinyMoons, 1);
     EXPECT_TRUE(form.ToggleShowTinyMoons1->isChecked());
 }
 
@@ -267,9 +268,9 @@ TEST_F(InfoFormTest, LabelColourHandlers) {
 }
 
 TEST_F(InfoFormTest, ShowingSetsTheClockTimerAndTheSavedState) {
-    LinkFakeClock();
     Settings.InfoFormMaximized = true;
     TInfoForm& form = MakeForm();
+    Listen();
     EXPECT_EQ(Timer1Interval, 10);
     form.show();
     EXPECT_EQ(Timer1Interval, 1000);
@@ -285,35 +286,40 @@ TEST_F(InfoFormTest, ShownAtCreationWhenAsked) {
 }
 
 TEST_F(InfoFormTest, StartTasksWithTheDefaultTabOpenTheSetTabAndFetchNothing) {
-    LinkFakeClock();
-    HttpExists = true;
     TInfoForm& form = MakeForm();
+    Listen();
+    int requests = 0;
+    QObject::connect(&WeatherService(), &TWeatherService::ReportStarted, &form,
+                     [&requests] { ++requests; });
     form.InfoFormPageControl->setCurrentIndex(0);
     form.DoStartTasks();
     EXPECT_EQ(form.InfoFormPageControl->currentIndex(), 6);
-    EXPECT_TRUE(WeatherRequests.isEmpty());
+    EXPECT_EQ(requests, 0);
     EXPECT_TRUE(Caption.isEmpty());
-    EXPECT_EQ(ShowMainForm, 1);
 }
 
-TEST_F(InfoFormTest, StartTasksFetchTheSavedStationOnceTheClientExists) {
-    LinkFakeClock();
+TEST_F(InfoFormTest, StartTasksFetchTheSavedStationsTemperatureOnce) {
+    test::THttpFixture server(
+        {{ReportPath("EGLL"),
+          test::THttpFixture::TRoute{
+              200, test::HeathrowReport, {}, test::THttpFixture::TMode::Normal}}});
+    Settings.WeatherServer = server.HostAndPort();
     Settings.WeatherStationCode = "EGLL";
-    Settings.MinimizeToTrayOn = true;
-    PendingStartupWeather = true;
+    ClockState.PendingStartupWeather = true;
     TInfoForm& form = MakeForm();
+    Listen();
     form.DoStartTasks();
-    EXPECT_TRUE(PendingStartupWeather);  // no HTTP client yet: the fetch waits
-    EXPECT_TRUE(WeatherRequests.isEmpty());
-    EXPECT_EQ(ShowMainForm, 0);
-
-    HttpExists = true;
-    form.DoStartTasks();
-    EXPECT_FALSE(PendingStartupWeather);
+    ASSERT_TRUE(WeatherService().WaitForRequests(10000));
+    EXPECT_FALSE(ClockState.PendingStartupWeather);
     EXPECT_EQ(Caption, "Loading Temp...");
-    EXPECT_EQ(WeatherRequests, QStringList{"EGLL/show"});
+    EXPECT_EQ(server.RequestedPaths(), QStringList{ReportPath("EGLL")});
+    EXPECT_DOUBLE_EQ(WeatherState.LastWeatherDownloadTime.load(), Fakes.Clock.Value);  // shown
     // The calendar's date (2023-03-15) at the time of day of now (18:00).
     EXPECT_DOUBLE_EQ(MoonIconsAt, 45000.75);
+
+    form.DoStartTasks();
+    ASSERT_TRUE(WeatherService().WaitForRequests(10000));
+    EXPECT_EQ(server.RequestedPaths().size(), 1);
 }
 
 TEST_F(InfoFormTest, StartTasksReopenTheWeatherRadarAndSatelliteTabs) {

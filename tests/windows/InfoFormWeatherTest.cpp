@@ -1,16 +1,15 @@
 // The information window's weather report panel against a fixture server: the
 // "Get Weather" button, the report in the memo, the station edits, the labels of the
 // last download, the failure text and the download status echo.
+#include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "ClockState.h"
-#include "ClockWindowLink.h"
 #include "DateTimeRtl.h"
 #include "Download.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
 #include "GlobalObjects.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
@@ -56,7 +55,8 @@ protected:
         Settings.WeatherStationName = QStringLiteral("New York");
         CreateGlobalObjects();
         platform_.Clock.Value = Now;
-        form_ = std::make_unique<TInfoForm>();
+        events_.SetDate(Now);
+        form_ = std::make_unique<TInfoForm>(events_);
     }
 
     ~InfoFormWeather() override {
@@ -68,25 +68,28 @@ protected:
 
     // Types a station into the edits and clicks "Get Weather", then waits for the answer.
     void GetWeather(const QString& Code, const QString& Name) {
-        form_->WeatherPage.WeatherStationCodeEd2->setText(Code);
-        form_->WeatherPage.WeatherStationNameEd2->setText(Name);
-        form_->WeatherPage.GetWeatherBut2->click();
+        form_->WeatherPage->WeatherStationCodeEd2->setText(Code);
+        form_->WeatherPage->WeatherStationNameEd2->setText(Name);
+        form_->WeatherPage->GetWeatherBut2->click();
         ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     }
 
-    QString Memo() const { return form_->WeatherPage.WeatherMemo2->toPlainText(); }
+    QString Memo() const { return form_->WeatherPage->WeatherMemo2->toPlainText(); }
 
     // A clock window that neither saves nor schedules anything.
-    static std::unique_ptr<TForm1> MakeClockWindow() {
+    std::unique_ptr<TForm1> MakeClockWindow() {
         Settings.RunWhenWindowsStarts = false;
         Settings.SaveOnExit = false;
         Settings.UpdateClockPerSchedule = false;
         Settings.UpdateWeatherPerSchedule = false;
-        return std::make_unique<TForm1>();
+        auto clock = std::make_unique<TForm1>();
+        clock->AttachInfoForm(form_.get());
+        return clock;
     }
 
     test::TFakePlatform platform_;
     THttpFixture server_;
+    TCalendarEvents events_;
     std::unique_ptr<TInfoForm> form_;
 };
 
@@ -99,13 +102,12 @@ TEST_F(InfoFormWeather, ThePanelSitsOnTheWeatherTabWithTheSavedStation) {
     auto* units = form_->Sheets[SetTab]->findChild<QGroupBox*>("TemperatureRadioGroup");
     ASSERT_NE(units, nullptr);
     EXPECT_EQ(units->title(), " Temperature Units: ");
-    EXPECT_EQ(form_->WeatherPage.TemperatureRadioItems[0]->text(), "Fahrenheit");
-    EXPECT_EQ(form_->WeatherPage.TemperatureRadioItems[1]->text(), "Celsius");
-    EXPECT_EQ(form_->WeatherPage.GetWeatherBut2->text(), "Get Weather");
-    EXPECT_TRUE(form_->WeatherPage.WeatherMemo2->isReadOnly());
-    EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "KNYC");
-    EXPECT_EQ(form_->WeatherPage.WeatherStationNameEd2->text(), "New York");
-    EXPECT_EQ(InfoWindow().GetWeatherBut2, form_->WeatherPage.GetWeatherBut2);
+    EXPECT_EQ(form_->WeatherPage->TemperatureRadioItems[0]->text(), "Fahrenheit");
+    EXPECT_EQ(form_->WeatherPage->TemperatureRadioItems[1]->text(), "Celsius");
+    EXPECT_EQ(form_->WeatherPage->GetWeatherBut2->text(), "Get Weather");
+    EXPECT_TRUE(form_->WeatherPage->WeatherMemo2->isReadOnly());
+    EXPECT_EQ(form_->WeatherPage->WeatherStationCodeEd2->text(), "KNYC");
+    EXPECT_EQ(form_->WeatherPage->WeatherStationNameEd2->text(), "New York");
 }
 
 TEST_F(InfoFormWeather, GetWeatherFillsTheMemoAndTheStation) {
@@ -119,25 +121,25 @@ TEST_F(InfoFormWeather, GetWeatherFillsTheMemoAndTheStation) {
     EXPECT_EQ(memo[0], "Montreal / Pierre Elliott Trudeau International,");
     EXPECT_EQ(memo[1], "Canada (CYUL) 45-28N 073-45W 36M");
     EXPECT_EQ(memo.last(), "Pressure (altimeter): 30.21 in. Hg (1023 hPa)");
-    EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "cyul");  // as typed
-    EXPECT_EQ(form_->WeatherPage.WeatherStationNameEd2->text(), "Montreal");
+    EXPECT_EQ(form_->WeatherPage->WeatherStationCodeEd2->text(), "cyul");  // as typed
+    EXPECT_EQ(form_->WeatherPage->WeatherStationNameEd2->text(), "Montreal");
     EXPECT_EQ(WeatherState.CurrentStationCode, "cyul");
     EXPECT_EQ(WeatherState.CurrentStationName, "Montreal");
     // Not the saved station: the temperature and the schedule are left alone.
     EXPECT_EQ(WeatherState.LastWeatherDownloadTime.load(), 0.0);
-    EXPECT_TRUE(form_->WeatherPage.LastWeatherUpdateLab->text().isEmpty());
-    EXPECT_TRUE(form_->WeatherPage.LastWeatherTimeStampLab->text().isEmpty());
-    EXPECT_TRUE(form_->WeatherPage.TemperatureRadioItems[0]->isChecked());
+    EXPECT_TRUE(form_->WeatherPage->LastWeatherUpdateLab->text().isEmpty());
+    EXPECT_TRUE(form_->WeatherPage->LastWeatherTimeStampLab->text().isEmpty());
+    EXPECT_TRUE(form_->WeatherPage->TemperatureRadioItems[0]->isChecked());
 }
 
 TEST_F(InfoFormWeather, TheSavedStationAlsoFillsTheDownloadLabels) {
     Settings.TemperatureUnits = 'C';
     GetWeather("KNYC", "New York");
-    EXPECT_EQ(form_->WeatherPage.LastWeatherUpdateLab->text(),
+    EXPECT_EQ(form_->WeatherPage->LastWeatherUpdateLab->text(),
               "Dec 09, 2026 - 05:56 AM  Last Download");
-    EXPECT_EQ(form_->WeatherPage.LastWeatherTimeStampLab->text(),
+    EXPECT_EQ(form_->WeatherPage->LastWeatherTimeStampLab->text(),
               "Dec 09, 2026 - 12:51 AM EST Last Time Stamp");
-    EXPECT_TRUE(form_->WeatherPage.TemperatureRadioItems[1]->isChecked());
+    EXPECT_TRUE(form_->WeatherPage->TemperatureRadioItems[1]->isChecked());
     EXPECT_TRUE(Memo().startsWith("NEW YORK CITY CENTRAL PARK, NY, United States"));
 }
 
@@ -147,22 +149,22 @@ TEST_F(InfoFormWeather, ShowingTheTabRefreshesTheLabels) {
     Settings.TemperatureUnits = 'C';
     form_->InfoFormPageControl->setCurrentIndex(WeatherTab);
     form_->show();
-    EXPECT_EQ(form_->WeatherPage.LastWeatherUpdateLab->text(),
+    EXPECT_EQ(form_->WeatherPage->LastWeatherUpdateLab->text(),
               "Dec 09, 2026 - 04:56 AM  Last Download");
-    EXPECT_EQ(form_->WeatherPage.LastWeatherTimeStampLab->text(),
+    EXPECT_EQ(form_->WeatherPage->LastWeatherTimeStampLab->text(),
               "Dec 08, 2026 - 11:51 PM EST Last Time Stamp");
-    EXPECT_TRUE(form_->WeatherPage.TemperatureRadioItems[1]->isChecked());
+    EXPECT_TRUE(form_->WeatherPage->TemperatureRadioItems[1]->isChecked());
 }
 
 TEST_F(InfoFormWeather, AFailureSaysSiteNotAvailable) {
     WeatherState.ShowHttpStatus = false;
     GetWeather("NONE", "Nowhere");  // the server has no such report
     EXPECT_EQ(Memo(), "Site not available");
-    EXPECT_EQ(form_->WeatherPage.WeatherStationCodeEd2->text(), "NONE");
+    EXPECT_EQ(form_->WeatherPage->WeatherStationCodeEd2->text(), "NONE");
 }
 
 TEST_F(InfoFormWeather, StatusTextsAreEchoedOnlyWhileTheEchoIsOn) {
-    form_->WeatherPage.WeatherMemo2->setPlainText("report");
+    form_->WeatherPage->WeatherMemo2->setPlainText("report");
     WeatherService().ShowStatus("HTTP 200 OK");
     WeatherState.ShowHttpStatus = false;
     WeatherService().ShowStatus("not echoed");
@@ -173,7 +175,6 @@ TEST_F(InfoFormWeather, StatusTextsAreEchoedOnlyWhileTheEchoIsOn) {
 
 TEST_F(InfoFormWeather, AClosedWindowTakesNoMoreReports) {
     form_.reset();
-    EXPECT_EQ(InfoWindow().GetWeatherBut2, nullptr);
     // Nothing to write to: nothing happens.
     WeatherService().ShowStatus("no window");
     WeatherService().RequestReport("KNYC", false);
@@ -191,7 +192,7 @@ TEST_F(InfoFormWeather, TheClockWindowsDownloadStatusReachesTheMemo) {
     EXPECT_TRUE(echoed.contains("HTTP 200 OK")) << Memo().toStdString();
     EXPECT_EQ(echoed.last(), "Disconnected.");
 
-    form_->WeatherPage.WeatherMemo2->clear();
+    form_->WeatherPage->WeatherMemo2->clear();
     clock->SslStatus("SSL negotiation finished successfully");
     WeatherState.ShowHttpStatus = false;  // as while a single file downloads
     clock->http1Status("not echoed");
@@ -201,7 +202,7 @@ TEST_F(InfoFormWeather, TheClockWindowsDownloadStatusReachesTheMemo) {
 
 TEST_F(InfoFormWeather, UpdateTemperatureClicksGetWeather) {
     const std::unique_ptr<TForm1> clock = MakeClockWindow();
-    form_->WeatherPage.WeatherStationCodeEd2->setText("CYUL");
+    form_->WeatherPage->WeatherStationCodeEd2->setText("CYUL");
     clock->UpdateTemperature1->trigger();
     ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("CYUL")}));
@@ -216,22 +217,19 @@ TEST_F(InfoFormWeather, TheSavedStationsTemperatureReachesTheClockWindow) {
     EXPECT_EQ(clock->windowTitle(), QString::fromUtf8("38° Overcast 12 Mph Hum: 69% 5 mins ago"));
 }
 
-// The start-up tasks with a clock window whose HTTP client is there.
+// The start-up tasks with the clock window.
 class InfoFormStartTasks : public InfoFormWeather {
 protected:
     void Start(int Tab, bool Pending) {
         clock_ = MakeClockWindow();
-        ClockWindow().HttpClientExists = [] { return true; };
         Settings.LastInfoFormTabIndex = Tab;
-        PendingStartupWeather = Pending;
+        ClockState.PendingStartupWeather = Pending;
         form_->DoStartTasks();
         ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     }
 
     ~InfoFormStartTasks() override {
         WeatherService().StopRequests(5000);
-        ClockWindow().HttpClientExists = nullptr;
-        PendingStartupWeather = false;
         clock_.reset();
     }
 
@@ -240,11 +238,11 @@ protected:
 
 TEST_F(InfoFormStartTasks, AReopenedWeatherTabFetchesTheStartupReportOnce) {
     Start(WeatherTab, true);
-    EXPECT_FALSE(PendingStartupWeather);
+    EXPECT_FALSE(ClockState.PendingStartupWeather);
     EXPECT_EQ(form_->InfoFormPageControl->currentIndex(), WeatherTab);
     EXPECT_EQ(server_.RequestedPaths(), QStringList({ReportPath("KNYC")}));
     EXPECT_TRUE(Memo().startsWith("NEW YORK CITY CENTRAL PARK, NY, United States"));
-    EXPECT_EQ(form_->WeatherPage.LastWeatherUpdateLab->text(),
+    EXPECT_EQ(form_->WeatherPage->LastWeatherUpdateLab->text(),
               "Dec 09, 2026 - 05:56 AM  Last Download");
     // The clock window's temperature comes with the same report.
     EXPECT_EQ(clock_->windowTitle(), QString::fromUtf8("38° Overcast 12 Mph Hum: 69% 5 mins ago"));
@@ -257,7 +255,7 @@ TEST_F(InfoFormStartTasks, AReopenedWeatherTabRefreshesWithoutAStartupReport) {
 }
 
 TEST_F(InfoFormStartTasks, AnotherStationOnTheWeatherTabIsFetchedBesideTheStartupReport) {
-    form_->WeatherPage.WeatherStationCodeEd2->setText("CYUL");
+    form_->WeatherPage->WeatherStationCodeEd2->setText("CYUL");
     Start(WeatherTab, true);
     QStringList paths = server_.RequestedPaths();
     paths.sort();

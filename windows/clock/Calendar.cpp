@@ -1,7 +1,6 @@
 #include "Calendar.h"
 
 #include "DateTimeRtl.h"
-#include "Holidays.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
 #include "WinColor.h"
@@ -12,7 +11,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <string>
 
 namespace orbelune {
 
@@ -25,13 +23,6 @@ constexpr std::int32_t MoonDarkColor = 0;
 
 TDateTime DateOnly(TDateTime Value) {
     return std::trunc(Value);
-}
-
-bool HasHoliday(TDateTime Date) {
-    std::int32_t index = 1;
-    std::string name;
-    GetHolidayName(index, Date, name);
-    return !name.empty();
 }
 
 }  // namespace
@@ -209,8 +200,13 @@ void TCalendar::UpdateCalendar() {
     update();
 }
 
+void TCalendar::SetMarks(const TDayMarks* Marks) {
+    FMarks = Marks;
+    update();
+}
+
 void TCalendar::Change() {
-    if (OnChange) OnChange();
+    emit Changed();
 }
 
 void TCalendar::Click() {
@@ -254,20 +250,19 @@ void TCalendar::DrawCell(QPainter& Painter, int ACol, int ARow, const QRect& Rec
     QString phaseName;
     bool ok = false;
     const int dayNumber = ARow > 0 ? text.toInt(&ok) : 0;
-    if (ok && (ShowHolidays || ShowTinyMoons)) {
+    if (ok && FMarks != nullptr && (ShowHolidays || ShowTinyMoons)) {
         TDateTime date = 0;
         if (TryEncodeDate(Year(), Month(), dayNumber, date)) {
             if (ShowHolidays) {
-                if (Marks.HasEclipse && Marks.HasEclipse(date)) {
+                if (FMarks->HasEclipse(date)) {
                     fontColor = ColorFromWinColor(EclipseColor);
-                } else if (HasHoliday(date)) {
+                } else if (FMarks->IsHoliday(date)) {
                     fontColor = ColorFromWinColor(HolidayColor);
-                } else if (ShowEquinoxSolstice && Marks.EquinoxSolsticeName &&
-                           !Marks.EquinoxSolsticeName(date).isEmpty()) {
+                } else if (ShowEquinoxSolstice && !FMarks->EquinoxSolsticeName(date).isEmpty()) {
                     fontColor = ColorFromWinColor(EclipseColor);
                 }
             }
-            if (ShowTinyMoons && Marks.MoonPhaseName) phaseName = Marks.MoonPhaseName(date);
+            if (ShowTinyMoons) phaseName = FMarks->MoonPhaseName(date);
         }
     }
     const bool moon = !phaseName.isEmpty();
@@ -328,7 +323,7 @@ void TCalendar::mousePressEvent(QMouseEvent* event) {
 }
 
 void TCalendar::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (OnDblClick) OnDblClick();
+    emit DoubleClicked();
     event->accept();
 }
 

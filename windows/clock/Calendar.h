@@ -4,13 +4,12 @@
 // equinox or solstice days are coloured, and the four principal moon phases get a
 // tiny moon in their cell.
 
+#include "CalendarEvents.h"
 #include "StDate.h"
 
 #include <QColor>
 #include <QString>
 #include <QWidget>
-
-#include <functional>
 
 namespace orbelune {
 
@@ -32,14 +31,6 @@ struct TTinyMoonLook {
 // PhaseName as the information window names the principal phases ("New Moon",
 // "First Quarter", "FULL MOON", "Last Quarter"); the halves swap for the southern sky.
 TTinyMoonLook TinyMoonLook(const QString& PhaseName, bool Southern);
-
-// What the grid asks about a day besides the holiday table; each answers empty or
-// false while the information window that knows it does not exist.
-struct TCalendarMarks {
-    std::function<bool(TDateTime)> HasEclipse;
-    std::function<QString(TDateTime)> EquinoxSolsticeName;
-    std::function<QString(TDateTime)> MoonPhaseName;
-};
 
 class TCalendar : public QWidget {
     Q_OBJECT
@@ -77,9 +68,9 @@ public:
     bool ShowTinyMoons = true;
     bool ShowEquinoxSolstice = true;
 
-    std::function<void()> OnChange;
-    std::function<void()> OnDblClick;
-    TCalendarMarks Marks;
+    // What the cells mark (the calendar-events model); none without it. Painting only
+    // reads it.
+    void SetMarks(const TDayMarks* Marks);
 
     bool IsLeapYear(int AYear) const;
     int DaysPerMonth(int AYear, int AMonth) const;
@@ -101,6 +92,11 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The date changed (OnChange).
+    void Changed();
+    void DoubleClicked();
+
 protected:
     void Change();
     void Click();
@@ -118,6 +114,7 @@ private:
     void SetDatePart(int Index, int Value);
     void DrawTinyMoon(QPainter& Painter, const QRect& Rect, const QString& PhaseName);
 
+    const TDayMarks* FMarks = nullptr;
     TDateTime FDate = 0;
     int FMonthOffset = 0;
     bool FReadOnly = false;

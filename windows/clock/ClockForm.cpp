@@ -1,12 +1,11 @@
 #include "ClockForm.h"
 
 #include "Calendar.h"
+#include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
-#include "ClockWindowLink.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "Settings.h"
@@ -16,19 +15,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -36,8 +31,6 @@
 #include <QWindowStateChangeEvent>
 
 namespace orbelune {
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -107,34 +100,35 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 #endif
     connect(&WeatherService(), &TWeatherService::ReportArrived, this, &TForm1::ApplyWeatherReport);
     resize(WindowWidth, Panel1Height + Panel2Height + Panel3Height + Panel4Height);
-    LinkToInfoWindow();
-}
-
-// What the information window may use of this window; it is created after this one.
-void TForm1::LinkToInfoWindow() {
-    TClockWindowLink& link = ClockWindow();
-    link.Calendar1 = Calendar1;
-    link.Moon2 = Moon2;
-    link.PopupMenu1 = PopupMenu1;
-    link.ShowHelp = ShowHelp1;
-    link.SetTimer1Interval = [this](int ms) { Timer1->setInterval(ms); };
-    link.SetCaption = [this](const QString& text) { setWindowTitle(text); };
-    link.GetWeather = [this](const QString& code, bool show) { GetWeather(code, show); };
-    // Every download goes through the one download helper, which is there for the whole run.
-    link.HttpClientExists = [] { return true; };
-    link.SetMoonIcons = [this](TDateTime t) { SetMoonIcons(t); };
-    link.UpdateMenuItems = [this](bool southern) { UpdateMenuItems(southern); };
-    link.SetMinimizeToTray = [this](bool on) { TrayIcon->MinimizeToTray = on; };
-    link.SetEclipseItem = [this](int n, bool visible, int image, const QString& caption) {
-        SetEclipseItem(n, visible, image, caption);
-    };
-    link.GoToEclipseExecute = [this](int n) { GoToEclipseExecute(n); };
 }
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
-    ClockWindow() = TClockWindowLink{};
-    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::AttachInfoForm(TInfoForm* Info) {
+    InfoForm = Info;
+    Info->AddClockCommands(PopupMenu1, ShowHelp1);
+    Info->ToggleShowHolidays1->setChecked(Calendar1->ShowHolidays);
+    Info->ToggleShowTinyMoons1->setChecked(Calendar1->ShowTinyMoons);
+    connect(Info, &TInfoForm::DateRequested, this, &TForm1::GoToDate);
+    connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
+    connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
+    connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,
+            [this](bool On) { TrayIcon->MinimizeToTray = On; });
+    const auto showMarks = [this](bool TCalendar::*Switch) {
+        return [this, Switch](bool On) {
+            Calendar1->*Switch = On;
+            Calendar1->UpdateCalendar();
+        };
+    };
+    connect(Info, &TInfoForm::ShowHolidaysChanged, this, showMarks(&TCalendar::ShowHolidays));
+    connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
+}
+
+void TForm1::GoToDate(TDateTime Date) {
+    Calendar1->SetCalendarDate(std::trunc(Date));
 }
 
 QAction* TForm1::NewAction(const char* Name, const QString& Caption) {
@@ -257,22 +251,12 @@ void TForm1::CreateRows() {
     connect(MonthComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
     connect(YearComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
     connect(ButToday, &QToolButton::clicked, this, &TForm1::ButTodayClick);
-    Calendar1->OnChange = [this] { Calendar1Change(); };
-    Calendar1->OnDblClick = [this] { ToggleWindowAction1Execute(); };
-    Calendar1->Marks.HasEclipse = [](TDateTime d) {
-        return InfoForm != nullptr && InfoWindow().GetEclipse &&
-               !InfoWindow().GetEclipse(d).Name.isEmpty();
-    };
-    Calendar1->Marks.EquinoxSolsticeName = [](TDateTime d) {
-        return InfoForm != nullptr && InfoWindow().GetEquinoxSolsticeName
-                   ? InfoWindow().GetEquinoxSolsticeName(d)
-                   : QString();
-    };
-    Calendar1->Marks.MoonPhaseName = [](TDateTime d) {
-        return InfoForm != nullptr && InfoWindow().GetMoonPhaseName
-                   ? InfoWindow().GetMoonPhaseName(d)
-                   : QString();
-    };
+    connect(Calendar1, &TCalendar::Changed, this, &TForm1::Calendar1Change);
+    connect(Calendar1, &TCalendar::DoubleClicked, this, &TForm1::ToggleWindowAction1Execute);
+    Events = new TCalendarEvents(this);
+    Events->SetDate(Calendar1->CalendarDate());
+    Calendar1->SetMarks(Events);
+    connect(Events, &TCalendarEvents::Changed, Calendar1, qOverload<>(&QWidget::update));
 
     Panel4 = NewPanel(central, "Panel4", Panel4Height);
     auto* moonRow = new QHBoxLayout(Panel4);
@@ -370,9 +354,9 @@ void TForm1::CreateTrayIcon() {
     TrayIcon = new TTrayIcon(this, this);
     TrayIcon->SetImages(NorthImageList);
     TrayIcon->SetPopupMenu(PopupMenu1);
-    TrayIcon->OnClick = [this](Qt::MouseButton b) { TrayIconClick(b); };
-    TrayIcon->OnMinimize = [this] { TrayIconMinimize(); };
-    TrayIcon->OnRestore = [this] { TrayIconRestore(); };
+    connect(TrayIcon, &TTrayIcon::Clicked, this, &TForm1::TrayIconClick);
+    connect(TrayIcon, &TTrayIcon::WindowMinimized, this, &TForm1::TrayIconMinimize);
+    connect(TrayIcon, &TTrayIcon::WindowRestored, this, &TForm1::TrayIconRestore);
 }
 
 void TForm1::MonthOrYearPicked() {
@@ -402,7 +386,7 @@ void TForm1::ToggleWindowAction1Execute() {
 }
 
 void TForm1::ApplyStayOnTop() {
-    QWidget* windows[] = {this, InfoForm, HelpForm};
+    QWidget* windows[] = {this, InfoForm.data(), HelpForm};
     for (QWidget* w : windows) {
         if (w == nullptr) continue;
         const bool shown = w->isVisible();
@@ -435,13 +419,8 @@ void TForm1::ExitAction1Execute() {
 }
 
 void TForm1::Calendar1Change() {
+    Events->SetDate(Calendar1->CalendarDate());
     UpdateDisplays();
-    if (InfoForm != nullptr && InfoWindow().GraphSunGroupBox != nullptr) {
-        InfoWindow().GraphSunGroupBox->setTitle(
-            QLatin1Char(' ') +
-            FormatCalendarDate(QStringLiteral("ddd  mmmm d, yyyy"), Calendar1->CalendarDate()) +
-            QLatin1Char(' '));
-    }
     ClockState.JumpBackCount = 0;
 }
 
@@ -452,7 +431,7 @@ void TForm1::ButTodayClick() {
 // ---- Tab commands --------------------------------------------------------------------
 
 void TForm1::OpenInfoTab(int Tab) {
-    if (InfoForm == nullptr || InfoForm->InfoFormPageControl == nullptr) return;
+    if (InfoForm == nullptr) return;
     QTabWidget* pages = InfoForm->InfoFormPageControl;
     switch (TabCommandAction(InfoForm->isVisible(), pages->currentIndex(), Tab)) {
         case TTabAction::Close:
@@ -466,36 +445,10 @@ void TForm1::OpenInfoTab(int Tab) {
             pages->setCurrentIndex(Tab);
             break;
     }
-    TInfoWindowLink& info = InfoWindow();
-    const auto clickIfShowing = [](QPushButton* button) {
-        if (button != nullptr && InfoForm->isVisible()) {
-            button->setFocus();
-            button->click();
-        }
-    };
-    switch (Tab) {
-        case WeatherTab:
-            clickIfShowing(info.GetWeatherBut);
-            break;
-        case RadarTab:
-            clickIfShowing(info.GetRadarBut);
-            break;
-        case SatelliteTab:
-            clickIfShowing(info.GetSatelliteBut);
-            break;
-        case SetTab:
-            if (InfoForm->Sheets[SetTab] != nullptr && InfoForm->Sheets[SetTab]->isVisible() &&
-                InfoForm->SetSheetPageControl != nullptr)
-                InfoForm->SetSheetPageControl->setCurrentIndex(0);
-            break;
-        case MapsTab:
-            if (info.AutoOpenMapBox != nullptr && info.AutoOpenMapBox->isChecked() &&
-                info.GetMapBut1Click)
-                info.GetMapBut1Click();
-            break;
-        default:
-            break;
-    }
+    // The Weather, Radar, Satellite and Maps tabs fetch on opening once their forecast,
+    // imagery and map requests are built.
+    if (Tab == SetTab && InfoForm->Sheets[SetTab]->isVisible())
+        InfoForm->SetSheetPageControl->setCurrentIndex(0);
 }
 
 // ---- Tray and window toggles ---------------------------------------------------------
@@ -530,8 +483,7 @@ void TForm1::ToggleInfoFormAction1Execute() {
 }
 
 void TForm1::GoToGoogle() {
-    if (InfoForm != nullptr && InfoWindow().GoBrowser)
-        InfoWindow().GoBrowser(QStringLiteral("https://www.google.com"));
+    // The page opens in the embedded browser, which comes with the forecast page.
 }
 
 QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
@@ -544,15 +496,8 @@ QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
 }
 
 void TForm1::ShowHelp1Execute() {
-    const QString path =
-        FindHelpFile(QStringLiteral("orbelune.chm"),
-                     {QCoreApplication::applicationDirPath(), QDir::currentPath()});
-    if (!path.isEmpty() && InfoForm != nullptr && InfoWindow().GoBrowser) {
-        if (InfoForm->isVisible()) InfoForm->lower();
-        if (isVisible()) lower();
-        InfoWindow().GoBrowser(path);
-        return;
-    }
+    // The help file (FindHelpFile) opens in the embedded browser once that is built;
+    // until then the built-in help window answers.
     if (HelpForm == nullptr) {
         HelpForm = new THelpForm(Settings.StayOnTop, InfoForm ? InfoForm->SendEmail1 : nullptr,
                                  InfoForm ? InfoForm->GoToHomePage1 : nullptr, this);
@@ -570,11 +515,9 @@ void TForm1::ApplicationEvents1Activate() {
 }
 
 bool TForm1::ApplicationEvents1ShortCut(int Key) {
-    if (Key != Qt::Key_Return && Key != Qt::Key_Enter) return false;
-    const TInfoWindowLink& info = InfoWindow();
-    if (info.ZipEd != nullptr && info.ZipEd->hasFocus() && info.FindZipBut != nullptr)
-        info.FindZipBut->click();
-    return true;
+    // Enter reaches no control; the place search's edit answers it once the Set tab has
+    // one.
+    return Key == Qt::Key_Return || Key == Qt::Key_Enter;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

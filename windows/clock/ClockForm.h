@@ -3,6 +3,11 @@
 // its navigation, the moon with its rise and set, and the sun's rise and set; it owns
 // the one-second clock update, the tray icon, the menus and actions that open the
 // information window's tabs, and the program's start-up and shut-down handlers.
+//
+// It also owns the calendar-events model of its calendar's date, which the month grid,
+// its day labels and menus and the information window read. It drives the information
+// window it is given (AttachInfoForm) by calling it and its tab pages; the information
+// window answers only through signals, which AttachInfoForm connects.
 
 #include "StDate.h"
 
@@ -25,6 +30,8 @@ class QFrame;
 namespace orbelune {
 
 class TCalendar;
+class TCalendarEvents;
+class TInfoForm;
 class TMoon;
 class TTrayIcon;
 class THelpForm;
@@ -38,6 +45,10 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // Takes the information window: its signals reach this window, and the clock
+    // update refreshes it. The window may be deleted before this one.
+    void AttachInfoForm(TInfoForm* Info);
 
     // Start-up and shut-down handlers.
     void FormCreate(const QStringList& Arguments);
@@ -77,6 +88,8 @@ public:
     void GoToGoogle();
     void ShowHelp1Execute();
     void GoToEclipseExecute(int N);
+    // Moves the calendar to Date's day.
+    void GoToDate(TDateTime Date);
     void ApplicationEvents1Activate();
     bool ApplicationEvents1ShortCut(int Key);
 
@@ -85,10 +98,11 @@ public:
     void SaveIniFile();
     void SetRunWhenWindowsStarts(bool On);
 
-    // Requests answered by the internet-time, weather, place and radar code; they do
-    // nothing here until that code is in place.
-    virtual TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
-    virtual void GetWeather(const QString& StationCode, bool Show);
+    // Asks the time server once through the platform's time query and returns the
+    // time it gave (0 when it did not answer), with Offset in days; the check time is
+    // stamped first. Setting the clock comes with the internet-time tab.
+    TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
+    void GetWeather(const QString& StationCode, bool Show);
     // What a weather report brings the clock window: the temperature in its caption and
     // tray, the refusal message, the weather text window's report.
     void ApplyWeatherReport(const TReportOutcome& Outcome);
@@ -107,10 +121,14 @@ public:
     void UpdateTemperature1Click();
     void WeatherText1Click();
     void TrayMenuItemClick(QAction* Item);
-    virtual void GuessLatLon();
+    // The first-start guess of the place; it comes with the place list.
+    void GuessLatLon();
 
     // Where the help file is looked for; empty when it is not found.
     static QString FindHelpFile(const QString& Name, const QStringList& Folders);
+
+    TCalendarEvents* Events = nullptr;
+    QPointer<TInfoForm> InfoForm;
 
     // Components.
     QFrame* Panel1 = nullptr;
@@ -188,8 +206,11 @@ private:
     void ShowTemperatureCaption();
     void ShowWeatherTextReport();
     void CreateEclipseItems();
+    // The eclipse items from the calendar-events model's year.
+    void ShowEclipseItems();
+    // What the clock window shows of the moon the information window has drawn.
+    void ShowMoonOf(TDateTime T, bool Southern);
     void CreateTrayIcon();
-    void LinkToInfoWindow();
     QAction* NewAction(const char* Name, const QString& Caption);
     void ApplyStayOnTop();
     void MoveToStoredPosition();
@@ -204,7 +225,5 @@ private:
     bool FClosed = false;
     bool FDestroyed = false;
 };
-
-extern TForm1* Form1;
 
 }  // namespace orbelune

@@ -5,13 +5,14 @@
 #include "AstroExtras.h"
 #include "Astronomy.h"
 #include "Calendar.h"
+#include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "MoonComponent.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
@@ -52,11 +53,11 @@ TDateTime Now() {
 
 TZoneAnswer ZoneAnswerAt(TDateTime instant) {
     const TTimeZoneState zone = TimeZoneAt(instant);
-    return {zone.UTCOffsetHours, QString::fromStdString(zone.TimeZoneName)};
+    return {zone.UTCOffsetHours, FromEngineText(zone.TimeZoneName)};
 }
 
 QString ZoneText(const TTimeZoneState& zone) {
-    return Settings.UseLocalTime ? QString::fromStdString(zone.TimeZoneName) : GMTCaption;
+    return Settings.UseLocalTime ? FromEngineText(zone.TimeZoneName) : GMTCaption;
 }
 
 }  // namespace
@@ -68,14 +69,6 @@ void TForm1::UpdateDisplays() {
     DecodeDate(d, year, month, day);
     const TDateTime dayAtNow = JoinDateAndTime(d, t);
 
-    TInfoWindowLink& info = InfoWindow();
-    if (InfoForm != nullptr && info.BigCalendarDate && info.SetBigCalendarDate) {
-        info.SetBigCalendarDate(
-            BigCalendarDateFor(Calendar1->CalendarDate(), info.BigCalendarDate()));
-        if (InfoForm->Sheets[YearTab] != nullptr && InfoForm->Sheets[YearTab]->isVisible() &&
-            info.UpdateBigCalendar)
-            info.UpdateBigCalendar();
-    }
     Moon2->SetDate(dayAtNow);
     MonthComboBox->setCurrentIndex(month - 1);
     const int yearIndex = YearComboBox->findText(QString::number(year));
@@ -102,7 +95,7 @@ void TForm1::UpdateDisplays() {
     for (QLabel* label : {DayInfoLabel1, DayInfoLabel2})
         SetFontColor(label, !moonKnown || moonUp ? DayColor : NightColor);
 
-    if (InfoForm != nullptr && info.ShowSunMoonPosition) info.ShowSunMoonPosition(dayAtNow);
+    if (InfoForm != nullptr) InfoForm->ShowSunMoonPosition(dayAtNow);
     ShowHints(d, dayAtNow, zone, sunUp, moonKnown, moonUp);
     UpdateDayInfoLabels(d);
 }
@@ -125,11 +118,11 @@ void TForm1::ShowMoonEvents(bool& MoonKnown, bool& MoonUp) {
     DayInfoLabel2->clear();
     MoonKnown = false;
     MoonUp = false;
-    if (InfoForm == nullptr || !InfoWindow().DayMoonEvents) return;
-    std::vector<TDayMoonEvent> events = InfoWindow().DayMoonEvents();
-    if (events.empty()) return;
-    const int count = std::min<int>(static_cast<int>(events.size()), 2);
-    events.resize(2);
+    if (InfoForm == nullptr) return;
+    const TMoonDay& day = InfoForm->DayMoon;
+    if (day.Count == 0) return;
+    const int count = std::min(day.Count, 2);
+    const std::array<TMoonRiseSetEvent, 2>& events = day.Events;
     QLabel* labels[] = {DayInfoLabel1, DayInfoLabel2};
     for (int i = 0; i < 2; ++i) {
         if (i < count && events[i].DaySeconds >= 0) {
@@ -150,20 +143,12 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
     double sunAltitude = 0, sunAzimuth = 0, moonAltitude = 0, moonAzimuth = 0;
     bool sunKnown = false, moonPositionKnown = false;
     QString sunCompass, moonCompass;
-    const TInfoWindowLink& info = InfoWindow();
-    if (InfoForm != nullptr && info.SunMoonPosition && info.CompassPosition) {
-        if (const auto sun = info.SunMoonPosition(true, DayAtNow)) {
-            sunKnown = true;
-            sunAltitude = sun->Altitude;
-            sunAzimuth = sun->Azimuth;
-            sunCompass = info.CompassPosition(sunAzimuth);
-        }
-        if (const auto moon = info.SunMoonPosition(false, DayAtNow)) {
-            moonPositionKnown = true;
-            moonAltitude = moon->Altitude;
-            moonAzimuth = moon->Azimuth;
-            moonCompass = info.CompassPosition(moonAzimuth);
-        }
+    if (InfoForm != nullptr) {
+        sunKnown = InfoForm->CalcSunMoonPosition(sunAltitude, sunAzimuth, true, true, DayAtNow);
+        if (sunKnown) sunCompass = CompassPosition(sunAzimuth);
+        moonPositionKnown =
+            InfoForm->CalcSunMoonPosition(moonAltitude, moonAzimuth, false, true, DayAtNow);
+        if (moonPositionKnown) moonCompass = CompassPosition(moonAzimuth);
     }
     const QString place = SettingsCopies.PlaceName;
     const QString zoneText = ZoneText(Zone);
@@ -199,13 +184,8 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
 }
 
 void TForm1::UpdateDayInfoLabels(TDateTime Day) {
-    const TInfoWindowLink& info = InfoWindow();
-    const bool infoExists = InfoForm != nullptr;
-    const QString season =
-        infoExists && info.GetEquinoxSolsticeName ? info.GetEquinoxSolsticeName(Day) : QString();
-    const QString phase =
-        infoExists && info.GetMoonPhaseName ? info.GetMoonPhaseName(Day) : QString();
-    const std::array<QString, 2> names = DayNames(Day, season, phase);
+    const std::array<QString, 2> names =
+        DayNames(Day, Events->EquinoxSolsticeName(Day), Events->MoonPhaseName(Day));
     bool special = !names[0].isEmpty();
     if (special) {
         DayInfoLabel1->setText(names[0]);
@@ -224,14 +204,14 @@ void TForm1::UpdateDayInfoLabels(TDateTime Day) {
     DecodeDate(Day, year, month, dayOfMonth);
     if (std::trunc(ElectionDay(year)) == std::trunc(Day)) {
         DayInfoLabel2->setText(ElectionDayText);
-    } else if (infoExists && info.GetEclipse) {
-        const TEclipseDay eclipse = info.GetEclipse(Day);
+    } else {
+        const TEclipseDay eclipse = Events->Eclipse(Day);
         if (!eclipse.Name.isEmpty()) {
             DayInfoLabel1->setText(eclipse.Name.toUpper().contains(QLatin1String("LUNAR"))
                                        ? QStringLiteral("Lunar Eclipse")
                                        : QStringLiteral("Solar Eclipse"));
             const long double hours = (eclipse.Time - std::trunc(eclipse.Time)) * 24.0L;
-            DayInfoLabel2->setText(QString::fromStdString(
+            DayInfoLabel2->setText(FromEngineText(
                 FormatClockHours(false, Settings.UseMilitaryTime, std::fabs(hours), 0)));
             special = true;
         }
@@ -239,8 +219,6 @@ void TForm1::UpdateDayInfoLabels(TDateTime Day) {
     if (special)
         for (QLabel* label : {DayInfoLabel1, DayInfoLabel2}) SetFontColor(label, SpecialDayColor);
     DisplayState.DayEventShown = special;
-    if (special && year >= 1756 && infoExists && info.DayInfoLabel4 != nullptr)
-        info.DayInfoLabel4->setText(DayInfoLabel1->text());
 }
 
 void TForm1::SetMoonIcons(TDateTime Day) {
@@ -249,10 +227,7 @@ void TForm1::SetMoonIcons(TDateTime Day) {
     const TDayTimeRec rec =
         LocalMomentToUT(local, static_cast<double>(TimeZoneAt(local).UTCOffsetHours));
     const double shade = MoonIconShade(rec);
-    const QString phase = InfoForm != nullptr && InfoWindow().GetMoonPhaseName
-                              ? InfoWindow().GetMoonPhaseName(Day)
-                              : QString();
-    const int index = MoonIconIndex(shade, phase);
+    const int index = MoonIconIndex(shade, Events->MoonPhaseName(Day));
     const QList<QImage>& images = Settings.SouthernHemisphere ? SouthImageList : NorthImageList;
     if (index < 0 || index >= images.size()) return;
     qApp->setWindowIcon(QIcon(QPixmap::fromImage(images[index])));
@@ -263,21 +238,17 @@ void TForm1::SetMoonIcons(TDateTime Day) {
 }
 
 void TForm1::UpdateMenuItems(bool Southern) {
-    const TInfoWindowLink& info = InfoWindow();
-    const bool linked =
-        InfoForm != nullptr && info.MonthPhaseDays && info.GetMoonPhaseName && info.GetIconNum;
-    std::array<TDayNumber, 5> days;
-    days.fill(-1);
-    if (linked) days = info.MonthPhaseDays();
+    const TMonthPhaseTable& phases = Events->MonthPhaseTable();
     for (int n = 1; n <= 5; ++n) {
         QAction* items[] = {MoonMenu[n - 1], MenuMoon[n - 1]};
-        const bool valid = days[n - 1] >= 0;
+        const TDayNumber day = phases[static_cast<size_t>(n - 1)].DayNumber;
+        const bool valid = day >= 0;
         for (QAction* item : items) {
             item->setVisible(valid);
             if (!valid) continue;
-            item->setText(info.GetMoonPhaseName(DayNumberToDateTime(days[n - 1])));
+            item->setText(Events->MoonPhaseName(DayNumberToDateTime(day)));
             int image = -1;
-            switch (info.GetIconNum(n, Southern)) {
+            switch (Events->IconNum(n, Southern)) {
                 case 0:
                     image = 4;
                     break;
@@ -298,6 +269,12 @@ void TForm1::UpdateMenuItems(bool Southern) {
                               : QIcon());
         }
     }
+}
+
+void TForm1::ShowMoonOf(TDateTime T, bool Southern) {
+    Moon2->SetRotation(Southern ? TRotate::rot_180 : TRotate::rot_none);
+    UpdateMenuItems(Southern);
+    SetMoonIcons(T);
 }
 
 }  // namespace orbelune

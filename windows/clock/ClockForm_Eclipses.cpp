@@ -1,10 +1,8 @@
-// The clock window's jumps to the eclipses of the year the information window shows:
-// seven actions with their items in the "Go To" drop-down and in the pop-up menu. The
-// information window's eclipse list fills them; unused ones stay hidden.
+// The clock window's jumps to the eclipses of the calendar's year: seven actions with
+// their items in the "Go To" drop-down and in the pop-up menu. The calendar-events
+// model's eclipse list fills them; unused ones stay hidden.
+#include "CalendarEvents.h"
 #include "ClockForm.h"
-
-#include "InfoForm.h"
-#include "InfoWindowLink.h"
 
 #include <QAction>
 #include <QIcon>
@@ -33,6 +31,8 @@ void TForm1::CreateEclipseItems() {
             connect(item, &QAction::triggered, action, &QAction::trigger);
         }
     }
+    connect(Events, &TCalendarEvents::Changed, this, &TForm1::ShowEclipseItems);
+    ShowEclipseItems();
 }
 
 void TForm1::SetEclipseItem(int N, bool Visible, int Image, const QString& Caption) {
@@ -50,8 +50,17 @@ void TForm1::SetEclipseItem(int N, bool Visible, int Image, const QString& Capti
     }
 }
 
+void TForm1::ShowEclipseItems() {
+    const std::vector<TEclipseRow>& rows = Events->EclipseYear().Rows;
+    for (size_t i = 0; i < GoToEclipse.size(); ++i) {
+        const bool shown = i < rows.size();
+        const TEclipseRow row = shown ? rows[i] : TEclipseRow{};
+        SetEclipseItem(static_cast<int>(i) + 1, shown, row.Image, row.MenuCaption);
+    }
+}
+
 void TForm1::GoToEclipseExecute(int N) {
-    if (InfoForm != nullptr && InfoWindow().GoToEclipseDate) InfoWindow().GoToEclipseDate(N);
+    if (const auto day = Events->EclipseDate(N)) GoToDate(*day);
 }
 
 }  // namespace orbelune

@@ -9,10 +9,10 @@
 #include "ClockTexts.h"
 #include "DateFormats.h"
 #include "DateHelpers.h"
+#include "EngineText.h"
 #include "GlobalObjects.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "SettingsIo.h"
@@ -20,14 +20,11 @@
 #include "WeatherState.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
-#include <QStyle>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <cmath>
@@ -45,10 +42,6 @@ constexpr int WorkerStopTimeoutMs = 3000;
 
 TDateTime Now() {
     return Platform().Clock->Now();
-}
-
-void SetLabel(QLabel* label, const QString& text) {
-    if (label != nullptr) label->setText(text);
 }
 
 }  // namespace
@@ -102,7 +95,7 @@ void TForm1::FormCreate(const QStringList& Arguments) {
         Settings.ShowBigCalendarFormAtStartup = false;
     }
     ClockState.TimeCheckPending = Settings.UpdateClockOnStartup;
-    PendingStartupWeather = Settings.UpdateWeatherOnStartup;
+    ClockState.PendingStartupWeather = Settings.UpdateWeatherOnStartup;
     UpdateMenuItems(Settings.SouthernHemisphere);
     QCoreApplication::processEvents();
 }
@@ -168,10 +161,7 @@ void TForm1::Timer1Timer() {
     if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
         ClockState.TimeCheckPending = false;
         double offset = 0;
-        const TDateTime result = GetInternetTime(Settings.TimeServer, true, offset);
-        // The start-up check always sets the clock, so a result is an adjustment.
-        if (result != 0 && InfoForm != nullptr && InfoWindow().UpdateInternetTimeDisplay)
-            InfoWindow().UpdateInternetTimeDisplay(true, offset, result);
+        GetInternetTime(Settings.TimeServer, true, offset);
     }
 }
 
@@ -221,37 +211,27 @@ void TForm1::UpdateClocks() {
 }
 
 void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZoneState& Zone) {
-    TInfoWindowLink& info = InfoWindow();
     const TDateTime calendarTime = JoinDateAndTime(Calendar1->CalendarDate(), T);
-    if (info.ShowSunMoonPosition) info.ShowSunMoonPosition(calendarTime);
+    InfoForm->ShowSunMoonPosition(calendarTime);
     const TDateTime u = T - static_cast<double>(Zone.UTCOffsetHours) / 24.0;
     const QString f = TimePanelFormat(Settings.UseMilitaryTime);
-    const QString local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
-    const QString utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
-    SetLabel(info.LocTimePanel, local);
-    SetLabel(info.UTCTimePanel, utc);
-    const QString sidereal =
-        QLatin1Char(' ') + QString::fromStdString(AngleToHMSText(
-                               LocalSiderealDeg(static_cast<double>(Settings.Longitude), u)));
-    SetLabel(info.SiderealTimePanel, sidereal);
-    SetLabel(info.SiderealTimePanel2, sidereal);
-    SetLabel(info.JulianDatePanel, QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5));
-    SetLabel(info.LocTimeLabel, QLatin1Char(' ') + QString::fromStdString(Zone.TimeZoneName));
-    SetLabel(info.UTCTimeLabel, QStringLiteral(" Greenwich Time (GMT = UTC)"));
-    SetLabel(info.SiderealTimeLabel, QStringLiteral(" Local Apparent Sidereal Time"));
-    SetLabel(info.SiderealTimeLabel2, QStringLiteral(" Local Apparent Sidereal Time"));
-    SetLabel(info.JulianDateLabel, QStringLiteral(" Julian Date"));
+    TTimeClocks clocks;
+    clocks.Local = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, T);
+    clocks.LocalZone = QLatin1Char(' ') + FromEngineText(Zone.TimeZoneName);
+    clocks.Utc = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, u);
+    clocks.Sidereal = QLatin1Char(' ') + FromEngineText(AngleToHMSText(LocalSiderealDeg(
+                                             static_cast<double>(Settings.Longitude), u)));
+    clocks.JulianDate = QLatin1Char(' ') + QString::number(u + 2415018.5, 'f', 5);
     const auto cities = WorldClockTimes(u);
-    for (int i = 0; i < WorldClockCount; ++i) {
-        SetLabel(info.CityLabel[i], QString::fromLatin1(WorldCityNames[i]));
-        SetLabel(info.CityTime[i],
-                 QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]));
-    }
-    InfoForm->setWindowTitle(Settings.UseLocalTime ? QString::fromStdString(Zone.TimeZoneName) +
-                                                         QStringLiteral("   ") + local
-                                                   : GMTCaption + QStringLiteral("   ") + utc);
+    for (size_t i = 0; i < clocks.Cities.size(); ++i)
+        clocks.Cities[i] = QLatin1Char(' ') + FormatDateTimeSafe(f + DateFormats.Long, cities[i]);
+    InfoForm->TimeSheet->ShowClocks(clocks);
+    InfoForm->setWindowTitle(Settings.UseLocalTime
+                                 ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
+                                       clocks.Local
+                                 : GMTCaption + QStringLiteral("   ") + clocks.Utc);
     if (SecondOfDayNow >= ClockState.LastPlanetUpdateSecond + 5) {
-        if (info.ShowPlanets) info.ShowPlanets(calendarTime);
+        InfoForm->ShowPlanets(calendarTime);
         ClockState.LastPlanetUpdateSecond = SecondOfDayNow;
     }
 }
@@ -274,12 +254,8 @@ void TForm1::FormClose() {
 void TForm1::SaveSession() {
     if (InfoForm != nullptr) {
         Settings.ShowInfoFormAtStartup = InfoForm->isVisible();
-        if (InfoForm->InfoFormPageControl != nullptr)
-            Settings.LastInfoFormTabIndex = InfoForm->InfoFormPageControl->currentIndex();
-        if (InfoForm->SetSheetPageControl != nullptr)
-            Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
-        if (InfoWindow().WeekNumbersBox != nullptr)
-            Settings.ShowWeekNumbers = InfoWindow().WeekNumbersBox->isChecked();
+        Settings.LastInfoFormTabIndex = InfoForm->InfoFormPageControl->currentIndex();
+        Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
     }
     SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
     SaveIniFile();

@@ -6,7 +6,6 @@
 #include "ClockState.h"
 #include "DateFormats.h"
 #include "InfoForm.h"
-#include "InfoWindowLink.h"
 #include "PlatformSeams.h"
 #include "ReportText.h"
 #include "Settings.h"
@@ -119,8 +118,7 @@ void TForm1::CreateWeatherMenu() {
 }
 
 void TForm1::UpdateTemperature1Click() {
-    if (InfoForm != nullptr && InfoWindow().GetWeatherBut2 != nullptr)
-        InfoWindow().GetWeatherBut2->click();
+    if (InfoForm != nullptr) InfoForm->WeatherPage->GetWeatherBut2->click();
 }
 
 void TForm1::WeatherText1Click() {
@@ -133,7 +131,6 @@ void TForm1::WeatherText1Click() {
 void TForm1::TrayMenuItemClick(QAction* Item) {
     // The action's check mark has already changed with the click.
     Settings.TrayType = Item->isChecked() ? Item->data().toChar().toLatin1() : 'N';
-    if (InfoForm != nullptr && InfoWindow().SetTrayIconType) InfoWindow().SetTrayIconType();
     if (TrayIcon != nullptr) TrayIcon->SetActive(Settings.TrayType != 'N');
 }
 

@@ -5,6 +5,7 @@
 #include "DateFormats.h"
 #include "DateHelpers.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "Holidays.h"
 #include "MyUtil.h"
 
@@ -47,7 +48,7 @@ int SecondOfDay(TDateTime T) {
 }
 
 QString FormatCalendarDate(const QString& Format, TDateTime Date) {
-    return QString::fromStdString(DateTimeToString(Format.toStdString(), Date));
+    return FromEngineText(DateTimeToString(ToEngineText(Format), Date));
 }
 
 QString TimeRowText(TDateTime T) {
@@ -140,8 +141,8 @@ TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool Use
         local -= 1;
     }
     TSunEvent event;
-    event.Time = QString::fromStdString(
-        FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
+    event.Time =
+        FromEngineText(FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
     event.Zone = UseLocalTime ? zone.Name : GMTCaption;
     event.Text = FormatCalendarDate(DateFormat, FromRunningDays(UseLocalTime ? local : e)) +
                  QStringLiteral("  ") + event.Time;
@@ -188,11 +189,11 @@ std::array<QString, 2> DayNames(TDateTime Day, const QString& EquinoxSolsticeNam
     std::string holiday;
     GetHolidayName(index, Day, holiday);
     if (!holiday.empty()) {
-        add(QString::fromStdString(holiday));
+        add(FromEngineText(holiday));
         if (index < HolidayCount) {
             std::int32_t next = index + 1;
             GetHolidayName(next, Day, holiday);
-            add(QString::fromStdString(holiday));
+            add(FromEngineText(holiday));
         }
     }
     add(EquinoxSolsticeName);
@@ -205,7 +206,7 @@ QString MoonEventText(bool Rise, TDaySeconds Seconds, bool UseMilitaryTime) {
         FormatClockHours(false, UseMilitaryTime, static_cast<long double>(Seconds) / 3600.0L, 0);
     const int width = UseMilitaryTime ? 7 : 9;
     return (Rise ? QStringLiteral("MRise") : QStringLiteral("MSet ")) +
-           QString::fromStdString(time).rightJustified(width, QLatin1Char(' '));
+           FromEngineText(time).rightJustified(width, QLatin1Char(' '));
 }
 
 QString BodyStateLine(const QString& Body, bool Up, bool PositionKnown, double Altitude,

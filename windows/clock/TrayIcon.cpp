@@ -39,11 +39,10 @@ TTrayIcon::TTrayIcon(QWidget* Window, QObject* parent)
         FTray = new QSystemTrayIcon(this);
         connect(FTray, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (!OnClick) return;
                     if (reason == QSystemTrayIcon::Trigger)
-                        OnClick(Qt::LeftButton);
+                        emit Clicked(Qt::LeftButton);
                     else if (reason == QSystemTrayIcon::MiddleClick)
-                        OnClick(Qt::MiddleButton);
+                        emit Clicked(Qt::MiddleButton);
                 });
     }
 }
@@ -114,7 +113,7 @@ void TTrayIcon::MinimizeWindow() {
     } else {
         FWindow->showMinimized();
     }
-    if (OnMinimize) OnMinimize();
+    emit WindowMinimized();
 }
 
 void TTrayIcon::RestoreWindow() {
@@ -123,7 +122,7 @@ void TTrayIcon::RestoreWindow() {
     FWindow->showNormal();
     FWindow->raise();
     FWindow->activateWindow();
-    if (OnRestore) OnRestore();
+    emit WindowRestored();
 }
 
 }  // namespace orbelune

@@ -12,8 +12,6 @@
 
 #include <cstdint>
 
-#include <functional>
-
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
@@ -58,9 +56,12 @@ public:
     void RestoreWindow();
     bool Minimized() const { return FMinimized; }
 
-    std::function<void(Qt::MouseButton)> OnClick;
-    std::function<void()> OnMinimize;
-    std::function<void()> OnRestore;
+signals:
+    // A click on the icon (OnClick), and the window hidden into or brought back from
+    // the tray (OnMinimize, OnRestore).
+    void Clicked(Qt::MouseButton Button);
+    void WindowMinimized();
+    void WindowRestored();
 
 private:
     void ShowIcon();

@@ -1,6 +1,7 @@
 #include "WeatherTextForm.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "ReportFields.h"
 
 #include <QFont>
@@ -36,7 +37,7 @@ QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool Use
         (UseMilitaryTime ? QStringLiteral("hh:nn ") : QStringLiteral("hh:nn AM/PM ")) +
         DateFormatLong;
     return QStringLiteral("Weather ") + AgeText(AgeMinutes) + QStringLiteral(" at ") +
-           QString::fromStdString(DateTimeToString(format.toStdString(), ReportTimeLocal));
+           FromEngineText(DateTimeToString(ToEngineText(format), ReportTimeLocal));
 }
 
 TForm6::TForm6(QWidget* parent)

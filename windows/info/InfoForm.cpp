@@ -1,11 +1,13 @@
 #include "InfoForm.h"
 
-#include "Calendar.h"
-#include "ClockWindowLink.h"
+#include "CalendarEvents.h"
+#include "ClockState.h"
+#include "ClockTexts.h"
 #include "DiagnosticReport.h"
-#include "InfoWindowLink.h"
+#include "InfoLocation.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
+#include "WeatherService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,15 +27,6 @@
 #include <cmath>
 
 namespace orbelune {
-
-TInfoForm* InfoForm = nullptr;
-TInfoLocation InfoLocation;
-bool PendingStartupWeather = false;
-
-TClockWindowLink& ClockWindow() {
-    static TClockWindowLink link;
-    return link;
-}
 
 namespace {
 
@@ -92,20 +85,19 @@ QAction* MakeAction(QObject* Owner, const char* Name, const QString& Caption,
 }  // namespace
 
 TDateTime TInfoForm::CalendarDateNow() const {
-    const TCalendar* calendar = ClockWindow().Calendar1;
-    const TDateTime now = Platform().Clock->Now();
-    return calendar ? JoinDateAndTime(calendar->CalendarDate(), now) : now;
+    return JoinDateAndTime(Events.Date(), Platform().Clock->Now());
 }
 
 void TInfoForm::GoToCalendarDate(TDateTime Date) {
-    if (TCalendar* calendar = ClockWindow().Calendar1) calendar->SetCalendarDate(std::trunc(Date));
+    emit DateRequested(std::trunc(Date));
 }
 
 TInfoPageControl::TInfoPageControl(QWidget* AOwner) : QTabWidget(AOwner) {
     setTabBar(new TOwnerDrawnTabBar(this));
 }
 
-TInfoForm::TInfoForm(QWidget* AOwner) : QMainWindow(AOwner) {
+TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
+    : QMainWindow(AOwner), Events(Events) {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(QStringLiteral("Orbelune"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -118,27 +110,45 @@ TInfoForm::TInfoForm(QWidget* AOwner) : QMainWindow(AOwner) {
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
-    if (ClockWindow().PopupMenu1 != nullptr) {
-        setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(this, &QWidget::customContextMenuRequested, this,
-                [this](const QPoint& at) { ClockWindow().PopupMenu1->popup(mapToGlobal(at)); });
-    }
-    InfoForm = this;
-    LinkForClockWindow();
+    connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
+    ShowEclipses();
     FormCreate();
 }
 
-TInfoForm::~TInfoForm() {
-    InfoWindow() = TInfoWindowLink{};
-    if (InfoForm == this) InfoForm = nullptr;
+void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* Help) {
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, PopupMenu,
+            [this, PopupMenu](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    menuBar()->addAction(Help);
 }
 
 void TInfoForm::createPages() {
     InfoFormPageControl = new TInfoPageControl(this);
     InfoFormPageControl->setObjectName(QStringLiteral("InfoFormPageControl"));
+    MoonPage = new TMoonSheet(InfoFormPageControl);
+    PlanetPage = new TPlanetSheet(InfoFormPageControl);
+    WeatherPage = new TWeatherSheet(InfoFormPageControl);
+    TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
-        auto* sheet = new QWidget(InfoFormPageControl);
-        sheet->setObjectName(QString::fromLatin1(InfoFormTabs[index].SheetName));
+        QWidget* sheet = nullptr;
+        switch (index) {
+            case MoonTab:
+                sheet = MoonPage;
+                break;
+            case PlanetTab:
+                sheet = PlanetPage;
+                break;
+            case WeatherTab:
+                sheet = WeatherPage;
+                break;
+            case TimeTab:
+                sheet = TimeSheet;
+                break;
+            default:
+                sheet = new QWidget(InfoFormPageControl);
+                sheet->setObjectName(QString::fromLatin1(InfoFormTabs[index].SheetName));
+                break;
+        }
         InfoFormPageControl->addTab(sheet, QString::fromLatin1(InfoFormTabs[index].Caption));
         Sheets[index] = sheet;
     }
@@ -222,8 +232,6 @@ void TInfoForm::createMenus() {
     view->addAction(SizeMinimumAction1);
     view->addAction(SizeDefaultAction1);
     view->addAction(SizeMaximumAction1);
-    if (ClockWindow().GoToToday != nullptr) mainMenu->addAction(ClockWindow().GoToToday);
-    if (ClockWindow().ShowHelp != nullptr) mainMenu->addAction(ClockWindow().ShowHelp);
 }
 
 void TInfoForm::createStatusBar() {
@@ -252,21 +260,19 @@ void TInfoForm::FormCreate() {
     InfoFormPageControl->setCurrentIndex(Settings.LastInfoFormTabIndex);
     SetSheetPageControl->setCurrentIndex(Settings.LastSetSheetTabIndex);
 
-    if (const TCalendar* calendar = ClockWindow().Calendar1) {
-        ToggleShowHolidays1->setChecked(calendar->ShowHolidays);
-        ToggleShowTinyMoons1->setChecked(calendar->ShowTinyMoons);
-    }
-    PlanetPage.PlanetRadioItems[Settings.EarthSurfaceCoords ? 0 : 1]->setChecked(true);
+    ToggleShowHolidays1->setChecked(Settings.ShowHolidays);
+    ToggleShowTinyMoons1->setChecked(Settings.ShowTinyMoons);
+    PlanetPage->PlanetRadioItems[Settings.EarthSurfaceCoords ? 0 : 1]->setChecked(true);
     PlanetRadioGroupClick();
-    MoonPage.AnimateMoonBox->setChecked(Settings.AnimateMoon);
-    PlanetPage.EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
+    MoonPage->AnimateMoonBox->setChecked(Settings.AnimateMoon);
+    PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
     InfoLocation = InfoLocationFromSettings(Settings);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
 void TInfoForm::FormShow() {
-    if (ClockWindow().SetTimer1Interval) ClockWindow().SetTimer1Interval(1000);
+    emit ClockIntervalRequested(1000);
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
@@ -334,30 +340,16 @@ void TInfoForm::ToggleMinimizeToTray1Execute() {
     if (!MinToTrayReady) return;
     Settings.MinimizeToTrayOn = !Settings.MinimizeToTrayOn;
     ToggleMinimizeToTray1->setChecked(Settings.MinimizeToTrayOn);
-    if (ClockWindow().SetMinimizeToTray) ClockWindow().SetMinimizeToTray(Settings.MinimizeToTrayOn);
-    if (ClockWindow().SetShowMainForm) ClockWindow().SetShowMainForm(!Settings.MinimizeToTrayOn);
+    emit MinimizeToTrayChanged(Settings.MinimizeToTrayOn);
 }
 
+// The check mark has already changed with the click; the clock window's calendar follows.
 void TInfoForm::ToggleShowHolidays1Execute() {
-    TCalendar* calendar = ClockWindow().Calendar1;
-    if (calendar == nullptr) {
-        ToggleShowHolidays1->setChecked(false);
-        return;
-    }
-    calendar->ShowHolidays = !calendar->ShowHolidays;
-    ToggleShowHolidays1->setChecked(calendar->ShowHolidays);
-    calendar->UpdateCalendar();
+    emit ShowHolidaysChanged(ToggleShowHolidays1->isChecked());
 }
 
 void TInfoForm::ToggleShowTinyMoons1Execute() {
-    TCalendar* calendar = ClockWindow().Calendar1;
-    if (calendar == nullptr) {
-        ToggleShowTinyMoons1->setChecked(false);
-        return;
-    }
-    calendar->ShowTinyMoons = !calendar->ShowTinyMoons;
-    ToggleShowTinyMoons1->setChecked(calendar->ShowTinyMoons);
-    calendar->UpdateCalendar();
+    emit ShowTinyMoonsChanged(ToggleShowTinyMoons1->isChecked());
 }
 
 void TInfoForm::ToggleStartMinimized1Execute() {
@@ -389,8 +381,6 @@ void TInfoForm::RunWhenWindowsStartsActionExecute() {
 }
 
 void TInfoForm::DoStartTasks() {
-    TClockWindowLink& clock = ClockWindow();
-    if (clock.SetShowMainForm) clock.SetShowMainForm(!Settings.MinimizeToTrayOn);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     InfoFormPageControl->setCurrentIndex(Settings.LastInfoFormTabIndex);
@@ -398,24 +388,22 @@ void TInfoForm::DoStartTasks() {
 
     // A reopened Weather tab asks for its station's report below; when that is the saved
     // station the report also brings the clock's temperature, so it is fetched once.
-    QPushButton* const getWeather = InfoWindow().GetWeatherBut2;
-    const bool weatherTabReopened =
-        Settings.LastInfoFormTabIndex == WeatherTab && getWeather != nullptr;
+    const bool weatherTabReopened = Settings.LastInfoFormTabIndex == WeatherTab;
     const bool tabFetchesSavedStation =
-        weatherTabReopened && WeatherPage.WeatherStationCodeEd2 != nullptr &&
-        WeatherPage.WeatherStationCodeEd2->text() == Settings.WeatherStationCode;
-    if (PendingStartupWeather && clock.HttpClientExists && clock.HttpClientExists()) {
-        PendingStartupWeather = false;
-        if (clock.SetCaption) clock.SetCaption(QStringLiteral("Loading Temp..."));
-        if (clock.GetWeather && !tabFetchesSavedStation)
-            clock.GetWeather(Settings.WeatherStationCode, true);
-        if (clock.SetMoonIcons) clock.SetMoonIcons(CalendarDateNow());
+        weatherTabReopened &&
+        WeatherPage->WeatherStationCodeEd2->text() == Settings.WeatherStationCode;
+    if (ClockState.PendingStartupWeather) {
+        ClockState.PendingStartupWeather = false;
+        emit CaptionRequested(QStringLiteral("Loading Temp..."));
+        if (!tabFetchesSavedStation)
+            WeatherService().RequestReport(Settings.WeatherStationCode, true);
+        emit MoonShown(CalendarDateNow(), Settings.SouthernHemisphere);
     }
     // The Radar and Satellite tabs have no requests of their own yet.
     switch (Settings.LastInfoFormTabIndex) {
         case WeatherTab:
             InfoFormPageControl->setCurrentIndex(WeatherTab);
-            if (weatherTabReopened) getWeather->click();
+            WeatherPage->GetWeatherBut2->click();
             break;
         case RadarTab:
         case SatelliteTab:

@@ -1,29 +1,38 @@
 #pragma once
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
-// start-up work the clock window's first tick asks for. The tabs' own controls and
-// handlers live with their tabs.
+// start-up work the clock window's first tick asks for. The tab pages are classes that
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
+// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+//
+// The window reads the shown date and its marked days from the calendar-events model
+// and knows nothing of the clock window: what it asks of it (move the calendar, the
+// clock's pace, the caption, the moon icons, the tray switch, the calendar's marks)
+// goes out as signals, which the clock window connects when it takes the window
+// (TForm1::AttachInfoForm).
 
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
 #include "PlanetSheet.h"
 #include "StDate.h"
+#include "TimeSheet.h"
 #include "WeatherSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
 
 #include <array>
-#include <vector>
 
 class QAction;
 class QLabel;
+class QMenu;
 class QStatusBar;
 
 namespace orbelune {
 
-struct TInfoWindowLink;
+class TCalendarEvents;
+struct TEclipseDay;
 struct TReportOutcome;
 
 // A page control whose tabs are all drawn alike: the button face with the caption
@@ -43,8 +52,12 @@ public:
     static constexpr int MinimumHeight = 300;
     static constexpr int StatusPanelCount = 4;
 
-    explicit TInfoForm(QWidget* AOwner = nullptr);
-    ~TInfoForm() override;
+    // Events: the marked days of the clock calendar's date; it outlives the window.
+    explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
+
+    // The clock window's pop-up menu as this window's context menu, and its help
+    // command at the end of the main menu.
+    void AddClockCommands(QMenu* PopupMenu, QAction* Help);
 
     // The start-up work of the clock window's first tick.
     void DoStartTasks();
@@ -71,10 +84,10 @@ public:
     void Moon1Click();
 
     // Planet tab.
-    void ShowEclipses(int Year);
-    // The eclipse on Day's date as shown; empty when none. Rebuilds the list for
-    // another year first.
-    TEclipseDay GetEclipse(TDateTime Day);
+    // The eclipse rows, memo and year of the calendar-events model.
+    void ShowEclipses();
+    // The eclipse on Day's date as shown; empty when none.
+    TEclipseDay GetEclipse(TDateTime Day) const;
     // The planet table for the local time T.
     void ShowPlanets(TDateTime T);
     void PlanetRadioGroupClick();
@@ -91,13 +104,11 @@ public:
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
-    TMoonSheet MoonPage;
-    TPlanetSheet PlanetPage;
-    TWeatherSheet WeatherPage;
-    int ShownEclipseYear = 0;
-    std::vector<TEclipseDay> EclipseDays;
-    TMonthPhaseTable MonthPhaseTable;
-    TSeasonTable SeasonTable;
+    TCalendarEvents& Events;
+    TMoonSheet* MoonPage = nullptr;
+    TPlanetSheet* PlanetPage = nullptr;
+    TWeatherSheet* WeatherPage = nullptr;
+    TTimeSheet* TimeSheet = nullptr;
     TMoonDay DayMoon;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
@@ -140,6 +151,19 @@ public:
     void RunWhenWindowsStartsActionExecute();
     void Close1Click();
 
+signals:
+    // Asks for the clock calendar to show Date's day.
+    void DateRequested(TDateTime Date);
+    // Asks for the clock update's interval.
+    void ClockIntervalRequested(int Milliseconds);
+    void CaptionRequested(const QString& Text);
+    // The moon of T was drawn for the hemisphere: the clock window's moon, icons and
+    // phase menus follow.
+    void MoonShown(TDateTime T, bool Southern);
+    void MinimizeToTrayChanged(bool On);
+    void ShowHolidaysChanged(bool On);
+    void ShowTinyMoonsChanged(bool On);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -154,14 +178,11 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
-    void LinkPlanetTab(TInfoWindowLink& Info);
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
-    // Offers the tabs' answers to the clock window.
-    void LinkForClockWindow();
-    // The clock calendar's date at the time of day of now (now without a calendar).
+    // The clock calendar's date at the time of day of now.
     TDateTime CalendarDateNow() const;
-    // Moves the clock calendar to Date (nothing without a calendar).
+    // Moves the clock calendar to Date.
     void GoToCalendarDate(TDateTime Date);
 
     void FormCreate();
@@ -171,19 +192,6 @@ private:
 
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
-    // The time format the eclipse texts were written in; another one rebuilds them.
-    TEclipseTextOptions EclipseTextsWrittenWith;
 };
-
-// The program's one information window; null until it is created.
-extern TInfoForm* InfoForm;
-
-// The information window's location: the settings' one at creation, later the place
-// list's choice.
-extern TInfoLocation InfoLocation;
-
-// Raised at start-up when the weather is to be fetched; the start tasks consume it once
-// the clock window can download.
-extern bool PendingStartupWeather;
 
 }  // namespace orbelune

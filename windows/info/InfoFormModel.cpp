@@ -13,18 +13,6 @@ constexpr int MaxRadarFrames = 30;
 
 }  // namespace
 
-TInfoLocation InfoLocationFromSettings(const TSettings& Source) {
-    TInfoLocation location;
-    location.Altitude = Source.Altitude;
-    location.Latitude = Source.Latitude;
-    location.Longitude = Source.Longitude;
-    location.PlaceName = Source.PlaceName;
-    location.CountryName = Source.CountryName;
-    location.StateName = Source.StateName;
-    location.CityName = Source.CityName;
-    return location;
-}
-
 int TakeRadarFrameCount(TSettings& Target) {
     int& stored = Target.RadarLocationBoxIndex < FirstSingleSiteIndex ? Target.NationalMaxImages
                                                                       : Target.StateMaxImages;

@@ -1,6 +1,6 @@
 #pragma once
-// The information window's frame without widgets: its tabs, the location it shows,
-// the radar frame count it takes from the settings and the placing of a tab caption.
+// The information window's frame without widgets: its tabs, the radar frame count it takes from the
+// settings and the placing of a tab caption.
 
 #include "Settings.h"
 
@@ -51,19 +51,6 @@ enum TInfoTabIndex : int {
 
 // The pages of the Set tab's own page control.
 inline constexpr std::array<const char*, 2> SetSheetPages = {"Settings1", "Settings2"};
-
-// The location the information window shows; the place list rewrites it.
-struct TInfoLocation {
-    int Altitude = 0;  // feet
-    long double Latitude = 0;
-    long double Longitude = 0;
-    QString PlaceName;
-    QString CountryName;
-    QString StateName;
-    QString CityName;
-};
-
-TInfoLocation InfoLocationFromSettings(const TSettings& Source);
 
 // The radar frame count for the saved radar location: the national mosaics (locations
 // below 14) keep theirs in NationalMaxImages, single sites in StateMaxImages. The count

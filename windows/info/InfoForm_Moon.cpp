@@ -5,12 +5,11 @@
 
 #include "AstroExtras.h"
 #include "Astronomy.h"
-#include "Calendar.h"
+#include "CalendarEvents.h"
 #include "ClockState.h"
-#include "ClockWindowLink.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
-#include "InfoWindowLink.h"
+#include "EngineText.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "MyUtil.h"
@@ -52,21 +51,20 @@ TDateTime ToUniversal(TDateTime T) {
 }
 
 QString LongDate(TDateTime T) {
-    return QString::fromLatin1(DateTimeToStringSafe(DateFormats.Long.toStdString(), T));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(DateFormats.Long), T));
 }
 
 }  // namespace
 
 void TInfoForm::createMoonSheet() {
-    MoonPage = BuildMoonSheet(Sheets[MoonTab]);
     const auto clickable = [this](QWidget* label) { label->installEventFilter(this); };
-    for (QLabel* label : MoonPage.PhaseLabels) clickable(label);
-    for (QLabel* label : MoonPage.SeasonLabels) clickable(label);
-    clickable(MoonPage.DaylightStartLabel1);
-    clickable(MoonPage.DaylightEndLabel1);
-    MoonPage.Moon1->installEventFilter(this);
+    for (QLabel* label : MoonPage->PhaseLabels) clickable(label);
+    for (QLabel* label : MoonPage->SeasonLabels) clickable(label);
+    clickable(MoonPage->DaylightStartLabel1);
+    clickable(MoonPage->DaylightEndLabel1);
+    connect(MoonPage->Moon1, &TMoon::Clicked, this, &TInfoForm::Moon1Click);
     for (int n = 0; n < 5; ++n)
-        connect(MoonPage.PhaseButtons[static_cast<size_t>(n)], &QToolButton::clicked, this,
+        connect(MoonPage->PhaseButtons[static_cast<size_t>(n)], &QToolButton::clicked, this,
                 [this, n] { GoToMoonPhaseDate(n + 1); });
     const auto goToDaylight = [this](bool First) {
         const TDaylightLines lines = DaylightLines(CalendarDateNow());
@@ -74,19 +72,16 @@ void TInfoForm::createMoonSheet() {
         const bool start = First == lines.FirstIsStart;
         if (lines.Visible) GoToCalendarDate(start ? zone.DaylightStart : zone.DaylightEnd);
     };
-    connect(MoonPage.FirstBut, &QToolButton::clicked, this, [goToDaylight] { goToDaylight(true); });
-    connect(MoonPage.SecondBut, &QToolButton::clicked, this,
+    connect(MoonPage->FirstBut, &QToolButton::clicked, this,
+            [goToDaylight] { goToDaylight(true); });
+    connect(MoonPage->SecondBut, &QToolButton::clicked, this,
             [goToDaylight] { goToDaylight(false); });
-    connect(MoonPage.AnimateMoonBox, &QCheckBox::clicked, this, &TInfoForm::AnimateMoonBoxClick);
+    connect(MoonPage->AnimateMoonBox, &QCheckBox::clicked, this, &TInfoForm::AnimateMoonBoxClick);
 }
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
-    if (Watched == WeatherPage.WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
+    if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
     auto* label = qobject_cast<QLabel*>(Watched);
-    if (Watched == MoonPage.Moon1 && Event->type() == QEvent::MouseButtonRelease) {
-        Moon1Click();
-        return true;
-    }
     if (label == nullptr) return QMainWindow::eventFilter(Watched, Event);
     switch (Event->type()) {
         case QEvent::Enter:
@@ -97,48 +92,23 @@ bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
             break;
         case QEvent::MouseButtonRelease: {
             for (int n = 0; n < 5; ++n)
-                if (label == MoonPage.PhaseLabels[static_cast<size_t>(n)]) GoToMoonPhaseDate(n + 1);
-            for (size_t n = 0; n < SeasonTable.size(); ++n)
-                if (label == MoonPage.SeasonLabels[n] && SeasonTable[n].Date != -1)
-                    GoToCalendarDate(SeasonTable[n].Date);
+                if (label == MoonPage->PhaseLabels[static_cast<size_t>(n)])
+                    GoToMoonPhaseDate(n + 1);
+            const TSeasonTable& seasons = Events.SeasonTable();
+            for (size_t n = 0; n < seasons.size(); ++n)
+                if (label == MoonPage->SeasonLabels[n] && seasons[n].Date != -1)
+                    GoToCalendarDate(seasons[n].Date);
             for (int n = 0; n < EclipseRowCount; ++n)
-                if (label == PlanetPage.EclipseLabs[static_cast<size_t>(n)]) EclipseLabClick(n + 1);
-            if (label == MoonPage.DaylightStartLabel1) MoonPage.FirstBut->click();
-            if (label == MoonPage.DaylightEndLabel1) MoonPage.SecondBut->click();
+                if (label == PlanetPage->EclipseLabs[static_cast<size_t>(n)])
+                    EclipseLabClick(n + 1);
+            if (label == MoonPage->DaylightStartLabel1) MoonPage->FirstBut->click();
+            if (label == MoonPage->DaylightEndLabel1) MoonPage->SecondBut->click();
             return true;
         }
         default:
             break;
     }
     return QMainWindow::eventFilter(Watched, Event);
-}
-
-void TInfoForm::LinkForClockWindow() {
-    TInfoWindowLink& info = InfoWindow();
-    info.ShowSunMoonPosition = [this](TDateTime T) { ShowSunMoonPosition(T); };
-    info.GetEquinoxSolsticeName = [this](TDateTime T) { return GetEquinoxSolsticeName(T); };
-    info.GetMoonPhaseName = [this](TDateTime T) { return GetMoonPhaseName(T); };
-    info.GetIconNum = [this](int N, bool Flip) { return GetIconNum(N, Flip); };
-    info.CompassPosition = [](double Angle) { return CompassPosition(Angle); };
-    info.SunMoonPosition = [this](bool IsSun, TDateTime T) -> std::optional<TAltAz> {
-        double altitude = 0, azimuth = 0;
-        if (!CalcSunMoonPosition(altitude, azimuth, IsSun, true, T)) return std::nullopt;
-        return TAltAz{altitude, azimuth};
-    };
-    info.MonthPhaseDays = [this] {
-        std::array<TDayNumber, 5> days{};
-        for (size_t i = 0; i < days.size(); ++i) days[i] = MonthPhaseTable[i].DayNumber;
-        return days;
-    };
-    info.DayMoonEvents = [this] {
-        std::vector<TDayMoonEvent> events;
-        for (int i = 0; i < DayMoon.Count; ++i) {
-            const TMoonRiseSetEvent& event = DayMoon.Events[static_cast<size_t>(i)];
-            events.push_back({event.DaySeconds, event.Rise, event.MoonUp});
-        }
-        return events;
-    };
-    LinkPlanetTab(info);
 }
 
 void TInfoForm::UpdateInfoForm() {
@@ -154,15 +124,12 @@ void TInfoForm::RefreshForCalendarDate() {
     UpdateLatLonDisplays(1);
     const bool local = Settings.UseLocalTime;
     const bool use24h = Settings.UseMilitaryTime;
-    MonthPhaseTable = orbelune::CalcMoonPhases(local, use24h, t, DateFormats.ShortYY);
+    Events.SetDate(t);
     DayMoon = orbelune::CalcMoonRiseSet(local, use24h, t, SettingsPlace(), DateFormats.ShortYY);
-    int year = 0, month = 0, day = 0;
-    DecodeDate(t, year, month, day);
-    SeasonTable = orbelune::CalcEquinoxSolstice(year, local, use24h, DateFormats.ShortYY);
     UpdateAllMoonDisplays(Settings.SouthernHemisphere, t);
     UpdatePlanetTab(t);
     const QString date = LongDate(t);
-    MoonPage.MoonRiseSetGroupBox->setTitle(QStringLiteral(" Moon on ") + date + QLatin1Char(' '));
+    MoonPage->MoonRiseSetGroupBox->setTitle(QStringLiteral(" Moon on ") + date + QLatin1Char(' '));
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {
@@ -170,19 +137,17 @@ void TInfoForm::UpdateLatLonDisplays(int Mode) {
     if (Mode == 2) return;
     const TLocationLines lines =
         LocationLines(Settings.PlaceName, Settings.Latitude, Settings.Longitude, Settings.Altitude);
-    MoonPage.PlaceNamePanel->setText(lines.PlaceName);
-    MoonPage.LatitudeLab->setText(lines.Latitude);
-    MoonPage.LongitudeLab->setText(lines.Longitude);
-    MoonPage.AltitudeLab->setText(lines.Altitude);
+    MoonPage->PlaceNamePanel->setText(lines.PlaceName);
+    MoonPage->LatitudeLab->setText(lines.Latitude);
+    MoonPage->LongitudeLab->setText(lines.Longitude);
+    MoonPage->AltitudeLab->setText(lines.Altitude);
 }
 
 void TInfoForm::UpdateAllMoonDisplays(bool Southern, TDateTime T) {
-    const TRotate rotation = Southern ? TRotate::rot_180 : TRotate::rot_none;
-    if (TMoon* moon2 = ClockWindow().Moon2) moon2->SetRotation(rotation);
-    MoonPage.Moon1->SetRotation(rotation);
-    if (!Settings.AnimateMoon) MoonPage.Moon1->SetDate(T);
+    emit MoonShown(T, Southern);
+    MoonPage->Moon1->SetRotation(Southern ? TRotate::rot_180 : TRotate::rot_none);
+    if (!Settings.AnimateMoon) MoonPage->Moon1->SetDate(T);
     UpdateMoonPhasesDisplay(Southern);
-    if (ClockWindow().SetMoonIcons) ClockWindow().SetMoonIcons(T);
 
     const TDateTime t0 = ToUniversal(T);
     const QString phaseName = GetMoonPhaseName(T);
@@ -195,27 +160,27 @@ void TInfoForm::UpdateAllMoonDisplays(bool Southern, TDateTime T) {
         illuminated = QStringLiteral("50");
     else if (phaseName == QLatin1String("FULL MOON"))
         illuminated = QStringLiteral("100");
-    MoonPage.PhaseLab1->setText(illuminated + QStringLiteral(" % Full"));
-    MoonPage.PhaseLab2->setText(phaseName);
+    MoonPage->PhaseLab1->setText(illuminated + QStringLiteral(" % Full"));
+    MoonPage->PhaseLab2->setText(phaseName);
     const long double angle = MoonPhaseAngle(t0);
     const bool hint = angle > -67.0L && angle < 107.0L;
-    MoonPage.Moon1->setToolTip(!hint ? QString()
-                               : MoonPage.Moon1->ShowApollo11()
-                                   ? QStringLiteral("Click to hide Apollo 11")
-                                   : QStringLiteral("Click to show Apollo 11"));
+    MoonPage->Moon1->setToolTip(!hint ? QString()
+                                : MoonPage->Moon1->ShowApollo11()
+                                    ? QStringLiteral("Click to hide Apollo 11")
+                                    : QStringLiteral("Click to show Apollo 11"));
 
     const TPlace place = SettingsPlace();
     const TMoonLabels moon = MoonRiseSetLabels(DayMoon, T, place);
-    MoonPage.MoonRiseLab1->setText(moon.RiseLab1);
-    MoonPage.MoonRiseLab2->setText(moon.RiseLab2);
-    MoonPage.MoonRiseLab3->setText(moon.RiseLab3);
-    MoonPage.MoonSetLab1->setText(moon.SetLab1);
-    MoonPage.MoonSetLab2->setText(moon.SetLab2);
-    MoonPage.MoonSetLab3->setText(moon.SetLab3);
-    MoonPage.MoonUpLab->setText(moon.UpLab);
+    MoonPage->MoonRiseLab1->setText(moon.RiseLab1);
+    MoonPage->MoonRiseLab2->setText(moon.RiseLab2);
+    MoonPage->MoonRiseLab3->setText(moon.RiseLab3);
+    MoonPage->MoonSetLab1->setText(moon.SetLab1);
+    MoonPage->MoonSetLab2->setText(moon.SetLab2);
+    MoonPage->MoonSetLab3->setText(moon.SetLab3);
+    MoonPage->MoonUpLab->setText(moon.UpLab);
 
     const QString date = LongDate(T);
-    MoonPage.SunGroupBox->setTitle(QStringLiteral(" Sun on ") + date + QLatin1Char(' '));
+    MoonPage->SunGroupBox->setTitle(QStringLiteral(" Sun on ") + date + QLatin1Char(' '));
     int year = 0, month = 0, day = 0;
     DecodeDate(T, year, month, day);
     TSunInput sunInput;
@@ -230,44 +195,44 @@ void TInfoForm::UpdateAllMoonDisplays(bool Southern, TDateTime T) {
         SunRiseSetUT(day, month, year, Settings.Latitude, Settings.Longitude, elevation, false);
     sunInput.UTCOffsetHours = GetUTCOffset(T);
     const TSunLabels sun = SunLabels(sunInput, T, place);
-    MoonPage.SunUpLab->setText(sun.UpLab);
-    MoonPage.SunRiseLab1->setText(sun.RiseLab1);
-    MoonPage.SunRiseLab2->setText(sun.RiseLab2);
-    MoonPage.SunRiseLab3->setText(sun.RiseLab3);
-    MoonPage.SunSetLab1->setText(sun.SetLab1);
-    MoonPage.SunSetLab2->setText(sun.SetLab2);
-    MoonPage.SunSetLab3->setText(sun.SetLab3);
-    MoonPage.DayHoursLab->setText(sun.DayHoursLab);
+    MoonPage->SunUpLab->setText(sun.UpLab);
+    MoonPage->SunRiseLab1->setText(sun.RiseLab1);
+    MoonPage->SunRiseLab2->setText(sun.RiseLab2);
+    MoonPage->SunRiseLab3->setText(sun.RiseLab3);
+    MoonPage->SunSetLab1->setText(sun.SetLab1);
+    MoonPage->SunSetLab2->setText(sun.SetLab2);
+    MoonPage->SunSetLab3->setText(sun.SetLab3);
+    MoonPage->DayHoursLab->setText(sun.DayHoursLab);
 
-    for (size_t n = 0; n < SeasonTable.size(); ++n) {
-        MoonPage.SeasonLabels[n]->setText(SeasonTable[n].Date != -1 ? SeasonTable[n].Text
-                                                                    : QString());
-        MoonPage.SeasonTimeLabels[n]->setText(SeasonTable[n].Date != -1 ? SeasonTable[n].ZoneName
-                                                                        : QString());
+    const TSeasonTable& seasons = Events.SeasonTable();
+    for (size_t n = 0; n < seasons.size(); ++n) {
+        const bool known = seasons[n].Date != -1;
+        MoonPage->SeasonLabels[n]->setText(known ? seasons[n].Text : QString());
+        MoonPage->SeasonTimeLabels[n]->setText(known ? seasons[n].ZoneName : QString());
     }
-    MoonPage.EquinoxSolsticeGroupBox->setTitle(
+    MoonPage->EquinoxSolsticeGroupBox->setTitle(
         QStringLiteral(" %1  Equinoxes and Solstices ").arg(year));
 
     const TDaylightLines daylight = DaylightLines(T);
-    MoonPage.DaylightGroupBox->setVisible(daylight.Visible);
+    MoonPage->DaylightGroupBox->setVisible(daylight.Visible);
     if (daylight.Visible) {
-        MoonPage.DaylightStartLabel1->setText(daylight.StartLabel1);
-        MoonPage.DaylightStartLabel2->setText(daylight.StartLabel2);
-        MoonPage.DaylightEndLabel1->setText(daylight.EndLabel1);
-        MoonPage.DaylightEndLabel2->setText(daylight.EndLabel2);
+        MoonPage->DaylightStartLabel1->setText(daylight.StartLabel1);
+        MoonPage->DaylightStartLabel2->setText(daylight.StartLabel2);
+        MoonPage->DaylightEndLabel1->setText(daylight.EndLabel1);
+        MoonPage->DaylightEndLabel2->setText(daylight.EndLabel2);
         const QIcon ahead = style()->standardIcon(QStyle::SP_ArrowRight);
         const QIcon back = style()->standardIcon(QStyle::SP_ArrowLeft);
         const QString toStart = QStringLiteral("Go to Daylight Start");
         const QString toEnd = QStringLiteral("Go to Daylight End");
-        MoonPage.FirstBut->setIcon(daylight.FirstIsStart ? ahead : back);
-        MoonPage.SecondBut->setIcon(daylight.FirstIsStart ? back : ahead);
-        for (QWidget* first : {static_cast<QWidget*>(MoonPage.FirstBut),
-                               static_cast<QWidget*>(MoonPage.DaylightStartLabel1)})
+        MoonPage->FirstBut->setIcon(daylight.FirstIsStart ? ahead : back);
+        MoonPage->SecondBut->setIcon(daylight.FirstIsStart ? back : ahead);
+        for (QWidget* first : {static_cast<QWidget*>(MoonPage->FirstBut),
+                               static_cast<QWidget*>(MoonPage->DaylightStartLabel1)})
             first->setToolTip(daylight.FirstIsStart ? toStart : toEnd);
-        for (QWidget* second : {static_cast<QWidget*>(MoonPage.SecondBut),
-                                static_cast<QWidget*>(MoonPage.DaylightEndLabel1)})
+        for (QWidget* second : {static_cast<QWidget*>(MoonPage->SecondBut),
+                                static_cast<QWidget*>(MoonPage->DaylightEndLabel1)})
             second->setToolTip(daylight.FirstIsStart ? toEnd : toStart);
-        MoonPage.DaylightGroupBox->setTitle(daylight.Caption);
+        MoonPage->DaylightGroupBox->setTitle(daylight.Caption);
     }
 
     const std::array<QString, 4> panels = StatusBarTexts(T, DateFormats.Long);
@@ -276,16 +241,16 @@ void TInfoForm::UpdateAllMoonDisplays(bool Southern, TDateTime T) {
 }
 
 void TInfoForm::UpdateMoonPhasesDisplay(bool Southern) {
-    if (ClockWindow().UpdateMenuItems) ClockWindow().UpdateMenuItems(Southern);
     const QList<QImage>& images = LunationImages(Southern);
-    for (size_t i = 0; i < MonthPhaseTable.size(); ++i) {
-        QLabel* label = MoonPage.PhaseLabels[i];
-        QLabel* zone = MoonPage.PhaseTimeLabels[i];
-        QToolButton* button = MoonPage.PhaseButtons[i];
+    const TMonthPhaseTable& phases = Events.MonthPhaseTable();
+    for (size_t i = 0; i < phases.size(); ++i) {
+        QLabel* label = MoonPage->PhaseLabels[i];
+        QLabel* zone = MoonPage->PhaseTimeLabels[i];
+        QToolButton* button = MoonPage->PhaseButtons[i];
         button->setIcon(QIcon());
         label->clear();
         zone->clear();
-        const PhaseEvent& event = MonthPhaseTable[i];
+        const PhaseEvent& event = phases[i];
         if (event.DayNumber < 0) continue;
         const QString hint = QStringLiteral("Go To ") + PhaseValueName(event.PhaseValue);
         label->setText(event.Text);
@@ -296,24 +261,23 @@ void TInfoForm::UpdateMoonPhasesDisplay(bool Southern) {
         if (icon >= 0 && icon < images.size())
             button->setIcon(QIcon(QPixmap::fromImage(images[icon])));
     }
-    MoonPage.PhaseButtons[4]->setVisible(MonthPhaseTable[4].DayNumber >= 0);
+    MoonPage->PhaseButtons[4]->setVisible(phases[4].DayNumber >= 0);
     const TDateTime t = CalendarDateNow();
-    MoonPage.MoonPhaseGroupBox->setTitle(QStringLiteral(" Moon Phases  ") +
-                                         QString::fromLatin1(DateTimeToStringSafe("mmmm yyyy", t)) +
-                                         QLatin1Char(' '));
+    MoonPage->MoonPhaseGroupBox->setTitle(QStringLiteral(" Moon Phases  ") +
+                                          FromEngineText(DateTimeToStringSafe("mmmm yyyy", t)) +
+                                          QLatin1Char(' '));
 }
 
 QString TInfoForm::GetMoonPhaseName(TDateTime T) const {
-    return orbelune::GetMoonPhaseName(MonthPhaseTable, T);
+    return Events.MoonPhaseName(T);
 }
 
 QString TInfoForm::GetEquinoxSolsticeName(TDateTime T) const {
-    return orbelune::GetEquinoxSolsticeName(SeasonTable, T);
+    return Events.EquinoxSolsticeName(T);
 }
 
 int TInfoForm::GetIconNum(int N, bool Flip) const {
-    if (N < 1 || N > static_cast<int>(MonthPhaseTable.size())) return 0;
-    return PhaseIconIndex(MonthPhaseTable[static_cast<size_t>(N - 1)].PhaseValue, Flip);
+    return Events.IconNum(N, Flip);
 }
 
 bool TInfoForm::CalcSunMoonPosition(double& Altitude, double& Azimuth, bool IsSun, bool ToUTC,
@@ -338,26 +302,27 @@ void TInfoForm::ShowSunMoonPosition(TDateTime T) {
         AzimuthPanel->setText(texts.Azimuth);
         AltitudePanel->setText(texts.Altitude);
     };
-    show(false, MoonPage.AzimuthMoonPanel, MoonPage.AltitudeMoonPanel);
-    show(true, MoonPage.AzimuthSunPanel, MoonPage.AltitudeSunPanel);
+    show(false, MoonPage->AzimuthMoonPanel, MoonPage->AltitudeMoonPanel);
+    show(true, MoonPage->AzimuthSunPanel, MoonPage->AltitudeSunPanel);
 }
 
 void TInfoForm::GoToMoonPhaseDate(int N) {
-    if (N < 1 || N > static_cast<int>(MonthPhaseTable.size())) return;
-    const PhaseEvent& event = MonthPhaseTable[static_cast<size_t>(N - 1)];
+    const TMonthPhaseTable& phases = Events.MonthPhaseTable();
+    if (N < 1 || N > static_cast<int>(phases.size())) return;
+    const PhaseEvent& event = phases[static_cast<size_t>(N - 1)];
     if (event.DayNumber >= 0) GoToCalendarDate(DayNumberToDateTime(event.DayNumber));
 }
 
 void TInfoForm::AnimateMoonBoxClick() {
-    Settings.AnimateMoon = MoonPage.AnimateMoonBox->isChecked();
+    Settings.AnimateMoon = MoonPage->AnimateMoonBox->isChecked();
     if (!Settings.AnimateMoon) {
-        MoonPage.Moon1->SetDate(CalendarDateNow());
+        MoonPage->Moon1->SetDate(CalendarDateNow());
         UpdateInfoForm();
     }
 }
 
 void TInfoForm::Moon1Click() {
-    TMoon* moon = MoonPage.Moon1;
+    TMoon* moon = MoonPage->Moon1;
     moon->SetShowApollo11(!moon->ShowApollo11());
     moon->SetMoonStyle(TMoonStyle::msClassic);
     moon->SetMoonStyle(TMoonStyle::msColor);

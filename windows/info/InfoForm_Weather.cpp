@@ -2,7 +2,6 @@
 // "Get Weather" button, and what the weather requests bring it.
 #include "InfoForm.h"
 
-#include "InfoWindowLink.h"
 #include "Settings.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
@@ -18,27 +17,26 @@
 namespace orbelune {
 
 void TInfoForm::createWeatherSheet() {
-    WeatherPage = BuildWeatherSheet(Sheets[WeatherTab], SetSheetPageControl->widget(0));
-    WeatherPage.WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
-    WeatherPage.WeatherStationNameEd2->setText(Settings.WeatherStationName);
-    connect(WeatherPage.GetWeatherBut2, &QPushButton::clicked, this,
+    WeatherPage->PlaceUnitChoice(SetSheetPageControl->widget(0));
+    WeatherPage->WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
+    WeatherPage->WeatherStationNameEd2->setText(Settings.WeatherStationName);
+    connect(WeatherPage->GetWeatherBut2, &QPushButton::clicked, this,
             &TInfoForm::GetWeatherBut2Click);
     // Showing the panel refreshes its labels.
-    WeatherPage.WeatherSheet2->installEventFilter(this);
+    WeatherPage->WeatherSheet2->installEventFilter(this);
     TWeatherService& weather = WeatherService();
-    connect(&weather, &TWeatherService::ReportStarted, WeatherPage.WeatherMemo2,
+    connect(&weather, &TWeatherService::ReportStarted, WeatherPage->WeatherMemo2,
             &QPlainTextEdit::clear);
-    connect(&weather, &TWeatherService::StatusEchoed, WeatherPage.WeatherMemo2,
+    connect(&weather, &TWeatherService::StatusEchoed, WeatherPage->WeatherMemo2,
             &QPlainTextEdit::appendPlainText);
     connect(&weather, &TWeatherService::ReportArrived, this, &TInfoForm::ApplyWeatherReport);
-    InfoWindow().GetWeatherBut2 = WeatherPage.GetWeatherBut2;
 }
 
 void TInfoForm::ApplyWeatherReport(const TReportOutcome& Outcome) {
     if (!Outcome.ShowsReport()) return;
-    WeatherPage.WeatherMemo2->setPlainText(WeatherState.ReportLines.join(QLatin1Char('\n')));
-    WeatherPage.WeatherStationCodeEd2->setText(WeatherState.CurrentStationCode);
-    WeatherPage.WeatherStationNameEd2->setText(WeatherState.CurrentStationName);
+    WeatherPage->WeatherMemo2->setPlainText(WeatherState.ReportLines.join(QLatin1Char('\n')));
+    WeatherPage->WeatherStationCodeEd2->setText(WeatherState.CurrentStationCode);
+    WeatherPage->WeatherStationNameEd2->setText(WeatherState.CurrentStationName);
     DisplayWeather();
 }
 
@@ -46,12 +44,12 @@ void TInfoForm::DisplayWeather() {
     const TWeatherTabTexts texts =
         WeatherTabTexts(Settings.TemperatureUnits, WeatherState.LastWeatherDownloadTime.load(),
                         Settings.LastWeatherTimeStampStr);
-    WeatherPage.TemperatureRadioItems[static_cast<size_t>(texts.TemperatureUnitsIndex)]->setChecked(
-        true);
+    WeatherPage->TemperatureRadioItems[static_cast<size_t>(texts.TemperatureUnitsIndex)]
+        ->setChecked(true);
     if (!texts.LastWeatherUpdate.isEmpty())
-        WeatherPage.LastWeatherUpdateLab->setText(texts.LastWeatherUpdate);
+        WeatherPage->LastWeatherUpdateLab->setText(texts.LastWeatherUpdate);
     if (!texts.LastWeatherTimeStamp.isEmpty())
-        WeatherPage.LastWeatherTimeStampLab->setText(texts.LastWeatherTimeStamp);
+        WeatherPage->LastWeatherTimeStampLab->setText(texts.LastWeatherTimeStamp);
 }
 
 void TInfoForm::WeatherSheet2Show() {
@@ -59,11 +57,11 @@ void TInfoForm::WeatherSheet2Show() {
 }
 
 void TInfoForm::GetWeatherBut2Click() {
-    WeatherPage.WeatherMemo2->clear();
+    WeatherPage->WeatherMemo2->clear();
     // Lets the cleared memo show before the request starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    WeatherService().RequestStationWeather(WeatherPage.WeatherStationCodeEd2->text(),
-                                           WeatherPage.WeatherStationNameEd2->text());
+    WeatherService().RequestStationWeather(WeatherPage->WeatherStationCodeEd2->text(),
+                                           WeatherPage->WeatherStationNameEd2->text());
 }
 
 }  // namespace orbelune

@@ -85,100 +85,98 @@ QGroupBox* BuildBodyGroup(QWidget* Page, const QString& Group, const QString& Bo
 
 }  // namespace
 
-TMoonSheet BuildMoonSheet(QWidget* Page) {
-    TMoonSheet s;
-    QWidget* content = ScrolledPage(Page, QStringLiteral("MoonSheetContent"));
+TMoonSheet::TMoonSheet(QWidget* Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("MoonSheet"));
+    QWidget* content = ScrolledPage(this, QStringLiteral("MoonSheetContent"));
     auto* column = new QVBoxLayout(content);
     column->setSpacing(4);
 
     auto* top = new QHBoxLayout;
-    s.Moon1 = new TMoon(content);
-    s.Moon1->setObjectName(QStringLiteral("Moon1"));
-    s.Moon1->SetMoonSize(TMoonSize::ms64);
-    s.Moon1->SetMoonStyle(TMoonStyle::msColor);
-    s.Moon1->SetShowApollo11(false);
-    top->addWidget(s.Moon1);
+    Moon1 = new TMoon(content);
+    Moon1->setObjectName(QStringLiteral("Moon1"));
+    Moon1->SetMoonSize(TMoonSize::ms64);
+    Moon1->SetMoonStyle(TMoonStyle::msColor);
+    Moon1->SetShowApollo11(false);
+    top->addWidget(Moon1);
     auto* phase = new QVBoxLayout;
-    s.PhaseLab1 = NewLabel(content, QStringLiteral("PhaseLab1"));
-    s.PhaseLab2 = NewLabel(content, QStringLiteral("PhaseLab2"));
-    s.AnimateMoonBox = new QCheckBox(QStringLiteral("Animate Moon"), content);
-    s.AnimateMoonBox->setObjectName(QStringLiteral("AnimateMoonBox"));
-    phase->addWidget(s.PhaseLab1);
-    phase->addWidget(s.PhaseLab2);
-    phase->addWidget(s.AnimateMoonBox);
+    PhaseLab1 = NewLabel(content, QStringLiteral("PhaseLab1"));
+    PhaseLab2 = NewLabel(content, QStringLiteral("PhaseLab2"));
+    AnimateMoonBox = new QCheckBox(QStringLiteral("Animate Moon"), content);
+    AnimateMoonBox->setObjectName(QStringLiteral("AnimateMoonBox"));
+    phase->addWidget(PhaseLab1);
+    phase->addWidget(PhaseLab2);
+    phase->addWidget(AnimateMoonBox);
     top->addLayout(phase);
     auto* place = new QVBoxLayout;
-    s.PlaceNamePanel = NewLabel(content, QStringLiteral("PlaceNamePanel"));
-    s.LatitudeLab = NewLabel(content, QStringLiteral("LatitudeLab"));
-    s.LongitudeLab = NewLabel(content, QStringLiteral("LongitudeLab"));
-    s.AltitudeLab = NewLabel(content, QStringLiteral("AltitudeLab"));
-    for (QLabel* label : {s.PlaceNamePanel, s.LatitudeLab, s.LongitudeLab, s.AltitudeLab})
+    PlaceNamePanel = NewLabel(content, QStringLiteral("PlaceNamePanel"));
+    LatitudeLab = NewLabel(content, QStringLiteral("LatitudeLab"));
+    LongitudeLab = NewLabel(content, QStringLiteral("LongitudeLab"));
+    AltitudeLab = NewLabel(content, QStringLiteral("AltitudeLab"));
+    for (QLabel* label : {PlaceNamePanel, LatitudeLab, LongitudeLab, AltitudeLab})
         place->addWidget(label);
     top->addLayout(place, 1);
     column->addLayout(top);
 
     column->addWidget(BuildBodyGroup(content, QStringLiteral("MoonRiseSetGroupBox"),
                                      QStringLiteral("Moon"),
-                                     {&s.MoonRiseLab1, &s.MoonRiseLab2, &s.MoonRiseLab3,
-                                      &s.MoonSetLab1, &s.MoonSetLab2, &s.MoonSetLab3, &s.MoonUpLab},
-                                     &s.AzimuthMoonPanel, &s.AltitudeMoonPanel));
-    s.MoonRiseSetGroupBox = content->findChild<QGroupBox*>(QStringLiteral("MoonRiseSetGroupBox"));
+                                     {&MoonRiseLab1, &MoonRiseLab2, &MoonRiseLab3, &MoonSetLab1,
+                                      &MoonSetLab2, &MoonSetLab3, &MoonUpLab},
+                                     &AzimuthMoonPanel, &AltitudeMoonPanel));
+    MoonRiseSetGroupBox = content->findChild<QGroupBox*>(QStringLiteral("MoonRiseSetGroupBox"));
     column->addWidget(BuildBodyGroup(content, QStringLiteral("SunGroupBox"), QStringLiteral("Sun"),
-                                     {&s.SunRiseLab1, &s.SunRiseLab2, &s.SunRiseLab3, &s.SunSetLab1,
-                                      &s.SunSetLab2, &s.SunSetLab3, &s.SunUpLab},
-                                     &s.AzimuthSunPanel, &s.AltitudeSunPanel));
-    s.SunGroupBox = content->findChild<QGroupBox*>(QStringLiteral("SunGroupBox"));
-    s.DayHoursLab = NewLabel(s.SunGroupBox, QStringLiteral("DayHoursLab"));
-    static_cast<QGridLayout*>(s.SunGroupBox->layout())->addWidget(s.DayHoursLab, 3, 1);
+                                     {&SunRiseLab1, &SunRiseLab2, &SunRiseLab3, &SunSetLab1,
+                                      &SunSetLab2, &SunSetLab3, &SunUpLab},
+                                     &AzimuthSunPanel, &AltitudeSunPanel));
+    SunGroupBox = content->findChild<QGroupBox*>(QStringLiteral("SunGroupBox"));
+    DayHoursLab = NewLabel(SunGroupBox, QStringLiteral("DayHoursLab"));
+    static_cast<QGridLayout*>(SunGroupBox->layout())->addWidget(DayHoursLab, 3, 1);
 
-    s.MoonPhaseGroupBox = NewGroup(content, QStringLiteral("MoonPhaseGroupBox"));
-    QGridLayout* phases = NewGroupGrid(s.MoonPhaseGroupBox);
+    MoonPhaseGroupBox = NewGroup(content, QStringLiteral("MoonPhaseGroupBox"));
+    QGridLayout* phases = NewGroupGrid(MoonPhaseGroupBox);
     for (int n = 0; n < 5; ++n) {
         const size_t i = static_cast<size_t>(n);
-        s.PhaseButtons[i] = NewButton(s.MoonPhaseGroupBox, QStringLiteral("But%1").arg(n + 1));
-        s.PhaseLabels[i] = NewLabel(s.MoonPhaseGroupBox, QStringLiteral("Label%1").arg(n + 1));
-        s.PhaseLabels[i]->setCursor(Qt::PointingHandCursor);
-        s.PhaseTimeLabels[i] =
-            NewLabel(s.MoonPhaseGroupBox, QStringLiteral("TimeLabel%1").arg(n + 1));
-        phases->addWidget(s.PhaseButtons[i], n, 0);
-        phases->addWidget(s.PhaseLabels[i], n, 1);
-        phases->addWidget(s.PhaseTimeLabels[i], n, 2);
+        PhaseButtons[i] = NewButton(MoonPhaseGroupBox, QStringLiteral("But%1").arg(n + 1));
+        PhaseLabels[i] = NewLabel(MoonPhaseGroupBox, QStringLiteral("Label%1").arg(n + 1));
+        PhaseLabels[i]->setCursor(Qt::PointingHandCursor);
+        PhaseTimeLabels[i] = NewLabel(MoonPhaseGroupBox, QStringLiteral("TimeLabel%1").arg(n + 1));
+        phases->addWidget(PhaseButtons[i], n, 0);
+        phases->addWidget(PhaseLabels[i], n, 1);
+        phases->addWidget(PhaseTimeLabels[i], n, 2);
     }
-    column->addWidget(s.MoonPhaseGroupBox);
+    column->addWidget(MoonPhaseGroupBox);
 
-    s.EquinoxSolsticeGroupBox = NewGroup(content, QStringLiteral("EquinoxSolsticeGroupBox"));
-    QGridLayout* seasons = NewGroupGrid(s.EquinoxSolsticeGroupBox);
+    EquinoxSolsticeGroupBox = NewGroup(content, QStringLiteral("EquinoxSolsticeGroupBox"));
+    QGridLayout* seasons = NewGroupGrid(EquinoxSolsticeGroupBox);
     for (int n = 0; n < 4; ++n) {
         const size_t i = static_cast<size_t>(n);
-        s.SeasonLabels[i] =
-            NewLabel(s.EquinoxSolsticeGroupBox, QStringLiteral("SunLabel%1").arg(n + 1));
-        s.SeasonLabels[i]->setCursor(Qt::PointingHandCursor);
-        s.SeasonTimeLabels[i] =
-            NewLabel(s.EquinoxSolsticeGroupBox, QStringLiteral("SunTimeLabel%1").arg(n + 1));
-        seasons->addWidget(s.SeasonLabels[i], n, 0);
-        seasons->addWidget(s.SeasonTimeLabels[i], n, 1);
+        SeasonLabels[i] =
+            NewLabel(EquinoxSolsticeGroupBox, QStringLiteral("SunLabel%1").arg(n + 1));
+        SeasonLabels[i]->setCursor(Qt::PointingHandCursor);
+        SeasonTimeLabels[i] =
+            NewLabel(EquinoxSolsticeGroupBox, QStringLiteral("SunTimeLabel%1").arg(n + 1));
+        seasons->addWidget(SeasonLabels[i], n, 0);
+        seasons->addWidget(SeasonTimeLabels[i], n, 1);
     }
-    column->addWidget(s.EquinoxSolsticeGroupBox);
+    column->addWidget(EquinoxSolsticeGroupBox);
 
-    s.DaylightGroupBox = NewGroup(content, QStringLiteral("DaylightGroupBox"));
-    QGridLayout* daylight = NewGroupGrid(s.DaylightGroupBox);
-    s.FirstBut = NewButton(s.DaylightGroupBox, QStringLiteral("FirstBut"));
-    s.SecondBut = NewButton(s.DaylightGroupBox, QStringLiteral("SecondBut"));
-    s.DaylightStartLabel1 = NewLabel(s.DaylightGroupBox, QStringLiteral("DaylightStartLabel1"));
-    s.DaylightStartLabel1->setCursor(Qt::PointingHandCursor);
-    s.DaylightStartLabel2 = NewLabel(s.DaylightGroupBox, QStringLiteral("DaylightStartLabel2"));
-    s.DaylightEndLabel1 = NewLabel(s.DaylightGroupBox, QStringLiteral("DaylightEndLabel1"));
-    s.DaylightEndLabel1->setCursor(Qt::PointingHandCursor);
-    s.DaylightEndLabel2 = NewLabel(s.DaylightGroupBox, QStringLiteral("DaylightEndLabel2"));
-    daylight->addWidget(s.FirstBut, 0, 0);
-    daylight->addWidget(s.DaylightStartLabel1, 0, 1);
-    daylight->addWidget(s.DaylightStartLabel2, 0, 2);
-    daylight->addWidget(s.SecondBut, 1, 0);
-    daylight->addWidget(s.DaylightEndLabel1, 1, 1);
-    daylight->addWidget(s.DaylightEndLabel2, 1, 2);
-    column->addWidget(s.DaylightGroupBox);
+    DaylightGroupBox = NewGroup(content, QStringLiteral("DaylightGroupBox"));
+    QGridLayout* daylight = NewGroupGrid(DaylightGroupBox);
+    FirstBut = NewButton(DaylightGroupBox, QStringLiteral("FirstBut"));
+    SecondBut = NewButton(DaylightGroupBox, QStringLiteral("SecondBut"));
+    DaylightStartLabel1 = NewLabel(DaylightGroupBox, QStringLiteral("DaylightStartLabel1"));
+    DaylightStartLabel1->setCursor(Qt::PointingHandCursor);
+    DaylightStartLabel2 = NewLabel(DaylightGroupBox, QStringLiteral("DaylightStartLabel2"));
+    DaylightEndLabel1 = NewLabel(DaylightGroupBox, QStringLiteral("DaylightEndLabel1"));
+    DaylightEndLabel1->setCursor(Qt::PointingHandCursor);
+    DaylightEndLabel2 = NewLabel(DaylightGroupBox, QStringLiteral("DaylightEndLabel2"));
+    daylight->addWidget(FirstBut, 0, 0);
+    daylight->addWidget(DaylightStartLabel1, 0, 1);
+    daylight->addWidget(DaylightStartLabel2, 0, 2);
+    daylight->addWidget(SecondBut, 1, 0);
+    daylight->addWidget(DaylightEndLabel1, 1, 1);
+    daylight->addWidget(DaylightEndLabel2, 1, 2);
+    column->addWidget(DaylightGroupBox);
     column->addStretch();
-    return s;
 }
 
 }  // namespace orbelune

@@ -1,8 +1,10 @@
 #pragma once
-// The Moon tab's controls: the moon picture with its phase lines, moonrise and moonset,
-// sunrise and sunset, the positions of both, the month's phases, the year's equinoxes
-// and solstices, the daylight-saving changes and the location. Built in code on the
-// tab's page; the information window fills them.
+// The Moon tab: the moon picture with its phase lines, moonrise and moonset, sunrise
+// and sunset, the positions of both, the month's phases, the year's equinoxes and
+// solstices, the daylight-saving changes and the location. The page builds its
+// controls; the information window fills them.
+
+#include <QWidget>
 
 #include <array>
 
@@ -10,13 +12,17 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QToolButton;
-class QWidget;
 
 namespace orbelune {
 
 class TMoon;
 
-struct TMoonSheet {
+class TMoonSheet final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMoonSheet(QWidget* Parent = nullptr);
+
     TMoon* Moon1 = nullptr;
     QLabel* PhaseLab1 = nullptr;
     QLabel* PhaseLab2 = nullptr;
@@ -67,8 +73,5 @@ struct TMoonSheet {
     QLabel* LongitudeLab = nullptr;
     QLabel* AltitudeLab = nullptr;
 };
-
-// Creates the controls on Page and returns them.
-TMoonSheet BuildMoonSheet(QWidget* Page);
 
 }  // namespace orbelune

@@ -4,6 +4,7 @@
 #include "Astronomy.h"
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "MyUtil.h"
 #include "StAstro.h"
 #include "TextHelpers.h"
@@ -23,7 +24,7 @@ namespace {
 const QChar DegreeSign(0x00B0);
 
 QString FormatDate(const QString& Format, TDateTime T) {
-    return QString::fromLatin1(DateTimeToStringSafe(Format.toStdString(), T));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(Format), T));
 }
 
 // Hours of the time of day of T, read forward also for negative dates.
@@ -92,7 +93,7 @@ TDateTimeText MyDateTimeString(const QString& Format, bool Use24h, bool UseClock
     if (ToLocal) {
         const TTimeZoneState zone = TimeZoneAt(T);
         result.Shown = AddSignedHours(static_cast<double>(zone.UTCOffsetHours), T);
-        result.ZoneName = QString::fromStdString(zone.TimeZoneName);
+        result.ZoneName = FromEngineText(zone.TimeZoneName);
     } else {
         result.ZoneName = GMTCaption;
     }
@@ -214,8 +215,7 @@ TMoonDay CalcMoonRiseSet(bool ToLocal, bool Use24h, TDateTime T, const TPlace& P
             event.Text = rs.Rise == RiseSetAlwaysBelow ? QStringLiteral("Moon down all day")
                                                        : QStringLiteral("Moon up all day");
             event.MoonUp = rs.Rise == RiseSetAlwaysAbove;
-            event.ZoneName =
-                ToLocal ? QString::fromStdString(TimeZoneAt(T).TimeZoneName) : GMTCaption;
+            event.ZoneName = ToLocal ? FromEngineText(TimeZoneAt(T).TimeZoneName) : GMTCaption;
             kept.push_back(event);
             continue;
         }
@@ -391,9 +391,9 @@ TDaylightLines DaylightLines(TDateTime T) {
     const QString ahead = QStringLiteral(" Clock Ahead ");
     const QString back = QStringLiteral(" Clock Back ");
     const QString daylightName =
-        QStringLiteral("Start of ") + QString::fromStdString(zone.DaylightZoneName);
+        QStringLiteral("Start of ") + FromEngineText(zone.DaylightZoneName);
     const QString standardName =
-        QStringLiteral("Start of ") + QString::fromStdString(zone.StandardZoneName);
+        QStringLiteral("Start of ") + FromEngineText(zone.StandardZoneName);
     lines.StartLabel1 = FormatDate(QStringLiteral("ddd mmm  d   hh:mm AM/PM"), first) +
                         (lines.FirstIsStart ? ahead : back) + shift;
     lines.StartLabel2 = lines.FirstIsStart ? daylightName : standardName;
@@ -413,7 +413,7 @@ TLocationLines LocationLines(const QString& PlaceName, long double Latitude, lon
     lines.PlaceName = PlaceName;
     const auto angle = [](long double value) {
         const long double a = std::fabs(value);
-        return QString::fromLatin1(FormatDMS(a)) + QStringLiteral("  ");
+        return FromEngineText(FormatDMS(a)) + QStringLiteral("  ");
     };
     const auto decimal = [](long double value) {
         return QStringLiteral("  ") +

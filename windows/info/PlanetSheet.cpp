@@ -44,71 +44,69 @@ QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& Fir
 
 }  // namespace
 
-TPlanetSheet BuildPlanetSheet(QWidget* Page) {
-    TPlanetSheet s;
-    QWidget* content = ScrolledPage(Page, QStringLiteral("PlanetSheetContent"));
+TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("PlanetSheet"));
+    QWidget* content = ScrolledPage(this, QStringLiteral("PlanetSheetContent"));
     auto* column = new QVBoxLayout(content);
 
-    s.EclipsesGroupBox = new QGroupBox(content);
-    s.EclipsesGroupBox->setObjectName(QStringLiteral("EclipsesGroupBox"));
-    auto* eclipses = new QVBoxLayout(s.EclipsesGroupBox);
-    s.EclipseRadioGroup = NewRadioGroup(s.EclipsesGroupBox, QStringLiteral("EclipseRadioGroup"),
-                                        QStringLiteral("Summary View"),
-                                        QStringLiteral("Detailed View"), s.EclipseRadioItems);
-    eclipses->addWidget(s.EclipseRadioGroup);
-    s.EclipseRows = new QWidget(s.EclipsesGroupBox);
-    s.EclipseRows->setObjectName(QStringLiteral("EclipseRows"));
+    EclipsesGroupBox = new QGroupBox(content);
+    EclipsesGroupBox->setObjectName(QStringLiteral("EclipsesGroupBox"));
+    auto* eclipses = new QVBoxLayout(EclipsesGroupBox);
+    EclipseRadioGroup = NewRadioGroup(EclipsesGroupBox, QStringLiteral("EclipseRadioGroup"),
+                                      QStringLiteral("Summary View"),
+                                      QStringLiteral("Detailed View"), EclipseRadioItems);
+    eclipses->addWidget(EclipseRadioGroup);
+    EclipseRows = new QWidget(EclipsesGroupBox);
+    EclipseRows->setObjectName(QStringLiteral("EclipseRows"));
     // Seven close lines, so that the rows and the planet table share a small window.
-    auto* rows = new QGridLayout(s.EclipseRows);
+    auto* rows = new QGridLayout(EclipseRows);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setVerticalSpacing(1);
     for (int n = 0; n < EclipseRowCount; ++n) {
         const size_t i = static_cast<size_t>(n);
-        s.EclipseButs[i] = new QToolButton(s.EclipseRows);
-        s.EclipseButs[i]->setObjectName(QStringLiteral("EclipseBut%1").arg(n + 1));
-        s.EclipseButs[i]->setToolTip(QStringLiteral("Go to Eclipse"));
-        s.EclipseButs[i]->setAutoRaise(true);
-        s.EclipseButs[i]->setIconSize(QSize(16, 16));
-        s.EclipseButs[i]->setFixedSize(20, 18);
-        s.EclipseLabs[i] = new QLabel(s.EclipseRows);
-        s.EclipseLabs[i]->setObjectName(QStringLiteral("EclipseLab%1").arg(n + 1));
-        s.EclipseLabs[i]->setTextFormat(Qt::PlainText);
-        s.EclipseLabs[i]->setCursor(Qt::PointingHandCursor);
-        s.EclipseTimeLabs[i] = new QLabel(s.EclipseRows);
-        s.EclipseTimeLabs[i]->setObjectName(QStringLiteral("EclipseTimeLab%1").arg(n + 1));
-        rows->addWidget(s.EclipseButs[i], n, 0);
-        rows->addWidget(s.EclipseLabs[i], n, 1);
-        rows->addWidget(s.EclipseTimeLabs[i], n, 2);
+        EclipseButs[i] = new QToolButton(EclipseRows);
+        EclipseButs[i]->setObjectName(QStringLiteral("EclipseBut%1").arg(n + 1));
+        EclipseButs[i]->setToolTip(QStringLiteral("Go to Eclipse"));
+        EclipseButs[i]->setAutoRaise(true);
+        EclipseButs[i]->setIconSize(QSize(16, 16));
+        EclipseButs[i]->setFixedSize(20, 18);
+        EclipseLabs[i] = new QLabel(EclipseRows);
+        EclipseLabs[i]->setObjectName(QStringLiteral("EclipseLab%1").arg(n + 1));
+        EclipseLabs[i]->setTextFormat(Qt::PlainText);
+        EclipseLabs[i]->setCursor(Qt::PointingHandCursor);
+        EclipseTimeLabs[i] = new QLabel(EclipseRows);
+        EclipseTimeLabs[i]->setObjectName(QStringLiteral("EclipseTimeLab%1").arg(n + 1));
+        rows->addWidget(EclipseButs[i], n, 0);
+        rows->addWidget(EclipseLabs[i], n, 1);
+        rows->addWidget(EclipseTimeLabs[i], n, 2);
     }
-    eclipses->addWidget(s.EclipseRows);
-    s.EclipseMemo = NewMemo(s.EclipsesGroupBox, QStringLiteral("EclipseMemo"));
-    eclipses->addWidget(s.EclipseMemo, 1);
+    eclipses->addWidget(EclipseRows);
+    EclipseMemo = NewMemo(EclipsesGroupBox, QStringLiteral("EclipseMemo"));
+    eclipses->addWidget(EclipseMemo, 1);
     // Below the rows of the summary view the group stays empty.
     eclipses->addStretch();
-    column->addWidget(s.EclipsesGroupBox, 1);
+    column->addWidget(EclipsesGroupBox, 1);
 
-    s.PlanetsGroupBox = new QGroupBox(content);
-    s.PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
-    auto* planets = new QVBoxLayout(s.PlanetsGroupBox);
-    s.PlanetRadioGroup =
-        NewRadioGroup(s.PlanetsGroupBox, QStringLiteral("PlanetRadioGroup"),
-                      QStringLiteral("Earth Surface Coordinates"),
-                      QStringLiteral("Astronomical Coordinates"), s.PlanetRadioItems);
-    planets->addWidget(s.PlanetRadioGroup);
-    s.PlanetsMemo = NewMemo(s.PlanetsGroupBox, QStringLiteral("PlanetsMemo"));
+    PlanetsGroupBox = new QGroupBox(content);
+    PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
+    auto* planets = new QVBoxLayout(PlanetsGroupBox);
+    PlanetRadioGroup = NewRadioGroup(PlanetsGroupBox, QStringLiteral("PlanetRadioGroup"),
+                                     QStringLiteral("Earth Surface Coordinates"),
+                                     QStringLiteral("Astronomical Coordinates"), PlanetRadioItems);
+    planets->addWidget(PlanetRadioGroup);
+    PlanetsMemo = NewMemo(PlanetsGroupBox, QStringLiteral("PlanetsMemo"));
     // Room for the table's twelve lines and a spare one; the eclipses take the rest of
     // the window.
-    const int frame = 2 * (s.PlanetsMemo->frameWidth() + 4);
-    s.PlanetsMemo->setFixedHeight(13 * s.PlanetsMemo->fontMetrics().lineSpacing() + frame);
-    planets->addWidget(s.PlanetsMemo);
-    s.PlanetsLabel1 = new QLabel(s.PlanetsGroupBox);
-    s.PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
-    s.PlanetsLabel2 = new QLabel(s.PlanetsGroupBox);
-    s.PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
-    planets->addWidget(s.PlanetsLabel1);
-    planets->addWidget(s.PlanetsLabel2);
-    column->addWidget(s.PlanetsGroupBox);
-    return s;
+    const int frame = 2 * (PlanetsMemo->frameWidth() + 4);
+    PlanetsMemo->setFixedHeight(13 * PlanetsMemo->fontMetrics().lineSpacing() + frame);
+    planets->addWidget(PlanetsMemo);
+    PlanetsLabel1 = new QLabel(PlanetsGroupBox);
+    PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
+    PlanetsLabel2 = new QLabel(PlanetsGroupBox);
+    PlanetsLabel2->setObjectName(QStringLiteral("PlanetsLabel2"));
+    planets->addWidget(PlanetsLabel1);
+    planets->addWidget(PlanetsLabel2);
+    column->addWidget(PlanetsGroupBox);
 }
 
 }  // namespace orbelune

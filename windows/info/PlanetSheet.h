@@ -1,8 +1,10 @@
 #pragma once
-// The Planet tab's controls: the year's eclipses as seven rows or a detailed memo, and
-// the planet table. Built in code on the tab's page; the information window fills them.
+// The Planet tab: the year's eclipses as seven rows or a detailed memo, and the planet
+// table. The page builds its controls; the information window fills them.
 
 #include "PlanetTabTexts.h"
+
+#include <QWidget>
 
 #include <array>
 
@@ -11,11 +13,15 @@ class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 class QToolButton;
-class QWidget;
 
 namespace orbelune {
 
-struct TPlanetSheet {
+class TPlanetSheet final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TPlanetSheet(QWidget* Parent = nullptr);
+
     QGroupBox* EclipsesGroupBox = nullptr;
     std::array<QLabel*, EclipseRowCount> EclipseLabs{};       // EclipseLab1 .. 7
     std::array<QLabel*, EclipseRowCount> EclipseTimeLabs{};   // EclipseTimeLab1 .. 7
@@ -32,7 +38,5 @@ struct TPlanetSheet {
     QLabel* PlanetsLabel1 = nullptr;
     QLabel* PlanetsLabel2 = nullptr;
 };
-
-TPlanetSheet BuildPlanetSheet(QWidget* Page);
 
 }  // namespace orbelune

@@ -3,6 +3,7 @@
 #include "AstroExtras.h"
 #include "Astronomy.h"
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 #include "MyUtil.h"
 #include "StAstro.h"
 #include "StAstroP.h"
@@ -37,7 +38,7 @@ const TEclipseKind& KindOf(uint8_t EType) {
 const QString Rule = QStringLiteral("------------------------");
 
 QString FormatDate(const QString& Format, TDateTime T) {
-    return QString::fromLatin1(DateTimeToStringSafe(Format.toStdString(), T));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(Format), T));
 }
 
 QString Fixed(double Value, int Width, int Decimals) {
@@ -212,8 +213,8 @@ QStringList PlanetLines(TDateTime T, bool Astronomical, const TPlace& Place) {
               << QStringLiteral("         (hours) (degrees)");
         for (size_t i = 0; i < Bodies.size(); ++i)
             lines << QString::fromLatin1(Bodies[i].AstronomicalName) +
-                         QString::fromLatin1(RAToText(places[i].RA)) + QStringLiteral("  ") +
-                         QString::fromLatin1(DecToText(places[i].Dec));
+                         FromEngineText(RAToText(places[i].RA)) + QStringLiteral("  ") +
+                         FromEngineText(DecToText(places[i].Dec));
         return lines;
     }
     lines << QStringLiteral("         Compass     Angle");

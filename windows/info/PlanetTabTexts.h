@@ -3,7 +3,6 @@
 // detailed texts, the seven rows and the day lookup) and the planet table in fixed
 // columns. Eclipse and planet times go in as UT or local as the names say.
 
-#include "InfoWindowLink.h"
 #include "MoonTabTexts.h"
 #include "StDate.h"
 #include "StEclpse.h"
@@ -25,6 +24,12 @@ struct TEclipseTextOptions {
 };
 
 inline constexpr int EclipseRowCount = 7;
+
+// The eclipse of a day: its time and name, both empty when the day has none.
+struct TEclipseDay {
+    long double Time = 0;
+    QString Name;
+};
 
 // " Lunar - Penumbral" ... " Solar - Ann Total", and the picture of ImageList2.
 QString EclipseSummaryName(uint8_t EType);

@@ -4,6 +4,8 @@
 // tab; the rest of the tab is left to the forecast page. The report also shows the
 // temperature unit in the Set tab's unit choice.
 
+#include <QWidget>
+
 #include <array>
 
 class QGroupBox;
@@ -12,11 +14,19 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 
 namespace orbelune {
 
-struct TWeatherSheet {
+class TWeatherSheet final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the panel at the top of the tab, which keeps the space below it free.
+    explicit TWeatherSheet(QWidget* Parent = nullptr);
+    // Builds the temperature unit choice at the top left of SetPage (no layout of its
+    // own, so the Set tab can arrange it with its other settings).
+    void PlaceUnitChoice(QWidget* SetPage);
+
     QWidget* WeatherSheet2 = nullptr;  // the panel; its showing refreshes the labels
     QLineEdit* WeatherStationCodeEd2 = nullptr;
     QLineEdit* WeatherStationNameEd2 = nullptr;
@@ -27,10 +37,5 @@ struct TWeatherSheet {
     QLabel* LastWeatherUpdateLab = nullptr;
     QLabel* LastWeatherTimeStampLab = nullptr;
 };
-
-// Builds the panel at the top of Page, which keeps the space below it free, and the
-// temperature unit choice at the top left of SetPage (no layout of its own, so the
-// Set tab can arrange it with its other settings).
-TWeatherSheet BuildWeatherSheet(QWidget* Page, QWidget* SetPage);
 
 }  // namespace orbelune

@@ -1,6 +1,7 @@
 #include "WeatherTabTexts.h"
 
 #include "DateTimeRtl.h"
+#include "EngineText.h"
 
 namespace orbelune {
 
@@ -9,8 +10,8 @@ TWeatherTabTexts WeatherTabTexts(char TemperatureUnits, TDateTime LastWeatherDow
     TWeatherTabTexts texts;
     texts.TemperatureUnitsIndex = TemperatureUnits == 'C' ? 1 : 0;
     if (LastWeatherDownloadTime != 0.0)
-        texts.LastWeatherUpdate = QString::fromStdString(DateTimeToString(
-                                      "mmm dd, yyyy - hh:mm AM/PM", LastWeatherDownloadTime)) +
+        texts.LastWeatherUpdate = FromEngineText(DateTimeToString("mmm dd, yyyy - hh:mm AM/PM",
+                                                                  LastWeatherDownloadTime)) +
                                   QStringLiteral("  Last Download");
     if (!LastWeatherTimeStampStr.isEmpty())
         texts.LastWeatherTimeStamp = LastWeatherTimeStampStr + QStringLiteral("Last Time Stamp");
