@@ -8,6 +8,7 @@
 #include "RadarState.h"
 #include "TestGif.h"
 #include "TunnelProxyFixture.h"
+#include "WaitUntil.h"
 #include "WeatherState.h"
 
 #include "QStringPrinter.h"
@@ -93,17 +94,7 @@ void AddFrames(TRoutes& Routes, const QString& Product, const QStringList& Names
         Routes.insert(directory + name, Ok(Layer({60, 55}, qRgb(0, 200, 255), {20, 20})));
 }
 
-// Lets the event loop run until Done holds or TimeoutMs has passed.
-bool WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
-    const QDeadlineTimer deadline(TimeoutMs);
-    while (!Done()) {
-        if (deadline.hasExpired()) return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
+using test::WaitUntil;
 
 class RadarWorker : public ::testing::Test {
 protected:

@@ -125,8 +125,17 @@ void TForm1::ShowAtStartup() {
         showMinimized();
 }
 
+// A settings file that could not be read, or settings that could not be saved, are
+// the user's to know about: the stored settings may be lost otherwise.
+static void TellAboutSettings(const TSettingsResult& Result) {
+    if (!Result.Message.isEmpty())
+        Platform().Messages->Inform(QStringLiteral("Orbelune"), Result.Message);
+}
+
 void TForm1::ReadIniFile() {
-    orbelune::ReadIniFile(Settings, SettingsCopies);
+    const TSettingsResult read = orbelune::ReadIniFile(Settings, SettingsCopies);
+    // Told once the window is up, not while it is being made.
+    if (!read.Message.isEmpty()) QTimer::singleShot(0, this, [read] { TellAboutSettings(read); });
     // The saved station is the current one until the Weather tab asks for another.
     WeatherState.CurrentStationCode = Settings.WeatherStationCode;
     WeatherState.CurrentStationName = Settings.WeatherStationName;
@@ -142,7 +151,7 @@ void TForm1::SaveIniFile() {
         Settings.WindowLeft = x();
         Settings.WindowTop = y();
     }
-    orbelune::SaveIniFile(Settings);
+    TellAboutSettings(orbelune::SaveIniFile(Settings));
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
