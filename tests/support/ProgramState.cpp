@@ -36,7 +36,9 @@ void ResetProgramState() {
     WeatherService().StopRequests(10000);
     WeatherService().Limits = TReportLimits{};
     Settings = TSettings{};
+    // No request of a test that forgets to name its server may leave the machine.
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(ClosedPort());
+    Settings.RadarServer = Settings.WeatherServer;
     ClockState = TClockState{};
     DisplayState = TDisplayState{};
     SettingsCopies = TSettingsCopies{};

@@ -534,7 +534,8 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose) {
     QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
-// A settings file that cannot be read is told of once and kept at close; a save that fails at close is told of.
+// A settings file that cannot be read is told of once and kept at close; a save that
+// fails at close is told of.
 TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     const QString path = TSettingsStore::DefaultFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());

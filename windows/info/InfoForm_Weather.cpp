@@ -57,11 +57,14 @@ void TInfoForm::WeatherSheet2Show() {
 }
 
 void TInfoForm::GetWeatherBut2Click() {
+    // The station as the user typed it: a report that arrives while the memo is
+    // redrawn below fills the edits with its own station.
+    const QString code = WeatherPage->WeatherStationCodeEd2->text();
+    const QString name = WeatherPage->WeatherStationNameEd2->text();
     WeatherPage->WeatherMemo2->clear();
     // Lets the cleared memo show before the request starts.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    WeatherService().RequestStationWeather(WeatherPage->WeatherStationCodeEd2->text(),
-                                           WeatherPage->WeatherStationNameEd2->text());
+    WeatherService().RequestStationWeather(code, name);
 }
 
 }  // namespace orbelune
