@@ -49,7 +49,7 @@ TFixtureServer::TFixtureServer() = default;
 TFixtureServer::~TFixtureServer() = default;
 
 QString TFixtureServer::HostAndPort() const {
-    return QStringLiteral("127.0.0.1:%1").arg(port_);
+    return QStringLiteral("127.0.0.1:%1").arg(port_.load());
 }
 
 void TFixtureServer::Start() {
