@@ -1,23 +1,12 @@
+// The zone state, sunrise and the equinoxes.
 #include "Astronomy.h"
-#include "Holidays.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <ctime>
+#include "UseZone.h"
 
 namespace orbelune {
 namespace {
-
-void UseZone(const char* Zone) {
-#ifdef _WIN32
-    _putenv_s("TZ", Zone);
-    _tzset();
-#else
-    setenv("TZ", Zone, 1);
-    tzset();
-#endif
-}
 
 // The clock asks once a second and the year graph 365 times in a row: one refresh of
 // the zone state for New York, whose transitions cover the years asked.
@@ -49,17 +38,6 @@ void BM_EquinoxSolsticeDate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EquinoxSolsticeDate);
-
-void BM_BuildHolidayTable(benchmark::State& state) {
-    UseZone("America/New_York");
-    int year = 1990;
-    for (auto _ : state) {
-        BuildHolidayTable(year);
-        benchmark::DoNotOptimize(HolidayDates[1]);
-        year = year < 2040 ? year + 1 : 1990;
-    }
-}
-BENCHMARK(BM_BuildHolidayTable);
 
 }  // namespace
 }  // namespace orbelune

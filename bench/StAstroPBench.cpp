@@ -1,3 +1,4 @@
+// The eight bodies' places: every planet series once, Pluto's terms and the Sun.
 #include "StAstroP.h"
 
 #include <benchmark/benchmark.h>
@@ -5,17 +6,16 @@
 namespace orbelune {
 namespace {
 
-// The eight bodies' places: every planet series once, Pluto's terms and the Sun.
-void BM_PlanetsPosition(benchmark::State& state) {
+void PlanetsPositionJob(benchmark::State& State) {
     double jd = 2460310.5;
     TPlanetPosArray positions{};
-    for (auto _ : state) {
+    for (auto _ : State) {
         PlanetsPosition(jd, positions);
         benchmark::DoNotOptimize(positions);
         jd += 0.37;
     }
 }
-BENCHMARK(BM_PlanetsPosition);
+BENCHMARK(PlanetsPositionJob)->Name("PlanetsPosition/orbelune");
 
 }  // namespace
 }  // namespace orbelune

@@ -1,3 +1,4 @@
+// One Earth position: every term of the complete VSOP87D series.
 #include "vsop.h"
 
 #include <benchmark/benchmark.h>
@@ -5,10 +6,9 @@
 namespace orbelune {
 namespace {
 
-// One Earth position: every term of the complete series, one cosine each.
-void BM_EarthHeliocentric(benchmark::State& state) {
-    TDateTime date = 45000.25;  // 2023-03-15 06:00
-    for (auto _ : state) {
+void EarthHeliocentricJob(benchmark::State& State) {
+    TDateTime date = 45291.0;  // 2024-01-01, as the reference's first instant
+    for (auto _ : State) {
         long double L, B, R;
         EarthHeliocentric(date, L, B, R);
         benchmark::DoNotOptimize(L);
@@ -17,7 +17,7 @@ void BM_EarthHeliocentric(benchmark::State& state) {
         date += 0.37;
     }
 }
-BENCHMARK(BM_EarthHeliocentric);
+BENCHMARK(EarthHeliocentricJob)->Name("EarthHeliocentric/orbelune");
 
 }  // namespace
 }  // namespace orbelune

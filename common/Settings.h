@@ -14,6 +14,9 @@ inline constexpr const char* DefaultTimeServer = "pool.ntp.org";
 inline constexpr const char* DefaultWeatherServer = "tgftp.nws.noaa.gov";
 inline constexpr const char* RetiredWeatherServer = "WEATHER.NOAA.GOV";
 inline constexpr const char* DefaultRadarServer = "radar.weather.gov";
+// The time and weather schedules run every 1 to 1440 minutes (at least once a day).
+inline constexpr int MinScheduleMinutes = 1;
+inline constexpr int MaxScheduleMinutes = 1440;
 
 struct TSettings {
     int WindowTop = 50;

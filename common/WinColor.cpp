@@ -52,4 +52,11 @@ QColor ColorFromWinColor(std::int32_t value) {
                   static_cast<int>((v >> 16) & 0xFF));
 }
 
+std::int32_t WinColorFromColor(const QColor& Color) {
+    const QColor rgb = Color.toRgb();
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(rgb.red()) |
+                                     static_cast<std::uint32_t>(rgb.green()) << 8 |
+                                     static_cast<std::uint32_t>(rgb.blue()) << 16);
+}
+
 }  // namespace orbelune

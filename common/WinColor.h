@@ -9,5 +9,7 @@
 namespace orbelune {
 
 QColor ColorFromWinColor(std::int32_t value);
+// The $00BBGGRR value of a colour (never a system colour).
+std::int32_t WinColorFromColor(const QColor& Color);
 
 }  // namespace orbelune

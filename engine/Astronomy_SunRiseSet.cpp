@@ -47,8 +47,12 @@ long double SunRiseSetUT(int Day, int Month, int Year, long double Latitude, lon
 
     const long double sinDeclination = 0.39782L * DSin(trueLongitude);
     const long double cosDeclination = std::cos(std::asin(sinDeclination));
+    // The cosine of a latitude is never negative; at exactly 90 degrees it comes out as a
+    // tiny number of either sign, and a negative one would turn the pole's midsummer
+    // "never sets" into "never rises", unlike the latitudes beside it.
+    const long double cosLatitude = std::fabs(DCos(Latitude));
     const long double cosHourAngle =
-        (DCos(zenith) - sinDeclination * DSin(Latitude)) / (cosDeclination * DCos(Latitude));
+        (DCos(zenith) - sinDeclination * DSin(Latitude)) / (cosDeclination * cosLatitude);
     if (cosHourAngle > 1.0L) return SunNeverRises;
     if (cosHourAngle < -1.0L) return SunNeverSets;
 

@@ -74,7 +74,7 @@ std::optional<TShadowEpoch> ShadowAtEpoch(const TDayTimeRec& UT) {
     if (!IsValidDayTime(tt)) return std::nullopt;
 
     const TSunVector sun = SunVectorJ2000(tt);
-    const TMoonPosRec moon = MoonPositionChecked(tt);
+    const TMoonPosRec moon = MoonPlace(tt);
     const double gmst = GreenwichSiderealTime(UT);
 
     // Geocentric vectors in equatorial Earth radii, both in the Moon's frame.

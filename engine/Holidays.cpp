@@ -2,7 +2,6 @@
 #include "Holidays.h"
 
 #include "DateTimeRtl.h"
-#include "Exceptions.h"
 
 #include <cmath>
 #include <utility>
@@ -53,23 +52,13 @@ constexpr HolidayEntry HolidayEntries[HolidayCount] = {
     {"St Patrick's Day", March17},
 };
 
-// A rule whose calendar cannot reach the year (the Jewish and Chinese calendars raise
-// there) leaves its entry without a date.
-TDateTime DateOrNone(HolidayRule Rule, int32_t Year) {
-    try {
-        return Rule(Year);
-    } catch (const Exception&) {
-        return 0;
-    }
-}
-
 }  // namespace
 
 void BuildHolidayTable(int32_t Year) {
     HolidayTableYear = Year;
     for (int32_t i = 1; i <= HolidayCount; ++i) {
         const HolidayEntry& entry = HolidayEntries[i - 1];
-        HolidayDates[i] = DateOrNone(entry.Rule, Year);
+        HolidayDates[i] = entry.Rule(Year);
         HolidayNames[i] = std::string(entry.Name).substr(0, HolidayNameLength);
     }
     SortHolidayTable();

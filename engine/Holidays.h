@@ -57,7 +57,9 @@ void SortHolidayTable();
 void QuickSortHolidays(int32_t Lo, int32_t Hi);
 
 // The rules; each takes the year and gives the day at 00:00 (the clock changes at the
-// local time of the change, 0 in a zone without daylight time).
+// local time of the change, 0 in a zone without daylight time). None raises: a year
+// that a rule's calendar cannot reach (outside 1 .. 9999, before the Jewish calendar's
+// first year, the first civil year for the Chinese New Year) gives 0, no date.
 TDateTime NewYearsDay(int32_t Year);
 TDateTime ThirdMondayOfJanuary(int32_t Year);
 TDateTime ChinaNewYear(int32_t Year);

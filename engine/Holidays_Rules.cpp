@@ -4,6 +4,7 @@
 
 #include "Astronomy.h"
 #include "DateTimeRtl.h"
+#include "Exceptions.h"
 #include "MyUtil.h"
 #include "moon.h"
 
@@ -22,6 +23,22 @@ int IsoWeekday(TDateTime Day) {
 }
 
 constexpr int32_t Monday = 1, Thursday = 4, Sunday = 7;
+
+// A rule built on the Julian, Chinese or Jewish calendar of unit moon gives no date for a
+// year that calendar cannot reach, as every other rule does, instead of raising.
+template <typename Rule>
+TDateTime DateOrNone(Rule rule) {
+    try {
+        return rule();
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
+// The day Days days from another rule's date; none where that rule has none.
+TDateTime DaysFrom(TDateTime Date, int Days) {
+    return Date == 0 ? 0 : Date + Days;
+}
 
 }  // namespace
 
@@ -51,7 +68,7 @@ TDateTime ThirdMondayOfJanuary(int32_t Year) {
     return NthWeekdayDate(Monday, Year, 1, 3);
 }
 TDateTime ChinaNewYear(int32_t Year) {
-    return ChineseNewYear(Year);
+    return DateOrNone([Year] { return ChineseNewYear(Year); });
 }
 TDateTime GroundhogDay(int32_t Year) {
     return SafeEncodeDateTime(Year, 2, 2, 0, 0, 0, 0);
@@ -60,13 +77,16 @@ TDateTime ThirdMondayOfFebruary(int32_t Year) {
     return NthWeekdayDate(Monday, Year, 2, 3);
 }
 TDateTime AshWednesday(int32_t Year) {
-    return EasterSunday(Year) - 46;
+    return DaysFrom(EasterSunday(Year), -46);
 }
 TDateTime GoodFriday(int32_t Year) {
-    return EasterSunday(Year) - 2;
+    return DaysFrom(EasterSunday(Year), -2);
 }
 
 TDateTime EasterSunday(int32_t Year) {
+    // Years outside the calendar have no date. Checking first also keeps the
+    // remainders below non-negative, so that 29 / (h + 1) never divides by zero.
+    if (Year < 1 || Year > 9999) return 0;
     const int32_t g = Year % 19, c = Year / 100;
     const int32_t h = (c - c / 4 - (8 * c + 13) / 25 + 19 * g + 15) % 30;
     const int32_t i = h - (h / 28) * (1 - (29 / (h + 1)) * ((21 - g) / 11));
@@ -86,7 +106,7 @@ TDateTime OrthodoxEaster(int32_t Year) {
     const int32_t l = i - j;
     const int32_t month = 3 + (l + 40) / 44;
     const int32_t day = l + 28 - 31 * (month / 4);
-    return JDToDateTime(JulianCalendarToJD(Year, month, day));
+    return DateOrNone([=] { return JDToDateTime(JulianCalendarToJD(Year, month, day)); });
 }
 
 // Gauss's formula for 15 Nisan, given as a Gregorian date.
@@ -123,7 +143,7 @@ TDateTime LaborDay(int32_t Year) {
     return NthWeekdayDate(Monday, Year, 9, 1);
 }
 TDateTime JewishNewYear(int32_t Year) {
-    return PassoverDay1(Year) + 163;
+    return DaysFrom(PassoverDay1(Year), 163);
 }
 TDateTime SecondMondayOfOctober(int32_t Year) {
     return NthWeekdayDate(Monday, Year, 10, 2);
@@ -132,7 +152,7 @@ TDateTime Halloween(int32_t Year) {
     return SafeEncodeDateTime(Year, 10, 31, 0, 0, 0, 0);
 }
 TDateTime ElectionDay(int32_t Year) {
-    return NthWeekdayDate(Monday, Year, 11, 1) + 1;
+    return DaysFrom(NthWeekdayDate(Monday, Year, 11, 1), 1);
 }
 TDateTime VeteransDay(int32_t Year) {
     return SafeEncodeDateTime(Year, 11, 11, 0, 0, 0, 0);
@@ -142,9 +162,13 @@ TDateTime ThanksgivingDay(int32_t Year) {
 }
 
 TDateTime HanukahDay1(int32_t Year) {
-    int jewishYear = 0, month = 0, day = 0;
-    DateTimeToJewish(SafeEncodeDate(Year, 12, 15), jewishYear, month, day);
-    return JewishToDateTime(jewishYear, 9, 25);
+    const TDateTime december15 = SafeEncodeDate(Year, 12, 15);
+    if (december15 == 0) return 0;
+    return DateOrNone([december15] {
+        int jewishYear = 0, month = 0, day = 0;
+        DateTimeToJewish(december15, jewishYear, month, day);
+        return JewishToDateTime(jewishYear, 9, 25);
+    });
 }
 
 TDateTime ChristmasDay(int32_t Year) {

@@ -1,6 +1,7 @@
 #include "Precession.h"
 
 #include "AstroConstants.h"
+#include "SeriesTrig.h"
 #include "ah_math.h"
 
 #include <cmath>
@@ -27,9 +28,14 @@ RotationMatrix PrecessionFromJ2000(double JD) {
     const long double z = Deg2Rad(t * (2306.2181L + t * (1.09468L + t * 0.018203L)) * ArcSecond);
     const long double theta =
         Deg2Rad(t * (2004.3109L + t * (-0.42665L - t * 0.041833L)) * ArcSecond);
-    const long double cZeta = std::cos(zeta), sZeta = std::sin(zeta);
-    const long double cZ = std::cos(z), sZ = std::sin(z);
-    const long double cTheta = std::cos(theta), sTheta = std::sin(theta);
+    // The angles are under a degree a century: double sines and cosines carry the
+    // rotation to 1e-16.
+    double sinZeta = 0, cosZeta = 0, sinZ = 0, cosZ = 0, sinTheta = 0, cosTheta = 0;
+    SeriesSinCos(static_cast<double>(zeta), sinZeta, cosZeta);
+    SeriesSinCos(static_cast<double>(z), sinZ, cosZ);
+    SeriesSinCos(static_cast<double>(theta), sinTheta, cosTheta);
+    const long double cZeta = cosZeta, sZeta = sinZeta, cZ = cosZ, sZ = sinZ;
+    const long double cTheta = cosTheta, sTheta = sinTheta;
     return {{{cZeta * cTheta * cZ - sZeta * sZ, -sZeta * cTheta * cZ - cZeta * sZ, -sTheta * cZ},
              {cZeta * cTheta * sZ + sZeta * cZ, -sZeta * cTheta * sZ + cZeta * cZ, -sTheta * sZ},
              {cZeta * sTheta, -sZeta * sTheta, cTheta}}};

@@ -9,6 +9,9 @@
 #include <span>
 
 #include "AstroConstants.h"
+#include "MoonSeries.h"
+#include "SeriesTrig.h"
+#include "SmallMemo.h"
 #include "SunJ2000.h"
 #include "ah_math.h"
 #include "moonTerms.h"
@@ -32,15 +35,31 @@ long double Deg(long double Radians) {
 
 // Arcsine and arccosine in radians; arguments that rounding pushed a hair past
 // +-1 count as +-1.
-long double InvSinClamped(long double X) {
-    if (X >= 1.0L) return ExtHalfPi;
-    if (X <= -1.0L) return -ExtHalfPi;
+double InvSinClamped(double X) {
+    if (X >= 1.0) return static_cast<double>(ExtHalfPi);
+    if (X <= -1.0) return -static_cast<double>(ExtHalfPi);
     return std::asin(X);
 }
-long double InvCosClamped(long double X) {
-    if (X >= 1.0L) return 0.0L;
-    if (X <= -1.0L) return ExtPi;
+double InvCosClamped(double X) {
+    if (X >= 1.0) return 0.0;
+    if (X <= -1.0) return static_cast<double>(ExtPi);
     return std::acos(X);
+}
+
+// Sine and cosine in double precision of an angle given in radians.
+struct TSinCos {
+    double Sin, Cos;
+};
+TSinCos SinCosOf(long double Radians) {
+    TSinCos r{};
+    SeriesSinCos(static_cast<double>(Radians), r.Sin, r.Cos);
+    return r;
+}
+
+// The J2000 obliquity with which the Moon's ecliptic places turn equatorial.
+const TSinCos& ObliquityJ2000() {
+    static const TSinCos value = SinCosOf(J2000Obliquity);
+    return value;
 }
 
 // X reduced into [0, 360).
@@ -62,59 +81,33 @@ long double JulianDate(const TDayTimeRec& UT) {
 // Equatorial coordinates (radians) from the mean equator and equinox J2000 to
 // those of the date T Julian centuries later (Meeus, Astronomical Algorithms,
 // eq. 21.3 and 21.4).
-void PrecessFromJ2000(long double& RA, long double& Dec, long double T) {
+void PrecessFromJ2000(double& RA, double& Dec, long double T) {
     constexpr long double Arcsec = ExtDegToRad / 3600.0L;
-    long double Zeta = (2306.2181L * T + 0.30188L * T * T + 0.017998L * T * T * T) * Arcsec;
-    long double Z = (2306.2181L * T + 1.09468L * T * T + 0.018203L * T * T * T) * Arcsec;
-    long double Theta = (2004.3109L * T - 0.42665L * T * T - 0.041833L * T * T * T) * Arcsec;
-    long double A = std::cos(Dec) * std::sin(RA + Zeta);
-    long double B =
-        std::cos(Theta) * std::cos(Dec) * std::cos(RA + Zeta) - std::sin(Theta) * std::sin(Dec);
-    long double C =
-        std::sin(Theta) * std::cos(Dec) * std::cos(RA + Zeta) + std::cos(Theta) * std::sin(Dec);
-    RA = std::atan2(A, B) + Z;
+    const long double Zeta = (2306.2181L * T + 0.30188L * T * T + 0.017998L * T * T * T) * Arcsec;
+    const long double Z = (2306.2181L * T + 1.09468L * T * T + 0.018203L * T * T * T) * Arcsec;
+    const long double Theta = (2004.3109L * T - 0.42665L * T * T - 0.041833L * T * T * T) * Arcsec;
+    const TSinCos theta = SinCosOf(Theta), dec = SinCosOf(Dec), ra = SinCosOf(RA + Zeta);
+    const double A = dec.Cos * ra.Sin;
+    const double B = theta.Cos * dec.Cos * ra.Cos - theta.Sin * dec.Sin;
+    const double C = theta.Sin * dec.Cos * ra.Cos + theta.Cos * dec.Sin;
+    RA = static_cast<double>(std::atan2(A, B) + Z);
     if (RA > ExtPi)
-        RA -= 2.0L * ExtPi;
+        RA -= static_cast<double>(2.0L * ExtPi);
     else if (RA <= -ExtPi)
-        RA += 2.0L * ExtPi;
+        RA += static_cast<double>(2.0L * ExtPi);
     Dec = InvSinClamped(C);
 }
 
-// The Moon's series: every row of the longitude and distance table whose
-// coefficient is not zero (59 sine terms, 46 cosine terms) and the first 48 rows
-// of the latitude table, which are also its 48 largest.
-constexpr std::size_t MoonLongitudeTermCount = 59;
-constexpr std::size_t MoonDistanceTermCount = 46;
+// The Moon's series: every row of the longitude and distance table (59 sine terms,
+// 46 cosine terms have a coefficient) and the first 48 rows of the latitude table,
+// which are also its 48 largest.
 constexpr std::size_t MoonLatitudeTermCount = 48;
-
-template <auto Coefficient>
-constexpr std::size_t NonZeroTerms() {
-    std::size_t Count = 0;
-    for (const auto& Term : kMoonLongitudeDistanceTerms) Count += Term.*Coefficient != 0;
-    return Count;
-}
-static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaL>() == MoonLongitudeTermCount);
-static_assert(NonZeroTerms<&MoonLongitudeDistanceTerm::SigmaR>() == MoonDistanceTermCount);
 static_assert(std::size(kMoonLatitudeTerms) >= MoonLatitudeTermCount);
 
-// The argument of a Moon term in radians.
-template <typename Term>
-long double MoonArgument(const Term& T, long double D, long double M, long double Mp,
-                         long double F) {
-    return Rad(T.D * D + T.M * M + T.Mp * Mp + T.F * F);
-}
-
-// Terms in M or -M carry the factor E, those in 2M or -2M the factor E^2.
-long double EccentricityFactor(int MultipleOfM, long double E) {
-    if (MultipleOfM == 1 || MultipleOfM == -1) return E;
-    if (MultipleOfM == 2 || MultipleOfM == -2) return E * E;
-    return 1.0L;
-}
-
-// Cosine of a latitude. At +-90 degrees the extended cosine comes out as a tiny
-// negative number, which would turn "never sets" at a pole into "never rises".
-long double CosLatitude(double Latitude) {
-    return std::fabs(std::cos(Rad(Latitude)));
+// Cosine of a latitude. At +-90 degrees the cosine comes out as a tiny number of either
+// sign, and a negative one would turn "never sets" at a pole into "never rises".
+double CosLatitude(double Latitude) {
+    return std::fabs(SinCosOf(Rad(Latitude)).Cos);
 }
 
 // A day fraction m brought into 0..1 (frac when |m| >= 1, +1 when negative).
@@ -124,35 +117,36 @@ long double IntoDay(long double M) {
     return M;
 }
 
-// Interpolation from three equidistant values at the fraction N past the middle one.
-long double Interpolate(long double Y1, long double Y2, long double Y3, long double N) {
-    long double A = Y2 - Y1;
-    long double B = Y3 - Y2;
-    long double C = B - A;
-    return Y2 + N / 2.0L * (A + B + N * C);
-}
+// Interpolation from three equidistant values Y1, Y2, Y3 at the fraction N past the
+// middle one: Y2 + N/2 (A + B + N C) with A = Y2 - Y1, B = Y3 - Y2, C = B - A.
+struct TInterpolation {
+    long double Y2, AB, C;
+    TInterpolation(long double Y1, long double Y2_, long double Y3) : Y2(Y2_) {
+        const long double A = Y2_ - Y1, B = Y3 - Y2_;
+        AB = A + B;
+        C = B - A;
+    }
+    long double At(long double N) const { return Y2 + N / 2.0L * (AB + N * C); }
+};
 
 // Refines the day fraction M of a rise or set (Meeus, chapter 15). The refinement
 // normally converges in two or three passes; when it still moves by more than
 // 0.0005 day at the 4th pass, the 4th and 5th passes are combined once and the
 // result taken. MaxPasses only guards against a refinement that never settles.
-long double RefineEvent(long double M, long double Theta0, const TRADecRec& P1, const TRADecRec& P2,
-                        const TRADecRec& P3, long double H0, long double Latitude,
+long double RefineEvent(long double M, long double Theta0, const TInterpolation& RA,
+                        const TInterpolation& Dec, long double H0, const TSinCos& Phi,
                         long double Longitude) {
     constexpr int MaxPasses = 20;
-    const long double SinPhi = std::sin(Rad(Latitude));
-    const long double CosPhi = CosLatitude(Latitude);
     long double M4 = 0.0L, Dh4 = 0.0L;
     bool Have4 = false;
     for (int Pass = 1; Pass <= MaxPasses; ++Pass) {
-        long double Theta = Frac((Theta0 + 360.985647L * M) / 360.0L) * 360.0L;
-        long double RA = Interpolate(P1.RA, P2.RA, P3.RA, M);
-        long double Dec = Rad(Interpolate(P1.Dec, P2.Dec, P3.Dec, M));
-        long double H = Rad(Theta + Longitude - RA);
-        long double Alt =
-            Deg(InvSinClamped(SinPhi * std::sin(Dec) + CosPhi * std::cos(Dec) * std::cos(H)));
-        long double Dh = Alt - H0;
-        long double Dm = Dh / (360.0L * std::cos(Dec) * CosPhi * std::sin(H));
+        const long double Theta = Frac((Theta0 + 360.985647L * M) / 360.0L) * 360.0L;
+        const TSinCos delta = SinCosOf(Rad(Dec.At(M)));
+        const TSinCos h = SinCosOf(Rad(Theta + Longitude - RA.At(M)));
+        const long double Alt =
+            Deg(InvSinClamped(Phi.Sin * delta.Sin + Phi.Cos * delta.Cos * h.Cos));
+        const long double Dh = Alt - H0;
+        const long double Dm = Dh / (360.0L * delta.Cos * Phi.Cos * h.Sin);
         if (!std::isfinite(Dm)) break;
         M += Dm;
         if (Pass >= 4 && std::fabs(Dm) >= 0.0005L) {
@@ -221,9 +215,9 @@ TSunVector SunVectorJ2000(const TDayTimeRec& UT) {
 // 0.35 degree off in 2025 and 4 degrees off in 1700.
 TRADecRec SunRADec(const TDayTimeRec& UT) {
     if (!IsValidDayTime(UT)) return {-1.0, -99.0};
-    TSunVector V = SunVectorJ2000(UT);
-    long double RA = std::atan2(static_cast<long double>(V.Y), V.X);
-    long double Dec = InvSinClamped(static_cast<long double>(V.Z) / V.R);
+    const TSunVector V = SunVectorJ2000(UT);
+    double RA = std::atan2(V.Y, V.X);
+    double Dec = InvSinClamped(V.Z / V.R);
     PrecessFromJ2000(RA, Dec, (JulianDate(UT) - J2000) / DaysPerJulianCentury);
     return {static_cast<double>(Deg(RA)), static_cast<double>(Deg(Dec))};
 }
@@ -231,14 +225,14 @@ TRADecRec SunRADec(const TDayTimeRec& UT) {
 namespace {
 
 // The Moon's place, with RA and Dec in radians as well, for the phase values.
-struct MoonPlace {
+struct TMoonPlace {
     TMoonPosRec Rec;  // all but the phase values
-    long double RA, Dec;
+    double RA, Dec;
 };
 
 // Moonrise and moonset need the place only: the Sun's place, which costs as much
 // again, is left to MoonPosition.
-MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
+TMoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     long double T = (JulianDate(UT) - J2000) / DaysPerJulianCentury;
     long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
 
@@ -256,36 +250,25 @@ MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     long double A3 = 313.45L + 481266.484L * T;
     long double E = 1.0L - 0.002516L * T - 0.0000074L * T2;
 
-    // Longitude and distance share their arguments; a zero coefficient marks a
-    // row that has a term of the other series only.
-    long double SumL = 0.0L, SumR = 0.0L, SumB = 0.0L;
-    for (const auto& Term : kMoonLongitudeDistanceTerms) {
-        long double Arg = MoonArgument(Term, D, M, Mp, F);
-        long double Factor = EccentricityFactor(Term.M, E);
-        if (Term.SigmaL != 0) SumL += Term.SigmaL * std::sin(Arg) * Factor;
-        if (Term.SigmaR != 0) SumR += Term.SigmaR * std::cos(Arg) * Factor;
-    }
-    for (const auto& Term : std::span(kMoonLatitudeTerms).first<MoonLatitudeTermCount>())
-        SumB +=
-            Term.SigmaB * std::sin(MoonArgument(Term, D, M, Mp, F)) * EccentricityFactor(Term.M, E);
-    SumL +=
-        3958.0L * std::sin(Rad(A1)) + 1962.0L * std::sin(Rad(Lp - F)) + 318.0L * std::sin(Rad(A2));
-    SumB += -2235.0L * std::sin(Rad(Lp)) + 382.0L * std::sin(Rad(A3)) +
-            175.0L * std::sin(Rad(A1 - F)) + 175.0L * std::sin(Rad(A1 + F)) +
-            127.0L * std::sin(Rad(Lp - Mp)) - 115.0L * std::sin(Rad(Lp + Mp));
+    const TMoonSums Sums = MoonSeriesSums(D, M, Mp, F, E, MoonLatitudeTermCount);
+    const auto Sin = [](long double Degrees) { return SinCosOf(Rad(Degrees)).Sin; };
+    const long double SumL =
+        Sums.Longitude + 3958.0L * Sin(A1) + 1962.0L * Sin(Lp - F) + 318.0L * Sin(A2);
+    const long double SumB = Sums.Latitude - 2235.0L * Sin(Lp) + 382.0L * Sin(A3) +
+                             175.0L * Sin(A1 - F) + 175.0L * Sin(A1 + F) + 127.0L * Sin(Lp - Mp) -
+                             115.0L * Sin(Lp + Mp);
 
-    long double Lambda = Rad(Lp + SumL / 1e6L);
-    long double Beta = Rad(SumB / 1e6L);
-    long double Distance = 385000.56L + SumR / 1000.0L;
+    const TSinCos Lambda = SinCosOf(Rad(Lp + SumL / 1e6L));
+    const TSinCos Beta = SinCosOf(Rad(SumB / 1e6L));
+    const long double Distance = 385000.56L + Sums.Distance / 1000.0L;
 
     TMoonPosRec P{};
-    P.Parallax = static_cast<double>(Deg(InvSinClamped(6378.14L / Distance)));
+    P.Parallax = static_cast<double>(Deg(InvSinClamped(static_cast<double>(6378.14L / Distance))));
     P.Diameter = static_cast<double>(2.0L * 3.584734e8L / Distance / 3600.0L);
 
-    const long double SinE = std::sin(J2000Obliquity), CosE = std::cos(J2000Obliquity);
-    long double RA = std::atan2(std::sin(Lambda) * CosE - std::tan(Beta) * SinE, std::cos(Lambda));
-    long double Dec =
-        InvSinClamped(std::sin(Beta) * CosE + std::cos(Beta) * SinE * std::sin(Lambda));
+    const TSinCos& Eps = ObliquityJ2000();
+    const double RA = std::atan2(Lambda.Sin * Eps.Cos - Beta.Sin / Beta.Cos * Eps.Sin, Lambda.Cos);
+    const double Dec = InvSinClamped(Beta.Sin * Eps.Cos + Beta.Cos * Eps.Sin * Lambda.Sin);
     P.RA = static_cast<double>(Deg(RA));
     P.Dec = static_cast<double>(Deg(Dec));
     P.MeanLongitude = AngleToDouble(Lp);
@@ -293,21 +276,45 @@ MoonPlace MoonPlaceAt(const TDayTimeRec& UT) {
     return {P, RA, Dec};
 }
 
+// The places of the Moon at 0h that moonrise and moonset take from three days, kept for
+// the neighbouring days of the next call (a year's table asks for each day three times).
+struct TMoonDayPlace {
+    TRADecRec Place;  // RA lowered by the parallax, and Dec
+    double Parallax;
+};
+
+TMoonDayPlace MoonAtZeroHours(TDayNumber Day) {
+    static TSmallMemo<TDayNumber, TMoonDayPlace, 8> Memo;
+    return Memo.Get(Day, [Day] {
+        const TMoonPosRec Moon = MoonPlaceAt({Day, 0}).Rec;
+        return TMoonDayPlace{{Moon.RA - Moon.Parallax, Moon.Dec}, Moon.Parallax};
+    });
+}
+
 }  // namespace
 
+TMoonPosRec MoonPlace(const TDayTimeRec& UT) {
+    if (!IsValidDayTime(UT)) {
+        TMoonPosRec P{};
+        P.RA = -1.0;
+        P.Dec = -1.0;
+        return P;
+    }
+    return MoonPlaceAt(UT).Rec;
+}
+
 TMoonPosRec MoonPosition(const TDayTimeRec& UT) {
-    const MoonPlace Place = MoonPlaceAt(UT);
-    const long double RA = Place.RA, Dec = Place.Dec;
+    const TMoonPlace Place = MoonPlaceAt(UT);
     TMoonPosRec P = Place.Rec;
 
     // Elongation from the Sun; negative values mark the waning half of the lunation.
-    TRADecRec Sun = SunRADec(UT);
-    long double Dec0 = Rad(Sun.Dec), RA0 = Rad(Sun.RA);
-    long double CosPsi =
-        std::sin(Dec0) * std::sin(Dec) + std::cos(Dec0) * std::cos(Dec) * std::cos(RA0 - RA);
+    const TRADecRec Sun = SunRADec(UT);
+    const TSinCos Dec0 = SinCosOf(Rad(Sun.Dec)), Dec = SinCosOf(Place.Dec);
+    const TSinCos DRA = SinCosOf(Rad(Sun.RA) - Place.RA);
+    const double CosPsi = Dec0.Sin * Dec.Sin + Dec0.Cos * Dec.Cos * DRA.Cos;
     long double Illuminated = (1.0L - CosPsi) / 2.0L;
     long double Psi = Deg(InvCosClamped(CosPsi));
-    if (Reduce360(Deg(RA) - Sun.RA) >= 180.0L) {
+    if (Reduce360(Deg(Place.RA) - Sun.RA) >= 180.0L) {
         Illuminated = -Illuminated;
         Psi = -Psi;
     }
@@ -330,21 +337,22 @@ TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRe
                              const TRADecRec& P3, double H0, bool NoIteration, double Latitude,
                              double Longitude) {
     if (!IsValidDayTime({Day, 0})) return {RiseSetInvalidDay, RiseSetInvalidDay};
-    long double Theta0 = GreenwichSiderealTime({Day, 0});
-    long double Dec2 = Rad(P2.Dec);
-    long double CosH0 = (std::sin(Rad(H0)) - std::sin(Rad(Latitude)) * std::sin(Dec2)) /
-                        (CosLatitude(Latitude) * std::cos(Dec2));
-    if (!(std::fabs(CosH0) < 1.0L)) {
-        int32_t Code = CosH0 > 0.0L ? RiseSetAlwaysBelow : RiseSetAlwaysAbove;
+    const long double Theta0 = GreenwichSiderealTime({Day, 0});
+    const TSinCos Phi{SinCosOf(Rad(Latitude)).Sin, CosLatitude(Latitude)};
+    const TSinCos Dec2 = SinCosOf(Rad(P2.Dec));
+    const double CosH0 = (SinCosOf(Rad(H0)).Sin - Phi.Sin * Dec2.Sin) / (Phi.Cos * Dec2.Cos);
+    if (!(std::fabs(CosH0) < 1.0)) {
+        int32_t Code = CosH0 > 0.0 ? RiseSetAlwaysBelow : RiseSetAlwaysAbove;
         return {Code, Code};
     }
-    long double HalfArc = Deg(InvCosClamped(CosH0)) / 360.0L;
-    long double M0 = IntoDay((P2.RA - Longitude - Theta0) / 360.0L);
+    const long double HalfArc = Deg(InvCosClamped(CosH0)) / 360.0L;
+    const long double M0 = IntoDay((P2.RA - Longitude - Theta0) / 360.0L);
     long double M1 = IntoDay(M0 - HalfArc);
     long double M2 = IntoDay(M0 + HalfArc);
     if (!NoIteration) {
-        M1 = RefineEvent(M1, Theta0, P1, P2, P3, H0, Latitude, Longitude);
-        M2 = RefineEvent(M2, Theta0, P1, P2, P3, H0, Latitude, Longitude);
+        const TInterpolation RA(P1.RA, P2.RA, P3.RA), Dec(P1.Dec, P2.Dec, P3.Dec);
+        M1 = RefineEvent(M1, Theta0, RA, Dec, H0, Phi, Longitude);
+        M2 = RefineEvent(M2, Theta0, RA, Dec, H0, Phi, Longitude);
     }
     return {DayFractionToSeconds(M1), DayFractionToSeconds(M2)};
 }
@@ -359,8 +367,8 @@ TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double
     TRADecRec P[3];
     double Parallax = 0.0;
     for (int i = 0; i < 3; ++i) {
-        TMoonPosRec Moon = MoonPlaceAt({Day - 1 + i, 0}).Rec;
-        P[i] = {Moon.RA - Moon.Parallax, Moon.Dec};
+        const TMoonDayPlace Moon = MoonAtZeroHours(Day - 1 + i);
+        P[i] = Moon.Place;
         if (i == 1) Parallax = Moon.Parallax;
     }
     if (P[1].RA < P[0].RA) P[1].RA += 360.0;
@@ -381,8 +389,7 @@ LunationPhases LunationPhaseJDE(double K0) {
         long double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
         long double JDE = 2451550.09765L + 29.530588853L * K + 0.0001337L * T2 - 0.00000015L * T3 +
                           0.00000000073L * T4;
-        // Arguments reduced to one turn before use: the sines of huge radian
-        // arguments are slow.
+        // Arguments reduced to one turn, so that their small multiples stay small.
         long double M =
             Rad(Reduce360(2.5534L + 29.1053569L * K - 0.0000218L * T2 - 0.00000011L * T3));
         long double Mp = Rad(Reduce360(201.5643L + 385.81693528L * K + 0.0107438L * T2 +
@@ -413,19 +420,21 @@ LunationPhases LunationPhaseJDE(double K0) {
         } else {
             continue;
         }
+        const auto Sin = [](long double Radians) { return SinCosOf(Radians).Sin; };
+        const auto Cos = [](long double Radians) { return SinCosOf(Radians).Cos; };
         long double C = 0.0L;
         for (const PhaseTerm& P : Terms) {
             long double Factor = P.EPower == 2 ? E * E : P.EPower == 1 ? E : 1.0L;
-            C += P.Coefficient * Factor * std::sin(P.Mp * Mp + P.M * M + P.F * F + P.Omega * Omega);
+            C += P.Coefficient * Factor * Sin(P.Mp * Mp + P.M * M + P.F * F + P.Omega * Omega);
         }
         if (Slot == 1 || Slot == 3) {
-            long double W = 0.00306L - 0.00038L * E * std::cos(M) + 0.00026L * std::cos(Mp) -
-                            0.00002L * std::cos(Mp - M) + 0.00002L * std::cos(Mp + M) +
-                            0.00002L * std::cos(2.0L * F);
+            long double W = 0.00306L - 0.00038L * E * Cos(M) + 0.00026L * Cos(Mp) -
+                            0.00002L * Cos(Mp - M) + 0.00002L * Cos(Mp + M) +
+                            0.00002L * Cos(2.0L * F);
             C += Slot == 1 ? W : -W;
         }
         for (const PlanetaryPhaseTerm& P : kPlanetaryPhaseTerms)
-            C += P.Coefficient * std::sin(Rad(Reduce360(P.A0 + P.PerK * K + P.T2 * T2)));
+            C += P.Coefficient * Sin(Rad(P.A0 + P.PerK * K + P.T2 * T2));
         Result[Slot] = static_cast<double>(JDE + C);
     }
     return Result;
@@ -434,11 +443,16 @@ LunationPhases LunationPhaseJDE(double K0) {
 std::array<LunationPhases, 14> YearLunations(TDayNumber Day) {
     int DayOfMonth, Month, Year;
     DayNumberToDMY(Day, DayOfMonth, Month, Year);
-    long double K = std::trunc((Year - 0.05L - 2000.0L) * 12.3685L);
-    if (!(Year >= K / 12.3685L + 2000.0L)) K -= 1.0L;
-    std::array<LunationPhases, 14> Result;
-    for (int i = 0; i < 14; ++i) Result[i] = LunationPhaseJDE(static_cast<double>(K + i));
-    return Result;
+    // The month-phase routines ask for the same year again and again: the last few years'
+    // lunations are kept.
+    static TSmallMemo<int, std::array<LunationPhases, 14>, 4> Memo;
+    return Memo.Get(Year, [Year] {
+        long double K = std::trunc((Year - 0.05L - 2000.0L) * 12.3685L);
+        if (!(Year >= K / 12.3685L + 2000.0L)) K -= 1.0L;
+        std::array<LunationPhases, 14> Result;
+        for (int i = 0; i < 14; ++i) Result[i] = LunationPhaseJDE(static_cast<double>(K + i));
+        return Result;
+    });
 }
 
 TPhaseDates PhaseDatesInMonth(TDayNumber Day, int Phase) {

@@ -22,6 +22,9 @@
 //  - rise and set: interpolation of three daily places and iteration of the hour angle
 //    (Meeus chapter 15), within a minute of a full ephemeris's events;
 //  - phases: Meeus chapter 49, within a minute from 1700 to 2300.
+// The series take their sines and cosines in double precision (SeriesTrig.h) and keep
+// their sums in extended precision; the Moon's terms come from products of the sines
+// and cosines of D, M, M' and F (MoonSeries.h).
 // Reference: J. Meeus, Astronomical Algorithms, 2nd ed. (Willmann-Bell, 1998).
 #pragma once
 
@@ -96,6 +99,11 @@ TMoonPosRec MoonPosition(const TDayTimeRec& UT);
 // As MoonPosition; an invalid date gives RA -1 and Dec -1 and zeros elsewhere.
 TMoonPosRec MoonPositionChecked(const TDayTimeRec& UT);
 
+// The Moon's place alone, as MoonPositionChecked gives it but without the phase values
+// (Illuminated and PhaseAngle 0), which need the Sun: for the callers that take their
+// Sun elsewhere or need none.
+TMoonPosRec MoonPlace(const TDayTimeRec& UT);
+
 // Rise and set of a body, as seconds of the middle one of three consecutive UT
 // days whose places at 0h are P1, P2, P3, with the sidereal time at 0h of Day
 // (normally the middle day; MoonRiseSet passes the day before). H0 is the
@@ -106,12 +114,15 @@ TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRe
                              double Longitude);
 
 // Moonrise and moonset on the UT day Day for an observer Height feet above sea level.
+// The Moon's places at 0h of the last few days asked about are kept, so that a run of
+// days computes one new place a day.
 TRiseSetRec MoonRiseSet(TDayNumber Day, int32_t Height, double Longitude, double Latitude);
 
 // Phase instants (JDE) of lunation k (k = 0: the new moon of 2000-01-06).
 LunationPhases LunationPhaseJDE(double K);
 
-// The 14 consecutive lunations that cover the year of Day.
+// The 14 consecutive lunations that cover the year of Day; those of the last few years
+// asked about are kept.
 std::array<LunationPhases, 14> YearLunations(TDayNumber Day);
 
 // The instants of phase 0 new, 1 first quarter, 2 full, 3 last quarter in the month of Day.

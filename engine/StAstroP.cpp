@@ -2,6 +2,7 @@
 
 #include "AstroConstants.h"
 #include "Precession.h"
+#include "SeriesTrig.h"
 #include "StJup.h"
 #include "StMars.h"
 #include "StMerc.h"
@@ -95,10 +96,13 @@ TEquVector SunVectorForPlanets(double JD) {
 }
 
 TEquVector HelioToEquatorial(double L, double B, double R, double obliquity) {
-    const double x = R * std::cos(L) * std::cos(B);
-    const double y = R * std::sin(L) * std::cos(B);
-    const double z = R * std::sin(B);
-    const double cosE = std::cos(obliquity), sinE = std::sin(obliquity);
+    double sinL = 0, cosL = 0, sinB = 0, cosB = 0, sinE = 0, cosE = 0;
+    SeriesSinCos(L, sinL, cosL);
+    SeriesSinCos(B, sinB, cosB);
+    SeriesSinCos(obliquity, sinE, cosE);
+    const double x = R * cosL * cosB;
+    const double y = R * sinL * cosB;
+    const double z = R * sinB;
     return {x, cosE * y - sinE * z, sinE * y + cosE * z};
 }
 

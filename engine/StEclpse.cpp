@@ -51,7 +51,47 @@ std::optional<std::pair<int, int>> AxisRun(
     return std::make_pair(first, last);
 }
 
+// The instant of an epoch in days, for the interpolation's abscissae.
+double EpochDays(const TDayTimeRec& Epoch) {
+    return static_cast<double>(Epoch.D) + Epoch.T / 86400.0;
+}
+
 }  // namespace
+
+std::optional<TShadowEpoch> TStEclipses::InterpolatedShadow(
+    const std::array<std::optional<TShadowEpoch>, InterpolationNodes.size()>& Nodes,
+    const std::array<TDayTimeRec, EpochCount>& At, size_t Index) {
+    for (size_t n = 0; n < Nodes.size(); ++n)
+        if (InterpolationNodes[n] == Index) return Nodes[n];
+    // Lagrange's polynomial through the nodes, in days from the middle epoch; the hour
+    // angle is made continuous across 360 degrees first.
+    const double origin = EpochDays(At[EpochCount / 2]);
+    const double t = EpochDays(At[Index]) - origin;
+    std::array<double, InterpolationNodes.size()> ti{}, gha{};
+    for (size_t n = 0; n < Nodes.size(); ++n) {
+        ti[n] = EpochDays(At[InterpolationNodes[n]]) - origin;
+        gha[n] = Nodes[n]->GHA;
+        if (n > 0) gha[n] += 360.0 * std::nearbyint((gha[n - 1] - gha[n]) / 360.0);
+    }
+    TShadowEpoch e{};
+    double hourAngle = 0.0;
+    for (size_t j = 0; j < Nodes.size(); ++j) {
+        double w = 1.0;
+        for (size_t m = 0; m < Nodes.size(); ++m)
+            if (m != j) w *= (t - ti[m]) / (ti[j] - ti[m]);
+        const TShadowEpoch& node = *Nodes[j];
+        e.X += w * node.X;
+        e.Y += w * node.Y;
+        e.Dec += w * node.Dec;
+        e.L2 += w * node.L2;
+        e.TanF2 += w * node.TanF2;
+        hourAngle += w * gha[j];
+    }
+    e.GHA = std::fmod(std::fmod(hourAngle, 360.0) + 360.0, 360.0);
+    e.Time = AstroJDToDateTime(static_cast<long double>(DayNumberToJD(At[Index].D)) +
+                               At[Index].T / 86400.0L);
+    return e;
+}
 
 const TEclipseRec* TStEclipses::EclipseAt(int32_t Index) const {
     if (Index < 0 || Index >= Count()) return nullptr;
@@ -215,10 +255,32 @@ void TStEclipses::AddCentralSolar(const Lunation& L) {
 }
 
 void TStEclipses::CentralLinePoints(double JD) {
-    for (int c = 0; c < EpochCount; ++c) {
-        const TDayTimeRec epoch = TenMinuteEpoch(JD + (c - EpochCount / 2) / 144.0);
-        Epochs[static_cast<size_t>(c)] = epoch.D < 0 ? std::nullopt : ShadowAtEpoch(epoch);
+    std::array<TDayTimeRec, EpochCount> at{};
+    for (int c = 0; c < EpochCount; ++c)
+        at[static_cast<size_t>(c)] = TenMinuteEpoch(JD + (c - EpochCount / 2) / 144.0);
+    const auto exact = [&at](size_t c) -> std::optional<TShadowEpoch> {
+        return at[c].D < 0 ? std::nullopt : ShadowAtEpoch(at[c]);
+    };
+
+    // The shadow's elements change smoothly over the four hours (the Moon's shortest
+    // periods are days): every sixth epoch is computed, the others follow from the
+    // polynomial through those five, within a metre of their own values on the ground.
+    // Delta-T steps at the turn of a year, so a run of epochs across it is computed
+    // epoch by epoch, and so is one that reaches beyond the engine's dates.
+    int firstYear = 0, lastYear = 0, day = 0, month = 0;
+    DayNumberToDMY(at.front().D, day, month, firstYear);
+    DayNumberToDMY(at.back().D, day, month, lastYear);
+    std::array<std::optional<TShadowEpoch>, InterpolationNodes.size()> nodes;
+    bool interpolate = at.front().D >= 0 && at.back().D >= 0 && firstYear == lastYear;
+    for (size_t n = 0; interpolate && n < nodes.size(); ++n) {
+        nodes[n] = exact(InterpolationNodes[n]);
+        interpolate = nodes[n].has_value();
     }
+    if (!interpolate) {
+        for (size_t c = 0; c < Epochs.size(); ++c) Epochs[c] = exact(c);
+        return;
+    }
+    for (size_t c = 0; c < Epochs.size(); ++c) Epochs[c] = InterpolatedShadow(nodes, at, c);
 }
 
 std::vector<TEclipsePathPoint> TStEclipses::BuildCentralPath(int First, int Last) const {

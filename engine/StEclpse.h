@@ -4,7 +4,9 @@
 // Eclipses are found lunation by lunation with J. Meeus' method (Astronomical
 // Algorithms, 2nd ed., ch. 54): greatest eclipse within a few minutes, kinds right but
 // for cases within a few thousandths of an Earth radius of a limit. Central lines come
-// from the Besselian geometry of EclipseShadow.h. All times are TDateTime, UT.
+// from the Besselian geometry of EclipseShadow.h at 25 epochs ten minutes apart: the
+// shadow is computed at every sixth epoch and interpolated between (Lagrange, degree 4),
+// within a metre of the computed points on the ground. All times are TDateTime, UT.
 #pragma once
 
 #include <array>
@@ -85,6 +87,11 @@ private:
     void AddPartialSolar(const Lunation& L);
     TEclipseRec LunarRecord(const Lunation& L, uint8_t Kind, double Magnitude) const;
     void CentralLinePoints(double JD);
+    // The epochs whose shadow is computed; the others are interpolated between them.
+    static constexpr std::array<size_t, 5> InterpolationNodes = {0, 6, 12, 18, 24};
+    static std::optional<TShadowEpoch> InterpolatedShadow(
+        const std::array<std::optional<TShadowEpoch>, InterpolationNodes.size()>& Nodes,
+        const std::array<TDayTimeRec, EpochCount>& At, size_t Index);
     std::vector<TEclipsePathPoint> BuildCentralPath(int First, int Last) const;
 
     std::vector<TEclipseRec> Items;

@@ -1,7 +1,8 @@
 // Pluto's heliocentric ecliptic longitude, latitude and radius vector for a Julian
 // Day (dynamical time) from 43 periodic terms in the mean longitudes of Jupiter,
 // Saturn and Pluto (after Meeus, Astronomical Algorithms, ch. 37), referred to the
-// ecliptic and equinox J2000. Meant for 1885 to 2099; no date check.
+// ecliptic and equinox J2000. Meant for 1885 to 2099; no date check. The sines and
+// cosines of the 43 arguments come from products of those of J, S and P.
 #pragma once
 
 #include "PlanetSeries.h"

@@ -1,13 +1,12 @@
 #include "VSOPSeries.h"
 
-#include <cmath>
+#include "VSOPBlockSum.h"
 
 namespace orbelune {
 
-long double VSOPSeriesSum(TVSOPSeries series, long double tau) {
-    long double sum = 0.0L;
-    for (const TVSOPTerm& term : series) sum += term.A * std::cos(term.B + term.C * tau);
-    return sum;
+long double VSOPSeriesSum(TVSOPSeries series, double tau) {
+    static const bool avx2 = CpuHasAvx2();
+    return avx2 ? VSOPSeriesSumAvx2(series, tau) : VSOPBlockSum(series, tau);
 }
 
 }  // namespace orbelune

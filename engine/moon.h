@@ -73,6 +73,8 @@ int DateTimeToJewish(TDateTime dateTime, int& jewishYear, int& month, int& day);
 // ---- Chinese calendar ------------------------------------------------------------
 
 long double AngleDiff180(long double target, long double angle);
+// The instant the Sun's apparent longitude reaches 15 term degrees, found to 1e-7 degree;
+// the terms of the last few years asked for are kept.
 TDateTime SolarTermDate(int year, int term);
 int MajorTermOfMonth(int month);
 TDateTime NextMajorTerm(TDateTime dateTime);
@@ -117,6 +119,7 @@ struct TMeanPhase {
 };
 
 TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime);
+// A date that is not a finite number raises "No TDateTime possible" at once.
 TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime);
 TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime);
 TDateTime MoonPhaseTime(TMoonPhase phase, TDateTime dateTime);

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "AstroConstants.h"
+#include "MoonSeries.h"
+#include "SeriesTrig.h"
 #include "ah_math.h"
 #include "moon.h"
 #include "moonTerms.h"
@@ -48,8 +50,10 @@ void CalcNutation(TDateTime dateTime, long double& deltaPsi, long double& epsilo
     for (const NutationTerm& term : kNutationTerms) {
         const long double argument =
             term.D * d + term.M * m + term.Mp * mp + term.F * f + term.Omega * omega;
-        sumPsi += (term.S + 0.1L * term.S_T10 * t) * SinDeg(argument);
-        sumEps += (term.C + 0.1L * term.C_T10 * t) * CosDeg(argument);
+        double sine = 0, cosine = 0;
+        SeriesSinCos(static_cast<double>(Deg2Rad(argument)), sine, cosine);
+        sumPsi += (term.S + 0.1L * term.S_T10 * t) * sine;
+        sumEps += (term.C + 0.1L * term.C_T10 * t) * cosine;
     }
     // The series are in units of 0.0001".
     deltaPsi = sumPsi * 0.0001L / kArcsecondsPerDegree;
@@ -100,29 +104,15 @@ TApparentPosition MoonApparentPosition(TDateTime dateTime) {
         134.9634114L + 477198.8676313L * t + 0.008997L * t2 + t3 / 69699 - t4 / 14712000;
     const long double f =
         93.2720993L + 483202.0175273L * t - 0.0034029L * t2 - t3 / 3526000 + t4 / 863310000;
-    const long double e = 1 - 0.002516L * t - 0.0000074L * t2;
     // Terms with the sun's anomaly shrink with the decreasing eccentricity of the
     // earth's orbit.
-    const auto eccentricity = [e](int mMultiplier) {
-        const int power = std::abs(mMultiplier);
-        return power == 1 ? e : power == 2 ? e * e : 1.0L;
-    };
-
-    long double sumL = 0, sumR = 0, sumB = 0;
-    for (const MoonLongitudeDistanceTerm& term : kMoonLongitudeDistanceTerms) {
-        const long double argument = term.D * d + term.M * m + term.Mp * mp + term.F * f;
-        const long double factor = eccentricity(term.M);
-        sumL += term.SigmaL * factor * SinDeg(argument);
-        sumR += term.SigmaR * factor * CosDeg(argument);
-    }
-    for (const MoonLatitudeTerm& term : kMoonLatitudeTerms) {
-        const long double argument = term.D * d + term.M * m + term.Mp * mp + term.F * f;
-        sumB += term.SigmaB * eccentricity(term.M) * SinDeg(argument);
-    }
+    const long double e = 1 - 0.002516L * t - 0.0000074L * t2;
+    const TMoonSums sums = MoonSeriesSums(d, m, mp, f, e, std::size(kMoonLatitudeTerms));
+    long double sumL = sums.Longitude, sumR = sums.Distance, sumB = sums.Latitude;
     // Venus, Jupiter and the flattening of the earth.
-    sumL += 3958 * SinDeg(a1) + 1962 * SinDeg(lp - f) + 318 * SinDeg(a2);
-    sumB += -2235 * SinDeg(lp) + 382 * SinDeg(a3) + 175 * SinDeg(a1 - f) + 175 * SinDeg(a1 + f) +
-            127 * SinDeg(lp - mp) - 115 * SinDeg(lp + mp);
+    sumL += 3958 * SeriesSinDeg(a1) + 1962 * SeriesSinDeg(lp - f) + 318 * SeriesSinDeg(a2);
+    sumB += -2235 * SeriesSinDeg(lp) + 382 * SeriesSinDeg(a3) + 175 * SeriesSinDeg(a1 - f) +
+            175 * SeriesSinDeg(a1 + f) + 127 * SinDeg(lp - mp) - 115 * SinDeg(lp + mp);
 
     TApparentPosition moon{};
     moon.Longitude = lp + sumL / 1000000;

@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
+#include "SmallMemo.h"
 #include "ah_math.h"
 #include "moon.h"
 
@@ -25,7 +27,9 @@ constexpr long double kEquinoxDayOfYear = 80;
 // Newton step: 58 sin(diff) days is about one day per degree, near the sun's
 // 1/0.9856 days per degree.
 constexpr long double kStepDaysPerRadian = 58;
-constexpr long double kTermTolerance = 3e-10L;  // degrees
+// The Sun's longitude is found to 1e-7 degree, a hundredth of a second of time; the
+// series carry about 1e-9 degree, so a tighter tolerance would chase rounding.
+constexpr long double kTermTolerance = 1e-7L;  // degrees
 
 [[noreturn]] void OutOfRange() {
     throw E_OutOfAlgorithmRange("Out of range of the algorithm");
@@ -62,17 +66,22 @@ long double AngleDiff180(long double target, long double angle) {
 }
 
 TDateTime SolarTermDate(int year, int term) {
-    const long double dayOfYear = kDaysPerTerm * term + kEquinoxDayOfYear;
-    // Terms 19..23 of a civil year fall between its January and early March.
-    const int guessYear = dayOfYear > 365 ? PreviousYear(year) : year;
-    TDateTime guess = EncodeCalendarDate(guessYear, 1, 1) + dayOfYear;
-    const long double target = kDegreesPerTerm * term;
-    for (int i = 0; i < kSolarTermIterations; ++i) {
-        const long double longitude = SunApparentPosition(guess).Longitude;
-        if (std::fabs(AngleDiff180(target, longitude)) <= kTermTolerance) return guess;
-        guess += static_cast<TDateTime>(kStepDaysPerRadian * SinDeg(target - longitude));
-    }
-    OutOfRange();
+    // The Chinese New Year, the major terms and the holiday table ask for the same few
+    // terms over and over: the terms of the last few years are kept.
+    static TSmallMemo<std::pair<int, int>, TDateTime, 96> memo;
+    return memo.Get({year, term}, [year, term] {
+        const long double dayOfYear = kDaysPerTerm * term + kEquinoxDayOfYear;
+        // Terms 19..23 of a civil year fall between its January and early March.
+        const int guessYear = dayOfYear > 365 ? PreviousYear(year) : year;
+        TDateTime guess = EncodeCalendarDate(guessYear, 1, 1) + dayOfYear;
+        const long double target = kDegreesPerTerm * term;
+        for (int i = 0; i < kSolarTermIterations; ++i) {
+            const long double longitude = SunApparentPosition(guess).Longitude;
+            if (std::fabs(AngleDiff180(target, longitude)) <= kTermTolerance) return guess;
+            guess += static_cast<TDateTime>(kStepDaysPerRadian * SinDeg(target - longitude));
+        }
+        OutOfRange();
+    });
 }
 
 int MajorTermOfMonth(int month) {

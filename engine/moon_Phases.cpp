@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "AstroConstants.h"
+#include "SeriesTrig.h"
 #include "ah_math.h"
 #include "moon.h"
 #include "moonTerms.h"
@@ -33,30 +34,36 @@ TDateTime LunationEpoch() {
     throw E_OutOfAlgorithmRange("No TDateTime possible");
 }
 
+// A date that is not a finite number has no lunation: refused at once, before any
+// search runs its tries on it.
+void CheckFinite(TDateTime dateTime) {
+    if (!std::isfinite(dateTime)) NoDateTime();
+}
+
 template <std::size_t N>
 long double PeriodicCorrection(const PhaseTerm (&terms)[N], const TMeanPhase& mean) {
     long double sum = 0;
     for (const PhaseTerm& term : terms) {
         const long double e = term.EPower == 2 ? mean.E * mean.E : term.EPower == 1 ? mean.E : 1.0L;
-        sum +=
-            term.Coefficient * e *
-            SinDeg(term.Mp * mean.Mp + term.M * mean.M + term.F * mean.F + term.Omega * mean.Omega);
+        sum += term.Coefficient * e *
+               SeriesSinDeg(term.Mp * mean.Mp + term.M * mean.M + term.F * mean.F +
+                            term.Omega * mean.Omega);
     }
     return sum;
 }
 
 // The quarters' extra term W, added at first and subtracted at last quarter.
 long double QuarterCorrection(const TMeanPhase& mean) {
-    return 0.00306L - 0.00038L * mean.E * CosDeg(mean.M) + 0.00026L * CosDeg(mean.Mp) -
-           0.00002L * CosDeg(mean.Mp - mean.M) + 0.00002L * CosDeg(mean.Mp + mean.M) +
-           0.00002L * CosDeg(2 * mean.F);
+    return 0.00306L - 0.00038L * mean.E * SeriesCosDeg(mean.M) + 0.00026L * SeriesCosDeg(mean.Mp) -
+           0.00002L * SeriesCosDeg(mean.Mp - mean.M) + 0.00002L * SeriesCosDeg(mean.Mp + mean.M) +
+           0.00002L * SeriesCosDeg(2 * mean.F);
 }
 
 long double PlanetaryCorrection(const TMeanPhase& mean) {
     const long double t = mean.K / kLunationsPerCentury;
     long double sum = 0;
     for (const PlanetaryPhaseTerm& term : kPlanetaryPhaseTerms)
-        sum += term.Coefficient * SinDeg(term.A0 + term.PerK * mean.K + term.T2 * t * t);
+        sum += term.Coefficient * SeriesSinDeg(term.A0 + term.PerK * mean.K + term.T2 * t * t);
     return sum;
 }
 
@@ -95,6 +102,7 @@ TMeanPhase MeanPhaseJDE(TMoonPhase phase, TDateTime dateTime) {
 TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime) {
     if (phase != 0 && phase != 2 && phase != 4 && phase != 6)
         throw E_OutOfAlgorithmRange("Invalid TMoonPhase");
+    CheckFinite(dateTime);
     const TMeanPhase mean = MeanPhaseJDE(phase, dateTime);
     long double jde = mean.JDE + PlanetaryCorrection(mean);
     switch (phase) {
@@ -115,6 +123,7 @@ TDateTime MainPhaseTime(TMoonPhase phase, TDateTime dateTime) {
 }
 
 TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     const long double targetAge = phase * SynodicMonth / 8;
     TDateTime x = dateTime;
     for (int i = 0; i < kOctantIterations; ++i) {
@@ -130,11 +139,13 @@ TDateTime OctantPhaseTime(TMoonPhase phase, TDateTime dateTime) {
 
 TDateTime MoonPhaseTime(TMoonPhase phase, TDateTime dateTime) {
     if (phase >= 8) return 0;
+    CheckFinite(dateTime);
     if (phase % 2 == 1) return OctantPhaseTime(phase, dateTime);
     return MainPhaseTime(phase, dateTime);
 }
 
 TDateTime PhaseOnOrBefore(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     for (int i = 0; i < kPhaseSearchTries; ++i) {
         const TDateTime found = MoonPhaseTime(phase, dateTime + 28.0 * (1 - i));
         if (found == 0) NoDateTime();
@@ -144,6 +155,7 @@ TDateTime PhaseOnOrBefore(TMoonPhase phase, TDateTime dateTime) {
 }
 
 TDateTime PhaseOnOrAfter(TMoonPhase phase, TDateTime dateTime) {
+    CheckFinite(dateTime);
     for (int i = 0; i < kPhaseSearchTries; ++i) {
         const TDateTime found = MoonPhaseTime(phase, dateTime + 28.0 * (i - 1));
         if (found == 0) NoDateTime();

@@ -1,6 +1,7 @@
 #include "vsop.h"
 
 #include "AstroConstants.h"
+#include "SeriesTrig.h"
 #include "ah_math.h"
 #include "vsopTerms.h"
 
@@ -23,7 +24,7 @@ long double TVSOP::SeriesSum(SeriesGetter getter) const {
     const TVSOPCoordinate& series = (this->*getter)();
     long double result = 0.0L;
     for (auto power = series.rbegin(); power != series.rend(); ++power)
-        result = result * t + VSOPSeriesSum(*power, t);
+        result = result * t + VSOPSeriesSum(*power, static_cast<double>(t));
     return result * 1e-8L;
 }
 
@@ -42,9 +43,11 @@ const TVSOPCoordinate& TVSOPEarth::RadiusSeries() const {
 void DynamicalToFK5(long double tau, long double& L, long double& B) {
     const long double T = 10.0L * tau;  // Julian centuries
     const long double L1 = L + Deg2Rad(T * (-1.397L - 0.00031L * T));
-    const long double cosL1 = std::cos(L1);
-    const long double sinL1 = std::sin(L1);
-    L += Deg2Rad((-0.09033L + 0.03916L * (cosL1 + sinL1) * std::tan(B)) * ArcSecond);
+    // The corrections are a tenth of an arcsecond: double precision is ample.
+    double sinL1 = 0.0, cosL1 = 0.0;
+    SeriesSinCos(static_cast<double>(L1), sinL1, cosL1);
+    const long double tanB = std::tan(static_cast<double>(B));
+    L += Deg2Rad((-0.09033L + 0.03916L * (cosL1 + sinL1) * tanB) * ArcSecond);
     B += Deg2Rad(0.03916L * (cosL1 - sinL1) * ArcSecond);
 }
 

@@ -95,7 +95,7 @@ def literal(value):
     text = format(value.normalize(), "f")
     if "." not in text:
         text += ".0"
-    return text + "L"
+    return text
 
 
 def term_lines(rows, scale, digits):

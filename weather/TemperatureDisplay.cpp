@@ -2,6 +2,8 @@
 
 #include "GraphicsHelpers.h"
 #include "PlatformSeams.h"
+#include "ReportFields.h"
+#include "ReportText.h"
 #include "Settings.h"
 #include "WeatherState.h"
 #include "WinColor.h"
@@ -56,6 +58,15 @@ void RecordTemperature(const QString& SkyText, double TemperatureF) {
     const double shown =
         Settings.TemperatureUnits == 'C' ? state.CurrentTemperatureC : state.CurrentTemperatureF;
     state.TemperatureText = FormatDegrees(shown).left(TemperatureTextWidth);
+}
+
+void RebuildTraySummary(TDateTime NowUtc) {
+    TWeatherState& state = WeatherState;
+    if (state.ReportLines.isEmpty()) return;
+    const TWeatherSummary summary = BuildWeatherSummary(
+        state.ReportLines.join(QLatin1Char('\n')), ReportAgeMinutes(NowUtc, state.ReportTimeUtc),
+        Settings.TemperatureUnits);
+    if (!summary.Tray.isEmpty()) state.TraySummaryText = summary.Tray.left(TraySummaryTextWidth);
 }
 
 void ShowConnectionRefusedMessage() {

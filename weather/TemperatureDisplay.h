@@ -3,6 +3,8 @@
 // the caption, the tray's temperature picture, and the once-per-run "connection
 // refused" message. User-interface thread only.
 
+#include "StDate.h"
+
 #include <QImage>
 #include <QString>
 
@@ -25,6 +27,10 @@ QImage TrayTemperatureImage(const QString& Text, std::int32_t Fore, std::int32_t
 // Records the temperature (F) and the sky text in the weather state, and sets its
 // TemperatureText in the unit of the settings.
 void RecordTemperature(const QString& SkyText, double TemperatureF);
+
+// Rebuilds the tray summary from the last report in the unit of the settings (its
+// wind speed follows the unit); a report without a summary keeps the old one.
+void RebuildTraySummary(TDateTime NowUtc);
 
 // "Internet connection may be blocked by firewall.", at most once per run.
 void ShowConnectionRefusedMessage();

@@ -25,6 +25,8 @@ TEST(ColorFromWinColor, ReadsBlueGreenRed) {
     EXPECT_EQ(ColorFromWinColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(ColorFromWinColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(ColorFromWinColor(0x123456), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(WinColorFromColor(QColor(0x56, 0x34, 0x12)), 0x123456);
+    EXPECT_EQ(WinColorFromColor(QColor(Qt::red)), 0x0000FF);
 }
 
 TEST(ColorFromWinColor, NamesSystemColoursByIndex) {

@@ -362,7 +362,7 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange) {
     WriteRaw(
         "[Settings]\n"
         "DisplayLevel=banana\n"
-        "UpdateWeatherMinutes=0\n"
+        "UpdateWeatherMinutes=1441\n"
         "UpdateClockMinutes=-30\n"
         "ProxyPort=70000\n"
         "StateBoxItemIndex=99\n"
@@ -386,7 +386,7 @@ TEST_F(SettingsFile, DamagedValuesAreKeptWithinTheirRange) {
     const TSettings s = ReadBack();
     const TSettings d;
     EXPECT_EQ(s.DisplayLevel, d.DisplayLevel);
-    EXPECT_EQ(s.UpdateWeatherMinutes, 1);
+    EXPECT_EQ(s.UpdateWeatherMinutes, 1440);
     EXPECT_EQ(s.UpdateClockMinutes, 1);
     EXPECT_EQ(s.ProxyPort, 65535);
     EXPECT_EQ(s.StateBoxItemIndex, 53);

@@ -91,6 +91,48 @@ struct Published {
     double DurationSeconds;      // of the central phase at greatest eclipse
 };
 
+// Only every sixth epoch's shadow is computed and the others are interpolated: every
+// point of every central line 1900-2100 stays within 1 km of the shadow computed at its
+// own instant, and its duration (in whole seconds) within a second of the one from
+// computed neighbours.
+TEST(EclipseCentralLine, InterpolatedEpochsStayWithinAKilometreOfComputedOnes) {
+    const auto exactAt = [](TDateTime Time) {
+        const double jd = Time + 2415018.5;
+        const TDayNumber day = JDToDayNumber(jd, true);
+        const auto seconds = static_cast<int32_t>(std::lround((jd - DayNumberToJD(day)) * 86400));
+        return ShadowAtEpoch(AddDaysSeconds({day, 0}, 0, seconds));
+    };
+    const auto seconds = [](double Duration) {
+        return std::floor(Duration) * 60 + std::lround((Duration - std::floor(Duration)) * 100);
+    };
+    double worstKm = 0, worstSeconds = 0;
+    int points = 0;
+    for (int year = 1900; year <= 2100; ++year) {
+        TStEclipses list;
+        list.SearchYear(year);
+        for (int i = 0; i < list.Count(); ++i) {
+            const TEclipseRec* r = list.EclipseAt(i);
+            if (!r->Path) continue;
+            for (const TEclipsePathPoint& p : *r->Path) {
+                const auto before = exactAt(p.Time - 600 / 86400.0), at = exactAt(p.Time),
+                           after = exactAt(p.Time + 600 / 86400.0);
+                ASSERT_TRUE(before && at && after);
+                const TAxisPoint exact = AxisSurfacePoint(*at);
+                worstKm = std::max(
+                    worstKm, DistanceKm(p.Latitude, p.Longitude, exact.Latitude, exact.Longitude));
+                const double minutes =
+                    std::min(CentralDurationMinutes(*before, *at, *after, exact), 60.0);
+                worstSeconds =
+                    std::max(worstSeconds, std::fabs(seconds(p.Duration) - minutes * 60.0));
+                ++points;
+            }
+        }
+    }
+    EXPECT_GT(points, 2000);
+    EXPECT_LT(worstKm, 1.0);
+    EXPECT_LE(worstSeconds, 1.0);
+}
+
 TEST(EclipseCentralLine, PublishedGreatestEclipsePoints) {
     // 2017-08-21 36°58'N 87°40'W, totality 2m40s; 2023-10-14 (annular) 11°22'N 83°06'W,
     // 5m17s; 2024-04-08 25°17'N 104°08'W, 4m28s. The published instants are given here

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <map>
@@ -46,6 +47,37 @@ const std::map<std::string, TDateTime (*)(int32_t)> RulesByName = {
     {"Thanksgiving", ThanksgivingDay},
     {"Hanukah Day 1", HanukahDay1},
     {"Christmas", ChristmasDay},
+};
+
+// The 27 entries of the table in fill order, each with its rule.
+const std::pair<const char*, TDateTime (*)(int32_t)> TableRules[] = {
+    {"New Year's Day", NewYearsDay},
+    {"Martin L. King", ThirdMondayOfJanuary},
+    {"China New Year", ChinaNewYear},
+    {"Groundhog Day", GroundhogDay},
+    {"Wash. Birthday", ThirdMondayOfFebruary},
+    {"Ash Wednesday", AshWednesday},
+    {"Good Friday", GoodFriday},
+    {"Easter", EasterSunday},
+    {"Orthodox Easter", OrthodoxEaster},
+    {"Passover Day 1", PassoverDay1},
+    {"Mother's Day", MothersDay},
+    {"Memorial Day", MemorialDay},
+    {"Father's Day", FathersDay},
+    {"Fourth of July", FourthOfJuly},
+    {"Labor Day", LaborDay},
+    {"Jewish New Year", JewishNewYear},
+    {"Columbus Day", SecondMondayOfOctober},
+    {"Halloween", Halloween},
+    {"Election Day", ElectionDay},
+    {"Veterans Day", VeteransDay},
+    {"Thanksgiving", ThanksgivingDay},
+    {"Hanukah Day 1", HanukahDay1},
+    {"Christmas", ChristmasDay},
+    {"Clock Ahead 1H", DaylightStartOfYear},
+    {"Clock Back 1H", DaylightEndOfYear},
+    {"Valentine's Day", February14},
+    {"St Patrick's Day", March17},
 };
 
 TEST(HolidayRules, AgreeWithIndependentLists) {
@@ -133,42 +165,13 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
 // Every entry of the table carries its own name with its own rule's date.
 TEST(HolidayTable, EachNameHoldsItsRulesDate) {
     TScopedZone tz("America/New_York");
-    const std::pair<const char*, TDateTime (*)(int32_t)> entries[] = {
-        {"New Year's Day", NewYearsDay},
-        {"Martin L. King", ThirdMondayOfJanuary},
-        {"China New Year", ChinaNewYear},
-        {"Groundhog Day", GroundhogDay},
-        {"Wash. Birthday", ThirdMondayOfFebruary},
-        {"Ash Wednesday", AshWednesday},
-        {"Good Friday", GoodFriday},
-        {"Easter", EasterSunday},
-        {"Orthodox Easter", OrthodoxEaster},
-        {"Passover Day 1", PassoverDay1},
-        {"Mother's Day", MothersDay},
-        {"Memorial Day", MemorialDay},
-        {"Father's Day", FathersDay},
-        {"Fourth of July", FourthOfJuly},
-        {"Labor Day", LaborDay},
-        {"Jewish New Year", JewishNewYear},
-        {"Columbus Day", SecondMondayOfOctober},
-        {"Halloween", Halloween},
-        {"Election Day", ElectionDay},
-        {"Veterans Day", VeteransDay},
-        {"Thanksgiving", ThanksgivingDay},
-        {"Hanukah Day 1", HanukahDay1},
-        {"Christmas", ChristmasDay},
-        {"Clock Ahead 1H", DaylightStartOfYear},
-        {"Clock Back 1H", DaylightEndOfYear},
-        {"Valentine's Day", February14},
-        {"St Patrick's Day", March17},
-    };
-    static_assert(std::size(entries) == HolidayCount);
+    static_assert(std::size(TableRules) == HolidayCount);
     for (int year : {1999, 2024}) {
         BuildHolidayTable(year);
         std::map<std::string, TDateTime> byName;
         for (int32_t i = 1; i <= HolidayCount; ++i) byName[HolidayNames[i]] = HolidayDates[i];
-        ASSERT_EQ(byName.size(), std::size(entries));
-        for (const auto& [name, rule] : entries) {
+        ASSERT_EQ(byName.size(), std::size(TableRules));
+        for (const auto& [name, rule] : TableRules) {
             ASSERT_EQ(byName.count(name), 1u) << name;
             EXPECT_EQ(byName.at(name), rule(year)) << name << " " << year;
         }
@@ -322,6 +325,43 @@ TEST(HolidayTable, RulesOutOfTheirRangeGiveNoDate) {
     for (int32_t i = 1; i <= HolidayCount; ++i) byName[HolidayNames[i]] = HolidayDates[i];
     EXPECT_EQ(byName.at("Hanukah Day 1"), 0.0);
     EXPECT_NE(byName.at("Christmas"), 0.0);
+}
+
+// No rule raises: a year that a rule's calendar cannot reach gives 0, the table's mark
+// for no date, and every year outside 1 .. 9999 gives it for every rule.
+TEST(HolidayRules, GiveNoDateWhereTheirCalendarsEnd) {
+    TScopedZone tz("America/New_York");
+    EXPECT_EQ(OrthodoxEaster(0), 0.0);
+    EXPECT_EQ(ChinaNewYear(1), 0.0);
+    EXPECT_EQ(HanukahDay1(1), 0.0);
+    EXPECT_EQ(HanukahDay1(358), 0.0);
+    for (const int32_t year : {INT32_MIN, -2991, -1, 0, 1, 2, 358, 10000, INT32_MAX}) {
+        for (const auto& [name, rule] : TableRules) {
+            TDateTime date = -1;
+            EXPECT_NO_THROW(date = rule(year)) << name << " " << year;
+            if (year < 1 || year > 9999) {
+                EXPECT_EQ(date, 0.0) << name << " " << year;
+            }
+        }
+    }
+}
+
+// Easter's arithmetic holds for every integer year (it divided by zero for some years
+// before the calendar began): a Sunday in March or April within the calendar, no date
+// outside it.
+TEST(HolidayRules, EasterOfEveryIntegerYear) {
+    for (int64_t year = -3000; year <= 10000; ++year) {
+        const TDateTime easter = EasterSunday(static_cast<int32_t>(year));
+        if (year < 1 || year > 9999) {
+            EXPECT_EQ(easter, 0.0) << year;
+            continue;
+        }
+        int y = 0, month = 0, day = 0;
+        DecodeDate(easter, y, month, day);
+        EXPECT_TRUE(y == year && (month == 3 || month == 4) && DayOfWeek(easter) == 1) << year;
+    }
+    EXPECT_EQ(EasterSunday(INT32_MIN), 0.0);
+    EXPECT_EQ(EasterSunday(INT32_MAX), 0.0);
 }
 
 TEST(WorldDaylightRules, UnitedStatesSince2007AndBefore) {

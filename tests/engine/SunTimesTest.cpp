@@ -145,6 +145,25 @@ TEST(SunRiseSet, PolarNightAndMidnightSun) {
     EXPECT_EQ(SunRiseSetUT(21, 12, 2024, -80, 0, 0, false), SunNeverSets);
 }
 
+// Exactly at a pole the sun follows the rule of the latitudes beside it: up all day at
+// midsummer, down all day at midwinter.
+TEST(SunTimes, ThePolesFollowTheLatitudesBesideThem) {
+    for (const long double pole : {90.0L, -90.0L}) {
+        const long double beside = pole > 0 ? 89.99L : -89.99L;
+        for (const int month : {3, 6, 9, 12}) {
+            for (const bool rising : {true, false}) {
+                SCOPED_TRACE(static_cast<double>(pole));
+                EXPECT_EQ(SunRiseSetUT(21, month, 2024, pole, 30, 0, rising),
+                          SunRiseSetUT(21, month, 2024, beside, 30, 0, rising))
+                    << "month " << month;
+            }
+        }
+    }
+    EXPECT_EQ(SunRiseSetUT(21, 6, 2024, 90, 0, 0, true), SunNeverSets);
+    EXPECT_EQ(SunRiseSetUT(21, 6, 2024, -90, 0, 0, true), SunNeverRises);
+    EXPECT_EQ(SunRiseSetUT(21, 12, 2024, 90, 0, 0, false), SunNeverRises);
+}
+
 // Height deepens the horizon: the sun rises earlier and sets later; a negative
 // height does the opposite.
 TEST(SunRiseSet, HeightMovesTheHorizon) {

@@ -65,6 +65,20 @@ TEST(ChineseCalendar, SolarTermsAgreeWithEphem) {
     }
 }
 
+// The iteration stops once the Sun's apparent longitude is within 1e-7 degree of the
+// term's (a hundredth of a second of time). The series behind that longitude are summed
+// with double-precision cosines and carry about 1e-9 degree, so a tolerance much below
+// 1e-7 would chase their rounding; 1e-7 costs nothing that a whole day can show.
+TEST(ChineseCalendar, SolarTermsPutTheSunAtTheirLongitude) {
+    for (int year = 1600; year <= 3000; year += 35) {
+        for (int term = 0; term < 24; term += 5) {
+            const long double longitude = SunApparentPosition(SolarTermDate(year, term)).Longitude;
+            EXPECT_LE(std::fabs(AngleDiff180(15.0L * term, longitude)), 1e-7L)
+                << year << " term " << term;
+        }
+    }
+}
+
 TEST(ChineseCalendar, SolarTermsFallOnTheirCivilDays) {
     for (int year = 1800; year <= 2200; year += 13) {
         int y = 0, month = 0, day = 0;

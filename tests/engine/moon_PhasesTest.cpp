@@ -116,6 +116,27 @@ TEST(MoonPhases, SearchesGiveUpOnADateThatIsNotANumber) {
     ExpectRaises<E_OutOfAlgorithmRange>([&] { OctantPhaseTime(3, nan); }, "No TDateTime possible");
 }
 
+// Not a number and the infinities have no lunation: every phase routine refuses them at
+// once, where the mean phase would come out as not a number and the searches would try
+// in vain.
+TEST(MoonPhases, NonFiniteDatesAreRefusedAtOnce) {
+    for (const TDateTime x :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()}) {
+        SCOPED_TRACE(x);
+        for (TMoonPhase phase = 0; phase < 8; ++phase)
+            ExpectRaises<E_OutOfAlgorithmRange>([&] { MoonPhaseTime(phase, x); },
+                                                "No TDateTime possible");
+        ExpectRaises<E_OutOfAlgorithmRange>([&] { MainPhaseTime(4, x); }, "No TDateTime possible");
+        ExpectRaises<E_OutOfAlgorithmRange>([&] { OctantPhaseTime(5, x); },
+                                            "No TDateTime possible");
+        ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrBefore(2, x); },
+                                            "No TDateTime possible");
+        ExpectRaises<E_OutOfAlgorithmRange>([&] { PhaseOnOrAfter(6, x); }, "No TDateTime possible");
+        EXPECT_EQ(MoonPhaseTime(8, x), 0);  // no phase: no date, whatever the date
+    }
+}
+
 TEST(MoonAgeAndLight, AroundNewAndFullMoon) {
     const TDateTime newMoon = PhaseOnOrAfter(0, EncodeCalendarDate(2015, 6, 1));
     const TDateTime fullMoon = PhaseOnOrAfter(4, newMoon);

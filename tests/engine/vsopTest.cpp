@@ -36,20 +36,21 @@ TEST(VSOPEarthTable, HoldsThePublishedSeriesInOneBlock) {
     EXPECT_EQ(VSOPEarthL[5].data() + VSOPEarthL[5].size(), std::end(VSOPEarthTerms));
 }
 
+// The table holds the doubles nearest the published values.
 TEST(VSOPEarthTable, OpensEachSeriesWithItsLargestPublishedTerm) {
     const TVSOPTerm l0 = VSOPEarthL[0][0];
-    EXPECT_EQ(l0.A, 175347045.673L);
-    EXPECT_EQ(l0.B, 0.0L);
-    EXPECT_EQ(l0.C, 0.0L);
-    EXPECT_EQ(VSOPEarthL[1][0].A, 628331966747.491L);
-    EXPECT_EQ(VSOPEarthR[0][0].A, 100013988.799L);
+    EXPECT_EQ(l0.A, 175347045.673);
+    EXPECT_EQ(l0.B, 0.0);
+    EXPECT_EQ(l0.C, 0.0);
+    EXPECT_EQ(VSOPEarthL[1][0].A, 628331966747.491);
+    EXPECT_EQ(VSOPEarthR[0][0].A, 100013988.799);
     // Second L0 term of the published file: 0.03341656456 cos(4.66925680417 + 6283.0758499914 t).
     const TVSOPTerm l0b = VSOPEarthL[0][1];
-    EXPECT_EQ(l0b.A, 3341656.456L);
-    EXPECT_EQ(l0b.B, 4.66925680417L);
-    EXPECT_EQ(l0b.C, 6283.0758499914L);
+    EXPECT_EQ(l0b.A, 3341656.456);
+    EXPECT_EQ(l0b.B, 4.66925680417);
+    EXPECT_EQ(l0b.C, 6283.0758499914);
     // Last published L5 term.
-    EXPECT_EQ(VSOPEarthL[5][4].A, 0.005L);
+    EXPECT_EQ(VSOPEarthL[5][4].A, 0.005);
 }
 
 // A series class with hand-made terms, to check the summing rules. L: constant

@@ -64,15 +64,18 @@ public:
     }
 };
 
-// Records the steps asked for; never touches the machine's clock.
+// Records the steps asked for and whether each could ask the user; never touches the
+// machine's clock.
 class TFakeClockSetter final : public TClockSetter {
 public:
     bool Synchronized = false;
     TClockSetResult Result{true, QString()};
     QList<double> Steps;
+    QList<bool> Interactive;
     bool SynchronizedBySystem() override { return Synchronized; }
-    TClockSetResult StepBy(double OffsetSeconds, bool) override {
+    TClockSetResult StepBy(double OffsetSeconds, bool AskUser) override {
         Steps << OffsetSeconds;
+        Interactive << AskUser;
         return Result;
     }
 };

@@ -137,7 +137,7 @@ TEST_F(ClockFormTest, DaysBefore1900AreNamedAsTheyStand) {
 }
 
 TEST_F(ClockFormTest, SunRowHintAndColourFollowTheSun) {
-    SettingsCopies.PlaceName = QStringLiteral("Boston");
+    Settings.PlaceName = SettingsCopies.PlaceName = QStringLiteral("Boston");
     Settings.Latitude = 42.36L;
     Settings.Longitude = -71.06L;
     TForm1& f = Start();
@@ -385,6 +385,7 @@ TEST_F(ClockFormTest, DayLabelsNameHolidaysPhasesAndEclipses) {
 }
 
 TEST_F(ClockFormTest, SunRowForTheCalendarDay) {
+    Settings.PlaceName = QStringLiteral("Svalbard");
     Settings.Latitude = 80;
     Settings.Longitude = 0;
     TForm1& f = Start();
@@ -498,7 +499,8 @@ TEST_F(ClockFormTest, SkipSettingsSwitchReadsNothing) {
     Settings = TSettings{};
     Start({QStringLiteral("orbelune"), QStringLiteral("/c")});
     EXPECT_EQ(Settings.DisplayLevel, 4);
-    EXPECT_TRUE(Settings.PlaceName.isEmpty());
+    // No location read: the place is guessed from the zone.
+    EXPECT_EQ(Settings.PlaceName, QStringLiteral("New York NY"));
     QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
@@ -681,8 +683,8 @@ TEST_F(ClockFormTest, MoonPhaseMenuItems) {
     }
     EXPECT_FALSE(f.MoonMenu[4]->isVisible());
     EXPECT_FALSE(f.MenuMoon[4]->isVisible());
-    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("FULL MOON"));
-    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("New Moon"));
+    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("Mar 14 - FULL MOON"));
+    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("Mar 29 - New Moon"));
     // August 2025 has five: first quarters on the 1st and the 31st.
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 8, 1));
     f.UpdateMenuItems(false);
@@ -821,7 +823,7 @@ TEST_F(ClockFormTest, EclipseMenusFollowTheCalendarsYear) {
         EXPECT_FALSE(f.EclipseMenu[i]->icon().isNull()) << i;
     }
     EXPECT_TRUE(f.ButPopupMenu->actions().contains(f.EclipseMenu[0]));
-    EXPECT_TRUE(f.PopupMenu1->actions().contains(f.MenuEclipse[0]));
+    EXPECT_TRUE(f.GoToMenu1->actions().contains(f.MenuEclipse[0]));
 
     // Each item jumps the calendar to the local day of its eclipse.
     f.GoToEclipse[2]->trigger();

@@ -1,4 +1,4 @@
-// The Moon and Planet tabs at the window's stored default size and at the View
+// The Moon, Planet and Time tabs at the window's stored default size and at the View
 // menu's default and minimum sizes: every control gets at least the room its text
 // needs.
 #include "CalendarEvents.h"
@@ -72,7 +72,7 @@ TEST_F(InfoLayoutTest, NothingSquashedAtTheUsualSizes) {
     for (QAction* size :
          {static_cast<QAction*>(nullptr), form.SizeDefaultAction1, form.SizeMinimumAction1}) {
         if (size != nullptr) size->trigger();
-        for (int tab : {MoonTab, PlanetTab}) {
+        for (int tab : {MoonTab, PlanetTab, TimeTab}) {
             form.InfoFormPageControl->setCurrentIndex(tab);
             QApplication::processEvents();
             SCOPED_TRACE(testing::Message()

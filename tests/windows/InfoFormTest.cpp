@@ -200,7 +200,7 @@ TEST_F(InfoFormTest, ActionListCaptionsAndHints) {
     }
     auto* run = form.findChild<QAction*>("RunWhenWindowsStartsAction");
     ASSERT_NE(run, nullptr);
-    EXPECT_EQ(run->text(), "Run When Windows  Starts");
+    EXPECT_EQ(run->text(), "Run When The Desktop Session Starts");  // the Linux caption
     for (const char* name :
          {"LabelGoRed", "LabelGoNavy", "LabelGoBlack", "PrintImageAction1", "Close1"})
         EXPECT_NE(form.findChild<QAction*>(name), nullptr) << name;

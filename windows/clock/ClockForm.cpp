@@ -4,14 +4,17 @@
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "Settings.h"
 #include "TrayIcon.h"
 #include "WeatherService.h"
 #include "WeatherTextForm.h"
+#include "YearTabTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +24,11 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -55,12 +60,10 @@ QLabel* NewLabel(QWidget* parent, const char* name) {
     return label;
 }
 
-QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& text,
-                            const QString& hint) {
+QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
-    button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setFixedWidth(18);
     return button;
@@ -108,13 +111,26 @@ TForm1::~TForm1() {
 
 void TForm1::AttachInfoForm(TInfoForm* Info) {
     InfoForm = Info;
-    Info->AddClockCommands(PopupMenu1, ShowHelp1);
+    Info->AddClockCommands(PopupMenu1, GoToToday1, ShowHelp1);
     Info->ToggleShowHolidays1->setChecked(Calendar1->ShowHolidays);
     Info->ToggleShowTinyMoons1->setChecked(Calendar1->ShowTinyMoons);
     connect(Info, &TInfoForm::DateRequested, this, &TForm1::GoToDate);
     connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
     connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
     connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::TrayChanged, this, &TForm1::ApplyTrayType);
+    connect(Info, &TInfoForm::TemperatureUnitsChanged, this, &TForm1::ShowTemperatureInUnits);
+    connect(Info, &TInfoForm::MonthStepRequested, this, [this](int Delta) {
+        (Delta < 0 ? GoToPrevMonthAction1 : GoToNextMonthAction1)->trigger();
+    });
+    connect(Info, &TInfoForm::SeasonRequested, this, [this](int N) {
+        if (N >= 1 && N <= static_cast<int>(GoToSeasons.size()))
+            GoToSeasons[static_cast<size_t>(N - 1)]->trigger();
+    });
+    connect(Info, &TInfoForm::InternetTimeRequested, this,
+            [this](const QString& Server, bool SetClock) {
+                ShowInternetTime(GetInternetTime(Server, SetClock, true));
+            });
     connect(Info, &TInfoForm::MinimizeToTrayChanged, TrayIcon,
             [this](bool On) { TrayIcon->MinimizeToTray = On; });
     const auto showMarks = [this](bool TCalendar::*Switch) {
@@ -124,7 +140,14 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
         };
     };
     connect(Info, &TInfoForm::ShowHolidaysChanged, this, showMarks(&TCalendar::ShowHolidays));
+    connect(Info, &TInfoForm::PrevYearRequested, GoToPrevYearAction1, &QAction::trigger);
+    connect(Info, &TInfoForm::NextYearRequested, GoToNextYearAction1, &QAction::trigger);
+    connect(Info, &TInfoForm::WeekStartChanged, this, [this](int Index) {
+        Calendar1->SetStartOfWeek(GridStartOfWeek(Index, GetLocaleFirstDayOfWeek()));
+    });
     connect(Info, &TInfoForm::ShowTinyMoonsChanged, this, showMarks(&TCalendar::ShowTinyMoons));
+    connect(Info, &TInfoForm::LocationChanged, this, &TForm1::UpdateDisplays);
+    connect(Info, &TInfoForm::SettingsSaveRequested, this, &TForm1::SaveAllSettings);
 }
 
 void TForm1::GoToDate(TDateTime Date) {
@@ -160,6 +183,7 @@ void TForm1::CreateActions() {
     connect(ShowHelp1, &QAction::triggered, this, &TForm1::ShowHelp1Execute);
     GoToGoogle1 = NewAction("GoToGoogle", QStringLiteral("&Google"));
     connect(GoToGoogle1, &QAction::triggered, this, &TForm1::GoToGoogle);
+    CreateNavigationActions();
 
     struct TTabCommand {
         const char* Name;
@@ -218,18 +242,14 @@ void TForm1::CreateRows() {
     calendarRows->setSpacing(2);
     auto* navigation = new QHBoxLayout;
     navigation->setSpacing(0);
-    ButLastYear = NewSpeedButton(Panel3, "ButLastYear", QStringLiteral("\u00AB"),
-                                 QStringLiteral("Previous Year"));
-    ButLastMonth = NewSpeedButton(Panel3, "ButLastMonth", QStringLiteral("\u2039"),
-                                  QStringLiteral("Previous Month"));
+    ButLastYear = NewSpeedButton(Panel3, "ButLastYear", QStringLiteral("\u00AB"));
+    ButLastMonth = NewSpeedButton(Panel3, "ButLastMonth", QStringLiteral("\u2039"));
     MonthComboBox = new QComboBox(Panel3);
     MonthComboBox->setObjectName(QStringLiteral("MonthComboBox"));
     YearComboBox = new QComboBox(Panel3);
     YearComboBox->setObjectName(QStringLiteral("YearComboBox"));
-    ButNextMonth = NewSpeedButton(Panel3, "ButNextMonth", QStringLiteral("\u203A"),
-                                  QStringLiteral("Next Month"));
-    ButNextYear = NewSpeedButton(Panel3, "ButNextYear", QStringLiteral("\u00BB"),
-                                 QStringLiteral("Next Year"));
+    ButNextMonth = NewSpeedButton(Panel3, "ButNextMonth", QStringLiteral("\u203A"));
+    ButNextYear = NewSpeedButton(Panel3, "ButNextYear", QStringLiteral("\u00BB"));
     ButToday = new QToolButton(Panel3);
     ButToday->setObjectName(QStringLiteral("ButToday"));
     ButToday->setText(QStringLiteral("Go To"));
@@ -242,14 +262,16 @@ void TForm1::CreateRows() {
     Calendar1 = new TCalendar(Panel3);
     calendarRows->addWidget(Calendar1, 1);
 
-    connect(ButLastMonth, &QToolButton::clicked, this,
-            [this] { Calendar1->ChangeMonth(TCalendar::PrevMonth); });
-    connect(ButNextMonth, &QToolButton::clicked, this,
-            [this] { Calendar1->ChangeMonth(TCalendar::NextMonth); });
-    connect(ButLastYear, &QToolButton::clicked, this, [this] { Calendar1->PrevYear(); });
-    connect(ButNextYear, &QToolButton::clicked, this, [this] { Calendar1->NextYear(); });
-    connect(MonthComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
-    connect(YearComboBox, &QComboBox::activated, this, &TForm1::MonthOrYearPicked);
+    const std::pair<QToolButton*, QAction*> speedButtons[] = {{ButLastMonth, GoToPrevMonthAction1},
+                                                              {ButNextMonth, GoToNextMonthAction1},
+                                                              {ButLastYear, GoToPrevYearAction1},
+                                                              {ButNextYear, GoToNextYearAction1}};
+    for (const auto& [button, action] : speedButtons) {
+        button->setToolTip(action->toolTip());
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+    connect(MonthComboBox, &QComboBox::activated, this, &TForm1::MonthComboBoxChange);
+    connect(YearComboBox, &QComboBox::activated, this, &TForm1::YearComboBoxChange);
     connect(ButToday, &QToolButton::clicked, this, &TForm1::ButTodayClick);
     connect(Calendar1, &TCalendar::Changed, this, &TForm1::Calendar1Change);
     connect(Calendar1, &TCalendar::DoubleClicked, this, &TForm1::ToggleWindowAction1Execute);
@@ -303,15 +325,12 @@ void TForm1::CreateMenus() {
     ButPopupMenu->setObjectName(QStringLiteral("ButPopupMenu"));
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    for (int n = 0; n < 5; ++n) {
-        MoonMenu[n] = ButPopupMenu->addAction(QString());
-        MoonMenu[n]->setObjectName(QStringLiteral("MoonMenu%1").arg(n + 1));
-        MoonMenu[n]->setVisible(false);
-        MenuMoon[n] = PopupMenu1->addAction(QString());
-        MenuMoon[n]->setObjectName(QStringLiteral("MenuMoon%1").arg(n + 1));
-        MenuMoon[n]->setVisible(false);
-    }
     CreateEclipseItems();
+    FillGoToMenu(ButPopupMenu, QString(), MoonMenu, EclipseMenu);
+    GoToMenu1 = PopupMenu1->addMenu(QStringLiteral("&Go To..."));
+    GoToMenu1->setObjectName(QStringLiteral("GoToMenu1"));
+    FillGoToMenu(GoToMenu1, QStringLiteral("Menu"), MenuMoon, MenuEclipse);
+    ShowEclipseItems();
     ButToday->setMenu(ButPopupMenu);
 
     PopupMenu1->addSeparator();
@@ -357,15 +376,6 @@ void TForm1::CreateTrayIcon() {
     connect(TrayIcon, &TTrayIcon::Clicked, this, &TForm1::TrayIconClick);
     connect(TrayIcon, &TTrayIcon::WindowMinimized, this, &TForm1::TrayIconMinimize);
     connect(TrayIcon, &TTrayIcon::WindowRestored, this, &TForm1::TrayIconRestore);
-}
-
-void TForm1::MonthOrYearPicked() {
-    const int year = YearComboBox->currentText().toInt();
-    const int month = MonthComboBox->currentIndex() + 1;
-    if (year >= 1 && month >= 1) {
-        Calendar1->SetYear(year);
-        Calendar1->SetMonth(month);
-    }
 }
 
 // ---- Display levels, stay-on-top, hints -------------------------------------------
@@ -514,10 +524,12 @@ void TForm1::ApplicationEvents1Activate() {
     if (isVisible()) raise();
 }
 
+// Enter reaches no control; in the zip edit it finds the zip's place.
 bool TForm1::ApplicationEvents1ShortCut(int Key) {
-    // Enter reaches no control; the place search's edit answers it once the Set tab has
-    // one.
-    return Key == Qt::Key_Return || Key == Qt::Key_Enter;
+    if (Key != Qt::Key_Return && Key != Qt::Key_Enter) return false;
+    if (InfoForm != nullptr && InfoForm->LocationPage->ZipEd->hasFocus())
+        InfoForm->LocationPage->FindZipBut->click();
+    return true;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -526,6 +538,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             if (!Settings.ShowHints) return true;
             break;
         case QEvent::KeyPress: {
+            if (watched == YearComboBox &&
+                YearComboBoxKeyPress(static_cast<const QKeyEvent*>(event)))
+                return true;
             auto* widget = qobject_cast<QWidget*>(watched);
             QWidget* window = widget != nullptr ? widget->window() : nullptr;
             if (window != nullptr && (window == this || window == InfoForm) &&

@@ -9,6 +9,7 @@
 // window it is given (AttachInfoForm) by calling it and its tab pages; the information
 // window answers only through signals, which AttachInfoForm connects.
 
+#include "SettingsIo.h"
 #include "StDate.h"
 
 #include <QImage>
@@ -26,6 +27,7 @@ class QMenu;
 class QTimer;
 class QToolButton;
 class QFrame;
+class QKeyEvent;
 
 namespace orbelune {
 
@@ -36,6 +38,7 @@ class TMoon;
 class TTrayIcon;
 class THelpForm;
 class TForm6;
+struct TInternetTimeResult;
 struct TReportOutcome;
 struct TTimeZoneState;
 
@@ -90,18 +93,74 @@ public:
     void GoToEclipseExecute(int N);
     // Moves the calendar to Date's day.
     void GoToDate(TDateTime Date);
+
+    // Date navigation: the actions of the "Go To" menus and the month and year boxes.
+    void GoToToday1Execute();
+    void GoToPrevDay1Execute();
+    void GoToNextDay1Execute();
+    void GoToPrevMonthAction1Execute();
+    void GoToNextMonthAction1Execute();
+    void GoToPrevYearAction1Execute();
+    void GoToNextYearAction1Execute();
+    void GoToNewYearsDay1Execute();
+    void GoToMartinLutherKingDay1Execute();
+    void GoToChineseNewYear1Execute();
+    void GoToGroundHogDay1Execute();
+    void GoToValentinesDay1Execute();
+    void GoToWashingtonsBirthday1Execute();
+    void GoToAshWednesday1Execute();
+    void GoToSaintPatricksDay1Execute();
+    void GoToPassover1Execute();
+    void GoToGoodFridayExecute();
+    void GoToEaster1Execute();
+    void GoToEasterOrthodox1Execute();
+    void GoToMothersDay1Execute();
+    void GoToMemorialDay1Execute();
+    void GoToFathersDay1Execute();
+    void GoToFourthOfJuly1Execute();
+    void GoToLaborDay1Execute();
+    void GoToJewishNewYear1Execute();
+    void GoToColumbusDay1Execute();
+    void GoToHalloween1Execute();
+    void GoToElectionDay1Execute();
+    void GoToVeteransDay1Execute();
+    void GoToThanksgiving1Execute();
+    void GoToHanukah1Execute();
+    void GoToChristmas1Execute();
+    void GoToMarEquinox1Execute();
+    void GoToJunSolstice1Execute();
+    void GoToSepEquinox1Execute();
+    void GoToDecSolstice1Execute();
+    void GoToDaylightStart1Execute();
+    void GoToDaylightEnd1Execute();
+    // Phase entry N (1 .. 5) of the calendar's month.
+    void GoToMoonPhaseExecute(int N);
+    // Shower N (1 .. 9) in the calendar's year.
+    void GoToMeteorExecute(int N);
+    void MonthComboBoxChange();
+    void YearComboBoxChange();
+    // True for a typed character, which the year box swallows: the year is only chosen
+    // from its list.
+    static bool YearComboBoxKeyPress(const QKeyEvent* Key);
     void ApplicationEvents1Activate();
     bool ApplicationEvents1ShortCut(int Key);
 
     // Settings store and start with the session.
     void ReadIniFile();
-    void SaveIniFile();
+    // Writes the settings; at close not over a settings file that could not be read.
+    TSettingsResult SaveIniFile(TSaveIntent Intent = TSaveIntent::AtClose);
+    // Writes every setting, then SaveOnExit as the user has it, over whatever file was
+    // there; says so when the file cannot be written.
+    void SaveAllSettings();
     void SetRunWhenWindowsStarts(bool On);
 
-    // Asks the time server once through the platform's time query and returns the
-    // time it gave (0 when it did not answer), with Offset in days; the check time is
-    // stamped first. Setting the clock comes with the internet-time tab.
-    TDateTime GetInternetTime(const QString& Server, bool SetClock, double& Offset);
+    // Asks the time server once through the platform's time query; the check time is
+    // stamped first. With SetClock the PC clock is then set by the offset found, unless
+    // the system keeps its own time; Interactive lets the desktop ask the user for
+    // authorisation. A clock set is recorded in LastTimeStamp and LastTimeAdjust.
+    TInternetTimeResult GetInternetTime(const QString& Server, bool SetClock, bool Interactive);
+    // Shows a query's result on the information window's Time tab.
+    void ShowInternetTime(const TInternetTimeResult& Result);
     void GetWeather(const QString& StationCode, bool Show);
     // What a weather report brings the clock window: the temperature in its caption and
     // tray, the refusal message, the weather text window's report.
@@ -113,6 +172,11 @@ public:
                       std::int32_t BackColor);
     void ShowConnectionRefused();
     void ShowStatus(const QString& Text);
+    // The Set tab's changes: the tray icon of the tray settings (menu check marks, shown,
+    // animated, the temperature picture in its colours), and the temperature, caption
+    // and tray hint in a new unit.
+    void ApplyTrayType();
+    void ShowTemperatureInUnits();
     // Status texts of the window's own downloads and of secure downloads, for their
     // progress callbacks; both go through ShowStatus.
     void http1Status(const QString& StatusText);
@@ -121,7 +185,7 @@ public:
     void UpdateTemperature1Click();
     void WeatherText1Click();
     void TrayMenuItemClick(QAction* Item);
-    // The first-start guess of the place; it comes with the place list.
+    // The first-start guess of the place, when no location is stored.
     void GuessLatLon();
 
     // Where the help file is looked for; empty when it is not found.
@@ -156,6 +220,7 @@ public:
     TTrayIcon* TrayIcon = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* ButPopupMenu = nullptr;
+    QMenu* GoToMenu1 = nullptr;  // the "&Go To..." branch of PopupMenu1
     std::array<QAction*, 5> MoonMenu{};
     std::array<QAction*, 5> MenuMoon{};
     std::array<QAction*, 7> EclipseMenu{};
@@ -192,6 +257,19 @@ public:
     QAction* TrayMoon1 = nullptr;
     QAction* TrayAnimation1 = nullptr;
     std::array<QAction*, 7> GoToEclipse{};
+    QAction* GoToToday1 = nullptr;
+    QAction* GoToPrevDay1 = nullptr;
+    QAction* GoToNextDay1 = nullptr;
+    QAction* GoToPrevMonthAction1 = nullptr;
+    QAction* GoToNextMonthAction1 = nullptr;
+    QAction* GoToPrevYearAction1 = nullptr;
+    QAction* GoToNextYearAction1 = nullptr;
+    std::array<QAction*, 25> GoToHolidays{};  // in menu order, GoToNewYearsDay1 first
+    std::array<QAction*, 4> GoToSeasons{};    // GoToMarEquinox1 .. GoToDecSolstice1
+    QAction* GoToDaylightStart1 = nullptr;
+    QAction* GoToDaylightEnd1 = nullptr;
+    std::array<QAction*, 5> GoToMoonPhase{};
+    std::array<QAction*, 9> GoToMeteor{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +283,14 @@ private:
     void CreateWeatherMenu();
     void ShowTemperatureCaption();
     void ShowWeatherTextReport();
+    void CreateNavigationActions();
+    // The date commands in their menu order, into the "Go To" drop-down or the pop-up
+    // menu's branch; the moon and eclipse items are the menu's own.
+    void FillGoToMenu(QMenu* Menu, const QString& Prefix, std::array<QAction*, 5>& MoonItems,
+                      std::array<QAction*, 7>& EclipseItems);
+    void GoToHoliday(TDateTime (*Rule)(std::int32_t Year));
+    void GoToSeason(int Entry);
+    void GoToDaylight(bool Start);
     void CreateEclipseItems();
     // The eclipse items from the calendar-events model's year.
     void ShowEclipseItems();
@@ -220,7 +306,6 @@ private:
     void ShowMoonEvents(bool& MoonKnown, bool& MoonUp);
     void ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& Zone, bool SunUp,
                    bool MoonKnown, bool MoonUp);
-    void MonthOrYearPicked();
 
     bool FClosed = false;
     bool FDestroyed = false;

@@ -9,6 +9,7 @@
 #include "ClockState.h"
 #include "ClockTexts.h"
 #include "DateFormats.h"
+#include "DateNavigation.h"
 #include "DateTimeRtl.h"
 #include "EngineText.h"
 #include "Holidays.h"
@@ -219,6 +220,8 @@ void TForm1::UpdateDayInfoLabels(TDateTime Day) {
     if (special)
         for (QLabel* label : {DayInfoLabel1, DayInfoLabel2}) SetFontColor(label, SpecialDayColor);
     DisplayState.DayEventShown = special;
+    if (InfoForm != nullptr)
+        InfoForm->ShowDayEvent(Day, special ? DayInfoLabel1->text() : QString());
 }
 
 void TForm1::SetMoonIcons(TDateTime Day) {
@@ -240,13 +243,15 @@ void TForm1::SetMoonIcons(TDateTime Day) {
 void TForm1::UpdateMenuItems(bool Southern) {
     const TMonthPhaseTable& phases = Events->MonthPhaseTable();
     for (int n = 1; n <= 5; ++n) {
-        QAction* items[] = {MoonMenu[n - 1], MenuMoon[n - 1]};
+        QAction* items[] = {GoToMoonPhase[n - 1], MoonMenu[n - 1], MenuMoon[n - 1]};
         const TDayNumber day = phases[static_cast<size_t>(n - 1)].DayNumber;
         const bool valid = day >= 0;
         for (QAction* item : items) {
             item->setVisible(valid);
             if (!valid) continue;
-            item->setText(Events->MoonPhaseName(DayNumberToDateTime(day)));
+            // A month may hold two of a phase: the day tells them apart.
+            const TDateTime date = DayNumberToDateTime(day);
+            item->setText(MoonPhaseItemCaption(Events->MoonPhaseName(date), date));
             int image = -1;
             switch (Events->IconNum(n, Southern)) {
                 case 0:

@@ -1,6 +1,6 @@
 // The clock window's jumps to the eclipses of the calendar's year: seven actions with
-// their items in the "Go To" drop-down and in the pop-up menu. The calendar-events
-// model's eclipse list fills them; unused ones stay hidden.
+// their items in the "Go To" drop-down and in the pop-up menu's "Go To" branch. The
+// calendar-events model's eclipse list fills them; unused ones stay hidden.
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 
@@ -21,18 +21,8 @@ void TForm1::CreateEclipseItems() {
         addAction(action);
         connect(action, &QAction::triggered, this, [this, n] { GoToEclipseExecute(n); });
         GoToEclipse[i] = action;
-
-        EclipseMenu[i] = ButPopupMenu->addAction(QString());
-        EclipseMenu[i]->setObjectName(QStringLiteral("EclipseMenu%1").arg(n));
-        MenuEclipse[i] = PopupMenu1->addAction(QString());
-        MenuEclipse[i]->setObjectName(QStringLiteral("MenuEclipse%1").arg(n));
-        for (QAction* item : {EclipseMenu[i], MenuEclipse[i]}) {
-            item->setVisible(false);
-            connect(item, &QAction::triggered, action, &QAction::trigger);
-        }
     }
     connect(Events, &TCalendarEvents::Changed, this, &TForm1::ShowEclipseItems);
-    ShowEclipseItems();
 }
 
 void TForm1::SetEclipseItem(int N, bool Visible, int Image, const QString& Caption) {

@@ -16,6 +16,7 @@
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "SettingsIo.h"
+#include "SettingsStore.h"
 #include "TrayIcon.h"
 #include "WeatherState.h"
 
@@ -144,14 +145,25 @@ void TForm1::ReadIniFile() {
     Calendar1->update();
 }
 
-void TForm1::SaveIniFile() {
+TSettingsResult TForm1::SaveIniFile(TSaveIntent Intent) {
     Settings.ShowHolidays = Calendar1->ShowHolidays;
     Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
     if (!isMinimized() && isVisible()) {
         Settings.WindowLeft = x();
         Settings.WindowTop = y();
     }
-    TellAboutSettings(orbelune::SaveIniFile(Settings));
+    return orbelune::SaveIniFile(Settings, Intent);
+}
+
+void TForm1::SaveAllSettings() {
+    TSettingsResult first;
+    if (!Settings.SaveOnExit) {
+        Settings.SaveOnExit = true;
+        first = SaveIniFile(TSaveIntent::OnPurpose);
+        Settings.SaveOnExit = false;
+    }
+    const TSettingsResult second = SaveIniFile(TSaveIntent::OnPurpose);
+    TellAboutSettings(first.Ok ? second : first);
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -169,8 +181,7 @@ void TForm1::Timer1Timer() {
     }
     if (ClockState.TimeCheckPending && Now() > ClockState.StartTime + ThirtySeconds) {
         ClockState.TimeCheckPending = false;
-        double offset = 0;
-        GetInternetTime(Settings.TimeServer, true, offset);
+        ShowInternetTime(GetInternetTime(Settings.TimeServer, true, false));
     }
 }
 
@@ -194,10 +205,8 @@ void TForm1::UpdateClocks() {
             SetApplicationTitle(FormatDateTimeSafe(QStringLiteral("mmm d"), t));
 
         if (Settings.UpdateClockPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
-            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0) {
-            double offset = 0;
-            GetInternetTime(Settings.TimeServer, true, offset);
-        }
+            t > ClockState.LastTimeCheckTime + Settings.UpdateClockMinutes / 1440.0)
+            GetInternetTime(Settings.TimeServer, true, false);
         if (Settings.UpdateWeatherPerSchedule && t > ClockState.StartTime + ThirtySeconds &&
             t > WeatherState.LastWeatherDownloadTime.load() +
                     Settings.UpdateWeatherMinutes / 1440.0)
@@ -267,7 +276,7 @@ void TForm1::SaveSession() {
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
     }
     SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
-    SaveIniFile();
+    TellAboutSettings(SaveIniFile());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,17 +1,21 @@
 #include "InfoForm.h"
 
+#include "BigCalendar.h"
 #include "CalendarEvents.h"
 #include "ClockState.h"
 #include "ClockTexts.h"
+#include "DateHelpers.h"
 #include "DiagnosticReport.h"
 #include "InfoLocation.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
+#include "SetOptionsTexts.h"
 #include "WeatherService.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -110,15 +114,23 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createMoonSheet();
     createPlanetSheet();
     createWeatherSheet();
+    createGraphSheet();
+    createToolsSheet();
+    connectSetOptions();
+    createLocationSheet();
+    createTimeSheet();
+    createYearSheet();
+    createHolidaySheet();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
 }
 
-void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* Help) {
+void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, PopupMenu,
             [this, PopupMenu](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    menuBar()->addAction(GoToToday);
     menuBar()->addAction(Help);
 }
 
@@ -129,6 +141,10 @@ void TInfoForm::createPages() {
     PlanetPage = new TPlanetSheet(InfoFormPageControl);
     WeatherPage = new TWeatherSheet(InfoFormPageControl);
     TimeSheet = new TTimeSheet(WorldCityNames, InfoFormPageControl);
+    GraphPage = new TGraphSheet(InfoFormPageControl);
+    ToolsPage = new TToolsSheet(InfoFormPageControl);
+    YearPage = new TYearSheet(InfoFormPageControl);
+    HolidayPage = new THolidaySheet(InfoFormPageControl);
     for (size_t index = 0; index < InfoFormTabs.size(); ++index) {
         QWidget* sheet = nullptr;
         switch (index) {
@@ -143,6 +159,18 @@ void TInfoForm::createPages() {
                 break;
             case TimeTab:
                 sheet = TimeSheet;
+                break;
+            case GraphTab:
+                sheet = GraphPage;
+                break;
+            case ToolsTab:
+                sheet = ToolsPage;
+                break;
+            case YearTab:
+                sheet = YearPage;
+                break;
+            case HolidayTab:
+                sheet = HolidayPage;
                 break;
             default:
                 sheet = new QWidget(InfoFormPageControl);
@@ -162,6 +190,7 @@ void TInfoForm::createPages() {
     auto* setSheetLayout = new QVBoxLayout(Sheets[SetTab]);
     setSheetLayout->setContentsMargins(0, 0, 0, 0);
     setSheetLayout->addWidget(SetSheetPageControl);
+    createSetOptions();
     setCentralWidget(InfoFormPageControl);
 }
 
@@ -215,8 +244,7 @@ void TInfoForm::createActions() {
                                     QStringLiteral("Minimum Size"));
     connect(SizeMinimumAction1, &QAction::triggered, this, &TInfoForm::SizeMinimumAction1Execute);
     RunWhenWindowsStartsAction =
-        MakeAction(this, "RunWhenWindowsStartsAction", QStringLiteral("Run When Windows  Starts"),
-                   QString(), true);
+        MakeAction(this, "RunWhenWindowsStartsAction", RunAtStartCaption(), QString(), true);
     connect(RunWhenWindowsStartsAction, &QAction::triggered, this,
             &TInfoForm::RunWhenWindowsStartsActionExecute);
 }
@@ -267,7 +295,15 @@ void TInfoForm::FormCreate() {
     MoonPage->AnimateMoonBox->setChecked(Settings.AnimateMoon);
     PlanetPage->EclipseRadioItems[Settings.EclipseSummaryView ? 0 : 1]->setChecked(true);
     SetEclipsesMemo(Settings.EclipseSummaryView);
+    // A stored 7 (the locale's first day) is replaced at start-up; the box then shows
+    // the locale's day.
+    const int weekStart = Settings.WeekStart >= 0 && Settings.WeekStart <= 6
+                              ? Settings.WeekStart
+                              : GetLocaleFirstDayOfWeek();
+    YearPage->WeekStartBox->setCurrentIndex(weekStart);
+    YearPage->BigCalendar->SetFirstDayOfWeek(Settings.WeekStart);
     InfoLocation = InfoLocationFromSettings(Settings);
+    UpdateLatLonDisplays(2);
     if (Settings.ShowInfoFormAtStartup) show();
 }
 
@@ -276,6 +312,9 @@ void TInfoForm::FormShow() {
     setWindowState(Settings.InfoFormMaximized ? (windowState() | Qt::WindowMaximized)
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
+    ShowNumberInCalculator();
+    ShowSetOptions();
+    ShowLocationControls();
     TakeRadarFrameCount(Settings);
 }
 
@@ -296,6 +335,8 @@ void TInfoForm::FormDeactivate() {
     Settings.LastSetSheetTabIndex = SetSheetPageControl->currentIndex();
     Settings.StartMinimized = ToggleStartMinimized1->isChecked();
     Settings.SaveOnExit = ToggleSaveOnExit1->isChecked();
+    KeepNumberInCalculator();
+    TimeSheet->TakeTimeServer();
 }
 
 void TInfoForm::showEvent(QShowEvent* event) {

@@ -2,8 +2,9 @@
 // TInfoForm: the information window. Thirteen tabs in one page control, a menu, an
 // action list shared by the menus and the Set tab's check boxes, a status bar, and the
 // start-up work the clock window's first tick asks for. The tab pages are classes that
-// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet); the
-// window's handlers for a tab live in InfoForm_<Tab>.cpp.
+// own their controls (TMoonSheet, TPlanetSheet, TWeatherSheet, TTimeSheet, TYearSheet,
+// THolidaySheet, and the Set tab's TLocationSheet); the window's handlers for a tab live in
+// InfoForm_<Tab>.cpp.
 //
 // The window reads the shown date and its marked days from the calendar-events model
 // and knows nothing of the clock window: what it asks of it (move the calendar, the
@@ -11,13 +12,20 @@
 // goes out as signals, which the clock window connects when it takes the window
 // (TForm1::AttachInfoForm).
 
+#include "EditMenu.h"
+#include "GraphSheet.h"
+#include "HolidaySheet.h"
 #include "InfoFormModel.h"
 #include "MoonSheet.h"
 #include "MoonTabTexts.h"
+#include "PlaceList.h"
 #include "PlanetSheet.h"
+#include "SetOptionsPage.h"
 #include "StDate.h"
 #include "TimeSheet.h"
+#include "ToolsSheet.h"
 #include "WeatherSheet.h"
+#include "YearSheet.h"
 
 #include <QMainWindow>
 #include <QTabWidget>
@@ -25,6 +33,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -32,6 +41,9 @@ class QStatusBar;
 namespace orbelune {
 
 class TCalendarEvents;
+class TForecastCityBoxes;
+class TLocationSheet;
+class TPlaceListLoader;
 struct TEclipseDay;
 struct TReportOutcome;
 
@@ -55,9 +67,9 @@ public:
     // Events: the marked days of the clock calendar's date; it outlives the window.
     explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
 
-    // The clock window's pop-up menu as this window's context menu, and its help
-    // command at the end of the main menu.
-    void AddClockCommands(QMenu* PopupMenu, QAction* Help);
+    // The clock window's pop-up menu as this window's context menu, and its "go to
+    // today" and help commands at the end of the main menu.
+    void AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help);
 
     // The start-up work of the clock window's first tick.
     void DoStartTasks();
@@ -98,18 +110,119 @@ public:
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
 
+    // Year tab.
+    void YearSheetShow();
+    void LastYearButClick();
+    void NextYearButClick();
+    void BigCalendarClick();
+    void UpdateBigCalendar();
+    void WeekNumbersBoxClick();
+    void BigCalendarGetMonthInfo(int Year, int Month);
+    void BigCalYearComboBoxChange();
+    // True for a typed character, which the year box swallows: the year is only chosen
+    // from its list.
+    static bool BigCalYearComboBoxKeyPress(const QKeyEvent* Key);
+    void WeekStartBoxChange();
+    // The event the clock window names for Day (holiday, season, phase, eclipse; empty
+    // for none), shown under the year calendar while it shows that day.
+    void ShowDayEvent(TDateTime Day, const QString& Text);
+
+    // Holiday tab.
+    void ShowHolidayTable(int Year);
+    void HolidayGridSelectCell(int ARow);
+
     // Weather tab: the report panel.
     void ApplyWeatherReport(const TReportOutcome& Outcome);
     void DisplayWeather();
     void WeatherSheet2Show();
     void GetWeatherBut2Click();
 
+    // Graph tab.
+    // Draws the year chart for the calendar's date at Latitude (the setting's).
+    void DrawGraph(long double Latitude);
+    void TimePositionBoxClick();
+    void DaylightSavingBoxClick();
+    void ShowDateLinesBoxClick();
+    // A left click at X (chart pixels) on the chart.
+    void PaintBoxMouseDown(int X);
+    // The season buttons, N = 1 (March equinox) .. 4 (December solstice).
+    void SeasonButClick(int N);
+    void PrevMonthBut2Click();
+    void NextMonthBut2Click();
+    // The chart, the year calendar and the satellite panel as pictures; an empty name
+    // puts the picture on the clipboard, any other saves it to that file. False when
+    // nothing was written.
+    QImage GetGraph();
+    bool GraphToClipBoardOrFile(const QString& FileName);
+    QImage GetCalendar();
+    bool CalendarToClipBoardOrFile(const QString& FileName);
+    QImage GetPanel();
+    bool PanelToClipBoardOrFile(const QString& FileName);
+
+    // Tools tab: converter key Index of ConverterKeys, pi, copy and paste.
+    void ConverterButClick(int Index);
+    void PiButtonClick();
+    void CopyButClick();
+    void PasteButClick();
+
+    // Set tab: the tray icon, its colours, the temperature unit, the weather server and
+    // the proxy.
+    void SetTrayIconType();
+    void TrayIconGroupClick();
+    void ColorBoxChange();
+    void TrayBackTransparentBoxClick();
+    void TemperatureRadioGroupClick();
+    void WeatherServerComboBoxChange();
+    void UseProxyServerBoxClick();
+    void ProxyServerEdChange();
+    void ProxyServerPortEdChange();
+    void ProxyUserNameEdChange();
+    void ProxyPasswordEdChange();
+    // Set tab: the location page and the place list (InfoForm_Location.cpp). The list
+    // loads off the user-interface thread; the lists fill when it has arrived.
+    void LoadBigList();
+    void ShowLoadFileMsg();
+    void CountryBoxSelect();
+    void StateBox1Select();
+    void PlaceListBoxClick();
+    // "Find City": the place of the typed zip code.
+    void FindZipButClick();
+    // Stores the location the page shows, saves every setting and refreshes the clock.
+    void SaveOrUpdateLocation();
+    // Stores the station of the station edits; Write saves every setting.
+    void StoreWeatherStation(bool Write);
+    // Writes every setting, whether or not they are saved on exit.
+    void SaveAllSettings();
+    void SaveLocationOnlyButClick();
+    void SaveWeatherStationOnlyButClick();
+    void SaveAllButClick();
+    void CloseButClick();
+    void ResetButClick();
+    // Weather tab: the forecast cities of the chosen state.
+    void StateBox2Select();
+
+    // Time tab: a query's result, and the "Get Time" button, which asks the clock window
+    // for a query of the server in the box (InternetTimeRequested).
+    void UpdateInternetTimeDisplay(const TInternetTimeResult& Result);
+    void GetInternetTimeButClick();
+    void TimeServerSheetShow();
+
     TCalendarEvents& Events;
     TMoonSheet* MoonPage = nullptr;
     TPlanetSheet* PlanetPage = nullptr;
     TWeatherSheet* WeatherPage = nullptr;
     TTimeSheet* TimeSheet = nullptr;
+    TGraphSheet* GraphPage = nullptr;
+    TToolsSheet* ToolsPage = nullptr;
+    TSetOptionsPage* SetOptions = nullptr;  // the Set tab's second page
+    TEditMenu* CutPastePopupMenu = nullptr;
+    TYearSheet* YearPage = nullptr;
+    THolidaySheet* HolidayPage = nullptr;
+    TLocationSheet* LocationPage = nullptr;        // on the Set tab
+    TForecastCityBoxes* ForecastCities = nullptr;  // on the Weather tab
     TMoonDay DayMoon;
+    TPlaceList PlaceList;
+    TPlaceListLoader* PlaceListLoader = nullptr;
 
     TInfoPageControl* InfoFormPageControl = nullptr;
     std::array<QWidget*, InfoFormTabs.size()> Sheets{};
@@ -163,6 +276,28 @@ signals:
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
+    // The tray settings changed: the clock window shows the tray icon they choose.
+    void TrayChanged();
+    // The temperature unit changed: the clock window shows the temperature in it.
+    void TemperatureUnitsChanged();
+    // Asks for the clock calendar's previous (-1) or next (1) month, or for season N
+    // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
+    void MonthStepRequested(int Delta);
+    void SeasonRequested(int N);
+    // A location was stored: the clock window refreshes its displays.
+    void LocationChanged();
+    // Every setting is to be written now (the clock window writes them).
+    void SettingsSaveRequested();
+    // The forecast's state or city changed: its page address is built anew.
+    void ForecastCityChanged();
+    // Asks for one query of Server that sets the PC clock when SetClock and may ask the
+    // user for authorisation; its result comes back through UpdateInternetTimeDisplay.
+    void InternetTimeRequested(const QString& Server, bool SetClock);
+    // The Year tab's buttons ask for the clock calendar's year steps.
+    void PrevYearRequested();
+    void NextYearRequested();
+    // The week-start box's index (0 Monday .. 6 Sunday) for the clock calendar.
+    void WeekStartChanged(int Index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,6 +313,30 @@ private:
     void createMoonSheet();
     void createPlanetSheet();
     void createWeatherSheet();
+    void createGraphSheet();
+    void createToolsSheet();
+    void createSetOptions();
+    void connectSetOptions();
+    // The tray's colours, background and type and the temperature unit from the
+    // settings.
+    void ShowSetOptions();
+    void EnableProxyFields();
+    // The calculator shows the saved number; a number it shows is kept for the next run.
+    void ShowNumberInCalculator();
+    void KeepNumberInCalculator();
+    void createLocationSheet();
+    // The location page and the forecast lists as the settings have them.
+    void ShowLocationControls();
+    void PlaceListArrived();
+    // Shows what choosing Record fills in, with the distance from the stored place.
+    void ChoosePlace(const QString& Record);
+    void createTimeSheet();
+    void createYearSheet();
+    void createHolidaySheet();
+    // The clock calendar's date in the year calendar, which shows no year before
+    // YearTabMinYear.
+    void ShowYearCalendarDate(TDateTime Date);
+    int CalendarYear() const;
     void UpdatePlanetTab(TDateTime T);
     void RefreshForCalendarDate();
     // The clock calendar's date at the time of day of now.
@@ -190,8 +349,13 @@ private:
     void FormActivate();
     void FormDeactivate();
 
+    // The calendar date the chart was last drawn for.
+    TDateTime GraphDate = -1;
     // False while FormCreate sets the minimise-to-tray controls.
     bool MinToTrayReady = false;
+    // The last day event the clock window named, and its day.
+    TDateTime FEventDay = 0;
+    QString FEventText;
 };
 
 }  // namespace orbelune

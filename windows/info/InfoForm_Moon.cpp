@@ -10,6 +10,8 @@
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "EngineText.h"
+#include "InfoLocation.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
 #include "MyUtil.h"
@@ -18,8 +20,10 @@
 #include "moon.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -81,6 +85,11 @@ void TInfoForm::createMoonSheet() {
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Watched == WeatherPage->WeatherSheet2 && Event->type() == QEvent::Show) WeatherSheet2Show();
+    if (Watched == TimeSheet && Event->type() == QEvent::Show) TimeServerSheetShow();
+    if (Watched == YearPage && Event->type() == QEvent::Show) YearSheetShow();
+    if (Watched == YearPage->BigCalYearComboBox && Event->type() == QEvent::KeyPress &&
+        BigCalYearComboBoxKeyPress(static_cast<const QKeyEvent*>(Event)))
+        return true;
     auto* label = qobject_cast<QLabel*>(Watched);
     if (label == nullptr) return QMainWindow::eventFilter(Watched, Event);
     switch (Event->type()) {
@@ -130,11 +139,21 @@ void TInfoForm::RefreshForCalendarDate() {
     UpdatePlanetTab(t);
     const QString date = LongDate(t);
     MoonPage->MoonRiseSetGroupBox->setTitle(QStringLiteral(" Moon on ") + date + QLatin1Char(' '));
+    GraphPage->GraphSunGroupBox->setTitle(GraphSunGroupCaption(t));
+    // A hidden chart is drawn when its tab comes into view.
+    if (GraphPage->isVisible() && std::trunc(t) != GraphDate) DrawGraph(Settings.Latitude);
+    ShowYearCalendarDate(Events.Date());
+    // Last: building the holiday table moves the zone state to that year's autumn.
+    ShowHolidayTable(CalendarYear());
 }
 
 void TInfoForm::UpdateLatLonDisplays(int Mode) {
-    // Mode 2 shows InfoLocation on the Set tab, whose labels come with that tab.
-    if (Mode == 2) return;
+    if (Mode == 2) {
+        LocationPage->ShowSavedLocation(LocationLines(InfoLocation.PlaceName, InfoLocation.Latitude,
+                                                      InfoLocation.Longitude,
+                                                      InfoLocation.Altitude));
+        return;
+    }
     const TLocationLines lines =
         LocationLines(Settings.PlaceName, Settings.Latitude, Settings.Longitude, Settings.Altitude);
     MoonPage->PlaceNamePanel->setText(lines.PlaceName);

@@ -17,7 +17,8 @@
 namespace orbelune {
 
 void TInfoForm::createWeatherSheet() {
-    WeatherPage->PlaceUnitChoice(SetSheetPageControl->widget(0));
+    WeatherPage->PlaceUnitChoice(SetOptions);
+    SetOptions->PlaceTemperatureUnits(WeatherPage->TemperatureRadioGroup);
     WeatherPage->WeatherStationCodeEd2->setText(Settings.WeatherStationCode);
     WeatherPage->WeatherStationNameEd2->setText(Settings.WeatherStationName);
     connect(WeatherPage->GetWeatherBut2, &QPushButton::clicked, this,

@@ -1,5 +1,8 @@
 #include "WeatherSheet.h"
 
+#include "ForecastCityBoxes.h"
+#include "NamedWidget.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,12 +19,6 @@ namespace orbelune {
 namespace {
 
 constexpr int MemoLines = 16;
-
-template <typename TWidget>
-TWidget* Named(TWidget* Widget, const char* Name) {
-    Widget->setObjectName(QString::fromLatin1(Name));
-    return Widget;
-}
 
 QGroupBox* NewTemperatureGroup(QWidget* Owner, std::array<QRadioButton*, 2>& Items) {
     auto* group = Named(new QGroupBox(QStringLiteral(" Temperature Units: "), Owner),
@@ -41,6 +38,8 @@ TWeatherSheet::TWeatherSheet(QWidget* Parent) : QWidget(Parent) {
     auto* column = new QVBoxLayout(this);
     WeatherSheet2 = Named(new QWidget(this), "WeatherSheet2");
     column->addWidget(WeatherSheet2);
+    ForecastCities = new TForecastCityBoxes(this);
+    column->addWidget(ForecastCities);
     // The forecast page takes the rest of the tab.
     column->addStretch(1);
 

@@ -17,6 +17,8 @@ class QRadioButton;
 
 namespace orbelune {
 
+class TForecastCityBoxes;
+
 class TWeatherSheet final : public QWidget {
     Q_OBJECT
 
@@ -36,6 +38,7 @@ public:
     QPlainTextEdit* WeatherMemo2 = nullptr;
     QLabel* LastWeatherUpdateLab = nullptr;
     QLabel* LastWeatherTimeStampLab = nullptr;
+    TForecastCityBoxes* ForecastCities = nullptr;  // the zone forecast's state and city
 };
 
 }  // namespace orbelune
