@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -50,34 +51,35 @@ private:
     QStringList paths_;
 };
 
-// Every key with a value. (A damaged file can list keys that hold none, such as those
-// of a section without a name; they are not kept.)
+// Every key with a value. (A damaged file can list keys that hold none, or keys of a
+// section without a name, which would be written back under another; they are not
+// kept.)
 QMap<QString, QVariant> AllValues(const QSettings& settings) {
     QMap<QString, QVariant> values;
     for (const QString& key : settings.allKeys()) {
         const QVariant value = settings.value(key);
-        if (value.isValid()) values.insert(key, value);
+        if (value.isValid() && !key.startsWith(QLatin1Char('/'))) values.insert(key, value);
     }
     return values;
 }
 
-// True when Read holds every key of Written and every text value as written: a file cut
-// short loses its last keys or the end of a value. (Other kinds, which only a hand edit
-// brings in, need not read back as the same kind.)
-bool HoldsEverything(const QMap<QString, QVariant>& read, const QMap<QString, QVariant>& written) {
-    if (read.size() != written.size()) return false;
-    for (auto it = written.cbegin(); it != written.cend(); ++it) {
-        const auto found = read.constFind(it.key());
-        if (found == read.cend()) return false;
-        if (it.value().userType() == QMetaType::QString && *found != it.value()) return false;
+// True when Read holds every key of Checked with the text Written gives it: a file cut
+// short loses its last keys or the end of a value. (Only the keys written in this pass
+// are checked: what a hand edit put elsewhere in the file need not read back the same.)
+bool HoldsWhatWasWritten(const QMap<QString, QVariant>& read,
+                         const QMap<QString, QVariant>& written, const QSet<QString>& checked) {
+    for (const QString& key : checked) {
+        const auto found = read.constFind(key);
+        if (found == read.cend() || *found != written.value(key)) return false;
     }
     return true;
 }
 
 // The file text of Values in the INI format. QSettings writes a draft beside Path, which
 // is then read back under another name (so that no cached copy answers) and must hold
-// exactly Values: a draft cut short by a full disk never gets further.
-std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values, const QString& path,
+// the checked keys as written: a draft cut short by a full disk never gets further.
+std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values,
+                                  const QSet<QString>& checkedKeys, const QString& path,
                                   QString& errorText) {
     const QString draft = TemporarySibling(path);
     QString checked;
@@ -107,7 +109,8 @@ std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values, const Q
     TRemoveAtExit removeChecked({checked});
     {
         const QSettings in(checked, QSettings::IniFormat);
-        if (in.status() != QSettings::NoError || !HoldsEverything(AllValues(in), values)) {
+        if (in.status() != QSettings::NoError ||
+            !HoldsWhatWasWritten(AllValues(in), values, checkedKeys)) {
             errorText =
                 QStringLiteral("The settings were not written completely (is the disk full?).");
             return std::nullopt;
@@ -232,6 +235,7 @@ void TSettingsStore::Write(const QString& key, const QString& text) {
     for (const QString& stored : spellings) values_.remove(SectionKey(stored));
     spellings = QStringList{key};
     values_.insert(SectionKey(key), text);
+    written_.insert(SectionKey(key));
 }
 
 void TSettingsStore::WriteInteger(const QString& key, int value) {
@@ -260,7 +264,7 @@ TSettingsStore::TFlushResult TSettingsStore::Flush() {
     if (!MakeOwnerOnlyFolder(QFileInfo(filePath_).absolutePath()))
         return {false, QStringLiteral("The folder of %1 could not be created.").arg(filePath_)};
     QString why;
-    const std::optional<QByteArray> text = IniText(values_, filePath_, why);
+    const std::optional<QByteArray> text = IniText(values_, written_, filePath_, why);
     if (!text) return {false, why};
     const TFileWriteResult written = ReplaceFile(filePath_, *text, OwnerReadWrite);
     if (!written.Ok) return {false, written.ErrorText};

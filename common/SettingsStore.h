@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -75,6 +76,7 @@ private:
     QString problem_;
     QMap<QString, QVariant> values_;         // every key of the file, as "Section/Key"
     QHash<QString, QStringList> spellings_;  // lower-case name -> its spellings in the section
+    QSet<QString> written_;                  // the keys written since the file was read
 };
 
 }  // namespace orbelune
