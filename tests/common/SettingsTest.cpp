@@ -418,10 +418,10 @@ TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults) {
     for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
 }
 
-// A section header broken over two lines leaves keys that hold no value: they are
-// dropped, and the settings still save.
+// A section header broken over two lines leaves keys that hold no value, or that would
+// be written back under another key: they are dropped, and the settings still save.
 TEST_F(SettingsFile, KeysWithoutValuesDoNotStopTheSave) {
-    WriteRaw("[\nSettings]\nWindowTop=50\n[Settings]\nPlaceName=Lyon\n");
+    WriteRaw("[\nSettings]\nWindowTop=\nx=1\n[General]\nx=2\n[Settings]\nPlaceName=Lyon\n");
     TSettings s = ReadBack();
     EXPECT_EQ(s.PlaceName, "Lyon");
     s.DisplayLevel = 2;
