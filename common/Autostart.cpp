@@ -1,11 +1,9 @@
 #include "Autostart.h"
 
 #include "DesktopIdentity.h"
+#include "SafeFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace orbelune {
@@ -45,17 +43,16 @@ bool SetRunAtStartup(const QString& name, const QString& path, bool on) {
     const QString file = AutostartFilePath(name);
     if (!on) return QFile::remove(file);
     if (HasControlCharacter(path) || HasControlCharacter(name)) return false;
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+    RemoveStaleTemporaries(file);
     const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + name +
                           QStringLiteral("\nComment=") + QString::fromUtf8(DesktopComment) +
                           QStringLiteral("\nIcon=") + QString::fromUtf8(DesktopAppId) +
                           QStringLiteral("\nExec=") + ExecArgument(path) +
                           QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
-    out.write(entry.toUtf8());
-    return out.commit();
+    // Readable by the desktop's session starter, writable by the owner only.
+    return ReplaceFile(file, entry.toUtf8(),
+                       OwnerReadWrite | QFileDevice::ReadGroup | QFileDevice::ReadOther)
+        .Ok;
 }
 
 }  // namespace orbelune

@@ -3,9 +3,12 @@
 #include "SettingsStore.h"
 #include "SettingsTable.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <type_traits>
 
 namespace orbelune {
@@ -145,9 +148,55 @@ void WriteSetting(TSettingsStore& store, const char* name, const TSettings& sett
         e->Member);
 }
 
-TSettingsStore OpenStore(TSettingsStore::TMode mode) {
-    return TSettingsStore(TSettingsStore::DefaultFilePath(), TSettingsStore::DefaultSection(),
-                          mode);
+TSettingsStore OpenStore() {
+    return TSettingsStore(TSettingsStore::DefaultFilePath(), TSettingsStore::DefaultSection());
+}
+
+bool Readable(TSettingsFileState state) {
+    return state == TSettingsFileState::Missing || state == TSettingsFileState::Read;
+}
+
+// The file whose reading problem the user has already been told of, so that closing
+// does not say it again.
+struct TToldProblem {
+    QString Path;
+    TSettingsFileState State = TSettingsFileState::Read;
+};
+TToldProblem ToldProblem;
+
+QString UnreadableMessage(const TSettingsStore& store) {
+    return QStringLiteral(
+               "The settings file %1 could not be read (%2). The program runs with its "
+               "built-in settings and will not save over the file when it closes.")
+        .arg(QDir::toNativeSeparators(TSettingsStore::DefaultFilePath()), store.ProblemText());
+}
+
+QString KeptMessage(const TSettingsStore& store) {
+    return QStringLiteral(
+               "The settings were not saved: the settings file %1 could not be read "
+               "(%2), and it is kept as it is.")
+        .arg(QDir::toNativeSeparators(TSettingsStore::DefaultFilePath()), store.ProblemText());
+}
+
+TSettingsResult Flushed(TSettingsStore& store) {
+    const TSettingsStore::TFlushResult flushed = store.Flush();
+    if (flushed.Ok) return {};
+    return {false,
+            QStringLiteral("The settings could not be saved to %1: %2 The previous settings file "
+                           "was kept.")
+                .arg(QDir::toNativeSeparators(TSettingsStore::DefaultFilePath()),
+                     flushed.ErrorText.endsWith(QLatin1Char('.'))
+                         ? flushed.ErrorText
+                         : flushed.ErrorText + QLatin1Char('.'))};
+}
+
+// At close, a file that could not be read stays; said once.
+std::optional<TSettingsResult> KeptUnread(const TSettingsStore& store) {
+    if (Readable(store.State())) return std::nullopt;
+    const QString path = TSettingsStore::DefaultFilePath();
+    const bool told = ToldProblem.Path == path && ToldProblem.State == store.State();
+    ToldProblem = {path, store.State()};
+    return TSettingsResult{false, told ? QString() : KeptMessage(store)};
 }
 
 }  // namespace
@@ -156,23 +205,32 @@ bool SkipSettingsRequested(const QStringList& arguments) {
     return arguments.size() > 1 && arguments.at(1).toUpper() == QLatin1String("/C");
 }
 
-void ReadIniFile(TSettings& settings, TSettingsCopies& copies) {
-    const TSettingsStore store = OpenStore(TSettingsStore::TMode::Read);
+TSettingsResult ReadIniFile(TSettings& settings, TSettingsCopies& copies) {
+    const TSettingsStore store = OpenStore();
+    if (!Readable(store.State())) {
+        ToldProblem = {TSettingsStore::DefaultFilePath(), store.State()};
+        return {false, UnreadableMessage(store)};
+    }
+    ToldProblem = {};
     for (const TSettingEntry& e : SettingsTable) ReadSetting(store, e, settings, copies);
+    return {};
 }
 
-bool SaveIniFile(const TSettings& settings) {
-    TSettingsStore store = OpenStore(TSettingsStore::TMode::Write);
+TSettingsResult SaveIniFile(const TSettings& settings, TSaveIntent intent) {
+    TSettingsStore store = OpenStore();
+    if (intent == TSaveIntent::AtClose)
+        if (const auto kept = KeptUnread(store)) return *kept;
     for (const char* key : AlwaysSavedKeys) WriteSetting(store, key, settings);
     if (settings.SaveOnExit)
         for (const char* key : SavedOnExitKeys) WriteSetting(store, key, settings);
-    return store.Flush();
+    return Flushed(store);
 }
 
-bool WriteURL(const TSettings& settings) {
-    TSettingsStore store = OpenStore(TSettingsStore::TMode::Write);
+TSettingsResult WriteURL(const TSettings& settings) {
+    TSettingsStore store = OpenStore();
+    if (!Readable(store.State())) return {false, KeptMessage(store)};
     WriteSetting(store, "SaveURL", settings);
-    return store.Flush();
+    return Flushed(store);
 }
 
 }  // namespace orbelune

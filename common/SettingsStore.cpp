@@ -1,35 +1,22 @@
 #include "SettingsStore.h"
 
+#include "SafeFile.h"
 #include "Scramble.h"
 #include "StoredLiterals.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace orbelune {
 
 namespace {
-
-constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-// Creates the folder and the file, readable and writable by the owner only, before
-// anything is written into it; the atomic save keeps those permissions.
-QString PreparedOwnerOnlyFile(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.exists()) {
-        if (file.open(QIODevice::WriteOnly, OwnerOnly)) file.close();
-    } else {
-        file.setPermissions(OwnerOnly);
-    }
-    return path;
-}
 
 template <typename Real>
 bool ParseReal(const QString& text, Real& value) {
@@ -50,6 +37,98 @@ QString RealText(Real value) {
     return QString::fromLatin1(buffer, ptr - buffer);
 }
 
+// Removes the listed files when it goes out of scope.
+class TRemoveAtExit {
+public:
+    explicit TRemoveAtExit(QStringList paths) : paths_(std::move(paths)) {}
+    ~TRemoveAtExit() {
+        for (const QString& path : paths_) QFile::remove(path);
+    }
+    TRemoveAtExit(const TRemoveAtExit&) = delete;
+    TRemoveAtExit& operator=(const TRemoveAtExit&) = delete;
+
+private:
+    QStringList paths_;
+};
+
+// Every key with a value. (A damaged file can list keys that hold none, or keys of a
+// section without a name, which would be written back under another; they are not
+// kept.)
+QMap<QString, QVariant> AllValues(const QSettings& settings) {
+    QMap<QString, QVariant> values;
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        if (value.isValid() && !key.startsWith(QLatin1Char('/'))) values.insert(key, value);
+    }
+    return values;
+}
+
+// True when Read holds every key of Checked with the text Written gives it: a file cut
+// short loses its last keys or the end of a value. (Only the keys written in this pass
+// are checked: what a hand edit put elsewhere in the file need not read back the same.)
+bool HoldsWhatWasWritten(const QMap<QString, QVariant>& read,
+                         const QMap<QString, QVariant>& written, const QSet<QString>& checked) {
+    for (const QString& key : checked) {
+        const auto found = read.constFind(key);
+        if (found == read.cend() || *found != written.value(key)) return false;
+    }
+    return true;
+}
+
+// The file text of Values in the INI format. QSettings writes a draft beside Path, which
+// is then read back under another name (so that no cached copy answers) and must hold
+// the checked keys as written: a draft cut short by a full disk never gets further.
+std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values,
+                                  const QSet<QString>& checkedKeys, const QString& path,
+                                  QString& errorText) {
+    const QString draft = TemporarySibling(path);
+    QString checked;
+    {
+        QFile file(draft);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerReadWrite)) {
+            errorText = file.errorString();
+            return std::nullopt;
+        }
+    }
+    TRemoveAtExit removeDraft({draft});
+    {
+        QSettings out(draft, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            errorText = QStringLiteral("The settings could not be written.");
+            return std::nullopt;
+        }
+    }
+    checked = TemporarySibling(path);
+    if (!QFile::rename(draft, checked)) {
+        errorText = QStringLiteral("The settings could not be written.");
+        return std::nullopt;
+    }
+    TRemoveAtExit removeChecked({checked});
+    {
+        const QSettings in(checked, QSettings::IniFormat);
+        if (in.status() != QSettings::NoError ||
+            !HoldsWhatWasWritten(AllValues(in), values, checkedKeys)) {
+            errorText =
+                QStringLiteral("The settings were not written completely (is the disk full?).");
+            return std::nullopt;
+        }
+    }
+    QFile file(checked);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errorText = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        errorText = file.errorString();
+        return std::nullopt;
+    }
+    return text;
+}
+
 }  // namespace
 
 QString TSettingsStore::DefaultFilePath() {
@@ -62,19 +141,52 @@ QString TSettingsStore::DefaultSection() {
     return UnscrambleLiteral(StoredLiteral::SettingsSection);
 }
 
-TSettingsStore::TSettingsStore(const QString& filePath, const QString& section, TMode mode)
-    : filePath_(filePath),
-      settings_(mode == TMode::Write ? PreparedOwnerOnlyFile(filePath) : filePath,
-                QSettings::IniFormat) {
-    settings_.beginGroup(section);
-    for (const QString& key : settings_.childKeys()) keysByFoldedName_.insert(key.toLower(), key);
+TSettingsStore::TSettingsStore(const QString& filePath, const QString& section)
+    : filePath_(filePath), section_(section) {
+    RemoveStaleTemporaries(filePath_);
+    Load();
+    const QString prefix = section_ + QLatin1Char('/');
+    for (auto it = values_.cbegin(); it != values_.cend(); ++it) {
+        if (!it.key().startsWith(prefix)) continue;
+        const QString key = it.key().mid(prefix.size());
+        if (!key.contains(QLatin1Char('/'))) spellings_[key.toLower()].append(key);
+    }
+}
+
+void TSettingsStore::Load() {
+    const QFileInfo info(filePath_);
+    if (!info.exists()) return;
+    const auto fail = [this](TSettingsFileState state, const QString& why) {
+        state_ = state;
+        problem_ = why;
+    };
+    if (!info.isFile())
+        return fail(TSettingsFileState::NotAFile, QStringLiteral("it is not a regular file"));
+    if (info.size() > MaxSettingsFileBytes)
+        return fail(TSettingsFileState::TooLarge,
+                    QStringLiteral("it is larger than %1 KB").arg(MaxSettingsFileBytes / 1024));
+    // Read it once by hand: QSettings takes a failed read for an empty file.
+    QFile file(filePath_);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(TSettingsFileState::Unreadable, file.errorString());
+    const QByteArray bytes = file.read(MaxSettingsFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(TSettingsFileState::Unreadable, file.errorString());
+    if (bytes.size() > MaxSettingsFileBytes)
+        return fail(TSettingsFileState::TooLarge,
+                    QStringLiteral("it is larger than %1 KB").arg(MaxSettingsFileBytes / 1024));
+    const QSettings settings(filePath_, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return fail(TSettingsFileState::Unreadable, QStringLiteral("it could not be read"));
+    state_ = TSettingsFileState::Read;
+    values_ = AllValues(settings);
 }
 
 QString TSettingsStore::StoredText(const QString& key, bool& found) const {
-    const auto it = keysByFoldedName_.constFind(key.toLower());
-    found = it != keysByFoldedName_.constEnd();
+    const auto it = spellings_.constFind(key.toLower());
+    found = it != spellings_.constEnd() && !it->isEmpty();
     if (!found) return {};
-    const QVariant value = settings_.value(*it);
+    const QVariant value = values_.value(SectionKey(it->first()));
     // A hand-edited value with an unquoted comma reads as a list.
     if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
@@ -119,11 +231,11 @@ QString TSettingsStore::ReadString(const QString& key, const QString& Default) c
 }
 
 void TSettingsStore::Write(const QString& key, const QString& text) {
-    const QString folded = key.toLower();
-    for (const QString& stored : settings_.childKeys())
-        if (stored != key && stored.toLower() == folded) settings_.remove(stored);
-    settings_.setValue(key, text);
-    keysByFoldedName_.insert(folded, key);
+    QStringList& spellings = spellings_[key.toLower()];
+    for (const QString& stored : spellings) values_.remove(SectionKey(stored));
+    spellings = QStringList{key};
+    values_.insert(SectionKey(key), text);
+    written_.insert(SectionKey(key));
 }
 
 void TSettingsStore::WriteInteger(const QString& key, int value) {
@@ -146,11 +258,19 @@ void TSettingsStore::WriteString(const QString& key, const QString& value) {
     Write(key, value);
 }
 
-bool TSettingsStore::Flush() {
-    settings_.sync();
-    QFile::setPermissions(filePath_, OwnerOnly);
-    // A format error only says the old file could not be parsed; it was still replaced.
-    return settings_.status() != QSettings::AccessError;
+TSettingsStore::TFlushResult TSettingsStore::Flush() {
+    if (state_ == TSettingsFileState::NotAFile)
+        return {false, QStringLiteral("%1: %2.").arg(filePath_, problem_)};
+    if (!MakeOwnerOnlyFolder(QFileInfo(filePath_).absolutePath()))
+        return {false, QStringLiteral("The folder of %1 could not be created.").arg(filePath_)};
+    QString why;
+    const std::optional<QByteArray> text = IniText(values_, written_, filePath_, why);
+    if (!text) return {false, why};
+    const TFileWriteResult written = ReplaceFile(filePath_, *text, OwnerReadWrite);
+    if (!written.Ok) return {false, written.ErrorText};
+    state_ = TSettingsFileState::Read;
+    problem_.clear();
+    return {true, {}};
 }
 
 }  // namespace orbelune

@@ -1,9 +1,10 @@
 #include "Download.h"
 
+#include "HttpResponse.h"
+
+#include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 
@@ -12,26 +13,208 @@
 #include <QSslSocket>
 #endif
 
+#include <memory>
+
+// Each request runs on a socket of its own, owned by the calling thread, and its reply
+// is parsed here as the bytes arrive: a time-out or a reply past its cap closes that
+// connection at once, whatever the server keeps sending.
+
 namespace orbelune {
 
 namespace {
 
 constexpr int CancelPollMs = 100;
+constexpr qint64 ReadChunk = 16 * 1024;
 
-TDownloadError ErrorOfReply(const QNetworkReply& reply, int status) {
-    switch (reply.error()) {
-        case QNetworkReply::NoError:
-            return (status >= 200 && status < 300) ? TDownloadError::None
-                                                   : TDownloadError::HttpStatus;
-        case QNetworkReply::ConnectionRefusedError:
-        case QNetworkReply::ProxyConnectionRefusedError:
+bool IsWebScheme(const QString& scheme) {
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+bool IsRedirect(int status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// The Host field: the host (bracketed when it is an IPv6 address) and a port that is
+// not the scheme's own.
+QByteArray HostField(const QUrl& url) {
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':')) host = '[' + host + ']';
+    const int port = url.port();
+    if (port >= 0) host += ':' + QByteArray::number(port);
+    return host;
+}
+
+QByteArray RequestHead(const QUrl& url, const QNetworkProxy& plainProxy) {
+    const bool viaProxy = plainProxy.type() == QNetworkProxy::HttpProxy;
+    QByteArray target =
+        viaProxy ? url.toString(QUrl::RemoveFragment | QUrl::RemoveUserInfo | QUrl::FullyEncoded)
+                       .toLatin1()
+                 : url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment |
+                                QUrl::FullyEncoded)
+                       .toLatin1();
+    if (target.isEmpty()) target = "/";
+    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + HostField(url) +
+                      "\r\nUser-Agent: Mozilla/5.0\r\nAccept: */*\r\n"
+                      "Accept-Encoding: identity\r\nConnection: close\r\n";
+    if (viaProxy && !plainProxy.user().isEmpty())
+        head += "Proxy-Authorization: Basic " +
+                (plainProxy.user() + QLatin1Char(':') + plainProxy.password()).toUtf8().toBase64() +
+                "\r\n";
+    return head + "\r\n";
+}
+
+TDownloadError ErrorOfSocket(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+        case QAbstractSocket::ProxyConnectionRefusedError:
             return TDownloadError::Refused;
-        case QNetworkReply::TimeoutError:
-        case QNetworkReply::ProxyTimeoutError:
+        case QAbstractSocket::SocketTimeoutError:
+        case QAbstractSocket::ProxyConnectionTimeoutError:
             return TDownloadError::TimedOut;
         default:
-            return (status >= 300) ? TDownloadError::HttpStatus : TDownloadError::Failed;
+            return TDownloadError::Failed;
     }
+}
+
+// One request and its reply on a connection of its own.
+struct TExchange {
+    TDownloadError Error = TDownloadError::None;
+    QString ErrorText;
+    std::unique_ptr<THttpResponse> Response;
+};
+
+TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
+                   const QDeadlineTimer& deadline) {
+    TExchange exchange;
+    exchange.Response = std::make_unique<THttpResponse>(options.MaxBytes);
+    THttpResponse& response = *exchange.Response;
+    const bool tls = url.scheme().toLower() == QLatin1String("https");
+    const auto status = [&](const QString& text) {
+        if (options.OnStatus) options.OnStatus(text);
+    };
+
+    std::unique_ptr<QTcpSocket> socket;
+#ifndef QT_NO_SSL
+    if (tls) {
+        auto secure = std::make_unique<QSslSocket>();
+        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+        config.setPeerVerifyMode(QSslSocket::VerifyPeer);
+        secure->setSslConfiguration(config);
+        socket = std::move(secure);
+    }
+#endif
+    if (!socket) {
+        if (tls) {
+            exchange.Error = TDownloadError::Failed;
+            exchange.ErrorText = QStringLiteral("Secure connections are not available.");
+            return exchange;
+        }
+        socket = std::make_unique<QTcpSocket>();
+    }
+    // A plain request goes to an HTTP proxy as a request for the whole address; a
+    // secure one through a tunnel that the socket opens itself.
+    const bool proxied = options.Proxy.type() == QNetworkProxy::HttpProxy;
+    const QNetworkProxy plainProxy = proxied && !tls ? options.Proxy : QNetworkProxy::NoProxy;
+    socket->setProxy(proxied && tls ? options.Proxy : QNetworkProxy(QNetworkProxy::NoProxy));
+    socket->setReadBufferSize(ReadChunk);
+
+    QEventLoop loop;
+    bool finished = false;
+    const auto finish = [&](TDownloadError error, const QString& text) {
+        if (finished) return;
+        finished = true;
+        exchange.Error = error;
+        exchange.ErrorText = text;
+        loop.quit();
+    };
+    const auto take = [&] {
+        bool statusShown = response.State() != THttpResponse::TState::Head;
+        while (!finished && socket->bytesAvailable() > 0) {
+            response.Feed(socket->read(ReadChunk));
+            if (!statusShown && response.State() != THttpResponse::TState::Head &&
+                response.Status() > 0) {
+                statusShown = true;
+                status(QStringLiteral("HTTP %1 %2")
+                           .arg(response.Status())
+                           .arg(QString::fromLatin1(response.Reason())));
+            }
+            if (response.State() == THttpResponse::TState::Done)
+                finish(TDownloadError::None, {});
+            else if (response.State() == THttpResponse::TState::Failed)
+                finish(response.TooLarge() ? TDownloadError::TooLarge : TDownloadError::Failed,
+                       response.ErrorText());
+        }
+    };
+    const auto send = [&] {
+        socket->write(RequestHead(url, plainProxy));
+        status(QStringLiteral("Request sent."));
+    };
+
+    QObject::connect(socket.get(), &QIODevice::readyRead, &loop, take);
+    QObject::connect(socket.get(), &QAbstractSocket::disconnected, &loop, [&] {
+        take();
+        if (finished) return;
+        if (response.Close() == THttpResponse::TState::Done)
+            finish(TDownloadError::None, {});
+        else
+            finish(response.TooLarge() ? TDownloadError::TooLarge : TDownloadError::Failed,
+                   response.ErrorText());
+    });
+    QObject::connect(socket.get(), &QAbstractSocket::errorOccurred, &loop,
+                     [&](QAbstractSocket::SocketError error) {
+                         // The server's close ends a reply read up to it.
+                         if (error == QAbstractSocket::RemoteHostClosedError) return;
+                         finish(ErrorOfSocket(error), socket->errorString());
+                     });
+#ifndef QT_NO_SSL
+    if (tls) {
+        auto* secure = static_cast<QSslSocket*>(socket.get());
+        QObject::connect(secure, &QSslSocket::encrypted, &loop, send);
+        QObject::connect(
+            secure, &QSslSocket::sslErrors, &loop, [&](const QList<QSslError>& errors) {
+                finish(TDownloadError::Failed, errors.isEmpty() ? QStringLiteral("TLS error")
+                                                                : errors.first().errorString());
+            });
+    } else
+#endif
+    {
+        QObject::connect(socket.get(), &QAbstractSocket::connected, &loop, send);
+    }
+
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
+        finish(TDownloadError::TimedOut, QStringLiteral("The server did not answer in time."));
+    });
+    timeout.start(std::max<qint64>(0, deadline.remainingTime()));
+
+    // A worker that is asked to stop (at shut-down) gives its download up.
+    QThread* const thread = QThread::currentThread();
+    QTimer cancelPoll;
+    QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
+        if (thread->isInterruptionRequested())
+            finish(TDownloadError::Cancelled, QStringLiteral("The download was stopped."));
+    });
+    cancelPoll.start(CancelPollMs);
+
+    status(QStringLiteral("Connecting to %1.").arg(url.host()));
+    const QString connectHost =
+        plainProxy.type() == QNetworkProxy::HttpProxy ? plainProxy.hostName() : url.host();
+    const quint16 connectPort = plainProxy.type() == QNetworkProxy::HttpProxy
+                                    ? plainProxy.port()
+                                    : static_cast<quint16>(url.port(tls ? 443 : 80));
+#ifndef QT_NO_SSL
+    if (tls)
+        static_cast<QSslSocket*>(socket.get())->connectToHostEncrypted(connectHost, connectPort);
+    else
+#endif
+        socket->connectToHost(connectHost, connectPort);
+    if (!finished) loop.exec();
+
+    // Whatever the server still sends, the connection ends here.
+    socket->disconnect(&loop);
+    socket->abort();
+    return exchange;
 }
 
 }  // namespace
@@ -47,111 +230,46 @@ QNetworkProxy ProxyFromRule(const TProxyRule& Rule) {
 
 TDownloadResult Download(const QUrl& Url, const TDownloadOptions& Options) {
     TDownloadResult result;
-    const QString scheme = Url.scheme().toLower();
-    if (!Url.isValid() || Url.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    if (!Url.isValid() || Url.host().isEmpty() || !IsWebScheme(Url.scheme().toLower())) {
         result.ErrorText = QStringLiteral("Not a web address: ") + Url.toString();
         return result;
     }
+    const QDeadlineTimer deadline(Options.TimeoutMs);
+    QUrl url = Url;
+    for (int redirects = 0;; ++redirects) {
+        TExchange exchange = Exchange(url, Options, deadline);
+        const THttpResponse& response = *exchange.Response;
+        result.HttpStatus = response.Status();
+        result.Error = exchange.Error;
+        result.ErrorText = exchange.ErrorText;
+        if (result.Error != TDownloadError::None) break;
 
-    QNetworkAccessManager manager;
-    // A proxy that turns the credentials down fails the request: nobody is asked again.
-    manager.setProxy(Options.Proxy);
-    QNetworkRequest request(Url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(Options.MaxRedirects);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-#ifndef QT_NO_SSL
-    if (scheme == QLatin1String("https")) {
-        QSslConfiguration tls = request.sslConfiguration();
-        tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-        request.setSslConfiguration(tls);
-    }
-#endif
-
-    QEventLoop loop;
-    QNetworkReply* reply = manager.get(request);
-    TDownloadError abortReason = TDownloadError::None;
-    const auto abortWith = [&](TDownloadError reason) {
-        if (abortReason != TDownloadError::None || reply->isFinished()) return;
-        abortReason = reason;
-        reply->abort();
-    };
-
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop,
-                     [&] { abortWith(TDownloadError::TimedOut); });
-    deadline.start(Options.TimeoutMs);
-
-    // A worker that is asked to stop (at shut-down) gives its download up.
-    QThread* const thread = QThread::currentThread();
-    QTimer cancelPoll;
-    QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
-        if (thread->isInterruptionRequested()) abortWith(TDownloadError::Cancelled);
-    });
-    cancelPoll.start(CancelPollMs);
-
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop,
-                     [&](qint64 received, qint64 total) {
-                         if (received > Options.MaxBytes || total > Options.MaxBytes)
-                             abortWith(TDownloadError::TooLarge);
-                     });
-    const auto status = [&](const QString& text) {
-        if (Options.OnStatus) Options.OnStatus(text);
-    };
-    QObject::connect(reply, &QNetworkReply::socketStartedConnecting, &loop,
-                     [&] { status(QStringLiteral("Connecting to %1.").arg(Url.host())); });
-    QObject::connect(reply, &QNetworkReply::requestSent, &loop,
-                     [&] { status(QStringLiteral("Request sent.")); });
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
-        const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (code.isValid())
-            status(
-                QStringLiteral("HTTP %1 %2")
-                    .arg(code.toInt())
-                    .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished()) loop.exec();
-    deadline.stop();
-    cancelPoll.stop();
-
-    result.HttpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    result.Error =
-        abortReason != TDownloadError::None ? abortReason : ErrorOfReply(*reply, result.HttpStatus);
-    switch (result.Error) {
-        case TDownloadError::None:
-            result.Body = reply->readAll();
-            if (result.Body.size() > Options.MaxBytes) {
-                result.Body.clear();
-                result.Error = TDownloadError::TooLarge;
-                result.ErrorText = QStringLiteral("The reply is too large.");
+        if (IsRedirect(response.Status())) {
+            const QUrl next = url.resolved(QUrl::fromEncoded(response.Header("location")));
+            const bool downgrade = url.scheme().toLower() == QLatin1String("https") &&
+                                   next.scheme().toLower() == QLatin1String("http");
+            if (!response.Header("location").isEmpty() && next.isValid() &&
+                !next.host().isEmpty() && IsWebScheme(next.scheme().toLower()) && !downgrade) {
+                if (redirects >= Options.MaxRedirects) {
+                    result.Error = TDownloadError::Failed;
+                    result.ErrorText = QStringLiteral("Too many redirects.");
+                    break;
+                }
+                url = next;
+                continue;
             }
+        }
+        if (response.Status() < 200 || response.Status() >= 300) {
+            result.Error = TDownloadError::HttpStatus;
+            result.ErrorText = QStringLiteral("HTTP %1 %2")
+                                   .arg(response.Status())
+                                   .arg(QString::fromLatin1(response.Reason()));
             break;
-        case TDownloadError::TimedOut:
-            result.ErrorText = QStringLiteral("The server did not answer in time.");
-            break;
-        case TDownloadError::TooLarge:
-            result.ErrorText = QStringLiteral("The reply is too large.");
-            break;
-        case TDownloadError::Cancelled:
-            result.ErrorText = QStringLiteral("The download was stopped.");
-            break;
-        case TDownloadError::HttpStatus:
-            result.ErrorText =
-                QStringLiteral("HTTP %1 %2")
-                    .arg(result.HttpStatus)
-                    .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-            break;
-        default:
-            result.ErrorText = reply->errorString();
-            break;
+        }
+        result.Body = response.Body();
+        break;
     }
-    status(QStringLiteral("Disconnected."));
-    delete reply;
+    if (Options.OnStatus) Options.OnStatus(QStringLiteral("Disconnected."));
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include "EngineText.h"
 #include "MyUtil.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace orbelune {
@@ -85,16 +87,15 @@ QString GetReportField(int Mode, const QString& Keyword, const QString& Text, bo
 }
 
 double GetReportTemperature(const QString& Text) {
+    static const QRegularExpression number(QStringLiteral(
+        "^\\s*+([-+]?\\d{1,3}(?:\\.\\d++)?+)\\s*+(?:F(?![A-Za-z]))?+(?![A-Za-z0-9.])"));
     if (Text.isEmpty()) return NoTemperature;
-    QString field = FieldAfter(QStringLiteral("TEMPERATURE:"), Text);
-    const qsizetype bracket = field.indexOf(QLatin1Char('('));
-    if (bracket >= 0) field.truncate(bracket);
-    QString number;
-    for (const QChar c : field)
-        if (QStringLiteral("-.0123456789").contains(c)) number += c;
+    const QRegularExpressionMatch found =
+        number.match(FieldAfter(QStringLiteral("TEMPERATURE:"), Text));
+    if (!found.hasMatch()) return NoTemperature;
     bool ok = false;
-    const double value = number.trimmed().toDouble(&ok);  // always '.' as decimal point
-    return ok && std::isfinite(value) ? value : NoTemperature;
+    const double value = found.captured(1).toDouble(&ok);  // always '.' as decimal point
+    return ok && value >= MinPlausibleF && value <= MaxPlausibleF ? value : NoTemperature;
 }
 
 QString AgeText(int AgeMinutes) {
@@ -102,7 +103,8 @@ QString AgeText(int AgeMinutes) {
            (AgeMinutes > 1 ? QStringLiteral(" mins ago") : QStringLiteral(" min ago"));
 }
 
-TWeatherSummary BuildWeatherSummary(const QString& Text, int AgeMinutes, char TemperatureUnits) {
+TWeatherSummary BuildWeatherSummary(const QString& Text, std::optional<int> AgeMinutes,
+                                    char TemperatureUnits) {
     TWeatherSummary result;
     if (Text.isEmpty()) return result;
     const QString weather = Proper(FieldAfter(QStringLiteral("WEATHER:"), Text));
@@ -115,7 +117,7 @@ TWeatherSummary BuildWeatherSummary(const QString& Text, int AgeMinutes, char Te
         weather,
         wind,
         humidity.isEmpty() ? QString() : QStringLiteral("Hum: ") + humidity,
-        AgeText(AgeMinutes),
+        AgeMinutes ? AgeText(*AgeMinutes) : QString(),
     };
     QString summary;
     for (const QString& item : items) {

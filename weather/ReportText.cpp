@@ -29,6 +29,23 @@ QString SlashWord(const QString& Line, int N) {
 
 }  // namespace
 
+QString CleanReportText(const QByteArray& Reply) {
+    const QString decoded = QString::fromUtf8(Reply);
+    QString clean;
+    clean.reserve(decoded.size());
+    for (const QChar c : decoded) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            clean += c;
+        } else if (c == QLatin1Char('\t')) {
+            clean += QLatin1Char(' ');
+        } else if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format &&
+                   c != QChar::ReplacementCharacter && !c.isSurrogate() && !c.isNonCharacter()) {
+            clean += c;
+        }
+    }
+    return clean;
+}
+
 QStringList SplitReportLines(const QString& Reply) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QStringList lines = Reply.split(lineBreak);
@@ -38,6 +55,16 @@ QStringList SplitReportLines(const QString& Reply) {
 
 bool IsHtmlReply(const QString& Reply) {
     return Reply.left(5).toUpper() == QLatin1String("<HTML");
+}
+
+bool LooksLikeReport(const QStringList& Lines) {
+    static const QRegularExpression stamp(
+        QStringLiteral("^\\d{4}\\.\\d{2}\\.\\d{2} \\d{4}(\\D|$)"));
+    if (Lines.size() < 2 ||
+        !std::any_of(Lines[0].begin(), Lines[0].end(), [](QChar c) { return c.isLetter(); }))
+        return false;
+    const qsizetype slash = Lines[1].indexOf(QLatin1Char('/'));
+    return slash > 0 && stamp.match(Lines[1].mid(slash + 1).trimmed()).hasMatch();
 }
 
 bool ParseReportTime(const QStringList& Lines, TDateTime& ReportTimeUtc) {
@@ -120,7 +147,7 @@ int ReportAgeMinutes(TDateTime NowUtc, TDateTime ReportTimeUtc) {
     const double milliseconds = std::nearbyint((NowUtc - ReportTimeUtc) * MillisecondsPerDay);
     if (!std::isfinite(milliseconds) || std::fabs(milliseconds) > 1e15) return 0;
     const long long minutes = static_cast<long long>(milliseconds) / 60000;  // toward zero
-    return minutes > INT_MAX || minutes < INT_MIN ? 0 : static_cast<int>(minutes);
+    return minutes > INT_MAX || minutes < 0 ? 0 : static_cast<int>(minutes);
 }
 
 }  // namespace orbelune

@@ -13,12 +13,23 @@ namespace orbelune {
 
 inline constexpr int ReportWrapMargin = 50;
 
+// The reply as text: UTF-8 decoded, with every character that could disturb a caption,
+// a tray hint or a memo taken out: control characters but the line breaks (a tab
+// becomes a blank), format characters such as bidirectional overrides and zero-width
+// marks, and what could not be decoded.
+QString CleanReportText(const QByteArray& Reply);
+
 // The reply split at LF, CR LF or CR; a final line break ends the last line rather
 // than starting an empty one.
 QStringList SplitReportLines(const QString& Reply);
 
 // True for a reply that is a web page instead of a report ("<html" in any case first).
 bool IsHtmlReply(const QString& Reply);
+
+// True for lines in the shape of a decoded report: a station line with a letter in it,
+// then a time line whose part after the "/" begins with a "yyyy.mm.dd hhnn" stamp
+// (which need not be a valid date).
+bool LooksLikeReport(const QStringList& Lines);
 
 // The observation time (UTC) from the stamp after the "/" of the second line,
 // "yyyy.mm.dd hhnn"; false, and ReportTimeUtc untouched, when there is no second
@@ -46,8 +57,8 @@ QString StationForRequest(const QString& Code);
 // "/data/observations/metar/decoded/" + station + ".TXT".
 QString ReportPath(const QString& Station);
 
-// Whole minutes from the observation to NowUtc, truncated; 0 when that is not a
-// number of a sane size.
+// Whole minutes from the observation to NowUtc, truncated; 0 for an observation in the
+// future or when that is not a number of a sane size.
 int ReportAgeMinutes(TDateTime NowUtc, TDateTime ReportTimeUtc);
 
 }  // namespace orbelune

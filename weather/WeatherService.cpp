@@ -68,6 +68,7 @@ void TWeatherService::Record(const TReportOutcome& Outcome) {
         case TKind::Good:
             state.ReportLines = Outcome.Lines;
             if (Outcome.HasReportTime) state.ReportTimeUtc = Outcome.ReportTimeUtc;
+            state.ReportTimeKnown = Outcome.HasReportTime;
             if (!Outcome.Show) break;
             if (!Outcome.TimeStampText.isEmpty())
                 Settings.LastWeatherTimeStampStr = Outcome.TimeStampText.left(TimeStampTextWidth);

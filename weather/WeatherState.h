@@ -16,6 +16,7 @@ namespace orbelune {
 struct TWeatherState {
     QStringList ReportLines;        // the last report as shown
     TDateTime ReportTimeUtc = 0.0;  // observation time of the last report
+    bool ReportTimeKnown = false;   // the last report shown had a valid time: it has an age
     double CurrentTemperatureF = -200.0;
     double CurrentTemperatureC = -200.0;
     QString TemperatureText;  // the temperature as the caption and the tray show it

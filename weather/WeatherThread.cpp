@@ -16,13 +16,15 @@ TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
         return outcome;
     }
     if (!Reply.Ok()) return outcome;
-    const QString text = QString::fromUtf8(Reply.Body);
+    const QString text = CleanReportText(Reply.Body);
     if (IsHtmlReply(text)) {
         outcome.Kind = TReportOutcome::TKind::NotAReport;
         return outcome;
     }
-    outcome.Kind = TReportOutcome::TKind::Good;
     const QStringList lines = SplitReportLines(text);
+    // An empty reply, or one in no shape the parsing knows, is no report.
+    if (!LooksLikeReport(lines)) return outcome;
+    outcome.Kind = TReportOutcome::TKind::Good;
     TDateTime reportTime = Request.PreviousReportTimeUtc;
     outcome.HasReportTime = ParseReportTime(lines, reportTime);
     outcome.ReportTimeUtc = reportTime;
@@ -32,7 +34,10 @@ TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
         outcome.DownloadTime = NowLocal;
         outcome.Temperature = GetReportTemperature(text);
         if (outcome.Temperature > NoTemperature) {
-            const int age = ReportAgeMinutes(LocalToUTC(NowLocal), reportTime);
+            const std::optional<int> age =
+                outcome.HasReportTime
+                    ? std::optional<int>(ReportAgeMinutes(LocalToUTC(NowLocal), reportTime))
+                    : std::nullopt;
             outcome.Summary = BuildWeatherSummary(text, age, Request.TemperatureUnits);
         }
     }

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 namespace orbelune {
 namespace {
@@ -50,6 +53,23 @@ TEST(SetRunAtStartup, QuotesAndEscapesThePath) {
 TEST(SetRunAtStartup, RefusesAPathWithALineBreak) {
     EXPECT_FALSE(SetRunAtStartup("Orbelune", "/tmp/x\nExec=/bin/evil", true));
     EXPECT_FALSE(QFile::exists(AutostartFilePath("Orbelune")));
+}
+
+// The entry is 0644 and a folder made for it 0700, whatever the umask.
+TEST(SetRunAtStartup, PermissionsDoNotFollowTheUmask) {
+    const QString folder = QFileInfo(AutostartFilePath("Orbelune")).absolutePath();
+    QDir(folder).removeRecursively();
+    const mode_t oldMask = umask(0);
+    const bool written = SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", true);
+    umask(oldMask);
+    ASSERT_TRUE(written);
+    constexpr auto OwnerGroupOther = QFileDevice::Permissions(0x7077);
+    EXPECT_EQ(QFileInfo(AutostartFilePath("Orbelune")).permissions() & OwnerGroupOther,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                  QFileDevice::ReadOther);
+    EXPECT_EQ(QFileInfo(folder).permissions() & OwnerGroupOther,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(SetRunAtStartup("Orbelune", "", false));
 }
 
 }  // namespace

@@ -1,3 +1,6 @@
+#include "Autostart.h"
+#include "FileFaults.h"
+#include "QStringPrinter.h"
 #include "SettingsIo.h"
 #include "SettingsStore.h"
 #include "SettingsTable.h"
@@ -12,11 +15,16 @@
 #include <QSet>
 #include <QSettings>
 
+#include <functional>
 #include <map>
 #include <type_traits>
 
+#include <unistd.h>
+
 namespace orbelune {
 namespace {
+
+TSettings Unusual();
 
 class SettingsFile : public testing::Test {
 protected:
@@ -45,6 +53,37 @@ protected:
         QStringList keys = raw.childKeys();
         keys.sort();
         return keys;
+    }
+
+    static QByteArray Contents(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    }
+
+    QStringList FolderEntries() const {
+        return QDir(QFileInfo(path).absolutePath())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    // A save that cannot be completed leaves the settings file and the autostart entry as
+    // they were, says so, and leaves no temporary behind.
+    void ExpectFailedSavesKeepTheOldFiles() {
+        const QByteArray settingsBefore = Contents(path);
+        const QString entry = AutostartFilePath("Orbelune");
+        const QByteArray entryBefore = Contents(entry);
+        TSettings changed = Unusual();
+        changed.PlaceName = QString(120, 'p');
+        const TSettingsResult saved = SaveIniFile(changed);
+        EXPECT_FALSE(saved.Ok);
+        EXPECT_TRUE(saved.Message.contains(path)) << saved.Message.toStdString();
+        EXPECT_EQ(Contents(path), settingsBefore);
+        EXPECT_FALSE(SetRunAtStartup("Orbelune", "/opt/orbelune/a/longer/path/orbelune", true));
+        EXPECT_EQ(Contents(entry), entryBefore);
+        EXPECT_EQ(FolderEntries(), QStringList{"orbelune.ini"});
+        // Nor does a first save leave an empty file behind.
+        QFile::remove(path);
+        EXPECT_FALSE(SaveIniFile(changed).Ok);
+        EXPECT_EQ(FolderEntries(), QStringList{});
     }
 
     QString StoredValue(const QString& key) {
@@ -196,7 +235,7 @@ TEST_F(SettingsFile, LivesInTheConfigurationFolder) {
 
 TEST_F(SettingsFile, EveryKindOfValueReadsBackAsWritten) {
     const TSettings written = Unusual();
-    ASSERT_TRUE(SaveIniFile(written));
+    ASSERT_TRUE(SaveIniFile(written).Ok);
     const TSettings read = ReadBack();
     for (const TSettingEntry& e : SettingsTable)
         if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
@@ -210,21 +249,21 @@ TEST_F(SettingsFile, WriteURLWritesSaveURLAlone) {
     TSettings s;
     s.SaveURL = "https://example.org/forecast?a=1&b=2";
     s.DisplayLevel = 2;
-    ASSERT_TRUE(WriteURL(s));
+    ASSERT_TRUE(WriteURL(s).Ok);
     EXPECT_EQ(StoredKeys(), QStringList{"SaveURL"});
     EXPECT_EQ(ReadBack().SaveURL, s.SaveURL);
 }
 
 TEST_F(SettingsFile, SaveOnExitOffWritesOnlyTheThreeKeys) {
     TSettings s = Unusual();
-    ASSERT_TRUE(SaveIniFile(s));
+    ASSERT_TRUE(SaveIniFile(s).Ok);
     TSettings later = s;
     later.SaveOnExit = false;
     later.LastTimeStamp = 46000.25;
     later.RunWhenWindowsStarts = !s.RunWhenWindowsStarts;
     later.DisplayLevel = 3;
     later.PlaceName = "Somewhere else";
-    ASSERT_TRUE(SaveIniFile(later));
+    ASSERT_TRUE(SaveIniFile(later).Ok);
     const TSettings read = ReadBack();
     EXPECT_FALSE(read.SaveOnExit);
     EXPECT_EQ(read.LastTimeStamp, 46000.25);
@@ -233,7 +272,7 @@ TEST_F(SettingsFile, SaveOnExitOffWritesOnlyTheThreeKeys) {
     EXPECT_EQ(read.PlaceName, s.PlaceName);
 
     QFile::remove(path);
-    ASSERT_TRUE(SaveIniFile(later));
+    ASSERT_TRUE(SaveIniFile(later).Ok);
     EXPECT_EQ(StoredKeys(), (QStringList{"LastTimeStamp", "RunWhenWindowsStarts", "SaveOnExit"}));
 }
 
@@ -244,9 +283,9 @@ TEST_F(SettingsFile, SkippingTheReadWritesTheDefaultsBack) {
     EXPECT_FALSE(SkipSettingsRequested({"orbelune", "/X"}));
     EXPECT_FALSE(SkipSettingsRequested({"orbelune", "x", "/C"}));
 
-    ASSERT_TRUE(SaveIniFile(Unusual()));
+    ASSERT_TRUE(SaveIniFile(Unusual()).Ok);
     // Started with /C: the settings keep their defaults, and closing saves them.
-    ASSERT_TRUE(SaveIniFile(TSettings()));
+    ASSERT_TRUE(SaveIniFile(TSettings()).Ok);
     const TSettings read = ReadBack();
     const TSettings defaults;
     for (const TSettingEntry& e : SettingsTable) ExpectSameValue(defaults, read, e);
@@ -312,7 +351,7 @@ TEST_F(SettingsFile, ThePlaceNameIsFoundUnderAnySpellingAndWrittenAsPlaceName) {
     EXPECT_FALSE(s.SaveOnExit);
 
     s.SaveOnExit = true;
-    ASSERT_TRUE(SaveIniFile(s));
+    ASSERT_TRUE(SaveIniFile(s).Ok);
     const QStringList keys = StoredKeys();
     EXPECT_TRUE(keys.contains("PlaceName"));
     EXPECT_FALSE(keys.contains("Placename"));
@@ -388,12 +427,23 @@ TEST_F(SettingsFile, AFileOfGarbageReadsAsDefaults) {
     for (const TSettingEntry& e : SettingsTable) ExpectSameValue(d, s, e);
 }
 
+// A section header broken over two lines leaves keys that hold no value, or that would
+// be written back under another key: they are dropped, and the settings still save.
+TEST_F(SettingsFile, KeysWithoutValuesDoNotStopTheSave) {
+    WriteRaw("[\nSettings]\nWindowTop=\nx=1\n[General]\nx=2\n[Settings]\nPlaceName=Lyon\n");
+    TSettings s = ReadBack();
+    EXPECT_EQ(s.PlaceName, "Lyon");
+    s.DisplayLevel = 2;
+    ASSERT_TRUE(SaveIniFile(s).Ok);
+    EXPECT_EQ(ReadBack().DisplayLevel, 2);
+}
+
 TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
     WriteRaw(garbage);
     const TSettings written = Unusual();
-    EXPECT_TRUE(SaveIniFile(written));  // the old contents could not be parsed, yet it saved
+    EXPECT_TRUE(SaveIniFile(written).Ok);  // the old contents could not be parsed, yet it saved
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("[Settings]\n"));
@@ -402,11 +452,116 @@ TEST_F(SettingsFile, ADamagedFileIsWrittenAfreshOnSave) {
         if (QString(e.Key) != "SaveURL") ExpectSameValue(written, read, e);
 }
 
-TEST_F(SettingsFile, AFileThatCannotBeWrittenIsReported) {
-    ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
-    EXPECT_FALSE(SaveIniFile(TSettings()));
-    EXPECT_FALSE(WriteURL(TSettings()));
+TEST_F(SettingsFile, AFolderWhereTheFileShouldBeIsReportedAndLeftAlone) {
+    ASSERT_TRUE(QDir().mkpath(path));
+    const QFileDevice::Permissions before = QFileInfo(path).permissions();
+    TSettings s;
+    TSettingsCopies copies;
+    EXPECT_FALSE(ReadIniFile(s, copies).Message.isEmpty());
+    for (const TSettingsResult& r :
+         {SaveIniFile(s), SaveIniFile(s, TSaveIntent::OnPurpose), WriteURL(s)})
+        EXPECT_FALSE(r.Ok);
+    EXPECT_FALSE(SaveIniFile(s, TSaveIntent::OnPurpose).Message.isEmpty());
+    EXPECT_EQ(QFileInfo(path).permissions(), before);  // still a folder one can enter
     EXPECT_TRUE(QDir().rmdir(path));
+}
+
+TEST_F(SettingsFile, AFailedWriteKeepsTheOldFileAndSaysSo) {
+    ASSERT_TRUE(SaveIniFile(Unusual()).Ok);
+    ASSERT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", true));
+    const test::TFileSizeLimit limit(64);  // every file grows past it
+    ExpectFailedSavesKeepTheOldFiles();
+}
+
+TEST_F(SettingsFile, AFullDiskKeepsTheOldFileAndSaysSo) {
+    const test::TTinyDisk disk(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << disk.WhyNot().toStdString();
+    ASSERT_TRUE(SaveIniFile(Unusual()).Ok);
+    ASSERT_TRUE(SetRunAtStartup("Orbelune", "/opt/orbelune/bin/orbelune", true));
+    ASSERT_TRUE(disk.Fill());
+    ExpectFailedSavesKeepTheOldFiles();
+}
+
+// A file that is there but cannot be read is reported at start, not written over at
+// close (nor by a saved address), and replaced only by a save the user asks for.
+TEST_F(SettingsFile, AFileThatCannotBeReadIsKept) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QByteArray large = "[Settings]\n" + QByteArray(MaxSettingsFileBytes, ';');
+    struct TCase {
+        const char* Name;
+        std::function<bool()> Make;
+    };
+    const TCase cases[] = {
+        {"larger than the limit",
+         [&] {
+             WriteRaw(large);
+             return true;
+         }},
+        {"a read error", [&] { return QFile::link("/proc/self/mem", path); }},
+        {"no permission",
+         [&] {
+             WriteRaw("[Settings]\nDisplayLevel=2\n");
+             QFile::setPermissions(path, {});
+             return geteuid() != 0;  // the superuser reads it all the same
+         }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QFile::remove(path);
+        if (!c.Make()) continue;
+        const QByteArray before = Contents(path);
+        TSettings s;
+        s.DisplayLevel = 3;
+        TSettingsCopies copies;
+        const TSettingsResult read = ReadIniFile(s, copies);
+        EXPECT_FALSE(read.Ok);
+        EXPECT_TRUE(read.Message.contains(path)) << read.Message.toStdString();
+        EXPECT_EQ(s.DisplayLevel, 3);
+        const TSettingsResult closed = SaveIniFile(s);
+        EXPECT_FALSE(closed.Ok);
+        EXPECT_TRUE(closed.Message.isEmpty());  // said once, at start
+        EXPECT_FALSE(WriteURL(s).Message.isEmpty());
+        EXPECT_EQ(Contents(path), before);
+        EXPECT_EQ(FolderEntries(), QStringList{"orbelune.ini"});
+    }
+    QFile::remove(path);
+    WriteRaw(large);
+    EXPECT_FALSE(SaveIniFile(TSettings()).Message.isEmpty());  // not told before
+    ASSERT_TRUE(SaveIniFile(Unusual(), TSaveIntent::OnPurpose).Ok);
+    EXPECT_EQ(ReadBack().PlaceName, Unusual().PlaceName);
+}
+
+TEST_F(SettingsFile, TemporariesOfAnInterruptedSaveAreRemoved) {
+    WriteRaw("[Settings]\nDisplayLevel=2\n");
+    const QString folder = QFileInfo(path).absolutePath() + "/";
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-600);
+    for (const char* name :
+         {"orbelune.ini.Ab12Cd", "orbelune.ini.xY9zQ1.k2L8mN", "orbelune.ini.fresh1",
+          "orbelune.ini.bak", "orbelune.ini.Ab12Cd7", "other.ini.Ab12Cd"}) {
+        QFile f(folder + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ProxyPassword=secret\n");
+        f.flush();
+        if (QString(name) != "orbelune.ini.fresh1")
+            f.setFileTime(old, QFileDevice::FileModificationTime);
+    }
+    TSettings s;
+    TSettingsCopies copies;
+    EXPECT_TRUE(ReadIniFile(s, copies).Ok);
+    EXPECT_EQ(FolderEntries(),
+              (QStringList{"orbelune.ini", "orbelune.ini.Ab12Cd7", "orbelune.ini.bak",
+                           "orbelune.ini.fresh1", "other.ini.Ab12Cd"}));
+    for (const QString& name : FolderEntries())
+        if (name != "orbelune.ini") QFile::remove(folder + name);
+}
+
+TEST_F(SettingsFile, FoldersMadeForTheFileAreTheOwnersAlone) {
+    QDir(QFileInfo(path).absolutePath()).removeRecursively();
+    ASSERT_TRUE(SaveIniFile(TSettings()).Ok);
+    constexpr auto OwnerGroupOther = QFileDevice::Permissions(0x7077);
+    EXPECT_EQ(QFileInfo(QFileInfo(path).absolutePath()).permissions() & OwnerGroupOther,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly) {
@@ -415,7 +570,7 @@ TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly) {
                             QFileDevice::WriteOther | QFileDevice::ExeOther;
     TSettings s;
     s.ProxyPassword = "secret";
-    ASSERT_TRUE(SaveIniFile(s));
+    ASSERT_TRUE(SaveIniFile(s).Ok);
     QFileDevice::Permissions perms = QFileInfo(path).permissions();
     EXPECT_TRUE(perms & QFileDevice::ReadOwner);
     EXPECT_TRUE(perms & QFileDevice::WriteOwner);
@@ -424,7 +579,7 @@ TEST_F(SettingsFile, TheFileIsReadableByItsOwnerOnly) {
     // A file left readable by an older version is tightened on the next save.
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                     QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    ASSERT_TRUE(SaveIniFile(s));
+    ASSERT_TRUE(SaveIniFile(s).Ok);
     EXPECT_FALSE(QFileInfo(path).permissions() & Others);
     EXPECT_EQ(ReadBack().ProxyPassword, "secret");
 }

@@ -1,6 +1,7 @@
 // The download helper against fixture servers on 127.0.0.1.
 #include "Download.h"
 #include "FixtureServer.h"
+#include "HostileServer.h"
 
 #include "QStringPrinter.h"
 
@@ -74,6 +75,42 @@ TEST(Download, OversizedRepliesAreRefused) {
     const TDownloadResult fits = Download(At(server, "/fits.txt"), Quick());
     EXPECT_TRUE(fits.Ok());
     EXPECT_EQ(fits.Body.size(), 4096);
+}
+
+// Whatever a server does, the download ends within its time limit and size cap, and the
+// connection is closed at once: the server sees the client hang up.
+TEST(Download, HostileServersAreCutOffAndHungUpOn) {
+    using test::THostileServer;
+    THostileServer server;
+    constexpr qint64 Cap = 64 * 1024;
+    const struct {
+        const char* Path;
+        TDownloadError Expected;
+        bool EndsItself;  // the server ends the connection of its own accord
+    } cases[] = {
+        {THostileServer::EndlessHeaders, TDownloadError::Failed, false},
+        {THostileServer::SlowBody, TDownloadError::TimedOut, false},
+        {THostileServer::EndlessBody, TDownloadError::TooLarge, false},
+        {THostileServer::Garbage, TDownloadError::Failed, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path);
+        const qint64 sentBefore = server.BytesSent();
+        const int closedBefore = server.ClosedByClient();
+        TDownloadOptions options;
+        options.TimeoutMs = 700;
+        options.MaxBytes = Cap;
+        const TDownloadResult r = Download(
+            QUrl(QStringLiteral("http://%1%2").arg(server.HostAndPort(), c.Path)), options);
+        EXPECT_EQ(r.Error, c.Expected) << r.ErrorText.toStdString();
+        EXPECT_TRUE(r.Body.isEmpty());
+        EXPECT_TRUE(server.WaitForAllClosed(5000));
+        if (!c.EndsItself) {
+            EXPECT_EQ(server.ClosedByClient(), closedBefore + 1);
+        }
+        // Only what the sockets' buffers hold may pass the cap before the abort.
+        EXPECT_LT(server.BytesSent() - sentBefore, 16 * 1024 * 1024);
+    }
 }
 
 TEST(Download, ARefusedConnectionIsReportedAsSuch) {

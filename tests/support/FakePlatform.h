@@ -7,13 +7,15 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
 #include <stdexcept>
 
 namespace orbelune::test {
 
 class TFakeNow final : public TNowSource {
 public:
-    TDateTime Value = 0.0;
+    // Atomic: a test moves the clock while a worker may be reading it.
+    std::atomic<TDateTime> Value{0.0};
     TDateTime Now() const override { return Value; }
 };
 

@@ -49,7 +49,7 @@ TFixtureServer::TFixtureServer() = default;
 TFixtureServer::~TFixtureServer() = default;
 
 QString TFixtureServer::HostAndPort() const {
-    return QStringLiteral("127.0.0.1:%1").arg(port_);
+    return QStringLiteral("127.0.0.1:%1").arg(port_.load());
 }
 
 void TFixtureServer::Start() {
@@ -168,7 +168,7 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
                      route.Body;
             break;
         case TMode::Stall:
-            reply += "Content-Length: 100000\r\n\r\n" + route.Body.left(16);
+            reply += "Content-Length: 1000\r\n\r\n" + route.Body.left(16);
             socket->write(reply);
             socket->flush();
             return;  // the connection stays open and silent

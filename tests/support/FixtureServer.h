@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class QTcpServer;
@@ -44,7 +45,7 @@ protected:
 private:
     std::unique_ptr<QThread> thread_;
     QTcpServer* server_ = nullptr;
-    quint16 port_ = 0;
+    std::atomic<quint16> port_{0};  // set on the server thread
 };
 
 // The head of one HTTP request.

@@ -16,6 +16,7 @@ void ResetWeatherState() {
     TWeatherState& s = WeatherState;
     s.ReportLines.clear();
     s.ReportTimeUtc = 0.0;
+    s.ReportTimeKnown = false;
     s.CurrentTemperatureF = s.CurrentTemperatureC = -200.0;
     s.TemperatureText.clear();
     s.WeatherText.clear();
@@ -35,6 +36,7 @@ void ResetProgramState() {
     WeatherService().StopRequests(10000);
     WeatherService().Limits = TReportLimits{};
     Settings = TSettings{};
+    // No request of a test that forgets to name its server may leave the machine.
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(ClosedPort());
     Settings.RadarServer = Settings.SatelliteServer = Settings.WeatherServer;
     Settings.SaveURL = QStringLiteral("http://127.0.0.1:%1/").arg(ClosedPort());

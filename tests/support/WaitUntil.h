@@ -1,7 +1,6 @@
 #pragma once
-// Lets the event loop run until a condition holds, for tests that wait on workers,
-// servers or the embedded browser.
-
+// Waiting for an event in a test: the event loop runs until Done holds or TimeoutMs
+// has passed (a generous limit, not a pause). True when Done came.
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -10,7 +9,6 @@
 
 namespace orbelune::test {
 
-// True once Done holds; false when TimeoutMs passed first.
 inline bool WaitUntil(const std::function<bool()>& Done, int TimeoutMs) {
     const QDeadlineTimer deadline(TimeoutMs);
     while (!Done()) {

@@ -63,6 +63,25 @@ TEST(GetReportTemperature, AbsentOrUnreadableIsTheSentinel) {
     EXPECT_EQ(GetReportTemperature("Temperature: -200 F\n"), NoTemperature);
 }
 
+// Only a number in the shape a report writes it, of a temperature met on Earth.
+TEST(GetReportTemperature, StrictAndPlausible) {
+    const struct {
+        const char* Field;
+        double Expected;
+    } cases[] = {
+        {"-4.0 F / -20.0 C", -4.0}, {"37.9 F (3.3 C)", 37.9},  {"46 F(8 C)", 46.0},
+        {"140 F", 140.0},           {"-130.0 F", -130.0},      {"+5", 5.0},
+        {"141 F", NoTemperature},   {"-131 F", NoTemperature}, {"-199 F", NoTemperature},
+        {"1e308 F", NoTemperature}, {"1e3 F", NoTemperature},  {"12 C (53.6 F)", NoTemperature},
+        {"nan F", NoTemperature},   {"4 2 F", NoTemperature},  {"- 4 F", NoTemperature},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetReportTemperature(QStringLiteral("Temperature: ") + c.Field + "\n"),
+                  c.Expected)
+            << c.Field;
+    EXPECT_EQ(GetReportTemperature("Temperature: " + QString(309, '9') + " F\n"), NoTemperature);
+}
+
 TEST(GetReportTemperature, ReadsTheDecimalPointInACommaLocale) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

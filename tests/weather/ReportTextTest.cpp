@@ -123,6 +123,38 @@ TEST(StationForRequest, FourLettersOrDigitsUpperCased) {
     EXPECT_EQ(StationForRequest(QString::fromUtf8("KÖLN").left(4)), "KNYC");
 }
 
+TEST(CleanReportText, OnlyPrintableTextAndLineBreaksRemain) {
+    const QByteArray hostile =
+        "Sky\x1b[31m conditions:\x07 clear\x7f\r\n"
+        "\xe2\x80\xae"
+        "drawkcab\xe2\x80\xac \xe2\x81\xa6x\xe2\x81\xa9 zero\xe2\x80\x8bwidth\n"
+        "bad \xff\xfe utf-8 \xc2\x85next\ttab \xc2\xb0"
+        "F\n";
+    EXPECT_EQ(CleanReportText(hostile),
+              QString::fromUtf8("Sky[31m conditions: clear\r\ndrawkcab x zerowidth\n"
+                                "bad  utf-8 next tab \u00b0F\n"));
+    EXPECT_EQ(CleanReportText(test::NewYorkReport), QString::fromLatin1(test::NewYorkReport));
+}
+
+TEST(LooksLikeReport, AStationLineThenATimeLine) {
+    const struct {
+        const char* Text;
+        bool Expected;
+    } cases[] = {
+        {test::NewYorkReport, true},
+        {test::MontrealReport, true},
+        {"STATION (XXXX)\nlocal / 2026.13.45 9999 UTC\n", true},  // shaped, though no valid time
+        {"", false},
+        {"JUST ONE LINE OF TEXT", false},
+        {"STATION\nno time here\n", false},
+        {"STATION\n / 2026-12-09 0551 UTC\n", false},
+        {"12345 (6789)\nlocal / 2026.12.09 0551 UTC\n", false},  // no station name
+        {"STATION\n2026.12.09 0551 UTC\n", false},               // no local time
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LooksLikeReport(SplitReportLines(c.Text)), c.Expected) << c.Text;
+}
+
 TEST(ReportPath, TheDecodedReportOfTheStation) {
     EXPECT_EQ(ReportPath("KNYC"), "/data/observations/metar/decoded/KNYC.TXT");
 }
@@ -131,7 +163,7 @@ TEST(ReportAgeMinutes, TruncatedWholeMinutes) {
     const TDateTime report = EncodeDate(2026, 12, 9) + EncodeTime(5, 51, 0, 0);
     EXPECT_EQ(ReportAgeMinutes(report + EncodeTime(0, 5, 59, 0), report), 5);
     EXPECT_EQ(ReportAgeMinutes(report, report), 0);
-    EXPECT_EQ(ReportAgeMinutes(report - EncodeTime(0, 2, 30, 0), report), -2);
+    EXPECT_EQ(ReportAgeMinutes(report - EncodeTime(0, 2, 30, 0), report), 0);  // not yet made
     EXPECT_EQ(ReportAgeMinutes(1e300, report), 0);
 }
 

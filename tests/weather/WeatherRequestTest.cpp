@@ -3,6 +3,7 @@
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
+#include "HostileServer.h"
 #include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
@@ -208,13 +209,44 @@ TEST_F(WeatherRequest, ARedirectIsFollowed) {
     EXPECT_EQ(server_.RequestedPaths(), QStringList({PathOf("MOVE"), PathOf("EGLL")}));
 }
 
-TEST_F(WeatherRequest, AOneLineReplyIsReadSafely) {
+TEST_F(WeatherRequest, AReplyThatIsNoReportIsNotShownAsOne) {
     WeatherState.ReportTimeUtc = 1234.5;
     Fetch("ONEL", true);
     EXPECT_DOUBLE_EQ(WeatherState.ReportTimeUtc, 1234.5);
     EXPECT_TRUE(Settings.LastWeatherTimeStampStr.isEmpty());
-    EXPECT_TRUE(WeatherState.ReportLines.isEmpty());  // dropped by the two-line rule
+    EXPECT_EQ(WeatherState.ReportLines, QStringList({"Site not available"}));
+    EXPECT_EQ(WeatherState.LastWeatherDownloadTime.load(), 0.0);
     EXPECT_EQ(heard_.Reports(), 1);
+}
+
+// Control characters, bidirectional overrides and undecodable bytes from the server
+// reach neither the report lines nor the caption and tray texts.
+TEST_F(WeatherRequest, AHostileReportIsShownClean) {
+    QByteArray report = test::NewYorkReport;
+    report.replace("overcast",
+                   "over\x1b]0;owned\x07"
+                   "cast\xe2\x80\xae\xff");
+    report.replace("12 MPH",
+                   "1\xe2\x80\x8b"
+                   "2 MPH");
+    report.replace("37.9 F",
+                   "\xe2\x81\xa6"
+                   "37.9 F");
+    test::THostileServer hostile(report);
+    Settings.WeatherServer = hostile.HostAndPort();
+    Fetch("KNYC", true);
+    const QString everything = WeatherState.ReportLines.join(' ') + WeatherState.TemperatureText +
+                               WeatherState.TraySummaryText + WeatherState.WeatherText +
+                               Settings.LastWeatherTimeStampStr;
+    for (const QChar c : everything) {
+        EXPECT_TRUE(c == '\r' ||
+                    (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format &&
+                     c != QChar::ReplacementCharacter))
+            << "U+" << QString::number(c.unicode(), 16).toStdString();
+    }
+    EXPECT_EQ(WeatherState.TemperatureText, QString::fromUtf8("38°"));
+    EXPECT_TRUE(WeatherState.TraySummaryText.startsWith("Over]0;ownedcast \r12 Mph"))
+        << WeatherState.TraySummaryText.toStdString();
 }
 
 TEST_F(WeatherRequest, StationCodes) {
@@ -307,10 +339,37 @@ TEST(ProcessReport, MinusTwoHundredDegreesCountsAsNoTemperature) {
     EXPECT_EQ(absent.Temperature, NoTemperature);
     EXPECT_TRUE(absent.Summary.Sky.isEmpty());  // nothing to show with the caption
 
-    reply.Body.replace("-200 F", "-199 F");
+    reply.Body.replace("-200 F", "-129 F");
     const TReportOutcome shown = ProcessReport(reply, true, TWeatherRequest{}, now);
-    EXPECT_DOUBLE_EQ(shown.Temperature, -199.0);
+    EXPECT_DOUBLE_EQ(shown.Temperature, -129.0);
     EXPECT_EQ(shown.Summary.Tray, "Clear \r9 mins ago");
+}
+
+// A good reply that is empty or no report fails; a report whose time is impossible has
+// no age, and one made "in the future" is 0 minutes old.
+TEST(ProcessReport, EmptyRepliesAndImpossibleTimes) {
+    const TDateTime now = EncodeDate(2026, 12, 9) + EncodeTime(6, 0, 0, 0);
+    const auto outcome = [now](const QByteArray& body) {
+        TDownloadResult reply;
+        reply.Error = TDownloadError::None;
+        reply.Body = body;
+        return ProcessReport(reply, true, TWeatherRequest{}, now);
+    };
+    QByteArray noise(40 * 1024, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    for (const QByteArray& body : {QByteArray(), QByteArray(" \r\n"), noise})
+        EXPECT_EQ(outcome(body).Kind, TReportOutcome::TKind::Failed);
+
+    const QByteArray report =
+        "STATION (XXXX)\nDec 09 / %1 UTC\nSky conditions: clear\n"
+        "Temperature: 50 F (10 C)\nob: XXXX\ncycle: 6\n";
+    const TReportOutcome impossible = outcome(QByteArray(report).replace("%1", "2026.13.45 9999"));
+    EXPECT_EQ(impossible.Kind, TReportOutcome::TKind::Good);
+    EXPECT_FALSE(impossible.HasReportTime);
+    EXPECT_EQ(impossible.Summary.Tray, "Clear");
+    EXPECT_EQ(outcome(QByteArray(report).replace("%1", "2026.12.09 0610")).Summary.Tray,
+              "Clear \r0 min ago");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
+#include "FileFaults.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
 #include "MoonComponent.h"
@@ -19,13 +20,16 @@
 #include "SettingsIo.h"
 #include "SettingsStore.h"
 #include "TrayIcon.h"
+#include "WaitUntil.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -530,6 +534,40 @@ TEST_F(ClockFormTest, SettingsRoundTripThroughStartAndClose) {
     EXPECT_FALSE(Settings.ShowTinyMoons);
     EXPECT_EQ(copies.PlaceName, QStringLiteral("Boston"));
     QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
+// A settings file that cannot be read is told of once and kept at close; a save that
+// fails at close is told of.
+TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
+    const QString path = TSettingsStore::DefaultFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QByteArray large = "[Settings]\n" + QByteArray(MaxSettingsFileBytes, ';');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(large);
+    }
+    Settings.SaveOnExit = true;
+    TForm1& f = Start({QStringLiteral("orbelune")});
+    ASSERT_TRUE(test::WaitUntil([&] { return !platform.Messages.Shown.isEmpty(); }, 5000));
+    EXPECT_EQ(platform.Messages.Shown.size(), 1);
+    EXPECT_TRUE(platform.Messages.Shown[0].contains(path));
+    f.close();
+    EXPECT_EQ(platform.Messages.Shown.size(), 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), large);
+    file.close();
+
+    QFile::remove(path);
+    TForm1& g = Start({QStringLiteral("orbelune")});
+    {
+        const test::TFileSizeLimit limit(64);
+        g.close();
+    }
+    ASSERT_EQ(platform.Messages.Shown.size(), 2);
+    EXPECT_TRUE(platform.Messages.Shown[1].contains("could not be saved"));
+    QFile::remove(path);
 }
 
 TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst) {

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -333,6 +334,8 @@ TEST_F(InfoFormTest, StartTasksReopenTheWeatherRadarAndSatelliteTabs) {
         form.InfoFormPageControl->setCurrentIndex(0);
         form.DoStartTasks();
         EXPECT_EQ(form.InfoFormPageControl->currentIndex(), tab);
+        // The weather tab asks for a report (of a server here that refuses at once).
+        ASSERT_TRUE(WeatherService().WaitForRequests(10000));
     }
 }
 

@@ -278,7 +278,8 @@ TEST_F(InfoFormStartTasks, AnotherStationOnTheWeatherTabIsFetchedBesideTheStartu
     Start(WeatherTab, true);
     QStringList paths = server_.RequestedPaths();
     paths.sort();
-    EXPECT_EQ(paths, QStringList({ReportPath("CYUL"), ReportPath("KNYC")}));
+    EXPECT_EQ(paths, QStringList({ReportPath("CYUL"), ReportPath("KNYC")}))
+        << paths.join(" ").toStdString();
 }
 
 TEST_F(InfoFormStartTasks, OtherTabsFetchOnlyTheStartupReport) {

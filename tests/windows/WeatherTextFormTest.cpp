@@ -29,6 +29,7 @@ TEST(WeatherWindowCaption, AgeAndLocalTime) {
               "Weather 12 mins ago at 05:05 PM Wednesday December 9, 2026");
     EXPECT_EQ(WeatherWindowCaption(1, Evening, true, "yyyy-mm-dd"),
               "Weather 1 min ago at 17:05 2026-12-09");
+    EXPECT_EQ(WeatherWindowCaption(std::nullopt, 0.0, true, "yyyy-mm-dd"), "Weather");
 }
 
 TEST(WeatherTabTexts, LabelsOnlyForWhatIsKnown) {

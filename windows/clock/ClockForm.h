@@ -9,6 +9,7 @@
 // window it is given (AttachInfoForm) by calling it and its tab pages; the information
 // window answers only through signals, which AttachInfoForm connects.
 
+#include "SettingsIo.h"
 #include "StDate.h"
 
 #include <QImage>
@@ -149,10 +150,10 @@ public:
 
     // Settings store and start with the session.
     void ReadIniFile();
-    // False when the settings file could not be written.
-    bool SaveIniFile();
-    // Writes every setting, then SaveOnExit as the user has it; says so when the file
-    // cannot be written.
+    // Writes the settings; at close not over a settings file that could not be read.
+    TSettingsResult SaveIniFile(TSaveIntent Intent = TSaveIntent::AtClose);
+    // Writes every setting, then SaveOnExit as the user has it, over whatever file was
+    // there; says so when the file cannot be written.
     void SaveAllSettings();
     void SetRunWhenWindowsStarts(bool On);
 

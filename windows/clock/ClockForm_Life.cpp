@@ -108,8 +108,17 @@ void TForm1::ShowAtStartup() {
         showMinimized();
 }
 
+// A settings file that could not be read, or settings that could not be saved, are
+// the user's to know about: the stored settings may be lost otherwise.
+static void TellAboutSettings(const TSettingsResult& Result) {
+    if (!Result.Message.isEmpty())
+        Platform().Messages->Inform(QStringLiteral("Orbelune"), Result.Message);
+}
+
 void TForm1::ReadIniFile() {
-    orbelune::ReadIniFile(Settings, SettingsCopies);
+    const TSettingsResult read = orbelune::ReadIniFile(Settings, SettingsCopies);
+    // Told once the window is up, not while it is being made.
+    if (!read.Message.isEmpty()) QTimer::singleShot(0, this, [read] { TellAboutSettings(read); });
     // The saved station is the current one until the Weather tab asks for another.
     WeatherState.CurrentStationCode = Settings.WeatherStationCode;
     WeatherState.CurrentStationName = Settings.WeatherStationName;
@@ -118,25 +127,22 @@ void TForm1::ReadIniFile() {
     Calendar1->update();
 }
 
-bool TForm1::SaveIniFile() {
+TSettingsResult TForm1::SaveIniFile(TSaveIntent Intent) {
     Settings.ShowHolidays = Calendar1->ShowHolidays;
     Settings.ShowTinyMoons = Calendar1->ShowTinyMoons;
     RecordPlace();
-    return orbelune::SaveIniFile(Settings);
+    return orbelune::SaveIniFile(Settings, Intent);
 }
 
 void TForm1::SaveAllSettings() {
-    bool saved = true;
+    TSettingsResult first;
     if (!Settings.SaveOnExit) {
         Settings.SaveOnExit = true;
-        saved = SaveIniFile();
+        first = SaveIniFile(TSaveIntent::OnPurpose);
         Settings.SaveOnExit = false;
     }
-    saved = SaveIniFile() && saved;
-    if (!saved)
-        Platform().Messages->Inform(QStringLiteral("Orbelune"),
-                                    QStringLiteral("The settings could not be saved to %1.")
-                                        .arg(TSettingsStore::DefaultFilePath()));
+    const TSettingsResult second = SaveIniFile(TSaveIntent::OnPurpose);
+    TellAboutSettings(first.Ok ? second : first);
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -251,7 +257,7 @@ void TForm1::SaveSession() {
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
     }
     SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
-    SaveIniFile();
+    TellAboutSettings(SaveIniFile());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

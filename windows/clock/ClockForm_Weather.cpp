@@ -78,10 +78,13 @@ void TForm1::SslStatus(const QString& Text) {
 
 void TForm1::ShowWeatherTextReport() {
     const TDateTime nowUtc = LocalToUTC(Platform().Clock->Now());
-    Form6->ShowReport(WeatherWindowLines(WeatherState.ReportLines),
-                      WeatherWindowCaption(ReportAgeMinutes(nowUtc, WeatherState.ReportTimeUtc),
-                                           UTCToLocal(WeatherState.ReportTimeUtc),
-                                           Settings.UseMilitaryTime, DateFormats.Long));
+    Form6->ShowReport(
+        WeatherWindowLines(WeatherState.ReportLines),
+        WeatherWindowCaption(
+            WeatherState.ReportTimeKnown
+                ? std::optional<int>(ReportAgeMinutes(nowUtc, WeatherState.ReportTimeUtc))
+                : std::nullopt,
+            UTCToLocal(WeatherState.ReportTimeUtc), Settings.UseMilitaryTime, DateFormats.Long));
 }
 
 void TForm1::CreateWeatherMenu() {

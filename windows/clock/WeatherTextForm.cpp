@@ -37,12 +37,13 @@ QStringList WeatherWindowLines(const QStringList& ReportLines) {
     return lines;
 }
 
-QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool UseMilitaryTime,
-                             const QString& DateFormatLong) {
+QString WeatherWindowCaption(std::optional<int> AgeMinutes, TDateTime ReportTimeLocal,
+                             bool UseMilitaryTime, const QString& DateFormatLong) {
+    if (!AgeMinutes) return QStringLiteral("Weather");
     const QString format =
         (UseMilitaryTime ? QStringLiteral("hh:nn ") : QStringLiteral("hh:nn AM/PM ")) +
         DateFormatLong;
-    return QStringLiteral("Weather ") + AgeText(AgeMinutes) + QStringLiteral(" at ") +
+    return QStringLiteral("Weather ") + AgeText(*AgeMinutes) + QStringLiteral(" at ") +
            FormatLocaleDateTime(format, ReportTimeLocal);
 }
 

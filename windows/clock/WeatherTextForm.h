@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,9 +20,10 @@ namespace orbelune {
 QStringList WeatherWindowLines(const QStringList& ReportLines);
 
 // "Weather " + age text + " at " + the local observation time as "hh:nn " (24-hour)
-// or "hh:nn AM/PM ", followed by DateFormatLong (Delphi format letters).
-QString WeatherWindowCaption(int AgeMinutes, TDateTime ReportTimeLocal, bool UseMilitaryTime,
-                             const QString& DateFormatLong);
+// or "hh:nn AM/PM ", followed by DateFormatLong (Delphi format letters). Without an age
+// (the report's time was not valid) just "Weather".
+QString WeatherWindowCaption(std::optional<int> AgeMinutes, TDateTime ReportTimeLocal,
+                             bool UseMilitaryTime, const QString& DateFormatLong);
 
 class TForm6 final : public QWidget {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "ForecastAddress.h"
 #include "ForecastCityBoxes.h"
 #include "ForecastPanel.h"
+#include "PlatformSeams.h"
 #include "ReferencePages.h"
 #include "Settings.h"
 #include "SettingsIo.h"
@@ -146,7 +147,9 @@ void TInfoForm::WebBrowser1NavigateComplete2() {
 
 void TInfoForm::SaveAddressButClick() {
     Settings.SaveURL = Forecast->BrowseBox->currentText();
-    WriteURL(Settings);
+    const TSettingsResult saved = WriteURL(Settings);
+    if (!saved.Message.isEmpty())
+        Platform().Messages->Inform(QStringLiteral("Orbelune"), saved.Message);
 }
 
 void TInfoForm::WeatherSourceBoxSelect() {

@@ -58,7 +58,8 @@ void TInfoForm::WeatherSheet2Show() {
 }
 
 void TInfoForm::GetWeatherBut2Click() {
-    // The station as clicked: a report arriving meanwhile rewrites the edits.
+    // The station as the user typed it: a report that arrives while the memo is
+    // redrawn below fills the edits with its own station.
     const QString code = WeatherPage->WeatherStationCodeEd2->text();
     const QString name = WeatherPage->WeatherStationNameEd2->text();
     WeatherPage->WeatherMemo2->clear();
