@@ -1,6 +1,6 @@
 #pragma once
-// The traditional PKZIP stream cipher (the "ZipCrypto" of the .ZIP file format
-// specification, section 6.1): three 32-bit keys seeded with the pass phrase and
+// The traditional PKZIP stream cipher (the "ZipCrypto" of the PKWARE .ZIP
+// APPNOTE, section 6.1): three 32-bit keys seeded with the pass phrase and
 // updated with every plain byte through CRC-32 and a linear congruential step. Weak by
 // today's standards; here it only keeps the place list from being read as plain text.
 
