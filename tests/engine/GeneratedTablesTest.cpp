@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TGenerator{"gen_equinox.py", {}}, TGenerator{"gen_meeus.py", {}},
                       TGenerator{"gen_vsop.py", {}}, TGenerator{"ref_vsop87.py", {}},
                       TGenerator{"moonpictures.py", {}}, TGenerator{"scramble.py", {}},
-                      TGenerator{"gen_radar_sites.py", {"weather/RadarSites.cpp"}}),
+                      TGenerator{"gen_radar_sites.py", {"weather/RadarSites.cpp"}},
+                      TGenerator{"app_icon.py", {}}),
     [](const auto& info) {
         std::string name = info.param.Script;
         name = name.substr(0, name.find('.'));
