@@ -140,6 +140,12 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     FormCreate();
 }
 
+// The pages are deleted after this object has stopped being a TInfoForm; an event sent
+// to one of them then must not reach this window's filter.
+TInfoForm::~TInfoForm() {
+    for (QObject* child : findChildren<QObject*>()) child->removeEventFilter(this);
+}
+
 void TInfoForm::AddClockCommands(QMenu* PopupMenu, QAction* GoToToday, QAction* Help) {
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, PopupMenu,

@@ -79,6 +79,8 @@ public:
 
     // Events: the marked days of the clock calendar's date; it outlives the window.
     explicit TInfoForm(TCalendarEvents& Events, QWidget* AOwner = nullptr);
+    // Takes the window's event filter off its pages before they go.
+    ~TInfoForm() override;
 
     // The clock window's pop-up menu as this window's context menu, and its "go to
     // today" and help commands at the end of the main menu.
