@@ -2,6 +2,7 @@
 
 #include "AnimatedGif.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -14,19 +15,25 @@ namespace {
 
 const QString NoPicture = QStringLiteral("There is no picture to save.");
 
-// Opens Name's temporary twin, lets Write fill it and puts it in place only when every
-// byte has gone out.
+// Encode fills a buffer, which then goes to Name's temporary twin in one unbuffered
+// write; the twin takes Name's place only when every byte went out. (A buffered file
+// device loses a short write of its buffer at close without an error, so a picture
+// smaller than the buffer would be cut off on a full disk and still put in place.)
 bool SaveAllOrNothing(const QString& Name, QString& Error,
-                      const std::function<bool(QSaveFile&, QString&)>& Write) {
+                      const std::function<bool(QIODevice&, QString&)>& Encode) {
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    if (!Encode(encoded, Error)) return false;
+    const QByteArray& bytes = encoded.data();
     QSaveFile file(Name);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         Error = file.errorString();
         return false;
     }
-    QString writeError;
-    if (!Write(file, writeError)) {
-        // The device's own reason (a full disk) says more than the encoder's.
-        Error = file.error() != QFileDevice::NoError ? file.errorString() : writeError;
+    if (file.write(bytes) != bytes.size()) {
+        Error = file.error() != QFileDevice::NoError
+                    ? file.errorString()
+                    : QStringLiteral("Not every byte could be written; the disk may be full.");
         file.cancelWriting();
         return false;
     }
@@ -58,7 +65,7 @@ bool WriteImageFile(const QImage& Picture, const QString& Name, int Type, QStrin
         Error = NoPicture;
         return false;
     }
-    return SaveAllOrNothing(Name, Error, [&](QSaveFile& File, QString& Why) {
+    return SaveAllOrNothing(Name, Error, [&](QIODevice& File, QString& Why) {
         if (Type == GifImageFile) {
             Why = QStringLiteral("The GIF could not be written.");
             return WriteAnimatedGif({Picture}, 0, File);
@@ -77,7 +84,7 @@ bool WriteAnimatedGifFile(const QList<QImage>& Frames, int DelayCentiseconds, co
         Error = NoPicture;
         return false;
     }
-    return SaveAllOrNothing(Name, Error, [&](QSaveFile& File, QString& Why) {
+    return SaveAllOrNothing(Name, Error, [&](QIODevice& File, QString& Why) {
         Why = QStringLiteral("The GIF could not be written.");
         return WriteAnimatedGif(Frames, DelayCentiseconds, File);
     });

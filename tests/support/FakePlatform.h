@@ -71,16 +71,19 @@ public:
     }
 };
 
-// Confirms unless Cancel, with the printer writing a PDF to PdfFile.
+// Confirms unless Cancel, with the printer writing a PDF to PdfFile (at Resolution dots
+// an inch when it is set).
 class TFakePrintDialogs final : public TPrintDialogs {
 public:
     int Asked = 0;
     bool Cancel = false;
     QString PdfFile;
+    int Resolution = 0;
     bool Confirm(QWidget*, QPrinter& Printer) override {
         ++Asked;
         Printer.setOutputFormat(QPrinter::PdfFormat);
         Printer.setOutputFileName(PdfFile);
+        if (Resolution > 0) Printer.setResolution(Resolution);
         return !Cancel;
     }
 };
