@@ -8,6 +8,7 @@
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "CommandLine.h"
+#include "DesktopDialogs.h"
 #include "DesktopIdentity.h"
 #include "DesktopMessageBoxes.h"
 #include "InfoForm.h"
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
     }
 
     Platform().Messages = &DesktopMessageBoxes();
+    Platform().FileDialogs = &DesktopFileDialogs();
+    Platform().PrintDialogs = &DesktopPrintDialogs();
     // The server comes from the settings with every query.
     TSntpClient timeQuery;
     Platform().TimeQuery = &timeQuery;

@@ -59,6 +59,13 @@ public:
     }
 };
 
+// Until the windows install their dialogs, every dialog counts as cancelled.
+class TNoDialogs final : public TFileDialogs, public TPrintDialogs {
+public:
+    bool RunFileDialog(QWidget*, TFileDialogRequest&) override { return false; }
+    bool Confirm(QWidget*, QPrinter&) override { return false; }
+};
+
 class TNoTimeQuery final : public TInternetTimeQuery {
 public:
     TTimeQueryResult Query(const QString&) override {
@@ -81,9 +88,11 @@ TPlatform& Platform() {
     static TDesktopMail mail;
     static TDesktopUrls urls;
     static TLoggedMessages messages;
+    static TNoDialogs dialogs;
     static TNoTimeQuery timeQuery;
     static TNoClockSetter clockSetter;
-    static TPlatform platform{&now, &mail, &urls, &messages, &timeQuery, &clockSetter};
+    static TPlatform platform{&now,     &mail,    &urls,      &messages,
+                              &dialogs, &dialogs, &timeQuery, &clockSetter};
     return platform;
 }
 

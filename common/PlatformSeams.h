@@ -1,15 +1,19 @@
 #pragma once
 // The few places where the program touches the desktop and the system: the time now,
-// the mail program, the default browser, message boxes, the internet-time query and
-// the system clock. Each is a small interface with a default installed; tests install
-// fakes through Platform(). The defaults that need a window (message boxes) or a later
-// part of the program (the time query, the clock setter) answer quietly or "not
-// available" until the program installs the real ones at start-up.
+// the mail program, the default browser, message boxes, the file and print dialogs, the
+// internet-time query and the system clock. Each is a small interface with a default
+// installed; tests install fakes through Platform(). The defaults that need a window
+// (message boxes, dialogs) or a later part of the program (the time query, the clock
+// setter) answer quietly, "cancelled" or "not available" until the program installs the
+// real ones at start-up.
 
 #include "StDate.h"
 
 #include <QString>
 #include <QUrl>
+
+class QPrinter;
+class QWidget;
 
 namespace orbelune {
 
@@ -49,6 +53,32 @@ public:
     virtual bool Confirm(const QString& caption, const QString& text) = 0;
 };
 
+// What an open or save dialog asks and answers.
+struct TFileDialogRequest {
+    QString DefaultExt;   // added to a name typed without an extension ("jpg")
+    QString Filter;       // "Description|pattern|Description|pattern..."
+    bool Open = false;    // an open dialog, else a save dialog
+    int FilterIndex = 1;  // 1-based, in and out
+    QString FileName;     // the initial text, and the chosen file
+    QString Title;
+    QString InitialFolder;  // none when empty
+};
+
+class TFileDialogs {
+public:
+    virtual ~TFileDialogs() = default;
+    // Shows the dialog over Owner; true with Request's FileName and FilterIndex set to
+    // the choice, false when it was cancelled. It never asks about replacing a file.
+    virtual bool RunFileDialog(QWidget* Owner, TFileDialogRequest& Request) = 0;
+};
+
+class TPrintDialogs {
+public:
+    virtual ~TPrintDialogs() = default;
+    // Lets the user set up Printer over Owner; true when confirmed.
+    virtual bool Confirm(QWidget* Owner, QPrinter& Printer) = 0;
+};
+
 struct TTimeQueryResult {
     bool Answered = false;
     double OffsetSeconds = 0;
@@ -84,6 +114,8 @@ struct TPlatform {
     TMailSender* Mail;
     TUrlOpener* Urls;
     TMessageBoxes* Messages;
+    TFileDialogs* FileDialogs;
+    TPrintDialogs* PrintDialogs;
     TInternetTimeQuery* TimeQuery;
     TClockSetter* ClockSetter;
 };

@@ -7,6 +7,8 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <utility>
+
 // Qt's hook for the context that every OpenGL context of the program shares with;
 // the web engine draws through it.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
@@ -47,6 +49,11 @@ public:
         connect(this, &QWebEngineView::loadFinished, this, [this] {
             if (handler_) handler_();
         });
+        connect(this, &QWebEngineView::printFinished, this, [this](bool Success) {
+            // Taken first: Done may start the next printing.
+            auto done = std::exchange(printed_, nullptr);
+            if (done) done(Success);
+        });
     }
 
     QWidget* Widget() override { return this; }
@@ -64,9 +71,18 @@ public:
     void OnNavigateComplete(std::function<void()> Handler) override {
         handler_ = std::move(Handler);
     }
+    void Print(QPrinter* Printer, std::function<void(bool)> Done) override {
+        if (printed_) {
+            if (Done) Done(false);
+            return;
+        }
+        printed_ = Done ? std::move(Done) : [](bool) {};
+        print(Printer);
+    }
 
 private:
     std::function<void()> handler_;
+    std::function<void(bool)> printed_;  // set while a printing runs
 };
 
 }  // namespace

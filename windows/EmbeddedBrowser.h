@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace orbelune {
@@ -30,6 +31,10 @@ public:
     virtual QUrl LocationURL() const = 0;
     // Handler runs on the user-interface thread whenever a page has finished loading.
     virtual void OnNavigateComplete(std::function<void()> Handler) = 0;
+    // Prints the page shown on Printer and returns at once; Done runs on the
+    // user-interface thread when the printing has ended (false when it failed, or at
+    // once when another printing still runs). Printer must live until then.
+    virtual void Print(QPrinter* Printer, std::function<void(bool)> Done) = 0;
 };
 
 // What the plugin offers.
@@ -45,5 +50,5 @@ TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem);
 
 }  // namespace orbelune
 
-#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.0"
+#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.1"
 Q_DECLARE_INTERFACE(orbelune::TEmbeddedBrowserFactory, ORBELUNE_EMBEDDED_BROWSER_IID)

@@ -4,6 +4,7 @@
 #include "PlatformSeams.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 
@@ -53,6 +54,40 @@ public:
     }
 };
 
+// Keeps the requests; answers with Choice (the chosen name and filter index) unless
+// Cancel.
+class TFakeFileDialogs final : public TFileDialogs {
+public:
+    QList<TFileDialogRequest> Asked;
+    bool Cancel = false;
+    QString ChosenName;
+    int ChosenIndex = 1;
+    bool RunFileDialog(QWidget*, TFileDialogRequest& Request) override {
+        Asked << Request;
+        if (Cancel) return false;
+        Request.FileName = ChosenName;
+        Request.FilterIndex = ChosenIndex;
+        return true;
+    }
+};
+
+// Confirms unless Cancel, with the printer writing a PDF to PdfFile (at Resolution dots
+// an inch when it is set).
+class TFakePrintDialogs final : public TPrintDialogs {
+public:
+    int Asked = 0;
+    bool Cancel = false;
+    QString PdfFile;
+    int Resolution = 0;
+    bool Confirm(QWidget*, QPrinter& Printer) override {
+        ++Asked;
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setOutputFileName(PdfFile);
+        if (Resolution > 0) Printer.setResolution(Resolution);
+        return !Cancel;
+    }
+};
+
 // Answers every query with Answer, and keeps the servers asked.
 class TFakeTimeQuery final : public TInternetTimeQuery {
 public:
@@ -86,11 +121,14 @@ public:
     TFakeMail Mail;
     TFakeUrls Urls;
     TFakeMessages Messages;
+    TFakeFileDialogs FileDialogs;
+    TFakePrintDialogs PrintDialogs;
     TFakeTimeQuery TimeQuery;
     TFakeClockSetter ClockSetter;
 
     TFakePlatform() : saved_(Platform()) {
-        Platform() = {&Clock, &Mail, &Urls, &Messages, &TimeQuery, &ClockSetter};
+        Platform() = {&Clock,       &Mail,         &Urls,      &Messages,
+                      &FileDialogs, &PrintDialogs, &TimeQuery, &ClockSetter};
     }
     ~TFakePlatform() { Platform() = saved_; }
     TFakePlatform(const TFakePlatform&) = delete;

@@ -9,16 +9,20 @@
 #include "ForecastPanel.h"
 #include "InfoForm.h"
 #include "LoopbackOnlyWeb.h"
+#include "PdfPages.h"
 #include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "Settings.h"
 #include "SettingsIo.h"
 #include "WaitUntil.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -239,6 +243,33 @@ TEST_F(ForecastBrowser, StartTasksOpenTheSavedPageElseTheForecast) {
     ASSERT_TRUE(WaitUntil([&] { return !web_->Blocked.isEmpty(); }, PageTimeoutMs));
     EXPECT_EQ(web_->Blocked.front(),
               QUrl("http://forecast.weather.gov/MapClick.php?CityName=Boston&state=MA"));
+}
+
+// Print prints the forecast page while it has the focus, through the browser's own
+// printing; with the focus elsewhere on the tab there is nothing to print.
+TEST_F(ForecastBrowser, PrintPrintsThePageWhileItHasTheFocus) {
+    form_->InfoFormPageControl->setCurrentIndex(WeatherTab);
+    form_->show();
+    Browse();
+    ASSERT_TRUE(Go("/one"));
+    QTemporaryDir folder;
+    platform_.PrintDialogs.PdfFile = folder.filePath(QStringLiteral("page.pdf"));
+    forecast_->BrowseBox->setFocus();
+    form_->PrintImageAction1->trigger();
+    EXPECT_EQ(platform_.PrintDialogs.Asked, 0);
+
+    auto* view = qobject_cast<QWebEngineView*>(forecast_->WebBrowser1);
+    bool printed = false;
+    QObject::connect(view, &QWebEngineView::printFinished, form_.get(),
+                     [&](bool Success) { printed = Success; });
+    view->setFocus();
+    form_->PrintImageAction1->trigger();
+    EXPECT_EQ(platform_.PrintDialogs.Asked, 1);
+    ASSERT_TRUE(WaitUntil([&] { return printed; }, PageTimeoutMs));
+    const QImage page = test::RenderPdfPage(platform_.PrintDialogs.PdfFile, 50);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) renders the printed file";
+    // The page's text is on it.
+    EXPECT_FALSE(test::InkBox(page).isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "GraphSheet.h"
 
 #include "GraphPainter.h"
+#include "ImageCommandRow.h"
 #include "NamedWidget.h"
 #include "ScrolledPage.h"
 
@@ -64,6 +65,8 @@ TGraphSheet::TGraphSheet(QWidget* Parent) : QWidget(Parent) {
     side->addWidget(createDayLabels(content));
     side->addWidget(createLegend(content));
     side->addWidget(createButtons(content));
+    GraphCommands = new TImageCommandRow(QStringLiteral("Graph"), content);
+    side->addWidget(GraphCommands);
     side->addStretch(1);
     row->addLayout(side);
     row->addStretch(1);

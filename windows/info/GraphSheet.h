@@ -18,6 +18,8 @@ class QRadioButton;
 
 namespace orbelune {
 
+class TImageCommandRow;
+
 // The chart's drawing surface, of the chart's fixed size. It paints the chart it was
 // given and reports left clicks in chart pixels.
 class TGraphPaintBox final : public QWidget {
@@ -73,6 +75,7 @@ public:
     std::array<QPushButton*, 4> SeasonButtons{};
     QPushButton* PrevMonthBut2 = nullptr;
     QPushButton* NextMonthBut2 = nullptr;
+    TImageCommandRow* GraphCommands = nullptr;  // Save, Copy, Print
 
 signals:
     // The page became visible: its chart is to be drawn for now.

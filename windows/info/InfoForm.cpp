@@ -135,6 +135,7 @@ TInfoForm::TInfoForm(TCalendarEvents& Events, QWidget* AOwner)
     createLookupGroups();
     createPageLinks();
     createAboutSheet();
+    createSavingCommands();
     connect(&Events, &TCalendarEvents::Changed, this, &TInfoForm::ShowEclipses);
     ShowEclipses();
     FormCreate();
@@ -266,9 +267,8 @@ void TInfoForm::createActions() {
     connect(ToggleShowTinyMoons1, &QAction::triggered, this,
             &TInfoForm::ToggleShowTinyMoons1Execute);
 
-    // Printing comes with the picture tabs; until then there is nothing to print.
-    PrintImageAction1 = MakeAction(this, "PrintImageAction1", QStringLiteral("Print"));
-    PrintImageAction1->setEnabled(false);
+    PrintImageAction1 = MakeAction(this, "PrintImageAction1", QStringLiteral("Print"),
+                                   QStringLiteral("Print the picture or the page shown"));
 
     SizeDefaultAction1 = MakeAction(this, "SizeDefaultAction1", QStringLiteral("Default Size"),
                                     QStringLiteral("Default Size"));

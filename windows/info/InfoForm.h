@@ -42,6 +42,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QStatusBar;
 
@@ -173,6 +174,22 @@ public:
     bool CalendarToClipBoardOrFile(const QString& FileName);
     QImage GetPanel();
     bool PanelToClipBoardOrFile(const QString& FileName);
+
+    // Saving, copying and printing pictures (InfoForm_Saving.cpp), by the tab shown.
+    // Writes Graphic to Name with the extension of Type (1 JPEG, 2 bitmap, 3 GIF), after
+    // a "Yes" when Ask and the file exists; true when written. A failed write is told.
+    bool SaveImageFile(const QImage& Graphic, const QString& Name, bool Ask, int Type);
+    // The same for the radar animation, every frame, as a ".gif".
+    bool SaveGIFFile(const QList<QImage>& Frames, const QString& Name, bool Ask);
+    // The save dialog offering DefaultName, then the save; true when a file was written.
+    bool RunFileSave(const QImage& Graphic, const QString& DefaultName, const QString& Filter);
+    bool RunAnimatedGIFSave(const QList<QImage>& Frames, const QString& DefaultName);
+    // "Save", "Copy" and "Print".
+    void SaveAsFile2Click();
+    void CopyToClipboard2Click();
+    void PrintImageAction1Execute();
+    // Prints the forecast page on Printer, which it takes and deletes when done.
+    void PrintBrowserDocument(QPrinter* Printer);
 
     // Tools tab: converter key Index of ConverterKeys, pi, copy and paste.
     void ConverterButClick(int Index);
@@ -441,6 +458,17 @@ private:
     void ShowYearCalendarDate(TDateTime Date);
     int CalendarYear() const;
     void createImagerySheets();
+    void createSavingCommands();
+    // An existing Name is replaced only after a "Yes" (when Ask).
+    bool ConfirmReplace(const QString& Name, bool Ask);
+    // Tells the user why Name was not written; false.
+    bool ReportSaveFailure(const QString& Name, const QString& Reason);
+    // The pictures the commands act on; none before there is one.
+    QImage RadarPicture() const;
+    bool RadarAnimationShown() const;
+    QImage SatellitePicture() const;
+    QImage PrintablePicture();
+    bool BrowserHasFocus() const;
     // Leaving one tab for another: the radar and satellite loops pause and resume.
     void PageChanged(int Index);
     void UpdatePlanetTab(TDateTime T);

@@ -5,6 +5,7 @@
 
 #include "BigCalendar.h"
 #include "CalendarEvents.h"
+#include "ImageFiles.h"
 #include "InfoLocation.h"
 #include "MoonTabTexts.h"
 #include "PictureBox.h"
@@ -16,10 +17,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -28,22 +27,21 @@ namespace orbelune {
 namespace {
 
 // An empty name puts Image on the clipboard; any other writes it to that file in the
-// format its extension names (JPEG at full quality). False when nothing was written.
+// format its extension names (.jpg at full quality, .bmp, .gif), all or nothing. False
+// when nothing was written.
 bool ImageToClipBoardOrFile(const QImage& Image, const QString& FileName) {
     if (Image.isNull()) return false;
     if (FileName.isEmpty()) {
         QGuiApplication::clipboard()->setImage(Image);
         return true;
     }
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, QFileInfo(FileName).suffix().toLatin1());
-    writer.setQuality(100);
-    if (!writer.write(Image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QString suffix = QFileInfo(FileName).suffix().toLower();
+    const int type = suffix == QLatin1String("jpg")   ? JpegImageFile
+                     : suffix == QLatin1String("bmp") ? BitmapImageFile
+                     : suffix == QLatin1String("gif") ? GifImageFile
+                                                      : 0;
+    QString error;
+    return type != 0 && WriteImageFile(Image, FileName, type, error);
 }
 
 }  // namespace

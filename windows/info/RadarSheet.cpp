@@ -1,6 +1,7 @@
 #include "RadarSheet.h"
 
 #include "AnimationSteps.h"
+#include "ImageCommandRow.h"
 #include "ImageryLinks.h"
 #include "PictureBox.h"
 #include "RadarSites.h"
@@ -289,6 +290,9 @@ QWidget* TRadarSheet::createMapControls() {
     grid->addWidget(KMLab, 3, 2);
     grid->setColumnStretch(2, 1);
     layout->addWidget(place, 1, Qt::AlignTop);
+    // Beside the position labels, which leave room even at the window's least width.
+    RadarCommands = new TImageCommandRow(QStringLiteral("Radar"), row);
+    layout->addWidget(RadarCommands, 0, Qt::AlignTop);
     layout->addWidget(createLinks(), 0, Qt::AlignTop);
     return row;
 }

@@ -30,6 +30,8 @@ class QToolButton;
 
 namespace orbelune {
 
+class TImageCommandRow;
+
 class TPictureBox;
 class TRadarState;
 struct TRadarRequest;
@@ -73,6 +75,7 @@ public:
     std::array<QLabel*, 4> WarningLabs{};
     QScrollArea* RadarScrollBox = nullptr;
     TPictureBox* Image6 = nullptr;
+    TImageCommandRow* RadarCommands = nullptr;  // Save, Copy, Print
     QFrame* RadarButPanel = nullptr;
     std::array<QToolButton*, DirectionButtonCount> RadButs{};
     QGroupBox* LeftClickGroup = nullptr;

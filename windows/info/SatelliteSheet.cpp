@@ -1,5 +1,6 @@
 #include "SatelliteSheet.h"
 
+#include "ImageCommandRow.h"
 #include "PictureBox.h"
 #include "SatelliteState.h"
 #include "SatelliteTabTexts.h"
@@ -83,12 +84,14 @@ QWidget* TSatelliteSheet::createChoices() {
     loop->addWidget(RepeatSatelliteBox);
     loop->addWidget(SatJpgNumLab);
     loop->addStretch(1);
+    SatelliteCommands = new TImageCommandRow(QStringLiteral("Satellite"), box);
     grid->addWidget(SatelliteLocationBox, 0, 0);
     grid->addWidget(SatelliteTypeBox, 0, 1);
     grid->addWidget(SatelliteColorBox, 0, 2);
     grid->addWidget(GetSatelliteBut, 0, 3);
     grid->addLayout(loop, 1, 0);
-    grid->addWidget(LastSatelliteLab, 1, 1, 1, 3);
+    grid->addWidget(LastSatelliteLab, 1, 1, 1, 2);
+    grid->addWidget(SatelliteCommands, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

@@ -14,6 +14,8 @@ class QScrollArea;
 
 namespace orbelune {
 
+class TImageCommandRow;
+
 class TPictureBox;
 class TSatelliteState;
 
@@ -35,6 +37,7 @@ public:
     QLabel* LastSatelliteLab = nullptr;
     QScrollArea* SatScrollBox = nullptr;
     TPictureBox* Image7 = nullptr;
+    TImageCommandRow* SatelliteCommands = nullptr;  // Save, Copy, Print
 
     // The settings into the controls, as the window is created.
     void ShowSettings();

@@ -2,6 +2,7 @@
 
 #include "BigCalendar.h"
 #include "DateNavigation.h"
+#include "ImageCommandRow.h"
 #include "ScrolledPage.h"
 #include "YearTabTexts.h"
 
@@ -42,6 +43,8 @@ TYearSheet::TYearSheet(QWidget* Parent) : QWidget(Parent) {
     years->addWidget(BigCalYearComboBox);
     years->addWidget(NextYearBut);
     years->addStretch(1);
+    YearCommands = new TImageCommandRow(QStringLiteral("Year"), content);
+    years->addWidget(YearCommands);
     column->addLayout(years);
 
     BigCalendar = new TBigCalendar(content);

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace orbelune {
 
+class TImageCommandRow;
+
 class TBigCalendar;
 
 class TYearSheet final : public QWidget {
@@ -26,6 +28,7 @@ public:
     QPushButton* LastYearBut = nullptr;
     QComboBox* BigCalYearComboBox = nullptr;  // the years the tab shows, as text
     QPushButton* NextYearBut = nullptr;
+    TImageCommandRow* YearCommands = nullptr;  // Save, Copy, Print
     QCheckBox* WeekNumbersBox = nullptr;
     QComboBox* WeekStartBox = nullptr;  // "Monday" .. "Sunday"
     TBigCalendar* BigCalendar = nullptr;
