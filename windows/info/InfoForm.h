@@ -337,6 +337,7 @@ public:
     void SizeDefaultAction1Execute();
     void SizeMaximumAction1Execute();
     void SizeMinimumAction1Execute();
+    void ShowNormalSized(QSize Size);
     void RunWhenWindowsStartsActionExecute();
     void Close1Click();
 
