@@ -139,6 +139,12 @@ void DecodeTime(TDateTime Value, int& Hour, int& Minute, int& Second, int& Milli
     Hour = MSecs / 60;
 }
 
+int YearOf(TDateTime Value) {
+    int Year = 0, Month = 0, Day = 0;
+    DecodeDate(Value, Year, Month, Day);
+    return Year;
+}
+
 int DayOfWeek(TDateTime Value) {
     TTimeStamp Stamp{};
     if (!ToTimeStamp(Value, Stamp) || Stamp.Date <= 0) return 0;

@@ -34,6 +34,8 @@ TDateTime EncodeTime(int Hour, int Minute, int Second, int MilliSecond);
 // Zeros for a value outside the years 1 .. 9999 (or not a number).
 void DecodeDate(TDateTime Value, int& Year, int& Month, int& Day);
 void DecodeTime(TDateTime Value, int& Hour, int& Minute, int& Second, int& MilliSecond);
+// The year of a date; 0 where DecodeDate gives zeros.
+int YearOf(TDateTime Value);
 // 1 = Sunday .. 7 = Saturday; 0 for an undecodable value.
 int DayOfWeek(TDateTime Value);
 

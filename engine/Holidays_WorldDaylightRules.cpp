@@ -15,12 +15,6 @@ namespace {
 constexpr int32_t Sunday = 7, Last = 5;
 constexpr TDateTime TwoHours = 2.0 / 24.0, OneHour = 1.0 / 24.0;
 
-int32_t YearOf(TDateTime T) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(T, year, month, day);
-    return year;
-}
-
 }  // namespace
 
 TDateTime USDaylightStart(int32_t Year) {

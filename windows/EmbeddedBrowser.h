@@ -44,8 +44,13 @@ public:
     virtual TEmbeddedBrowser* CreateBrowser(QWidget* Parent) = 0;
 };
 
+// Why no browser is started, or empty. The web engine's sandbox does not run for the
+// superuser, and the engine then ends the whole program; as root it starts only when its
+// sandbox was switched off on purpose (QTWEBENGINE_DISABLE_SANDBOX).
+QString BrowserRefusal(bool Superuser, bool SandboxSwitchedOff);
+
 // A browser made in Parent by the plugin (loaded at the first call); null when the
-// plugin is missing or cannot be loaded, and Problem then says why.
+// plugin is missing or cannot be loaded or may not start, and Problem then says why.
 TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem);
 
 }  // namespace orbelune

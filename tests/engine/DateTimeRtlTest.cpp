@@ -59,6 +59,7 @@ TEST(DateTimeRtlEncoding, EncodeAndDecodeMatchPythonDays) {
         int Y, M, D;
         DecodeDate(Days + (Days < 0 ? -0.5 : 0.5), Y, M, D);  // noon of that day
         ASSERT_EQ(Y * 10000 + M * 100 + D, Year * 10000 + Month * 100 + Day) << Days;
+        ASSERT_EQ(YearOf(Days + (Days < 0 ? -0.99 : 0.99)), Year) << Days;
         ++Checked;
     }
     EXPECT_GT(Checked, 10000);
@@ -104,6 +105,7 @@ TEST(DateTimeRtlDecoding, OutOfRangeValuesDecodeToZeros) {
         DecodeTime(V, H, N, S, Z);
         EXPECT_EQ(H + N + S + Z, 0) << V;
         EXPECT_EQ(DayOfWeek(V), 0) << V;
+        EXPECT_EQ(YearOf(V), 0) << V;
         EXPECT_EQ(DateTimeToString("yyyy mmmm dddd", V), "0000  ") << V;
     }
 }

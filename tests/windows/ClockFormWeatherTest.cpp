@@ -123,6 +123,8 @@ TEST_F(ClockFormWeather, TheWeatherMenuEntries) {
     form_->WeatherText1->trigger();
     ASSERT_FALSE(form_->Form6.isNull());
     EXPECT_TRUE(form_->Form6->isVisible());
+    // Before any report the window says so rather than stay blank.
+    EXPECT_EQ(form_->Form6->Memo1->toPlainText(), "No weather report has arrived yet.");
     TForm6* const first = form_->Form6;
     form_->WeatherText1->trigger();
     EXPECT_EQ(form_->Form6, first);  // created once
@@ -144,6 +146,15 @@ TEST_F(ClockFormWeather, TheWeatherTextWindowShowsTheReport) {
     // The station line, wrapped at a word before column 50, joined again.
     EXPECT_EQ(memo[0], "London / Heathrow Airport, United Kingdom (EGLL)51-29N 000-27W 24M");
     EXPECT_EQ(memo[1], "Dec 09, 2026 - 05:50 AM GMT / 2026.12.09 0550 UTC");
+    delete form_->Form6;
+}
+
+TEST_F(ClockFormWeather, AReportFetchedBeforeTheWindowOpensIsShownInIt) {
+    form_->GetWeather(QStringLiteral("EGLL"), true);
+    ASSERT_TRUE(WeatherService().WaitForRequests(10000));
+    form_->WeatherText1->trigger();
+    EXPECT_TRUE(form_->Form6->Memo1->toPlainText().startsWith("London / Heathrow Airport"));
+    EXPECT_TRUE(form_->Form6->windowTitle().startsWith("Weather 8 mins ago"));
     delete form_->Form6;
 }
 

@@ -39,6 +39,13 @@ using test::WaitUntil;
 
 constexpr int PageTimeoutMs = 30000;
 
+TEST(BrowserRefusal, OnlyTheSuperuserWithTheSandboxOnIsRefused) {
+    EXPECT_TRUE(BrowserRefusal(false, false).isEmpty());
+    EXPECT_TRUE(BrowserRefusal(false, true).isEmpty());
+    EXPECT_TRUE(BrowserRefusal(true, true).isEmpty());
+    EXPECT_TRUE(BrowserRefusal(true, false).contains("superuser"));
+}
+
 THttpFixture::TRoute Page(const char* Text) {
     return THttpFixture::TRoute{200, Text, {}, THttpFixture::TMode::Normal};
 }

@@ -10,6 +10,7 @@
 #include "FakePlatform.h"
 #include "FixtureServer.h"
 #include "ForecastCityBoxes.h"
+#include "ForecastPanel.h"
 #include "InfoForm.h"
 #include "LocationSheet.h"
 #include "PlaceListLoader.h"
@@ -160,6 +161,8 @@ TEST_F(InfoFormLocation, NewYorkChosenOnTheSetTabIsWhatTheRestartedClockShows) {
     EXPECT_NEAR(distance.captured(2).toInt(), 2623, 25);
     page->SaveAllBut->click();
     EXPECT_EQ(page->PlaceNamePanel2->text(), "New York");
+    // The forecast asks for the saved place from now on.
+    EXPECT_EQ(Info->Forecast->CityStateZipEd->text(), "New York");
 
     // The program starts again from what was saved.
     Info.reset();

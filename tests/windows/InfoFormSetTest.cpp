@@ -1,6 +1,7 @@
 // The Set tab's tray, temperature-unit, weather-server and proxy controls with the clock
 // window attached: what each changes in the settings and in the clock window's caption,
 // tray and menu. Reports come from a fixture server on 127.0.0.1.
+#include "Calendar.h"
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "ColorBox.h"
@@ -29,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace orbelune {
@@ -164,6 +166,29 @@ TEST_F(InfoFormSetTest, ServerAndProxyFieldsTakeOnlyWhatTheyCanUse) {
     Page->ProxyPasswordEd->setText(QStringLiteral("secret"));
     EXPECT_EQ(Settings.ProxyUserName, "me");
     EXPECT_EQ(Settings.ProxyPassword, "secret");
+}
+
+TEST_F(InfoFormSetTest, EachOptionBoxWorksItsSetting) {
+    TCalendar* calendar = Clock->Calendar1;
+    const struct {
+        QCheckBox* Box;
+        const char* Text;
+        std::function<bool()> Setting;
+    } boxes[] = {
+        {Page->StartMinimizedBox, "Start Minimized", [] { return Settings.StartMinimized; }},
+        {Page->MinToTrayBox, "Minimize To Tray", [] { return Settings.MinimizeToTrayOn; }},
+        {Page->SaveSettingsOnExitBox, "Save Settings On Exit", [] { return Settings.SaveOnExit; }},
+        {Page->ShowHolidaysBox, "Show Holidays", [calendar] { return calendar->ShowHolidays; }},
+        {Page->ShowTinyMoonsBox, "Show Tiny Moons", [calendar] { return calendar->ShowTinyMoons; }},
+    };
+    for (const auto& b : boxes) {
+        EXPECT_EQ(b.Box->text(), b.Text);
+        const bool before = b.Setting();
+        EXPECT_EQ(b.Box->isChecked(), before) << b.Text;
+        b.Box->click();
+        EXPECT_EQ(b.Setting(), !before) << b.Text;
+        EXPECT_EQ(b.Box->isChecked(), !before) << b.Text;
+    }
 }
 
 TEST_F(InfoFormSetTest, StartWithTheSessionAndTheTimeTabsButton) {

@@ -254,10 +254,14 @@ TEST_F(InfoFormTest, SizeActions) {
     EXPECT_EQ(form.size(), QSize(660, 752));
     form.SizeMinimumAction1->trigger();
     EXPECT_EQ(form.size(), QSize(540, 480));
+    form.move(120, 90);
+    const QPoint corner = form.pos();
     form.SizeMaximumAction1->trigger();
     EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
     form.SizeDefaultAction1->trigger();
     EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
+    // Back where it stood before it was maximised.
+    EXPECT_EQ(form.geometry(), QRect(corner, QSize(660, 752)));
 }
 
 TEST_F(InfoFormTest, LabelColourHandlers) {

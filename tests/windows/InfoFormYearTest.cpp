@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -180,6 +181,10 @@ TEST_F(YearTabsTest, SelectingAHolidayRowMovesTheCalendarToItsDay) {
         if (model->data(model->index(row, 0)).toString() == QLatin1String("Christmas"))
             christmas = row;
     ASSERT_GE(christmas, 0);
+    // The table taking the focus as the tab opens leaves the day alone.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(grid, &focusIn);
+    EXPECT_EQ(Shown(), QDate(2024, 6, 1));
     grid->selectRow(christmas);
     EXPECT_EQ(Shown(), QDate(2024, 12, 25));
     // The table of the same year stays, and with it the selection.

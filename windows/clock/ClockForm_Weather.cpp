@@ -126,7 +126,11 @@ void TForm1::UpdateTemperature1Click() {
 
 void TForm1::WeatherText1Click() {
     UpdateTemperature1Click();
-    if (Form6 == nullptr) Form6 = new TForm6;
+    if (Form6 == nullptr) {
+        Form6 = new TForm6;
+        // A report that came before the window did is shown at once.
+        if (!WeatherState.ReportLines.isEmpty()) ShowWeatherTextReport();
+    }
     Form6->show();
     Form6->raise();
 }

@@ -67,12 +67,6 @@ constexpr TMeteorShower MeteorShowerTable[] = {
     {"Dec 14 - Geminids", 12, 14, "geminids.html"},
 };
 
-int YearOf(TDateTime Date) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(Date, year, month, day);
-    return year;
-}
-
 // A date of the calendar moved by whole days. Days before 1899-12-30 count down in
 // the integer part too, so plain addition holds for the calendar's whole days.
 std::optional<TDateTime> DayInBounds(TDateTime Date, int Days, bool Earlier) {

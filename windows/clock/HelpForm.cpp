@@ -21,8 +21,8 @@ QString BuiltInHelpText() {
         "time check, the settings, a year calendar, converters and a calculator, a year "
         "graph of day length, the holidays, maps and reference pages.\n\n"
         "Set your place on the Set tab: pick it from the place list or type its latitude "
-        "and longitude. Settings are kept when the program closes while \"Save on exit\" "
-        "is checked.\n\n"
+        "and longitude. Settings are kept when the program closes while \"Save Settings On "
+        "Exit\" is checked on the Set tab's second page.\n\n"
         "For support, use Send Email: it puts a short report about your system on the "
         "clipboard and opens a message to the support address.");
 }

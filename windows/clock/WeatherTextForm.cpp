@@ -55,6 +55,7 @@ TForm6::TForm6(QWidget* parent)
     setWindowTitle(QStringLiteral("Weather"));
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
+    ShowReport({QStringLiteral("No weather report has arrived yet.")}, QStringLiteral("Weather"));
 }
 
 void TForm6::CreateControls() {
@@ -99,9 +100,9 @@ void TForm6::FitToContents() {
     const int bottomRow = Label1->sizeHint().width() + spacing + CloseBut->sizeHint().width();
     const int caption =
         QFontMetrics(font()).horizontalAdvance(windowTitle()) + TitleButtonsAllowance;
-    QSize wanted(std::max({ClientWidth, memo.width(), bottomRow,
-                           caption - margins.left() - margins.right()}) +
-                     margins.left() + margins.right(),
+    QSize wanted(std::max(ClientWidth, std::max({memo.width(), bottomRow,
+                                                 caption - margins.left() - margins.right()}) +
+                                           margins.left() + margins.right()),
                  std::max(ClientHeight,
                           memo.height() + spacing +
                               std::max(Label1->sizeHint().height(), CloseBut->sizeHint().height()) +

@@ -1,6 +1,6 @@
 #pragma once
 // The weather text window: the last report in a read-only memo, with its age and
-// observation time as caption and label.
+// observation time as caption and label; until a report comes, a line that says so.
 
 #include "StDate.h"
 

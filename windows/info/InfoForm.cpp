@@ -439,8 +439,7 @@ void TInfoForm::ToggleSaveOnExit1Execute() {
 }
 
 void TInfoForm::SizeDefaultAction1Execute() {
-    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    resize(DefaultWidth, DefaultHeight);
+    ShowNormalSized(QSize(DefaultWidth, DefaultHeight));
 }
 
 void TInfoForm::SizeMaximumAction1Execute() {
@@ -448,8 +447,15 @@ void TInfoForm::SizeMaximumAction1Execute() {
 }
 
 void TInfoForm::SizeMinimumAction1Execute() {
+    ShowNormalSized(QSize(SmallWidth, SmallHeight));
+}
+
+// Back from maximised, the window returns to where it stood before, at the new size,
+// rather than staying in the corner the maximised window had.
+void TInfoForm::ShowNormalSized(QSize Size) {
+    const QPoint corner = normalGeometry().topLeft();
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    resize(SmallWidth, SmallHeight);
+    setGeometry(QRect(corner, Size));
 }
 
 void TInfoForm::RunWhenWindowsStartsActionExecute() {

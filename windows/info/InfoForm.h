@@ -356,6 +356,7 @@ public:
     void SizeDefaultAction1Execute();
     void SizeMaximumAction1Execute();
     void SizeMinimumAction1Execute();
+    void ShowNormalSized(QSize Size);
     void RunWhenWindowsStartsActionExecute();
     void Close1Click();
 

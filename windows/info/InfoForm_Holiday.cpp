@@ -13,8 +13,12 @@ namespace orbelune {
 
 void TInfoForm::createHolidaySheet() {
     QTableView* grid = HolidayPage->HolidayGrid;
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& Current) { HolidayGridSelectCell(Current.row()); });
+    // A row the user selects, by mouse or key; not the current row the table sets when it
+    // takes the focus as the tab opens.
+    connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& Selected) {
+                if (!Selected.isEmpty()) HolidayGridSelectCell(Selected.indexes().first().row());
+            });
     // A click on the row already selected goes there again.
     connect(grid, &QTableView::clicked, this,
             [this](const QModelIndex& Index) { HolidayGridSelectCell(Index.row()); });

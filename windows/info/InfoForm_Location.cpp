@@ -5,6 +5,7 @@
 
 #include "ClockState.h"
 #include "ForecastCityBoxes.h"
+#include "ForecastPanel.h"
 #include "GeoTables.h"
 #include "InfoLocation.h"
 #include "LocationSheet.h"
@@ -186,6 +187,8 @@ void TInfoForm::FindZipButClick() {
 
 void TInfoForm::SaveOrUpdateLocation() {
     StoreLocation(LocationPage->ReadForm(), Settings, SettingsCopies);
+    // The forecast asks for the saved place from now on.
+    Forecast->CityStateZipEd->setText(Settings.CityStateZipEdText);
     InfoLocation = InfoLocationFromSettings(Settings);
     UpdateLatLonDisplays(2);
     SaveAllSettings();

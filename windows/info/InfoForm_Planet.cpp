@@ -22,16 +22,6 @@
 
 namespace orbelune {
 
-namespace {
-
-int YearOf(TDateTime T) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(T, year, month, day);
-    return year;
-}
-
-}  // namespace
-
 void TInfoForm::createPlanetSheet() {
     for (QRadioButton* item : PlanetPage->PlanetRadioItems)
         connect(item, &QRadioButton::clicked, this, &TInfoForm::PlanetRadioGroupClick);

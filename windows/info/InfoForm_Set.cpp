@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace orbelune {
 
 void TInfoForm::createSetOptions() {
@@ -62,13 +64,20 @@ void TInfoForm::connectSetOptions() {
     connect(page.ProxyUserNameEd, &QLineEdit::textChanged, this, &TInfoForm::ProxyUserNameEdChange);
     connect(page.ProxyPasswordEd, &QLineEdit::textChanged, this, &TInfoForm::ProxyPasswordEdChange);
 
-    // The box shows the action's state and works it.
-    page.RunWhenWindowsStartsBox->setText(RunWhenWindowsStartsAction->text());
-    page.RunWhenWindowsStartsBox->setChecked(RunWhenWindowsStartsAction->isChecked());
-    connect(page.RunWhenWindowsStartsBox, &QCheckBox::clicked, RunWhenWindowsStartsAction,
-            &QAction::trigger);
-    connect(RunWhenWindowsStartsAction, &QAction::toggled, page.RunWhenWindowsStartsBox,
-            &QCheckBox::setChecked);
+    // Each box shows its action's state and works it.
+    const std::pair<QCheckBox*, QAction*> bound[] = {
+        {page.RunWhenWindowsStartsBox, RunWhenWindowsStartsAction},
+        {page.StartMinimizedBox, ToggleStartMinimized1},
+        {page.MinToTrayBox, ToggleMinimizeToTray1},
+        {page.SaveSettingsOnExitBox, ToggleSaveOnExit1},
+        {page.ShowHolidaysBox, ToggleShowHolidays1},
+        {page.ShowTinyMoonsBox, ToggleShowTinyMoons1}};
+    for (const auto& [box, action] : bound) {
+        box->setText(action->text());
+        box->setChecked(action->isChecked());
+        connect(box, &QCheckBox::clicked, action, &QAction::trigger);
+        connect(action, &QAction::toggled, box, &QCheckBox::setChecked);
+    }
 }
 
 void TInfoForm::ShowSetOptions() {

@@ -24,16 +24,6 @@
 
 namespace orbelune {
 
-namespace {
-
-int YearOf(TDateTime Date) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(Date, year, month, day);
-    return year;
-}
-
-}  // namespace
-
 void TInfoForm::createYearSheet() {
     TYearSheet* page = YearPage;
     page->installEventFilter(this);

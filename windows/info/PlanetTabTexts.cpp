@@ -48,12 +48,6 @@ TDateTime Shown(TDateTime RecordTime) {
     return LinearToDateTime(RecordTime);
 }
 
-int YearOf(TDateTime T) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(T, year, month, day);
-    return year;
-}
-
 TDateTimeText ShownTime(const QString& Format, TDateTime T, const TEclipseTextOptions& Options) {
     return MyDateTimeString(Format, Options.UseMilitaryTime, true, Options.UseLocalTime, T);
 }

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace orbelune {
 
 namespace {
@@ -28,6 +30,7 @@ TSetOptionsPage::TSetOptionsPage(QWidget* Parent) : QWidget(Parent) {
     FLeftColumn = new QVBoxLayout;
     FLeftColumn->addWidget(createTrayIcon(this));
     FLeftColumn->addWidget(createTrayColors(this));
+    FLeftColumn->addWidget(createCalendarMarks(this));
     FLeftColumn->addStretch(1);
     auto* right = new QVBoxLayout;
     right->addWidget(createWeatherServer(this));
@@ -106,12 +109,31 @@ QWidget* TSetOptionsPage::createProxy(QWidget* Owner) {
     return group;
 }
 
+// The boxes take their captions from the information window's actions they work.
 QWidget* TSetOptionsPage::createStartup(QWidget* Owner) {
-    QGroupBox* group = NewGroup(Owner, QStringLiteral("StartupGroup"), QStringLiteral(" Start: "));
+    QGroupBox* group =
+        NewGroup(Owner, QStringLiteral("StartupGroup"), QStringLiteral(" Start and Exit: "));
     auto* column = new QVBoxLayout(group);
-    RunWhenWindowsStartsBox =
-        Named(new QCheckBox(group), QStringLiteral("RunWhenWindowsStartsBox"));
-    column->addWidget(RunWhenWindowsStartsBox);
+    const std::pair<QCheckBox * TSetOptionsPage::*, const char*> boxes[] = {
+        {&TSetOptionsPage::RunWhenWindowsStartsBox, "RunWhenWindowsStartsBox"},
+        {&TSetOptionsPage::StartMinimizedBox, "StartMinimizedBox"},
+        {&TSetOptionsPage::MinToTrayBox, "MinToTrayBox"},
+        {&TSetOptionsPage::SaveSettingsOnExitBox, "SaveSettingsOnExitBox"}};
+    for (const auto& [box, name] : boxes) {
+        this->*box = Named(new QCheckBox(group), QString::fromLatin1(name));
+        column->addWidget(this->*box);
+    }
+    return group;
+}
+
+QWidget* TSetOptionsPage::createCalendarMarks(QWidget* Owner) {
+    QGroupBox* group =
+        NewGroup(Owner, QStringLiteral("CalendarMarksGroup"), QStringLiteral(" Calendar: "));
+    auto* column = new QVBoxLayout(group);
+    ShowHolidaysBox = Named(new QCheckBox(group), QStringLiteral("ShowHolidaysBox"));
+    ShowTinyMoonsBox = Named(new QCheckBox(group), QStringLiteral("ShowTinyMoonsBox"));
+    column->addWidget(ShowHolidaysBox);
+    column->addWidget(ShowTinyMoonsBox);
     return group;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The Set tab's second page: the tray icon and its colours, the temperature unit, the
-// weather server, the proxy server and starting with the desktop session.
+// calendar's marks, the weather server, the proxy server, and starting and ending: with
+// the desktop session, minimised, to the tray, saving the settings.
 
 #include <QWidget>
 
@@ -39,6 +40,11 @@ public:
     QLineEdit* ProxyUserNameEd = nullptr;
     QLineEdit* ProxyPasswordEd = nullptr;
     QCheckBox* RunWhenWindowsStartsBox = nullptr;
+    QCheckBox* StartMinimizedBox = nullptr;
+    QCheckBox* MinToTrayBox = nullptr;
+    QCheckBox* SaveSettingsOnExitBox = nullptr;
+    QCheckBox* ShowHolidaysBox = nullptr;
+    QCheckBox* ShowTinyMoonsBox = nullptr;
 
 private:
     QWidget* createTrayIcon(QWidget* Owner);
@@ -46,6 +52,7 @@ private:
     QWidget* createWeatherServer(QWidget* Owner);
     QWidget* createProxy(QWidget* Owner);
     QWidget* createStartup(QWidget* Owner);
+    QWidget* createCalendarMarks(QWidget* Owner);
 
     QVBoxLayout* FLeftColumn = nullptr;
 };
