@@ -252,6 +252,29 @@ TTestCertificate MakeTestCertificate(const QString& Folder) {
     return made;
 }
 
+namespace {
+
+QSslConfiguration ServingWith(const TTestCertificate& Certificate) {
+    QSslConfiguration serving = QSslConfiguration::defaultConfiguration();
+    serving.setLocalCertificate(Certificate.Certificate);
+    serving.setPrivateKey(Certificate.Key);
+    serving.setPeerVerifyMode(QSslSocket::VerifyNone);
+    return serving;
+}
+
+}  // namespace
+
+TTrustedCertificate::TTrustedCertificate(const TTestCertificate& Certificate)
+    : ServerTls(ServingWith(Certificate)), saved_(QSslConfiguration::defaultConfiguration()) {
+    QSslConfiguration trusting = saved_;
+    trusting.addCaCertificate(Certificate.Certificate);
+    QSslConfiguration::setDefaultConfiguration(trusting);
+}
+
+TTrustedCertificate::~TTrustedCertificate() {
+    QSslConfiguration::setDefaultConfiguration(saved_);
+}
+
 quint16 ClosedPort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);

@@ -121,6 +121,21 @@ struct TTestCertificate {
 };
 TTestCertificate MakeTestCertificate(const QString& Folder);
 
+// For its life, every download trusts Certificate, and ServerTls serves with it; the
+// default configuration it found comes back when it goes.
+class TTrustedCertificate {
+public:
+    explicit TTrustedCertificate(const TTestCertificate& Certificate);
+    ~TTrustedCertificate();
+    TTrustedCertificate(const TTrustedCertificate&) = delete;
+    TTrustedCertificate& operator=(const TTrustedCertificate&) = delete;
+
+    const QSslConfiguration ServerTls;
+
+private:
+    const QSslConfiguration saved_;
+};
+
 // A port on 127.0.0.1 with nothing listening (it was free a moment ago).
 quint16 ClosedPort();
 

@@ -12,6 +12,8 @@
 
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace orbelune {
 namespace {
 
@@ -65,14 +67,7 @@ protected:
 
     void SetUp() override {
         if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
-        savedTls_ = QSslConfiguration::defaultConfiguration();
-        QSslConfiguration trusting = savedTls_;
-        trusting.addCaCertificate(certificate_.Certificate);
-        QSslConfiguration::setDefaultConfiguration(trusting);
-        serverTls_ = QSslConfiguration::defaultConfiguration();
-        serverTls_.setLocalCertificate(certificate_.Certificate);
-        serverTls_.setPrivateKey(certificate_.Key);
-        serverTls_.setPeerVerifyMode(QSslSocket::VerifyNone);
+        trusted_.emplace(certificate_);
         QObject::connect(&state_, &TRadarState::FrameShown, &state_,
                          [this](int Frame, const QImage& Picture) {
                              shown_ << Frame;
@@ -86,14 +81,14 @@ protected:
                          [this](bool On) { enabled_ << On; });
     }
     void TearDown() override {
-        QSslConfiguration::setDefaultConfiguration(savedTls_);
+        trusted_.reset();
         WeatherState.ConnectionRefusedFlag = false;
     }
 
     std::unique_ptr<THttpFixture> Serve(const QString& Path, const QByteArray& Body) {
         return std::make_unique<THttpFixture>(
             QHash<QString, TRoute>{{Path, TRoute{200, Body, {}, THttpFixture::TMode::Normal}}},
-            serverTls_);
+            trusted_->ServerTls);
     }
 
     static TRadarRequest Request(const QString& Server, int Location, bool Animate, int Max) {
@@ -116,8 +111,7 @@ protected:
 
     static inline QTemporaryDir* folder_ = nullptr;
     static inline test::TTestCertificate certificate_;
-    QSslConfiguration savedTls_;
-    QSslConfiguration serverTls_;
+    std::optional<test::TTrustedCertificate> trusted_;
     test::TFakePlatform platform_;
     TRadarState state_;
     QList<int> shown_;

@@ -20,6 +20,8 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace orbelune {
 namespace {
 
@@ -103,25 +105,18 @@ protected:
 
     void SetUp() override {
         if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
-        savedTls_ = QSslConfiguration::defaultConfiguration();
-        QSslConfiguration trusting = savedTls_;
-        trusting.addCaCertificate(certificate_.Certificate);
-        QSslConfiguration::setDefaultConfiguration(trusting);
-        serverTls_ = QSslConfiguration::defaultConfiguration();
-        serverTls_.setLocalCertificate(certificate_.Certificate);
-        serverTls_.setPrivateKey(certificate_.Key);
-        serverTls_.setPeerVerifyMode(QSslSocket::VerifyNone);
+        trusted_.emplace(certificate_);
         platform_.Clock.Value = EncodeDate(2024, 6, 1) + EncodeTime(19, 12, 30, 0);
         Record();
     }
     void TearDown() override {
         state_.StopRadar(5000);
-        QSslConfiguration::setDefaultConfiguration(savedTls_);
+        trusted_.reset();
         WeatherState.ConnectionRefusedFlag = false;
     }
 
     std::unique_ptr<THttpFixture> Serve(TRoutes Routes) {
-        return std::make_unique<THttpFixture>(std::move(Routes), serverTls_);
+        return std::make_unique<THttpFixture>(std::move(Routes), trusted_->ServerTls);
     }
 
     // A request for New York City with only the given layers.
@@ -183,8 +178,7 @@ protected:
 
     static inline QTemporaryDir* folder_ = nullptr;
     static inline test::TTestCertificate certificate_;
-    QSslConfiguration savedTls_;
-    QSslConfiguration serverTls_;
+    std::optional<test::TTrustedCertificate> trusted_;
     test::TFakePlatform platform_;
     TRadarState state_;
     QList<int> shown_;
