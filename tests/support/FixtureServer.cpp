@@ -180,8 +180,36 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
     socket->disconnectFromHost();
 }
 
+TAuthenticatingProxy::TAuthenticatingProxy(const QString& UserName, const QString& Password)
+    : expected_("Basic " + (UserName + QLatin1Char(':') + Password).toUtf8().toBase64()) {}
+
+int TAuthenticatingProxy::Authorised() const {
+    QMutexLocker lock(&mutex_);
+    return authorised_;
+}
+
+int TAuthenticatingProxy::Refused() const {
+    QMutexLocker lock(&mutex_);
+    return refused_;
+}
+
+bool TAuthenticatingProxy::Admit(QTcpSocket* socket, const TRequestHead& head) {
+    const bool admitted = head.Headers.value("proxy-authorization") == expected_;
+    {
+        QMutexLocker lock(&mutex_);
+        ++(admitted ? authorised_ : refused_);
+    }
+    if (!admitted) {
+        socket->write(StatusLine(407) +
+                      "Proxy-Authenticate: Basic realm=\"fixture\"\r\n"
+                      "Content-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+    }
+    return admitted;
+}
+
 TProxyFixture::TProxyFixture(const QString& UserName, const QString& Password)
-    : expected_("Basic " + (UserName + QLatin1Char(':') + Password).toUtf8().toBase64()) {
+    : TAuthenticatingProxy(UserName, Password) {
     Start();
 }
 
@@ -189,32 +217,8 @@ TProxyFixture::~TProxyFixture() {
     Stop();
 }
 
-int TProxyFixture::Authorised() const {
-    QMutexLocker lock(&mutex_);
-    return authorised_;
-}
-
-int TProxyFixture::Refused() const {
-    QMutexLocker lock(&mutex_);
-    return refused_;
-}
-
 void TProxyFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
-    if (head.Headers.value("proxy-authorization") != expected_) {
-        {
-            QMutexLocker lock(&mutex_);
-            ++refused_;
-        }
-        socket->write(StatusLine(407) +
-                      "Proxy-Authenticate: Basic realm=\"fixture\"\r\n"
-                      "Content-Length: 0\r\nConnection: close\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
-    }
-    {
-        QMutexLocker lock(&mutex_);
-        ++authorised_;
-    }
+    if (!Admit(socket, head)) return;
     const QUrl target(QString::fromLatin1(head.Target));
     QTcpSocket upstream;
     upstream.connectToHost(target.host(), static_cast<quint16>(target.port(80)));

@@ -94,23 +94,32 @@ private:
     QList<TRequestHead> heads_;
 };
 
-// An HTTP proxy that demands basic authentication and forwards plain GET requests.
-class TProxyFixture final : public TFixtureServer {
+// A proxy that demands basic authentication with the given name and password.
+class TAuthenticatingProxy : public TFixtureServer {
 public:
-    TProxyFixture(const QString& UserName, const QString& Password);
-    ~TProxyFixture() override;
-
-    int Authorised() const;  // requests forwarded with the right credentials
+    int Authorised() const;  // requests that came with the right credentials
     int Refused() const;     // requests answered with 407
 
 protected:
-    void Answer(QTcpSocket* socket, const TRequestHead& head) override;
+    TAuthenticatingProxy(const QString& UserName, const QString& Password);
+    // True for a request with the right credentials; any other is answered with 407.
+    bool Admit(QTcpSocket* socket, const TRequestHead& head);
 
 private:
     const QByteArray expected_;
     mutable QMutex mutex_;
     int authorised_ = 0;
     int refused_ = 0;
+};
+
+// An HTTP proxy that demands basic authentication and forwards plain GET requests.
+class TProxyFixture final : public TAuthenticatingProxy {
+public:
+    TProxyFixture(const QString& UserName, const QString& Password);
+    ~TProxyFixture() override;
+
+protected:
+    void Answer(QTcpSocket* socket, const TRequestHead& head) override;
 };
 
 // A self-signed certificate for 127.0.0.1 and its key, made with the openssl tool in

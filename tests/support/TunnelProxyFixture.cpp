@@ -6,7 +6,7 @@
 namespace orbelune::test {
 
 TTunnelProxyFixture::TTunnelProxyFixture(const QString& UserName, const QString& Password)
-    : expected_("Basic " + (UserName + QLatin1Char(':') + Password).toUtf8().toBase64()) {
+    : TAuthenticatingProxy(UserName, Password) {
     Start();
 }
 
@@ -19,24 +19,8 @@ int TTunnelProxyFixture::Tunnels() const {
     return tunnels_;
 }
 
-int TTunnelProxyFixture::Refused() const {
-    QMutexLocker lock(&mutex_);
-    return refused_;
-}
-
 void TTunnelProxyFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
-    if (head.Headers.value("proxy-authorization") != expected_) {
-        {
-            QMutexLocker lock(&mutex_);
-            ++refused_;
-        }
-        socket->write(
-            "HTTP/1.1 407 Proxy Authentication Required\r\n"
-            "Proxy-Authenticate: Basic realm=\"fixture\"\r\nContent-Length: 0\r\n"
-            "Connection: close\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
-    }
+    if (!Admit(socket, head)) return;
     const qsizetype colon = head.Target.lastIndexOf(':');
     if (head.Method != "CONNECT" || colon < 0) {
         socket->write("HTTP/1.1 405 Method Not Allowed\r\nContent-Length: 0\r\n\r\n");

@@ -8,22 +8,19 @@
 
 namespace orbelune::test {
 
-class TTunnelProxyFixture final : public TFixtureServer {
+class TTunnelProxyFixture final : public TAuthenticatingProxy {
 public:
     TTunnelProxyFixture(const QString& UserName, const QString& Password);
     ~TTunnelProxyFixture() override;
 
     int Tunnels() const;  // tunnels opened with the right credentials
-    int Refused() const;  // requests answered with 407
 
 protected:
     void Answer(QTcpSocket* socket, const TRequestHead& head) override;
 
 private:
-    const QByteArray expected_;
     mutable QMutex mutex_;
     int tunnels_ = 0;
-    int refused_ = 0;
 };
 
 }  // namespace orbelune::test
