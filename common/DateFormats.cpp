@@ -1,10 +1,9 @@
 #include "DateFormats.h"
 
 #include "EngineText.h"
+#include "MyUtil.h"
 
 #include <QLocale>
-
-#include <cmath>
 
 namespace orbelune {
 
@@ -71,12 +70,7 @@ TDateFormats LocaleDateFormats(const QLocale& Locale) {
 }
 
 QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime) {
-    // As DateTimeToStringSafe: a negative date counts its time of day forward.
-    if (DateTime < 0) {
-        const double whole = std::trunc(DateTime);
-        DateTime = (whole - 1) - (DateTime - whole);
-    }
-    return FromEngineText(DateTimeToString(ToEngineText(Format), DateTime, DateFormats.Names));
+    return FromEngineText(DateTimeToStringSafe(ToEngineText(Format), DateTime, DateFormats.Names));
 }
 
 }  // namespace orbelune

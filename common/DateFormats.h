@@ -45,8 +45,7 @@ TDateFormats LocaleDateFormats(const QLocale& Locale);
 
 // DateTime under one of the program-wide formats (or a pattern built on one), with the
 // month and day names of the locale the formats come from; the program's own fixed
-// patterns go through FormatDateTimeSafe, in the English of their wording. Values below
-// zero are adjusted first so that their time of day reads forward.
+// patterns go through FormatDateTimeSafe, in the English of their wording.
 QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime);
 
 }  // namespace orbelune

@@ -96,7 +96,10 @@ double LocalSiderealDeg(double Offset, TDateTime T) {
 }
 
 std::string AngleToHMSText(double Degrees) {
-    return DateTimeToStringSafe("hh:mm:ss", Degrees / 15.0 / 24.0);
+    // A sidereal time west of Greenwich comes out negative: -15 degrees is 23:00:00.
+    double Reduced = std::fmod(Degrees, 360.0);
+    if (Reduced < 0) Reduced += 360.0;
+    return DateTimeToStringSafe("hh:mm:ss", Reduced / 15.0 / 24.0);
 }
 
 }  // namespace orbelune

@@ -46,7 +46,7 @@ void EquatorialToAltAz(double& Alt, double& Az, int32_t Height, double Parallax,
 // Offset + Greenwich sidereal time of T, degrees, not reduced.
 double LocalSiderealDeg(double Offset, double T);
 
-// "hh:mm:ss" of an angle given in degrees (15 degrees to the hour).
+// "hh:mm:ss" of an angle given in degrees (15 degrees to the hour), taken modulo 360.
 std::string AngleToHMSText(double Degrees);
 
 }  // namespace orbelune

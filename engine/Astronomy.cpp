@@ -138,9 +138,12 @@ bool ParseDMS(const std::string& DegreeText, const std::string& MinuteText,
 }
 
 std::string FormatDMS(long double Degrees) {
-    const THMS dms = HoursToHMS(Degrees);
-    return std::to_string(dms.Hours) + "\xB0" + "  " + std::to_string(dms.Minutes) + "'" + "  " +
-           std::to_string(dms.Seconds) + "''";
+    // The parts are those of the angle's size, with one sign in front: split as it
+    // stands, a negative angle would sign every part and lose its sign above -1 degree.
+    const THMS dms = HoursToHMS(std::fabs(Degrees));
+    const bool negative = Degrees < 0 && (dms.Hours != 0 || dms.Minutes != 0 || dms.Seconds != 0);
+    return (negative ? "-" : "") + std::to_string(dms.Hours) + "\xB0" + "  " +
+           std::to_string(dms.Minutes) + "'" + "  " + std::to_string(dms.Seconds) + "''";
 }
 
 long double HourDiffToDays(long double A, long double B) {

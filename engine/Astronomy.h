@@ -115,7 +115,8 @@ long double DMSToDegrees(int Degrees, int Minutes, int Seconds);
 // (degrees 0 .. 90 for a latitude, else 0 .. 180; minutes and seconds 0 .. 60).
 bool ParseDMS(const std::string& DegreeText, const std::string& MinuteText,
               const std::string& SecondText, bool Latitude, long double& Degrees);
-// Degrees, minutes and seconds with the ANSI degree sign (character 176).
+// Degrees, minutes and seconds with the ANSI degree sign (character 176); a negative
+// angle has one minus sign, in front ("-97\xB0  30'  0''").
 std::string FormatDMS(long double Degrees);
 
 long double HourDiffToDays(long double A, long double B);

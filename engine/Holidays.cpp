@@ -3,6 +3,7 @@
 
 #include "DateTimeRtl.h"
 
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -15,6 +16,13 @@ int32_t HolidayTableYear = 0;
 namespace {
 
 using HolidayRule = TDateTime (*)(int32_t);
+
+// From 3032 on, 25 Kislev of the Jewish year that begins in the autumn can fall on 1 or
+// 2 January (18 times up to 3429): that Hanukah belongs to the year it falls in, which
+// then has a second one in December.
+TDateTime HanukahDay1OfTheYearBefore(int32_t Year) {
+    return Year > INT32_MIN ? HanukahDay1(Year - 1) : 0;
+}
 
 struct HolidayEntry {
     const char* Name;
@@ -50,6 +58,7 @@ constexpr HolidayEntry HolidayEntries[HolidayCount] = {
     {"Clock Back 1H", DaylightEndOfYear},
     {"Valentine's Day", February14},
     {"St Patrick's Day", March17},
+    {"Hanukah Day 1", HanukahDay1OfTheYearBefore},
 };
 
 }  // namespace
@@ -59,6 +68,9 @@ void BuildHolidayTable(int32_t Year) {
     for (int32_t i = 1; i <= HolidayCount; ++i) {
         const HolidayEntry& entry = HolidayEntries[i - 1];
         HolidayDates[i] = entry.Rule(Year);
+        // The table marks days of its own year only: a Hanukah of 1 January is the
+        // next year's.
+        if (YearOf(HolidayDates[i]) != Year) HolidayDates[i] = 0;
         HolidayNames[i] = std::string(entry.Name).substr(0, HolidayNameLength);
     }
     SortHolidayTable();

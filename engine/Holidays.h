@@ -1,7 +1,7 @@
-// The holiday table of one civil year (27 civil, religious and observance days and the
-// two clock changes of the local zone), the rule of every holiday, the n-th weekday of
-// a month, a working-day counter and the fixed daylight-saving rules the world clocks
-// use for foreign cities.
+// The holiday table of one civil year (25 civil, religious and observance days, the
+// two clock changes of the local zone and, in the years that have two, a second
+// Hanukah), the rule of every holiday, the n-th weekday of a month, a working-day
+// counter and the fixed daylight-saving rules the world clocks use for foreign cities.
 //
 // In:  a civil year (the rules), a TDateTime (the lookup and the daylight tests).
 // Out: TDateTime values at 00:00 of the day (the clock changes at the local time of the
@@ -27,7 +27,7 @@
 
 namespace orbelune {
 
-inline constexpr int32_t HolidayCount = 27;
+inline constexpr int32_t HolidayCount = 28;
 inline constexpr size_t HolidayNameLength = 20;
 
 // An array indexed 1 .. HolidayCount, as the table's entries are numbered.
@@ -43,7 +43,8 @@ struct THolidayArray {
 };
 
 // Entry dates of HolidayTableYear, ascending after a build. A date of 0 is no date: a
-// clock change of a zone without daylight time, or a rule outside its range.
+// clock change of a zone without daylight time, a rule outside its range, or a Hanukah
+// that falls in another year.
 extern THolidayArray<TDateTime> HolidayDates;
 extern THolidayArray<std::string> HolidayNames;
 extern int32_t HolidayTableYear;  // 0 until the first build
@@ -81,6 +82,8 @@ TDateTime Halloween(int32_t Year);
 TDateTime ElectionDay(int32_t Year);
 TDateTime VeteransDay(int32_t Year);
 TDateTime ThanksgivingDay(int32_t Year);
+// 25 Kislev of the Jewish year holding 15 December; from 3031 on, 18 years up to 3429
+// give 1 or 2 January of the next year.
 TDateTime HanukahDay1(int32_t Year);
 TDateTime ChristmasDay(int32_t Year);
 TDateTime DaylightStartOfYear(int32_t Year);

@@ -29,11 +29,15 @@ TDateTime JoinDateAndTime(TDateTime DateValue, TDateTime TimeValue) {
     return std::trunc(DateValue) - TimeOfDay;
 }
 
+std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value,
+                                 const TFormatSettings& Settings) {
+    // A value before 1899-12-30 is decoded as it was encoded (its day in the integer
+    // part, its time of day in the absolute fraction); shifting it first would print
+    // the day before and the time mirrored about noon.
+    return DateTimeToString(Format, Value, Settings);
+}
+
 std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value) {
-    if (Value < 0) {
-        const double Whole = std::trunc(Value);
-        Value = (Whole - 1) - (Value - Whole);
-    }
     return DateTimeToString(Format, Value);
 }
 

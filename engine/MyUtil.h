@@ -6,6 +6,7 @@
 // functions; none of them throws.
 #pragma once
 
+#include "DateTimeRtl.h"
 #include "StDate.h"
 
 #include <cstdint>
@@ -21,8 +22,11 @@ TDateTime SafeEncodeDateTime(int Year, int Month, int Day, int Hour, int Minute,
                              int MilliSecond);
 // The day of DateValue with the time of day of TimeValue.
 TDateTime JoinDateAndTime(TDateTime DateValue, TDateTime TimeValue);
-// DateTimeToString with the default format settings, negative values adjusted first.
+// DateTimeToString with the default or the given format settings. A value before
+// 1899-12-30 prints the day and time it was encoded with (DateTimeRtl.h).
 std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value);
+std::string DateTimeToStringSafe(const std::string& Format, TDateTime Value,
+                                 const TFormatSettings& Settings);
 
 std::string ProperCase(const std::string& S);
 std::string DigitsOnly(const std::string& S);

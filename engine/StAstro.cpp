@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <span>
 
 #include "AstroConstants.h"
@@ -163,6 +164,22 @@ long double RefineEvent(long double M, long double Theta0, const TInterpolation&
         }
     }
     return M;
+}
+
+// The day's event near the day fraction M, or nothing when the day has none. The
+// refinement goes to the nearest event, which may lie on the day before or after; the
+// day's own, if it has one, is then about one lunar day (24 h 50 min for the Moon) on
+// the other side, so it is sought once more a day over.
+std::optional<long double> EventOfTheDay(long double M, long double Theta0,
+                                         const TInterpolation& RA, const TInterpolation& Dec,
+                                         long double H0, const TSinCos& Phi,
+                                         long double Longitude) {
+    const auto InDay = [](long double m) { return m >= 0.0L && m < 1.0L; };
+    M = RefineEvent(M, Theta0, RA, Dec, H0, Phi, Longitude);
+    if (InDay(M) || !std::isfinite(M)) return M;
+    M = RefineEvent(M < 0.0L ? M + 1.0L : M - 1.0L, Theta0, RA, Dec, H0, Phi, Longitude);
+    if (InDay(M)) return M;
+    return std::nullopt;
 }
 
 // Seconds of the UT day 0..86399 of a day fraction. A refinement that wandered
@@ -347,14 +364,15 @@ TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRe
     }
     const long double HalfArc = Deg(InvCosClamped(CosH0)) / 360.0L;
     const long double M0 = IntoDay((P2.RA - Longitude - Theta0) / 360.0L);
-    long double M1 = IntoDay(M0 - HalfArc);
-    long double M2 = IntoDay(M0 + HalfArc);
-    if (!NoIteration) {
-        const TInterpolation RA(P1.RA, P2.RA, P3.RA), Dec(P1.Dec, P2.Dec, P3.Dec);
-        M1 = RefineEvent(M1, Theta0, RA, Dec, H0, Phi, Longitude);
-        M2 = RefineEvent(M2, Theta0, RA, Dec, H0, Phi, Longitude);
-    }
-    return {DayFractionToSeconds(M1), DayFractionToSeconds(M2)};
+    const long double M1 = IntoDay(M0 - HalfArc);
+    const long double M2 = IntoDay(M0 + HalfArc);
+    if (NoIteration) return {DayFractionToSeconds(M1), DayFractionToSeconds(M2)};
+    const TInterpolation RA(P1.RA, P2.RA, P3.RA), Dec(P1.Dec, P2.Dec, P3.Dec);
+    const auto Seconds = [](std::optional<long double> M) {
+        return M ? DayFractionToSeconds(*M) : RiseSetNoEvent;
+    };
+    return {Seconds(EventOfTheDay(M1, Theta0, RA, Dec, H0, Phi, Longitude)),
+            Seconds(EventOfTheDay(M2, Theta0, RA, Dec, H0, Phi, Longitude))};
 }
 
 // The Moon's places are taken at 0h of the days before, of and after the day. The

@@ -62,10 +62,12 @@ struct TMoonPosRec {
 };
 static_assert(sizeof(TMoonPosRec) == 8 * sizeof(double));
 
-// Rise and set as seconds of the UT day 0..86399, or one of the markers below for both.
+// Rise and set as seconds of the UT day 0..86399, or one of the markers below: the
+// first for one field alone, the others for both.
 struct TRiseSetRec {
     int32_t Rise, Set;
 };
+inline constexpr int32_t RiseSetNoEvent = -1;      // no rise (or no set) on that UT day
 inline constexpr int32_t RiseSetAlwaysBelow = -2;  // the body never rises that day
 inline constexpr int32_t RiseSetAlwaysAbove = -3;  // the body never sets that day
 inline constexpr int32_t RiseSetInvalidDay = -4;   // a day needed for the answer is invalid
@@ -108,7 +110,10 @@ TMoonPosRec MoonPlace(const TDayTimeRec& UT);
 // days whose places at 0h are P1, P2, P3, with the sidereal time at 0h of Day
 // (normally the middle day; MoonRiseSet passes the day before). H0 is the
 // altitude of the event in degrees; NoIteration keeps the first approximation.
-// An invalid Day gives RiseSetInvalidDay for both.
+// A day without an event of a kind (refined, it falls only on the day before or after)
+// gives RiseSetNoEvent for that field: the Moon rises and sets about 50 minutes later
+// each day, so about one day in 29 has no moonrise, and one no moonset. An invalid
+// Day gives RiseSetInvalidDay for both.
 TRiseSetRec RiseSetIteration(TDayNumber Day, const TRADecRec& P1, const TRADecRec& P2,
                              const TRADecRec& P3, double H0, bool NoIteration, double Latitude,
                              double Longitude);

@@ -134,6 +134,22 @@ def events(obs, moon, start, end, step=1.0 / 144):
     return rises, sets, lo, hi
 
 
+def moonrise_days(obs, moon, first, last):
+    """Rows of the days first..last: place columns left to the caller."""
+    for day in range(first, last + 1):
+        start = ephem_ut(day, 0)
+        rises, sets, lo, hi = events(obs, moon, start, start + 1)
+        secs = lambda ts: ";".join(str(int(round((t - start) * 86400))) for t in ts)
+        yield day, f"{day},{secs(rises)},{secs(sets)},{lo:.4f},{hi:.4f}", rises, sets
+
+
+def observer(lat, lon):
+    obs = ephem.Observer()
+    obs.lat, obs.lon = str(lat), str(lon)
+    obs.elevation, obs.pressure = 0, 0
+    return obs
+
+
 def moonrise():
     with open(os.path.join(OUT, "moonrise_ephem.csv"), "w") as f:
         header(f, "Moonrise and moonset 2024 (UT seconds of the day, ';' between events of "
@@ -142,17 +158,26 @@ def moonrise():
         f.write("place,lat,lon,day,rises,sets,min_margin,max_margin\n")
         moon = ephem.Moon()
         for name, lat, lon in PLACES:
-            obs = ephem.Observer()
-            obs.lat, obs.lon = str(lat), str(lon)
-            obs.elevation, obs.pressure = 0, 0
             first = day_number(datetime.date(2023, 12, 31))
             last = day_number(datetime.date(2025, 1, 1))
-            for day in range(first, last + 1):
-                start = ephem_ut(day, 0)
-                rises, sets, lo, hi = events(obs, moon, start, start + 1)
-                secs = lambda ts: ";".join(str(int(round((t - start) * 86400))) for t in ts)
-                f.write(f"{name},{lat},{lon},{day},{secs(rises)},{secs(sets)},"
-                        f"{lo:.4f},{hi:.4f}\n")
+            for _, row, _, _ in moonrise_days(observer(lat, lon), moon, first, last):
+                f.write(f"{name},{lat},{lon},{row}\n")
+
+
+def moonrise_gaps():
+    """The days without a moonrise or without a moonset of four years far apart."""
+    with open(os.path.join(OUT, "moonrise_gaps_ephem.csv"), "w") as f:
+        header(f, "Days without a moonrise or without a moonset in 1650, 1850, 2100 and "
+                  "2300; columns as in moonrise_ephem.csv")
+        f.write("place,lat,lon,day,rises,sets,min_margin,max_margin\n")
+        moon = ephem.Moon()
+        for name, lat, lon in PLACES[:5]:
+            for year in (1650, 1850, 2100, 2300):
+                first = day_number(datetime.date(year, 1, 1))
+                last = day_number(datetime.date(year, 12, 31))
+                for _, row, rises, sets in moonrise_days(observer(lat, lon), moon, first, last):
+                    if not rises or not sets:
+                        f.write(f"{name},{lat},{lon},{row}\n")
 
 
 def phases():
@@ -201,6 +226,7 @@ def main():
     phases()
     altaz(rng)
     moonrise()
+    moonrise_gaps()
 
 
 if __name__ == "__main__":

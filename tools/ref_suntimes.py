@@ -167,6 +167,12 @@ def holiday_rows():
         for name, ymd in [("Passover Day 1", passover), ("Jewish New Year", rosh),
                           ("Hanukah Day 1", hanukah)]:
             rows.append([year, name, datetime.date(*ymd).isoformat(), "python3-convertdate"])
+    # Later, 25 Kislev comes as late as 1 or 2 January of the next year: those years.
+    for year in range(2401, 3430):
+        hanukah = hebrew.to_gregorian(hebrew.from_gregorian(year, 12, 15)[0], 9, 25)
+        if hanukah[0] != year:
+            rows.append([year, "Hanukah Day 1", datetime.date(*hanukah).isoformat(),
+                         "python3-convertdate"])
     write("holidays_reference.csv",
           f"# Source: python3-holidays {holidays.__version__} (United States, observed days "
           f"left out), python3-dateutil {dateutil.__version__} (easter, relativedelta), "

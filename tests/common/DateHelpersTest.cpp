@@ -1,4 +1,6 @@
+#include "DateFormats.h"
 #include "DateHelpers.h"
+#include "QStringPrinter.h"
 #include "ScopedZone.h"
 
 #include <gtest/gtest.h>
@@ -59,11 +61,17 @@ TEST(FormatDateTimeSafe, UsesTheDelphiFormatLetters) {
               "Thursday, February 29,  2024,   6:00:00 PM");
 }
 
-TEST(FormatDateTimeSafe, AdjustsANegativeValueFirst) {
-    // -1.25 becomes (Trunc - 1) - Frac = -2 + 0.25 = -1.75: day -1 (1899-12-29) at 18:00.
-    EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", -1.25), "1899-12-29 18:00");
-    // -0.5 stays -0.5: day 0 (1899-12-30) at 12:00.
-    EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", -0.5), "1899-12-30 12:00");
+// Days before 1899-12-30 against Qt's own calendar and formatting; their time of day
+// counts away from zero.
+TEST(FormatDateTimeSafe, DaysBefore1900ReadAsQtReadsThem) {
+    const QDate origin(1899, 12, 30);
+    for (const QDate date : {QDate(1600, 3, 1), QDate(1850, 1, 1), QDate(1899, 12, 29)}) {
+        const double days = origin.daysTo(date);
+        const QString expected = QLocale::c().toString(QDateTime(date, QTime(10, 0)),
+                                                       QStringLiteral("dddd MMMM d yyyy hh:mm"));
+        EXPECT_EQ(FormatDateTimeSafe("dddd mmmm d yyyy hh:nn", days - 10 / 24.0), expected);
+        EXPECT_EQ(FormatLocaleDateTime("dddd mmmm d yyyy hh:nn", days - 10 / 24.0), expected);
+    }
     EXPECT_EQ(FormatDateTimeSafe("yyyy-mm-dd hh:nn", 0.25), "1899-12-30 06:00");
 }
 

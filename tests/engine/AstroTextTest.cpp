@@ -38,6 +38,11 @@ TEST(AstroText, AngleAsHoursMinutesSeconds) {
     EXPECT_EQ(AngleToHMSText(15.0), "01:00:00");
     EXPECT_EQ(AngleToHMSText(187.5), "12:30:00");
     EXPECT_EQ(AngleToHMSText(197.693195), "13:10:46");
+    // Sidereal times west of Greenwich come out negative and beyond a turn.
+    EXPECT_EQ(AngleToHMSText(-15.0), "23:00:00");
+    EXPECT_EQ(AngleToHMSText(-44.0), "21:04:00");
+    EXPECT_EQ(AngleToHMSText(-375.0), "23:00:00");
+    EXPECT_EQ(AngleToHMSText(375.0), "01:00:00");
 }
 
 }  // namespace

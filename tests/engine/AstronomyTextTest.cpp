@@ -81,6 +81,12 @@ TEST(DMS, ParseAcceptsOnlyUnsignedIntegersInRange) {
 TEST(DMS, FormatWithTheAnsiDegreeSign) {
     EXPECT_EQ(FormatDMS(40.51L), "40\xB0  30'  36''");
     EXPECT_EQ(FormatDMS(5.0L), "5\xB0  0'  0''");
+    // West and south: one sign, in front, also above -1 degree.
+    EXPECT_EQ(FormatDMS(-97.5L), "-97\xB0  30'  0''");
+    EXPECT_EQ(FormatDMS(-40.51L), "-40\xB0  30'  36''");
+    EXPECT_EQ(FormatDMS(-0.25L), "-0\xB0  15'  0''");
+    EXPECT_EQ(FormatDMS(-0.9999999L), "-1\xB0  0'  0''");
+    EXPECT_EQ(FormatDMS(-0.00001L), "0\xB0  0'  0''");
 }
 
 TEST(ClockHours, TwelveAndTwentyFourHourForms) {

@@ -49,7 +49,8 @@ const std::map<std::string, TDateTime (*)(int32_t)> RulesByName = {
     {"Christmas", ChristmasDay},
 };
 
-// The 27 entries of the table in fill order, each with its rule.
+// The entries of the table in fill order, each with its rule; the last entry, a second
+// Hanukah, has a date only in the years that have two.
 const std::pair<const char*, TDateTime (*)(int32_t)> TableRules[] = {
     {"New Year's Day", NewYearsDay},
     {"Martin L. King", ThirdMondayOfJanuary},
@@ -146,7 +147,7 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
         EXPECT_LE(HolidayNames[i].size(), HolidayNameLength);
         byName[HolidayNames[i]] = HolidayDates[i];
     }
-    EXPECT_EQ(byName.size(), static_cast<size_t>(HolidayCount));
+    EXPECT_EQ(byName.size(), static_cast<size_t>(HolidayCount - 1));  // two Hanukah entries
     EXPECT_EQ(byName.at("Easter"), SafeEncodeDate(2024, 3, 31));
     EXPECT_NEAR(byName.at("Clock Ahead 1H"), SafeEncodeDateTime(2024, 3, 10, 2, 0, 0, 0),
                 OneSecond);
@@ -165,17 +166,39 @@ TEST(HolidayTable, BuildSortsAndLooksUp) {
 // Every entry of the table carries its own name with its own rule's date.
 TEST(HolidayTable, EachNameHoldsItsRulesDate) {
     TScopedZone tz("America/New_York");
-    static_assert(std::size(TableRules) == HolidayCount);
+    static_assert(std::size(TableRules) == HolidayCount - 1);
     for (int year : {1999, 2024}) {
         BuildHolidayTable(year);
         std::map<std::string, TDateTime> byName;
-        for (int32_t i = 1; i <= HolidayCount; ++i) byName[HolidayNames[i]] = HolidayDates[i];
+        for (int32_t i = 1; i <= HolidayCount; ++i)
+            if (HolidayDates[i] != 0) byName[HolidayNames[i]] = HolidayDates[i];
         ASSERT_EQ(byName.size(), std::size(TableRules));
         for (const auto& [name, rule] : TableRules) {
             ASSERT_EQ(byName.count(name), 1u) << name;
             EXPECT_EQ(byName.at(name), rule(year)) << name << " " << year;
         }
     }
+}
+
+// Every first day of Hanukah of the reference is marked on its own day, also the 18 that
+// fall on 1 or 2 January (from 3032 on), when New Year's Day shares the day.
+TEST(HolidayTable, EveryHanukahIsMarkedOnItsDay) {
+    TScopedZone tz("Etc/UTC");
+    int januaries = 0;
+    for (const auto& r : test::CsvRows("holidays_reference.csv")) {
+        if (r[1] != "Hanukah Day 1") continue;
+        const TDateTime day = IsoDate(r[2]);
+        std::set<std::string> names;
+        for (int32_t index = 1; index <= HolidayCount; ++index) {
+            std::string name;
+            GetHolidayName(index, day, name);
+            if (name.empty()) break;
+            names.insert(name);
+        }
+        EXPECT_EQ(names.count("Hanukah Day 1"), 1u) << r[2];
+        januaries += YearOf(day) != std::stoi(r[0]);
+    }
+    EXPECT_EQ(januaries, 18);
 }
 
 // A clock change carries its time of day, so it sorts after a holiday of the same

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <limits>
 
 namespace orbelune {
@@ -35,12 +37,35 @@ TEST(MyUtilDates, JoiningDateAndTime) {
     EXPECT_DOUBLE_EQ(JoinDateAndTime(0, 0.25), -0.25);
 }
 
-TEST(MyUtilDates, DateTimeToStringSafeAdjustsNegativeValues) {
-    EXPECT_EQ(DateTimeToStringSafe("yyyy-mm-dd hh:nn", 36526.75), "2000-01-01 18:00");
-    EXPECT_EQ(DateTimeToStringSafe("mmm d", 36925.5), "Feb 3");
-    EXPECT_EQ(DateTimeToStringSafe("h:nnAM/PM", 36925 + 16.0 / 24 + 7.0 / 1440), "4:07PM");
-    // -1.25 becomes (-1 - 1) - (-0.25) = -1.75 before formatting.
-    EXPECT_EQ(DateTimeToStringSafe("yyyy-mm-dd hh:nn", -1.25), "1899-12-29 18:00");
+// Dates on both sides of 1899-12-30 against the C++ run-time: std::chrono's civil
+// calendar counts the days and the weekday, std::strftime writes the text.
+TEST(MyUtilDates, DateTimeToStringSafeMatchesTheRunTimeLibrary) {
+    using namespace std::chrono;
+    struct TCase {
+        int Year, Month, Day, Hour, Minute;
+    };
+    for (const TCase c :
+         {TCase{1600, 1, 1, 0, 0}, TCase{1600, 3, 1, 23, 59}, TCase{1850, 1, 1, 0, 0},
+          TCase{1850, 1, 28, 10, 0}, TCase{1899, 12, 29, 6, 0}, TCase{1899, 12, 30, 18, 0},
+          TCase{2000, 1, 1, 18, 0}, TCase{2001, 2, 3, 16, 7}}) {
+        const sys_days date = year{c.Year} / c.Month / c.Day;
+        const int days = static_cast<int>((date - sys_days{year{1899} / 12 / 30}).count());
+        const double time = (c.Hour * 60 + c.Minute) / 1440.0;
+        std::tm tm{};
+        tm.tm_year = c.Year - 1900;
+        tm.tm_mon = c.Month - 1;
+        tm.tm_mday = c.Day;
+        tm.tm_hour = c.Hour;
+        tm.tm_min = c.Minute;
+        tm.tm_wday = static_cast<int>(weekday{date}.c_encoding());
+        char expected[64];
+        std::strftime(expected, sizeof expected, "%A %B %-d %Y %H:%M", &tm);
+        // Before 1899-12-30 the time of day counts away from zero.
+        EXPECT_EQ(
+            DateTimeToStringSafe("dddd mmmm d yyyy hh:nn", days < 0 ? days - time : days + time),
+            expected)
+            << c.Year << "-" << c.Month << "-" << c.Day;
+    }
 }
 
 TEST(MyUtilText, ProperCaseUpperCasesWordStartsOnly) {

@@ -88,6 +88,7 @@ TEST(RadarMapHover, ShowsThePlaceAndTheNearestSite) {
     EXPECT_EQ(centre.Texts.Lon, QString::fromUtf8("-72.863917°"));
     EXPECT_EQ(centre.Texts.Lat, QString::fromUtf8("40.865528°"));
     EXPECT_TRUE(centre.Texts.LatDMS.startsWith(QString::fromUtf8("40°")));
+    EXPECT_EQ(centre.Texts.LonDMS, QString::fromUtf8("-72°  51'  50''"));
     EXPECT_TRUE(centre.MoveHint);
     EXPECT_EQ(centre.Hint, " NY - New York City");
     EXPECT_EQ(centre.HintAt, QPoint(300, 280));

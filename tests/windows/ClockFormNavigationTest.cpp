@@ -153,9 +153,11 @@ TEST_F(ClockNavigationTest, EveryHolidayJumpLandsOnItsEntryOfTheYearsTable) {
         SCOPED_TRACE(name);
         action->trigger();
         BuildHolidayTable(2024);
-        const auto entry = std::find(HolidayNames.begin(), HolidayNames.end(), tableNames.at(name));
-        ASSERT_NE(entry, HolidayNames.end());
-        const int index = static_cast<int>(entry - HolidayNames.begin()) + 1;
+        int index = 1;  // the dated entry of that name (a second Hanukah is mostly undated)
+        while (index <= HolidayCount &&
+               (HolidayNames[index] != tableNames.at(name) || HolidayDates[index] == 0))
+            ++index;
+        ASSERT_LE(index, HolidayCount);
         EXPECT_EQ(form->Calendar1->CalendarDate(), HolidayDates[index]);
     }
 }

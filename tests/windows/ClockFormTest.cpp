@@ -400,6 +400,33 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay) {
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("EDT"));
 }
 
+// Days without a moon event (python3-ephem): in Greenwich time New York sees no moonrise
+// on 27 January 2024, only the moonset at 13:31 UT; at 78.2 N the Moon stays up all
+// day on 21 January and down all day on 8 January.
+TEST_F(ClockFormTest, MoonRowOnDaysWithoutAnEvent) {
+    Settings.UseLocalTime = false;
+    Settings.PlaceName = QStringLiteral("New York");
+    Settings.Latitude = 40.7L;
+    Settings.Longitude = -74.0L;
+    TForm1& f = Start();
+    CreateInfoForm();
+    f.Calendar1->SetCalendarDate(EncodeDate(2024, 1, 27));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^MSet +1:3[01] PM$"))
+                    .match(f.DayInfoLabel1->text())
+                    .hasMatch())
+        << f.DayInfoLabel1->text().toStdString();
+    EXPECT_EQ(f.DayInfoLabel2->text(), QStringLiteral("No Moonrise"));
+    EXPECT_EQ(info->findChild<QLabel*>(QStringLiteral("MoonRiseLab1"))->text(),
+              QStringLiteral("No moonrise this day"));
+    Settings.Latitude = 78.2L;
+    Settings.Longitude = 15.6L;
+    for (const auto& [day, text] : {std::pair{21, "Moon up all day"}, {8, "Moon down all day"}}) {
+        f.Calendar1->SetCalendarDate(EncodeDate(2024, 1, day));
+        EXPECT_EQ(f.DayInfoLabel1->text(), QString::fromLatin1(text));
+        EXPECT_TRUE(f.DayInfoLabel2->text().isEmpty()) << f.DayInfoLabel2->text().toStdString();
+    }
+}
+
 // The moon row's picture: the small colour Moon without the landing-site mark, for
 // the calendar's day at the time of day of now (14 March 2025 was a full moon, 06:55 UT).
 TEST_F(ClockFormTest, MoonRowShowsTheSmallColourMoonOfTheCalendarDay) {

@@ -188,6 +188,11 @@ TEST(GraphModel, ClicksAndTheLastDayOfALeapYear) {
     EXPECT_EQ(GraphClickDate(common, l + 365), EncodeDate(2023, 12, 31));
     EXPECT_FALSE(GraphClickDate(common, l + 366).has_value());
     EXPECT_EQ(GraphSunGroupCaption(EncodeDate(2024, 1, 2)), " Tue  January 2, 2024 ");
+    // A year before 1900 is labelled with its own days and months (Python's calendar).
+    EXPECT_EQ(GraphSunGroupCaption(EncodeDate(1850, 1, 1)), " Tue  January 1, 1850 ");
+    const TGraph old = BuildGraph(Request(NewYork, EncodeDate(1850, 6, 1)));
+    EXPECT_EQ(old.MonthNames[0].Text, "Jan");
+    EXPECT_EQ(old.MonthNames[11].Text, "Dec");
 }
 
 TEST(GraphModel, ScalesOfBothClockFormsAndOfThePosition) {

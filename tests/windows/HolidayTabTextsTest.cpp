@@ -3,6 +3,7 @@
 // same year is shown again.
 #include "HolidayTabTexts.h"
 
+#include "QStringPrinter.h"
 #include "ScopedZone.h"
 
 #include "DateTimeRtl.h"
@@ -22,6 +23,14 @@ TEST(HolidayRows, DatedEntriesInOrderAndNoUndatedRows) {
         EXPECT_EQ(rows.back().Name, QStringLiteral("Hanukah Day 1"));
         EXPECT_EQ(rows.back().DayText, QStringLiteral("26 December"));
         for (int i = 1; i < rows.size(); ++i) EXPECT_LE(rows[i - 1].Day, rows[i].Day);
+        // 25 Kislev of 6792 falls on 1 January 3032, of 6793 on 19 December 3032
+        // (python3-convertdate): 3032 lists both, 3031 none.
+        QStringList hanukah;
+        for (const int year : {3031, 3032})
+            for (const THolidayRow& row : HolidayRows(year))
+                if (row.Name == QLatin1String("Hanukah Day 1"))
+                    hanukah << QString::number(year) + u' ' + row.DayText;
+        EXPECT_EQ(hanukah, QStringList({"3032 1 January", "3032 19 December"}));
     }
     test::TScopedZone zone("America/New_York");
     const QList<THolidayRow> rows = HolidayRows(2024);

@@ -125,14 +125,19 @@ void TForm1::ShowMoonEvents(bool& MoonKnown, bool& MoonUp) {
     const int count = std::min(day.Count, 2);
     const std::array<TMoonRiseSetEvent, 2>& events = day.Events;
     QLabel* labels[] = {DayInfoLabel1, DayInfoLabel2};
-    for (int i = 0; i < 2; ++i) {
-        if (i < count && events[i].DaySeconds >= 0) {
-            labels[i]->setText(
-                MoonEventText(events[i].Rise, events[i].DaySeconds, Settings.UseMilitaryTime));
-        } else {
-            const bool otherIsRise = events[i == 0 ? 1 : 0].Rise;
-            labels[i]->setText(otherIsRise ? QStringLiteral("No Moonset")
-                                           : QStringLiteral("No Moonrise"));
+    if (events[0].DaySeconds < 0) {
+        // Up or down all day there is no event to miss: the day's one text says it.
+        DayInfoLabel1->setText(events[0].Text);
+    } else {
+        for (int i = 0; i < 2; ++i) {
+            if (i < count && events[i].DaySeconds >= 0) {
+                labels[i]->setText(
+                    MoonEventText(events[i].Rise, events[i].DaySeconds, Settings.UseMilitaryTime));
+            } else {
+                const bool otherIsRise = events[i == 0 ? 1 : 0].Rise;
+                labels[i]->setText(otherIsRise ? QStringLiteral("No Moonset")
+                                               : QStringLiteral("No Moonrise"));
+            }
         }
     }
     MoonKnown = true;

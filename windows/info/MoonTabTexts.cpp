@@ -219,8 +219,8 @@ TMoonDay CalcMoonRiseSet(bool ToLocal, bool Use24h, TDateTime T, const TPlace& P
         const TRiseSetRec rs = MoonRiseSet(d, Place.Altitude, static_cast<double>(Place.Longitude),
                                            static_cast<double>(Place.Latitude));
         if (rs.Rise == RiseSetInvalidDay || rs.Set == RiseSetInvalidDay) continue;
-        if (rs.Rise < 0 || rs.Set < 0) {
-            if (d != day || rs.Rise != rs.Set) continue;
+        if (rs.Rise == RiseSetAlwaysBelow || rs.Rise == RiseSetAlwaysAbove) {
+            if (d != day) continue;
             TMoonRiseSetEvent event;
             event.DayNumber = d;
             event.Text = rs.Rise == RiseSetAlwaysBelow ? QStringLiteral("Moon down all day")
@@ -231,9 +231,11 @@ TMoonDay CalcMoonRiseSet(bool ToLocal, bool Use24h, TDateTime T, const TPlace& P
             continue;
         }
         for (const bool rise : {true, false}) {
+            const TDaySeconds seconds = rise ? rs.Rise : rs.Set;
+            if (seconds == RiseSetNoEvent) continue;  // none of this kind that UT day
             TMoonRiseSetEvent event;
             event.Rise = rise;
-            event.UT = DayTimeToDateTime(d, rise ? rs.Rise : rs.Set);
+            event.UT = DayTimeToDateTime(d, seconds);
             const TDateTimeText text = MyDateTimeString(ShortYY, Use24h, true, ToLocal, event.UT);
             event.DayNumber = DateTimeToDayNumber(text.Shown);
             if (event.DayNumber != day) continue;
