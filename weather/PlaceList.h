@@ -131,7 +131,7 @@ bool IsUnitedStates(const QString& CountryText);
 TAltitudeFill AltitudeFromElevation(QStringView Elevation, bool Metres);
 
 // "<miles> Miles (<km> Kilometers) from [<From>] to [<To>]" in whole numbers; empty
-// when the two positions are the same.
+// when both round to 0.
 QString DistanceText(const TLatLon& FromPosition, const QString& FromPlace,
                      const TLatLon& ToPosition, const QString& ToPlace);
 

@@ -37,12 +37,15 @@ QString DistanceText(const TLatLon& FromPosition, const QString& FromPlace,
                      const TLatLon& ToPosition, const QString& ToPlace) {
     const long double Miles = GreatCircleMiles(FromPosition.Latitude, FromPosition.Longitude,
                                                ToPosition.Latitude, ToPosition.Longitude);
-    if (Miles == 0) return {};
     const auto Whole = [](long double Value) {
-        return QString::number(static_cast<long long>(std::nearbyint(Value)));
+        return static_cast<long long>(std::nearbyint(Value));
     };
+    const long long WholeMiles = Whole(Miles);
+    const long long WholeKm = Whole(MilesToKm(static_cast<double>(Miles)));
+    // Places a few hundred metres apart would read "0 Miles (0 Kilometers)".
+    if (WholeMiles == 0 && WholeKm == 0) return {};
     return QStringLiteral("%1 Miles (%2 Kilometers) from [%3] to [%4]")
-        .arg(Whole(Miles), Whole(MilesToKm(static_cast<double>(Miles))), FromPlace, ToPlace);
+        .arg(QString::number(WholeMiles), QString::number(WholeKm), FromPlace, ToPlace);
 }
 
 TStationChoice TPlaceList::FindClosest(const std::optional<TLatLon>& Position, bool UnitedStates,
