@@ -389,10 +389,17 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay) {
     Settings.PlaceName = QStringLiteral("Svalbard");
     Settings.Latitude = 80;
     Settings.Longitude = 0;
+    Settings.ShowHints = true;
     TForm1& f = Start();
+    CreateInfoForm();
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 12, 21));
     EXPECT_EQ(f.SunriseLabel->text(), QStringLiteral("Sun down all day"));
     EXPECT_TRUE(f.SunsetLabel->text().isEmpty());
+    // The empty sunset leaves no gap in the caption and no blank line in the tray hint.
+    const QRegularExpression caption(
+        QStringLiteral("^Dec 21, 2025  Sun down all day  MOON is (UP|SET) \\([NESW]{1,2}\\)$"));
+    EXPECT_TRUE(caption.match(f.windowTitle()).hasMatch()) << f.windowTitle().toStdString();
+    EXPECT_EQ(f.TrayIcon->Hint().split(QLatin1Char('\n')).size(), 3);
     Settings.Latitude = 40.7L;
     Settings.Longitude = -74.0L;
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 6, 21));
