@@ -86,6 +86,10 @@ QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime) {
         const double whole = std::trunc(DateTime);
         DateTime = (whole - 1) - (DateTime - whole);
     }
+    return FormatLocaleCalendarDate(Format, DateTime);
+}
+
+QString FormatLocaleCalendarDate(const QString& Format, TDateTime DateTime) {
     return FromEngineText(DateTimeToString(ToEngineText(Format), DateTime, DateFormats.Names));
 }
 

@@ -57,4 +57,9 @@ TDateFormats LocaleDateFormats(const QLocale& Locale);
 // zero are adjusted first so that their time of day reads forward.
 QString FormatLocaleDateTime(const QString& Format, TDateTime DateTime);
 
+// DateTime as it stands (a value before 1899-12-30 holds its day in the integer part and
+// its time of day in the fraction's absolute value) under one of the program-wide
+// formats, with the month and day names of their locale.
+QString FormatLocaleCalendarDate(const QString& Format, TDateTime DateTime);
+
 }  // namespace orbelune

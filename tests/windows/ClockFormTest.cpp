@@ -406,6 +406,12 @@ TEST_F(ClockFormTest, SunRowForTheCalendarDay) {
     EXPECT_TRUE(f.SunriseLabel->text().startsWith(QStringLiteral("Sunrise 5:2")));
     EXPECT_TRUE(f.SunsetLabel->text().startsWith(QStringLiteral("Sunset  8:3")));
     EXPECT_EQ(DisplayState.SunriseZone, QStringLiteral("EDT"));
+    // The day in the sun texts takes its names from the pattern's locale.
+    DateFormats = LocaleDateFormats(QLocale(QLocale::German, QLocale::Germany));
+    DateFormats.ShortYY = QStringLiteral("d mmmm yy");
+    f.UpdateDisplays();
+    EXPECT_TRUE(DisplayState.SunriseText.startsWith(QStringLiteral("21 Juni 25  ")))
+        << DisplayState.SunriseText.toStdString();
 }
 
 // The moon row's picture: the small colour Moon without the landing-site mark, for
