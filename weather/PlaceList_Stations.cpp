@@ -72,9 +72,9 @@ TStationChoice TPlaceList::FindClosest(const std::optional<TLatLon>& Position, b
     return Choice;
 }
 
-// The station a record names in field 4, with the name of its own record when the list
-// has one.
-TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates) const {
+// The station a record names in field 4, with the name and elevation of its own record
+// when the list has one.
+TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates, bool Metres) const {
     TStationChoice Choice;
     Choice.Found = true;
     Choice.Code = SiteField(Record, 4);
@@ -82,6 +82,7 @@ TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates) c
     for (int I = LastForeignPlace + 1, Last = LastLine(LastUsStation); I <= Last; ++I) {
         if (SiteFieldView(Lines[I], 4) == Choice.Code) {
             Choice.Name = StationName(Lines[I], UnitedStates);
+            Choice.Altitude = AltitudeFromElevation(SiteFieldView(Lines[I], 7), Metres);
             break;
         }
     }
@@ -105,7 +106,7 @@ TPlaceChoice TPlaceList::ChoosePlace(const QString& Record, bool UnitedStates, b
     if (GetSiteLatLon(Record, Position.Latitude, Position.Longitude)) Choice.Position = Position;
     Choice.Station = SiteFieldView(Record, 4).isEmpty()
                          ? FindClosest(Choice.Position, UnitedStates, Metres)
-                         : StationOf(Record, UnitedStates);
+                         : StationOf(Record, UnitedStates, Metres);
     return Choice;
 }
 
