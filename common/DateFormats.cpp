@@ -4,6 +4,7 @@
 #include "MyUtil.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace orbelune {
 
@@ -43,6 +44,15 @@ QString TwoDigitYearFormat(const QString& Format) {
     return result;
 }
 
+QString FourDigitYearFormat(const QString& Format) {
+    static const QRegularExpression twoDigits(QStringLiteral("(?<![yY])[yY]{2}(?![yY])"));
+    if (Format.contains(QLatin1String("yyyy"), Qt::CaseInsensitive)) return Format;
+    QString result = Format;
+    const QRegularExpressionMatch match = twoDigits.match(result);
+    if (match.hasMatch()) result.replace(match.capturedStart(), 2, QStringLiteral("yyyy"));
+    return result;
+}
+
 TDateFormats DateFormatsFrom(const QString& SystemShort, const QString& SystemLong) {
     TDateFormats formats;
     formats.Long = SystemLong;
@@ -52,9 +62,9 @@ TDateFormats DateFormatsFrom(const QString& SystemShort, const QString& SystemLo
 }
 
 TDateFormats LocaleDateFormats(const QLocale& Locale) {
-    TDateFormats formats =
-        DateFormatsFrom(DelphiDateFormatFromQt(Locale.dateFormat(QLocale::ShortFormat)),
-                        DelphiDateFormatFromQt(Locale.dateFormat(QLocale::LongFormat)));
+    TDateFormats formats = DateFormatsFrom(
+        FourDigitYearFormat(DelphiDateFormatFromQt(Locale.dateFormat(QLocale::ShortFormat))),
+        DelphiDateFormatFromQt(Locale.dateFormat(QLocale::LongFormat)));
     TFormatSettings& names = formats.Names;
     for (int m = 1; m <= 12; ++m) {
         names.ShortMonthNames[m - 1] = ToEngineText(Locale.monthName(m, QLocale::ShortFormat));

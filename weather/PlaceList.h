@@ -47,7 +47,7 @@ struct TStationChoice {
     bool Found = false;
     QString Name = QStringLiteral(" ");  // a single blank when nothing was found
     QString Code;
-    TAltitudeFill Altitude;  // the station's elevation, for an empty altitude edit
+    TAltitudeFill Altitude;  // the station's elevation, for a place that has none
 };
 
 // The place a typed zip code belongs to. The place box shows one entry for a run of
@@ -117,7 +117,7 @@ public:
 
 private:
     int LastLine(int Bound) const;
-    TStationChoice StationOf(const QString& Record, bool UnitedStates) const;
+    TStationChoice StationOf(const QString& Record, bool UnitedStates, bool Metres) const;
 
     QStringList Lines;
     bool SiteListLoaded = false;
@@ -131,7 +131,7 @@ bool IsUnitedStates(const QString& CountryText);
 TAltitudeFill AltitudeFromElevation(QStringView Elevation, bool Metres);
 
 // "<miles> Miles (<km> Kilometers) from [<From>] to [<To>]" in whole numbers; empty
-// when the two positions are the same.
+// when both round to 0.
 QString DistanceText(const TLatLon& FromPosition, const QString& FromPlace,
                      const TLatLon& ToPosition, const QString& ToPlace);
 

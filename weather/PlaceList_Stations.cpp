@@ -37,12 +37,15 @@ QString DistanceText(const TLatLon& FromPosition, const QString& FromPlace,
                      const TLatLon& ToPosition, const QString& ToPlace) {
     const long double Miles = GreatCircleMiles(FromPosition.Latitude, FromPosition.Longitude,
                                                ToPosition.Latitude, ToPosition.Longitude);
-    if (Miles == 0) return {};
     const auto Whole = [](long double Value) {
-        return QString::number(static_cast<long long>(std::nearbyint(Value)));
+        return static_cast<long long>(std::nearbyint(Value));
     };
+    const long long WholeMiles = Whole(Miles);
+    const long long WholeKm = Whole(MilesToKm(static_cast<double>(Miles)));
+    // Places a few hundred metres apart would read "0 Miles (0 Kilometers)".
+    if (WholeMiles == 0 && WholeKm == 0) return {};
     return QStringLiteral("%1 Miles (%2 Kilometers) from [%3] to [%4]")
-        .arg(Whole(Miles), Whole(MilesToKm(static_cast<double>(Miles))), FromPlace, ToPlace);
+        .arg(QString::number(WholeMiles), QString::number(WholeKm), FromPlace, ToPlace);
 }
 
 TStationChoice TPlaceList::FindClosest(const std::optional<TLatLon>& Position, bool UnitedStates,
@@ -69,9 +72,9 @@ TStationChoice TPlaceList::FindClosest(const std::optional<TLatLon>& Position, b
     return Choice;
 }
 
-// The station a record names in field 4, with the name of its own record when the list
-// has one.
-TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates) const {
+// The station a record names in field 4, with the name and elevation of its own record
+// when the list has one.
+TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates, bool Metres) const {
     TStationChoice Choice;
     Choice.Found = true;
     Choice.Code = SiteField(Record, 4);
@@ -79,6 +82,7 @@ TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates) c
     for (int I = LastForeignPlace + 1, Last = LastLine(LastUsStation); I <= Last; ++I) {
         if (SiteFieldView(Lines[I], 4) == Choice.Code) {
             Choice.Name = StationName(Lines[I], UnitedStates);
+            Choice.Altitude = AltitudeFromElevation(SiteFieldView(Lines[I], 7), Metres);
             break;
         }
     }
@@ -102,7 +106,7 @@ TPlaceChoice TPlaceList::ChoosePlace(const QString& Record, bool UnitedStates, b
     if (GetSiteLatLon(Record, Position.Latitude, Position.Longitude)) Choice.Position = Position;
     Choice.Station = SiteFieldView(Record, 4).isEmpty()
                          ? FindClosest(Choice.Position, UnitedStates, Metres)
-                         : StationOf(Record, UnitedStates);
+                         : StationOf(Record, UnitedStates, Metres);
     return Choice;
 }
 

@@ -71,6 +71,7 @@ TEST(CommittedPlaceList, EachSectionHoldsExactlyItsRecords) {
     for (int I = Sections[1].First; I <= Sections[2].Last; ++I)
         EXPECT_TRUE(Stations.insert(SiteField(Lines[I], 4)).second) << "twice: " << I;
 
+    int Elevations = 0;
     for (const TSection& Section : Sections) {
         const int Last = Section.Last < 0 ? static_cast<int>(Lines.size()) - 1 : Section.Last;
         for (int I = Section.First; I <= Last; ++I) {
@@ -87,9 +88,17 @@ TEST(CommittedPlaceList, EachSectionHoldsExactlyItsRecords) {
                 ASSERT_TRUE(IsCountryName(Fields[2])) << I << ": " << Line.toStdString();
             }
             ASSERT_TRUE(Stations.count(Fields[3])) << "unknown station: " << Line.toStdString();
+            // Only stations at an airport have an elevation (metres); the rest have "-".
+            const bool Station = I > TPlaceList::LastForeignPlace && I <= TPlaceList::LastUsStation;
             bool IsNumber = false;
-            Fields[6].toDouble(&IsNumber);
-            ASSERT_FALSE(IsNumber) << "an elevation the sources do not give: " << I;
+            const double Metres = Fields[6].toDouble(&IsNumber);
+            if (IsNumber) {
+                ASSERT_TRUE(Station) << "an elevation the sources do not give: " << I;
+                ASSERT_TRUE(Metres > -500 && Metres < 5000) << Line.toStdString();
+                ++Elevations;
+            } else {
+                ASSERT_EQ(Fields[6], QStringLiteral("-")) << I;
+            }
             if (Section.Fields >= 8) {
                 ASSERT_TRUE(Zone.match(Fields[7]).hasMatch()) << I;
             }
@@ -97,6 +106,26 @@ TEST(CommittedPlaceList, EachSectionHoldsExactlyItsRecords) {
                 ASSERT_TRUE(Zip.match(Fields[8]).hasMatch()) << I;
             }
         }
+    }
+    EXPECT_GT(Elevations, 2000);  // of the 3,603 stations
+}
+
+// Station elevations against the airports' published ones (feet, from their
+// aeronautical information publications).
+TEST(CommittedPlaceList, StationElevationsAreTheirAirports) {
+    const QStringList& Lines = CommittedPlaceList();
+    const struct {
+        const char* Code;
+        int Feet;
+    } Published[] = {{"EGLL", 83}, {"LSGG", 1411}, {"KDEN", 5434}, {"VNKT", 4390}, {"SBBR", 3497}};
+    for (const auto& Airport : Published) {
+        QString Elevation;
+        for (int I = TPlaceList::LastForeignPlace + 1; I <= TPlaceList::LastUsStation; ++I)
+            if (SiteField(Lines[I], 4) == QLatin1String(Airport.Code))
+                Elevation = SiteField(Lines[I], 7);
+        const TAltitudeFill Fill = AltitudeFromElevation(Elevation, false);
+        ASSERT_TRUE(Fill.Converted) << Airport.Code;
+        EXPECT_NEAR(Fill.Feet, Airport.Feet, 10) << Airport.Code;
     }
 }
 

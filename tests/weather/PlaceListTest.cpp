@@ -201,7 +201,18 @@ TEST(DistanceText, GivesWholeMilesAndKilometresOrNothing) {
         QStringLiteral("^(34[5-7]\\d) Miles \\((55[5-9]\\d) Kilometers\\) from \\[New York NY\\] "
                        "to \\[London\\]$"));
     EXPECT_TRUE(Shape.match(Text).hasMatch()) << Text.toStdString();
-    EXPECT_EQ(DistanceText(London, QStringLiteral("a"), London, QStringLiteral("b")), "");
+    // A degree of latitude is about 69 miles (111 km): 0.004 degrees round to 0 miles and
+    // 0 km, 0.006 degrees to 0 miles but 1 km.
+    const struct {
+        long double Degrees;
+        const char* Text;
+    } Near[] = {{0, ""}, {0.004L, ""}, {0.006L, "0 Miles (1 Kilometers) from [a] to [b]"}};
+    for (const auto& Case : Near) {
+        const TLatLon Next{London.Latitude + Case.Degrees, London.Longitude};
+        EXPECT_EQ(DistanceText(London, QStringLiteral("a"), Next, QStringLiteral("b")),
+                  QString::fromLatin1(Case.Text))
+            << static_cast<double>(Case.Degrees);
+    }
 }
 
 // The committed list, as a user in New York uses it.

@@ -34,6 +34,9 @@ TEST(DateFormatsTest, WideningAndTwoDigitYears) {
     EXPECT_EQ(TwoDigitYearFormat(QStringLiteral("yyyy-mm-dd")), QStringLiteral("yy-mm-dd"));
     EXPECT_EQ(TwoDigitYearFormat(QStringLiteral("YYYY/yyyy")), QStringLiteral("yy/yyyy"));
     EXPECT_EQ(TwoDigitYearFormat(QStringLiteral("dd.mm.yy")), QStringLiteral("dd.mm.yy"));
+    EXPECT_EQ(FourDigitYearFormat(QStringLiteral("m/d/yy")), QStringLiteral("m/d/yyyy"));
+    EXPECT_EQ(FourDigitYearFormat(QStringLiteral("YY-mm-dd")), QStringLiteral("yyyy-mm-dd"));
+    EXPECT_EQ(FourDigitYearFormat(QStringLiteral("dd.mm.yyyy")), QStringLiteral("dd.mm.yyyy"));
     const TDateFormats f = DateFormatsFrom(QStringLiteral("D/M/YYYY"), QStringLiteral("dddd"));
     EXPECT_EQ(f.Short, QStringLiteral("dd/mm/yyyy"));
     EXPECT_EQ(f.ShortYY, QStringLiteral("dd/mm/yy"));
@@ -53,25 +56,31 @@ TEST(DateFormatsTest, QtPatternsBecomeFormatLetters) {
 }
 
 // The locale's patterns come with the same locale's month and day names; the program's
-// own fixed patterns keep their English names.
+// own fixed patterns keep their English names. The short dates are those the desktop
+// and the C library's "%x" write for these locales: the whole year, and two-digit days
+// and months for US English.
 TEST(DateFormatsTest, LocalePatternsCarryTheLocalesNames) {
     const TDateFormats saved = DateFormats;
     struct Case {
         QLocale Locale;
         const char* Long;
         const char* Short;
+        const char* ShortYY;
     };
     const Case cases[] = {
-        {QLocale(QLocale::German, QLocale::Germany), "Mittwoch, 9. Dezember 2026", "09.12.26"},
+        {QLocale(QLocale::German, QLocale::Germany), "Mittwoch, 9. Dezember 2026", "09.12.2026",
+         "09.12.26"},
         {QLocale(QLocale::English, QLocale::UnitedStates), "Wednesday, December 9, 2026",
-         "12/9/26"},
-        {QLocale(QLocale::French, QLocale::France), "mercredi 9 d\u00E9cembre 2026", "09/12/26"},
+         "12/09/2026", "12/09/26"},
+        {QLocale(QLocale::French, QLocale::France), "mercredi 9 d\u00E9cembre 2026", "09/12/2026",
+         "09/12/26"},
     };
     const TDateTime day = EncodeDate(2026, 12, 9);
     for (const Case& c : cases) {
         DateFormats = LocaleDateFormats(c.Locale);
         EXPECT_EQ(FormatLocaleDateTime(DateFormats.Long, day), QString::fromUtf8(c.Long));
-        EXPECT_EQ(FormatLocaleDateTime(DateFormats.ShortYY, day), QString::fromUtf8(c.Short));
+        EXPECT_EQ(FormatLocaleDateTime(DateFormats.Short, day), QString::fromUtf8(c.Short));
+        EXPECT_EQ(FormatLocaleDateTime(DateFormats.ShortYY, day), QString::fromUtf8(c.ShortYY));
         EXPECT_EQ(FormatDateTimeSafe(QStringLiteral("mmm d"), day), QStringLiteral("Dec 9"));
     }
     DateFormats = saved;

@@ -2,6 +2,7 @@
 // fixture server on 127.0.0.1: the address box, GO, Back, Fwd, Refresh, the history,
 // "Get Weather", "Save Address" and the start tasks' first page.
 #include "CalendarEvents.h"
+#include "ClockForm.h"
 #include "EmbeddedBrowser.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
@@ -17,9 +18,11 @@
 #include "WaitUntil.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -150,6 +153,21 @@ TEST_F(ForecastBrowser, GoBackAndForwardWithTheHistoryHeadedByTheLoadedPage) {
     // Nothing further forward: the button does nothing.
     forecast_->ForwardBut->click();
     EXPECT_EQ(Shown(), QUrl(Address("/two")));
+
+    // Enter in the address box opens the address typed, an entry of the list included,
+    // with the clock window's key handling in place.
+    TForm1 clock;
+    clock.FormCreate({QStringLiteral("orbelune"), QStringLiteral("/C")});
+    clock.AttachInfoForm(form_.get());
+    ASSERT_TRUE(Load(
+        [&] {
+            forecast_->BrowseBox->setEditText(Address("/one"));
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(forecast_->BrowseBox->lineEdit(), &enter);
+        },
+        "/one"));
+    EXPECT_EQ(BoxText(), Address("/one"));
+    EXPECT_TRUE(web_->Blocked.isEmpty());  // nothing else was asked for
 }
 
 TEST_F(ForecastBrowser, AnAddressHeldInAnotherCaseIsNotAddedAgain) {

@@ -147,10 +147,18 @@ TEST_F(InfoFormLocation, NewYorkChosenOnTheSetTabIsWhatTheRestartedClockShows) {
     TLocationSheet* page = ShowInfo().LocationPage;
 
     Choose(page->CountryBox, QStringLiteral("United States"));
+    // A place takes its station's elevation: Boulder's is the Jeffco airport's,
+    // published as 5,673 feet.
+    Choose(page->StateBox1, QStringLiteral("Colorado"));
+    ChoosePlace(page, QStringLiteral("Boulder"));
+    EXPECT_EQ(page->AltitudeEd->text(), "5673");
+    // New York's station (Central Park) has none in the list: the altitude stays.
     Choose(page->StateBox1, QStringLiteral("New York"));
     ChoosePlace(page, QStringLiteral("New York"));
     EXPECT_EQ(page->StationCodeEd->text(), "KNYC");
     EXPECT_EQ(page->PlaceNameEd->text(), "New York");
+    EXPECT_EQ(page->AltitudeEd->text(), "5673");
+    page->AltitudeEd->setText(QStringLiteral("33"));
     // Denver to New York is about 1,630 miles by the great circle.
     const QRegularExpressionMatch distance =
         QRegularExpression(QStringLiteral("^(\\d+) Miles \\((\\d+) Kilometers\\) from "
@@ -172,7 +180,7 @@ TEST_F(InfoFormLocation, NewYorkChosenOnTheSetTabIsWhatTheRestartedClockShows) {
     TForm1& clock = StartClock();
     EXPECT_EQ(Settings.PlaceName, "New York");
     EXPECT_EQ(Settings.StateName, "NY");
-    EXPECT_EQ(Settings.Altitude, 0);  // the list knows no altitude; Denver's is gone
+    EXPECT_EQ(Settings.Altitude, 33);
     EXPECT_FALSE(Settings.SaveOnExit);
     const int expected = static_cast<int>(std::lround(NewYorkSunriseUt() * 60)) - 5 * 60;  // EST
     EXPECT_NEAR(LabelMinutes(clock.SunriseLabel->text()), expected, 2)

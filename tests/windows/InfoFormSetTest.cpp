@@ -8,7 +8,9 @@
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
 #include "FixtureServer.h"
+#include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
 #include "ProgramState.h"
 #include "QStringPrinter.h"
 #include "ReportSamples.h"
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +192,23 @@ TEST_F(InfoFormSetTest, EachOptionBoxWorksItsSetting) {
         EXPECT_EQ(b.Setting(), !before) << b.Text;
         EXPECT_EQ(b.Box->isChecked(), !before) << b.Text;
     }
+}
+
+// The help tells how a place is really set: every control it quotes is on the window,
+// and it sends nobody to type into the position's read-only degree boxes.
+TEST_F(InfoFormSetTest, TheHelpNamesTheControlsThatSetThePlace) {
+    const QString help = BuiltInHelpText();
+    QStringList captions;
+    for (const QAbstractButton* control : Form->findChildren<QAbstractButton*>())
+        captions << control->text();
+    const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& m : quoted.globalMatch(help))
+        EXPECT_TRUE(captions.contains(m.captured(1))) << m.captured(1).toStdString();
+    EXPECT_TRUE(help.contains(u'"' + Form->LocationPage->FindZipBut->text() + u'"'));
+    EXPECT_EQ(Form->findChild<QLineEdit*>(QStringLiteral("LatDegreesLabel")), nullptr);
+    const QRegularExpression typedPosition(QStringLiteral("type[^.]*(latitude|longitude)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    EXPECT_FALSE(typedPosition.match(help).hasMatch());
 }
 
 TEST_F(InfoFormSetTest, StartWithTheSessionAndTheTimeTabsButton) {

@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -117,6 +118,13 @@ TEST_F(InfoTabsTest, MoonTabShowsTheCalendarDay) {
     EXPECT_TRUE(Find<QToolButton>("But5")->isHidden());
     EXPECT_FALSE(Find<QToolButton>("But4")->icon().isNull());
     EXPECT_EQ(Find<QGroupBox>("MoonPhaseGroupBox")->title(), " Moon Phases  January 2024 ");
+    // Under a German pattern the month reads in German too, as the long dates do.
+    DateFormats = LocaleDateFormats(QLocale(QLocale::German, QLocale::Germany));
+    Form->UpdateInfoForm();
+    EXPECT_EQ(Find<QGroupBox>("MoonPhaseGroupBox")->title(), " Moon Phases  Januar 2024 ");
+    EXPECT_EQ(Find<QGroupBox>("SunGroupBox")->title(), " Sun on Montag, 1. Januar 2024 ");
+    DateFormats = TDateFormats{};
+    Form->UpdateInfoForm();
 
     EXPECT_TRUE(Find<QLabel>("SunLabel1")->text().endsWith("Mar Equinox"));
     EXPECT_EQ(Find<QLabel>("SunTimeLabel1")->text(), "GMT");

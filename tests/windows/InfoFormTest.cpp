@@ -15,11 +15,13 @@
 #include "WeatherService.h"
 #include "WeatherState.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -222,6 +224,37 @@ TEST_F(InfoFormTest, MainMenuClosesAndSizesTheWindow) {
     EXPECT_EQ(sizes[0], form.SizeMinimumAction1);
     EXPECT_EQ(sizes[1], form.SizeDefaultAction1);
     EXPECT_EQ(sizes[2], form.SizeMaximumAction1);
+}
+
+// A double-click closes the window on its bare background only: a label, a read-only
+// field or a list that does not take the double-click leaves it open.
+TEST_F(InfoFormTest, DoubleClickClosesTheWindowOnlyOnItsBareBackground) {
+    TInfoForm& form = MakeForm();
+    form.resize(900, 800);
+    const struct {
+        int Tab;
+        const char* Target;
+        bool Closes;
+    } cases[] = {
+        {MoonTab, "MoonRiseLab1", false},    {SetTab, "LatDegreesLabel", false},
+        {SetTab, "StationCodeEd", false},    {SetTab, "PlaceListBox", false},
+        {MoonTab, "MoonSheetContent", true}, {SetTab, "LocationSheetContent", true},
+    };
+    for (const auto& c : cases) {
+        form.show();
+        form.InfoFormPageControl->setCurrentIndex(c.Tab);
+        auto* target = form.findChild<QWidget*>(QString::fromLatin1(c.Target));
+        ASSERT_NE(target, nullptr) << c.Target;
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(target)) target = area->viewport();
+        // A corner of the target that no child of its own covers.
+        QPoint at(1, target->height() - 2);
+        while (target->childAt(at) != nullptr && at.y() > 1) --at.ry();
+        ASSERT_TRUE(target->isVisible()) << c.Target;
+        QMouseEvent click(QEvent::MouseButtonDblClick, at, target->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &click);
+        EXPECT_EQ(form.isVisible(), !c.Closes) << c.Target;
+    }
 }
 
 TEST_F(InfoFormTest, ToggleActionsFlipTheirSettings) {

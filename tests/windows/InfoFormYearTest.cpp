@@ -5,6 +5,7 @@
 #include "BigCalendar.h"
 #include "Calendar.h"
 #include "ClockForm.h"
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
 #include "FakePlatform.h"
 #include "HolidayTabTexts.h"
@@ -21,6 +22,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -138,6 +140,11 @@ TEST_F(YearTabsTest, DayTextsCountFromTodayAndAClickMovesTheCalendar) {
     Show(2024, 12, 27);
     EXPECT_EQ(Label(4), QString());
     EXPECT_EQ(Label(3), QStringLiteral("Friday, December 27, 2024"));
+
+    // A German pattern reads with German names.
+    DateFormats = LocaleDateFormats(QLocale(QLocale::German, QLocale::Germany));
+    Show(2024, 3, 11);
+    EXPECT_EQ(Label(1), QStringLiteral("Montag, 11. M\u00E4rz 2024 is 0 days from today."));
 }
 
 TEST_F(YearTabsTest, HolidaysInBoldOnlyWhileShown) {

@@ -57,8 +57,8 @@ TEST(LocationForm, AltitudeInFeetOrMetres) {
         int Expected;  // feet stored over 5335
     } cases[] = {
         {"154", false, 154},  {" 47 ", true, 154}, {"-4", true, -13},
-        {"1626", true, 5335}, {"", false, 0},  // no altitude known for the chosen place
-        {"12a", false, 5335},                  // not a whole number: the altitude stays
+        {"1626", true, 5335}, {"", false, 5335},  // no whole number: the altitude stays
+        {"12a", false, 5335},
     };
     for (const auto& c : cases) {
         TLocationForm form;
@@ -96,22 +96,26 @@ TEST(LocationForm, StoringWritesThePlaceAndItsStoredCopies) {
     EXPECT_EQ(copies.CountryName, "United States");
 }
 
+// A place's own elevation, else its station's; with neither the altitude shown stays.
 TEST(LocationForm, AChosenPlaceTakesTheStationsAltitudeOnlyWithoutItsOwn) {
-    TPlaceChoice choice;
-    choice.PlaceName = choice.City = QStringLiteral("Leadville");
-    choice.Station.Altitude = {true, QStringLiteral("9928"), 9928};
-    TLocationForm form;
-    form.AltitudeText = QStringLiteral("154");
-    ApplyPlaceChoice(choice, form);
-    EXPECT_EQ(form.AltitudeText, "9928");
-    choice.Altitude = {true, QStringLiteral("10152"), 10152};
-    ApplyPlaceChoice(choice, form);
-    EXPECT_EQ(form.AltitudeText, "10152");
-    choice.Altitude = {};
-    choice.Station.Altitude = {};
-    ApplyPlaceChoice(choice, form);
-    EXPECT_EQ(form.AltitudeText, "");
-    EXPECT_EQ(form.PlaceName, "Leadville");
+    const TAltitudeFill none, station{true, QStringLiteral("9928"), 9928},
+        own{true, QStringLiteral("10152"), 10152};
+    const struct {
+        TAltitudeFill Place;
+        TAltitudeFill Station;
+        const char* Shown;
+    } cases[] = {{none, station, "9928"}, {own, station, "10152"}, {none, none, "154"}};
+    for (const auto& c : cases) {
+        TPlaceChoice choice;
+        choice.PlaceName = choice.City = QStringLiteral("Leadville");
+        choice.Altitude = c.Place;
+        choice.Station.Altitude = c.Station;
+        TLocationForm form;
+        form.AltitudeText = QStringLiteral("154");
+        ApplyPlaceChoice(choice, form);
+        EXPECT_EQ(form.AltitudeText, c.Shown);
+        EXPECT_EQ(form.PlaceName, "Leadville");
+    }
 }
 
 }  // namespace

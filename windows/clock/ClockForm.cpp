@@ -554,11 +554,13 @@ void TForm1::ApplicationEvents1Activate() {
     if (isVisible()) raise();
 }
 
-// Enter reaches no control; in the zip edit it finds the zip's place.
+// In the zip edit Enter finds the zip's place. Everywhere else it goes on to the control
+// with the focus (the calculator's "=", the forecast address box): neither window has a
+// default button that Enter could set off by passing through.
 bool TForm1::ApplicationEvents1ShortCut(int Key) {
     if (Key != Qt::Key_Return && Key != Qt::Key_Enter) return false;
-    if (InfoForm != nullptr && InfoForm->LocationPage->ZipEd->hasFocus())
-        InfoForm->LocationPage->FindZipBut->click();
+    if (InfoForm == nullptr || !InfoForm->LocationPage->ZipEd->hasFocus()) return false;
+    InfoForm->LocationPage->FindZipBut->click();
     return true;
 }
 

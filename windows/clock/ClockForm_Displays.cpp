@@ -175,13 +175,15 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
     if (!WeatherState.TemperatureText.isEmpty() && !WeatherState.WeatherText.isEmpty()) {
         text = WeatherState.TemperatureText + QLatin1Char('\n') + WeatherState.WeatherText;
     } else {
-        text = FormatCalendarDate(QStringLiteral("mmm d, yyyy"), Day) + QLatin1Char('\n') +
-               SunriseLabel->text() + QLatin1Char('\n') + SunsetLabel->text();
+        QStringList lines = {FormatCalendarDate(QStringLiteral("mmm d, yyyy"), Day),
+                             SunriseLabel->text(), SunsetLabel->text()};
         if (MoonKnown) {
-            text += QLatin1Char('\n') +
-                    (MoonUp ? QStringLiteral("MOON is UP") : QStringLiteral("MOON is SET"));
-            if (moonPositionKnown) text += QStringLiteral(" (") + moonCompass + QLatin1Char(')');
+            lines << (MoonUp ? QStringLiteral("MOON is UP") : QStringLiteral("MOON is SET"));
+            if (moonPositionKnown) lines.last() += QStringLiteral(" (") + moonCompass + u')';
         }
+        // A day without a sunrise or sunset has one sun line only.
+        lines.removeAll(QString());
+        text = lines.join(QLatin1Char('\n'));
     }
     TrayIcon->SetHint(Settings.ShowHints ? text : QString());
     const QString caption = QString(text).replace(QLatin1Char('\n'), QStringLiteral("  "));

@@ -144,7 +144,7 @@ TSunEvent SunEvent(TDateTime Day, long double Hours, bool UseLocalTime, bool Use
     event.Time =
         FromEngineText(FormatClockHours(UseLocalTime, UseMilitaryTime, Hours, zone.OffsetHours));
     event.Zone = UseLocalTime ? zone.Name : GMTCaption;
-    event.Text = FormatCalendarDate(DateFormat, FromRunningDays(UseLocalTime ? local : e)) +
+    event.Text = FormatLocaleDateTime(DateFormat, FromRunningDays(UseLocalTime ? local : e)) +
                  QStringLiteral("  ") + event.Time;
     return event;
 }

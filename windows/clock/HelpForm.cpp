@@ -20,9 +20,14 @@ QString BuiltInHelpText() {
         "radar and satellite pictures, the time of the world's cities and the internet "
         "time check, the settings, a year calendar, converters and a calculator, a year "
         "graph of day length, the holidays, maps and reference pages.\n\n"
-        "Set your place on the Set tab: pick it from the place list or type its latitude "
-        "and longitude. Settings are kept when the program closes while \"Save Settings On "
-        "Exit\" is checked on the Set tab's second page.\n\n"
+        "Set your place on the Set tab's first page: choose its country, in the United "
+        "States its state, and then the place in the list below them; or type a zip code of "
+        "the United States and press \"Find City\". The place brings its latitude, "
+        "longitude and nearest weather station with it (they cannot be typed). Type the "
+        "altitude when you know it, then press \"Save\" to keep the place, or \"Save ALL\" "
+        "to keep the place, the station and every setting. Settings are kept when the "
+        "program closes while \"Save Settings On Exit\" is checked on the Set tab's second "
+        "page.\n\n"
         "For support, use Send Email: it puts a short report about your system on the "
         "clipboard and opens a message to the support address.");
 }

@@ -16,6 +16,7 @@
 #include "WeatherService.h"
 #include "WindowGeometry.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -33,6 +35,7 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbelune {
@@ -388,8 +391,21 @@ void TInfoForm::changeEvent(QEvent* event) {
         FormDeactivate();
 }
 
-void TInfoForm::mouseDoubleClickEvent(QMouseEvent*) {
-    Close1Click();
+void TInfoForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (IsBareBackground(childAt(event->position().toPoint()))) Close1Click();
+}
+
+// A label, a read-only field, a list or a picture passes on a double-click it does not
+// take, and it lands here as well: only the window's own background, a tab page's, or
+// that of a plain container that lays out controls is the bare form.
+bool TInfoForm::IsBareBackground(QWidget* Hit) const {
+    if (Hit == nullptr) return true;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(Hit->parentWidget());
+        area != nullptr && area->viewport() == Hit)
+        Hit = area;
+    return Hit->metaObject() == &QWidget::staticMetaObject ||
+           Hit->metaObject() == &QScrollArea::staticMetaObject ||
+           std::find(Sheets.begin(), Sheets.end(), Hit) != Sheets.end();
 }
 
 void TInfoForm::Close1Click() {

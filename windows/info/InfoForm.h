@@ -406,6 +406,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Closes the window when the double-click is on its bare background.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -458,6 +459,7 @@ private:
     // YearTabMinYear.
     void ShowYearCalendarDate(TDateTime Date);
     int CalendarYear() const;
+    bool IsBareBackground(QWidget* Hit) const;
     void createImagerySheets();
     void createSavingCommands();
     // An existing Name is replaced only after a "Yes" (when Ask).

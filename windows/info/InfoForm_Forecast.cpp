@@ -39,6 +39,9 @@ void TInfoForm::createForecastPanel() {
             &TInfoForm::WeatherSourceBoxSelect);
     connect(Forecast->BrowseBox, &QComboBox::activated, this, &TInfoForm::GetForecast);
     connect(Forecast->BrowserGoBut, &QPushButton::clicked, this, &TInfoForm::BrowserGoButClick);
+    // Enter in the address box opens the address typed, as "GO" does.
+    connect(Forecast->BrowseBox->lineEdit(), &QLineEdit::returnPressed, this,
+            &TInfoForm::BrowserGoButClick);
     connect(Forecast->GoBrowserBut, &QPushButton::clicked, this, &TInfoForm::GoBrowserButClick);
     connect(Forecast->SaveAddressBut, &QPushButton::clicked, this, &TInfoForm::SaveAddressButClick);
     connect(Forecast->RefreshBut, &QPushButton::clicked, this, &TInfoForm::RefreshButClick);

@@ -283,8 +283,9 @@ void TInfoForm::UpdateMoonPhasesDisplay(bool Southern) {
     }
     MoonPage->PhaseButtons[4]->setVisible(phases[4].DayNumber >= 0);
     const TDateTime t = CalendarDateNow();
+    // The month named as the clock window's month box and the tab's long dates name it.
     MoonPage->MoonPhaseGroupBox->setTitle(QStringLiteral(" Moon Phases  ") +
-                                          FromEngineText(DateTimeToStringSafe("mmmm yyyy", t)) +
+                                          FormatLocaleDateTime(QStringLiteral("mmmm yyyy"), t) +
                                           QLatin1Char(' '));
 }
 

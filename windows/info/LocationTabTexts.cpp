@@ -51,9 +51,12 @@ void ApplyPlaceChoice(const TPlaceChoice& Choice, TLocationForm& Form) {
     Form.State = Choice.State;
     Form.Country = Choice.Country;
     Form.Zip = Choice.Zip;
-    Form.AltitudeText = Choice.Altitude.Converted ? Choice.Altitude.EditText : QString();
-    const TAltitudeFill& Station = Choice.Station.Altitude;
-    if (Form.AltitudeText.isEmpty() && Station.Converted) Form.AltitudeText = Station.EditText;
+    // The place's own elevation, else its station's; a place the list knows none for
+    // keeps the altitude shown, which rise and set times would otherwise lose to 0.
+    if (Choice.Altitude.Converted)
+        Form.AltitudeText = Choice.Altitude.EditText;
+    else if (Choice.Station.Altitude.Converted)
+        Form.AltitudeText = Choice.Station.Altitude.EditText;
 }
 
 bool FormPosition(const TLocationForm& Form, TLatLon& Position) {
@@ -75,17 +78,14 @@ bool StoreLocation(const TLocationForm& Form, TSettings& Target, TSettingsCopies
     Target.StateName = Form.State.left(MaxLocationLength);
     Target.CountryName = Form.Country.left(MaxLocationLength);
 
-    // An empty edit is an altitude not known (the place list has none): sea level, not
-    // the altitude of the place saved before.
-    const QString Altitude = Form.AltitudeText.trimmed();
+    // An edit that holds no whole number (an empty one included) says nothing about the
+    // altitude: the stored one stays.
     bool IsNumber = false;
-    const int Value = Altitude.toInt(&IsNumber);
+    const int Value = Form.AltitudeText.trimmed().toInt(&IsNumber);
     if (IsNumber) {
         const long double Feet = Form.Metres ? Value * FeetPerMetre : Value;
         if (std::fabs(Feet) < std::numeric_limits<int>::max())
             Target.Altitude = static_cast<int>(std::nearbyint(Feet));
-    } else if (Altitude.isEmpty()) {
-        Target.Altitude = 0;
     }
     Target.DistanceUnits = Form.Metres ? 'M' : 'F';
 

@@ -37,8 +37,8 @@ QString AltitudeEditText(int Feet, bool Metres);
 TLocationForm LocationFormFromSettings(const TSettings& Source);
 
 // What choosing a place changes on Form: its name, position, city, state, country and
-// zip, and the altitude from its elevation (cleared when it has none), or else from
-// the elevation of the station found for it.
+// zip, and the altitude from its elevation, or else from the elevation of its station;
+// with neither the altitude stays as it is.
 void ApplyPlaceChoice(const TPlaceChoice& Choice, TLocationForm& Form);
 
 // The position the labels show; false when either does not parse.
@@ -47,8 +47,8 @@ bool FormPosition(const TLocationForm& Form, TLatLon& Position);
 // Stores the location Form shows into Target and the stored copies: the position
 // (with the hemisphere) when it parses, the place, zip, city, state and country (each
 // at most 128 characters), the forecast page's place text, the altitude when the edit
-// holds a whole number (metres converted to feet; 0 when the edit is empty) and the
-// distance unit. False when the position did not parse and was left as it was.
+// holds a whole number (metres converted to feet; otherwise it stays) and the distance
+// unit. False when the position did not parse and was left as it was.
 bool StoreLocation(const TLocationForm& Form, TSettings& Target, TSettingsCopies& Copies);
 
 // The location strings of Source as the stored copies hold them once it is saved.

@@ -1,7 +1,7 @@
 #include "YearTabTexts.h"
 
+#include "DateFormats.h"
 #include "DateTimeRtl.h"
-#include "EngineText.h"
 #include "Holidays.h"
 
 #include <cmath>
@@ -30,8 +30,7 @@ int DaysFromToday(TDateTime Selected, TDateTime Today) {
 TYearDayTexts YearDayTexts(TDateTime Selected, TDateTime Today, const QString& LongFormat) {
     // A calendar day before 1899-12-30 is read as it stands: adjusting it like a moment
     // of the running clock would name the day before.
-    const QString date =
-        FromEngineText(DateTimeToString(ToEngineText(LongFormat), std::trunc(Selected)));
+    const QString date = FormatLocaleDateTime(LongFormat, std::trunc(Selected));
     TYearDayTexts texts;
     texts.Label1 = date + QStringLiteral(" is ") + QString::number(DaysFromToday(Selected, Today)) +
                    QStringLiteral(" days from today.");

@@ -25,8 +25,9 @@ TDateTime YearTabDate(TDateTime Date);
 // Whole days from Today to Selected (negative for a day before today).
 int DaysFromToday(TDateTime Selected, TDateTime Today);
 
-// The four day texts under the year calendar for the selected day (Label4 is left to
-// the caller, which shows the day's event there).
+// The four day texts under the year calendar for the selected day, its date in
+// LongFormat with the names of that format's locale (Label4 is left to the caller,
+// which shows the day's event there).
 struct TYearDayTexts {
     QString Label1;  // "<date> is <n> days from today."
     QString Label2;  // "<date> is <n> working days from today."
