@@ -331,6 +331,30 @@ TEST_F(ClockFormTest, HeightByDisplayLevel) {
     EXPECT_EQ(f.height(), menu + rows[0]);
 }
 
+// A stored level that is none of the four keeps every row and is stored again as it was.
+TEST_F(ClockFormTest, AStoredLevelOutsideOneToFourKeepsTheDesignedHeight) {
+    for (const int stored : {0, 5}) {
+        Settings.SaveOnExit = true;
+        Settings.DisplayLevel = stored;
+        ASSERT_TRUE(SaveIniFile(Settings));
+        Settings = TSettings{};
+        TForm1& f = Start({QStringLiteral("orbelune")});
+        EXPECT_EQ(Settings.DisplayLevel, stored);
+        int rows = f.menuBar()->sizeHint().height();
+        for (QFrame* row : {f.Panel1, f.Panel2, f.Panel3, f.Panel4}) {
+            EXPECT_FALSE(row->isHidden()) << stored;
+            rows += row->sizeHint().height();
+        }
+        EXPECT_GE(f.height(), rows) << stored;
+        f.close();
+        TSettings read;
+        TSettingsCopies copies;
+        ReadIniFile(read, copies);
+        EXPECT_EQ(read.DisplayLevel, stored);
+    }
+    QFile::remove(TSettingsStore::DefaultFilePath());
+}
+
 TEST_F(ClockFormTest, TabCommands) {
     TForm1& f = Start();
     CreateInfoForm();
