@@ -613,22 +613,27 @@ TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst) {
     QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
-TEST_F(ClockFormTest, StartMinimizedWithoutATrayIconStartsMinimised) {
+// Start Minimized and Minimize To Tray each keep the window out of sight at start: in
+// the tray when there is one to bring it back from, else minimised.
+TEST_F(ClockFormTest, StartMinimizedOrToTheTrayStartsOutOfSight) {
     TForm1& f = Start();
     f.ShowAtStartup();
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(f.isMinimized());
 
-    Settings.StartMinimized = true;
-    Settings.TrayType = 'N';  // no tray icon to restore the window from
-    TForm1& g = Start();
-    g.ShowAtStartup();
-    EXPECT_TRUE(g.isMinimized());
-    if (TTrayIcon::TrayAvailable()) {
-        Settings.TrayType = 'M';
-        TForm1& h = Start();
-        h.ShowAtStartup();
-        EXPECT_FALSE(h.isVisible());
+    for (const bool toTray : {false, true}) {
+        Settings.StartMinimized = !toTray;
+        Settings.MinimizeToTrayOn = toTray;
+        Settings.TrayType = 'N';  // no tray icon to restore the window from
+        TForm1& g = Start();
+        g.ShowAtStartup();
+        EXPECT_TRUE(g.isMinimized()) << toTray;
+        if (TTrayIcon::TrayAvailable()) {
+            Settings.TrayType = 'M';
+            TForm1& h = Start();
+            h.ShowAtStartup();
+            EXPECT_FALSE(h.isVisible()) << toTray;
+        }
     }
 }
 
