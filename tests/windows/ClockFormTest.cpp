@@ -712,12 +712,17 @@ TEST_F(ClockFormTest, MoonPhaseMenuItems) {
     }
     EXPECT_FALSE(f.MoonMenu[4]->isVisible());
     EXPECT_FALSE(f.MenuMoon[4]->isVisible());
-    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("Mar 14 - FULL MOON"));
-    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("Mar 29 - New Moon"));
+    // Each item carries its phase's name alone.
+    const char* names[] = {"First Quarter", "FULL MOON", "Last Quarter", "New Moon"};
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_EQ(f.MoonMenu[n]->text(), QLatin1String(names[n]));
+        EXPECT_EQ(f.MenuMoon[n]->text(), QLatin1String(names[n]));
+    }
     // August 2025 has five: first quarters on the 1st and the 31st.
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 8, 1));
     f.UpdateMenuItems(false);
     EXPECT_TRUE(f.MoonMenu[4]->isVisible());
+    EXPECT_EQ(f.MoonMenu[4]->text(), QStringLiteral("First Quarter"));
 }
 
 TEST_F(ClockFormTest, StayOnTopAndHintsSwitches) {

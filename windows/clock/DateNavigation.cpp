@@ -1,7 +1,6 @@
 #include "DateNavigation.h"
 
 #include "DateTimeRtl.h"
-#include "EngineText.h"
 #include "Holidays.h"
 #include "MyUtil.h"
 
@@ -143,13 +142,6 @@ std::optional<TDateTime> DaylightJumpTarget(bool Start, int Year) {
     // 0 marks a zone or year without a change, not 30 December 1899.
     if (change == 0) return std::nullopt;
     return std::trunc(change);
-}
-
-QString MoonPhaseItemCaption(const QString& PhaseName, TDateTime Day) {
-    const TDateTime day = std::trunc(Day);
-    return FromEngineText(DateTimeToString("mmm", day)) + QLatin1Char(' ') +
-           FromEngineText(DateTimeToString("d", day)).rightJustified(2) + QStringLiteral(" - ") +
-           PhaseName;
 }
 
 std::span<const TMeteorShower> MeteorShowers() {
