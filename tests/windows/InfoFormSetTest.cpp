@@ -173,6 +173,13 @@ TEST_F(InfoFormSetTest, ServerAndProxyFieldsTakeOnlyWhatTheyCanUse) {
     }
     Page->WeatherServerComboBox->setEditText(QStringLiteral("weather.example.org"));
     EXPECT_EQ(Settings.WeatherServer, "weather.example.org");
+    // The box offers two public hosts of the reports, the built-in one first.
+    QComboBox* servers = Page->WeatherServerComboBox;
+    ASSERT_EQ(servers->count(), 2);
+    EXPECT_EQ(servers->itemText(0), QLatin1String(DefaultWeatherServer));
+    servers->setCurrentIndex(1);
+    EXPECT_EQ(Settings.WeatherServer, servers->itemText(1));
+    EXPECT_NE(Settings.WeatherServer.toUpper(), QLatin1String(RetiredWeatherServer));
 
     EXPECT_FALSE(Page->ProxyServerEd->isEnabled());
     Page->UseProxyServerBox->click();
