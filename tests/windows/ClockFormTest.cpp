@@ -14,6 +14,7 @@
 #include "HelpForm.h"
 #include "InfoForm.h"
 #include "MoonComponent.h"
+#include "PlanetSheet.h"
 #include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
@@ -41,6 +42,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTimer>
 #include <QToolTip>
 
@@ -304,6 +306,16 @@ TEST_F(ClockFormTest, TimeTabPanelsAndWorldClocks) {
     EXPECT_EQ(sheet.LocTimeLabel->text(), QStringLiteral(" EDT"));
     EXPECT_EQ(sheet.UTCTimeLabel->text(), QStringLiteral(" Greenwich Time (GMT = UTC)"));
     EXPECT_TRUE(info->windowTitle().startsWith(QStringLiteral("EDT    12:00:01")));
+    // New York's sidereal time then: 05:43:52.5 by the IAU 1982 mean sidereal time
+    // (worked out apart from the program), within the second or so that the apparent
+    // time differs by; the Planet tab shows it too.
+    const QTime sidereal =
+        QTime::fromString(sheet.SiderealTimePanel->text().trimmed(), QStringLiteral("hh:mm:ss"));
+    EXPECT_LE(
+        std::abs(sidereal.msecsSinceStartOfDay() - QTime(5, 43, 52, 500).msecsSinceStartOfDay()),
+        2000);
+    EXPECT_EQ(info->PlanetPage->SiderealTimePanel2->text(), sheet.SiderealTimePanel->text());
+    EXPECT_EQ(info->PlanetPage->SiderealTimeLabel2->text(), sheet.SiderealTimeLabel->text());
 }
 
 TEST_F(ClockFormTest, HeightByDisplayLevel) {

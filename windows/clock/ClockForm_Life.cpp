@@ -224,6 +224,7 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
     for (size_t i = 0; i < clocks.Cities.size(); ++i)
         clocks.Cities[i] = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, cities[i]);
     InfoForm->TimeSheet->ShowClocks(clocks);
+    InfoForm->PlanetPage->SiderealTimePanel2->setText(clocks.Sidereal);
     InfoForm->setWindowTitle(Settings.UseLocalTime
                                  ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
                                        clocks.Local

@@ -103,6 +103,7 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     const int frame = 2 * (PlanetsMemo->frameWidth() + 4);
     PlanetsMemo->setFixedHeight(13 * PlanetsMemo->fontMetrics().lineSpacing() + frame);
     planets->addWidget(PlanetsMemo);
+    planets->addLayout(createSiderealTime());
     PlanetsLabel1 = new QLabel(PlanetsGroupBox);
     PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
     PlanetsLabel2 = new QLabel(PlanetsGroupBox);
@@ -124,6 +125,24 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     links->addWidget(SkyMapLab);
     planets->addLayout(links);
     column->addWidget(PlanetsGroupBox);
+}
+
+// The time in a sunken panel, as on the Time tab, with its caption beside it.
+QHBoxLayout* TPlanetSheet::createSiderealTime() {
+    SiderealTimePanel2 = new QLabel(PlanetsGroupBox);
+    SiderealTimePanel2->setObjectName(QStringLiteral("SiderealTimePanel2"));
+    SiderealTimePanel2->setFrameShape(QFrame::Panel);
+    SiderealTimePanel2->setFrameShadow(QFrame::Sunken);
+    SiderealTimePanel2->setMinimumWidth(
+        SiderealTimePanel2->fontMetrics().horizontalAdvance(QStringLiteral(" 00:00:00 ")));
+    SiderealTimeLabel2 =
+        new QLabel(QStringLiteral(" Local Apparent Sidereal Time"), PlanetsGroupBox);
+    SiderealTimeLabel2->setObjectName(QStringLiteral("SiderealTimeLabel2"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(SiderealTimePanel2);
+    row->addWidget(SiderealTimeLabel2);
+    row->addStretch();
+    return row;
 }
 
 }  // namespace orbelune

@@ -1,6 +1,7 @@
 #pragma once
 // The Planet tab: the year's eclipses as seven rows or a detailed memo, and the planet
-// table. The page builds its controls; the information window fills them.
+// table with the local sidereal time beside it, which the clock update writes every
+// second. The page builds its controls; the information window fills them.
 
 #include "PlanetTabTexts.h"
 
@@ -9,6 +10,7 @@
 #include <array>
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,11 +40,16 @@ public:
     QGroupBox* PlanetRadioGroup = nullptr;
     std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
     QPlainTextEdit* PlanetsMemo = nullptr;
+    QLabel* SiderealTimePanel2 = nullptr;
+    QLabel* SiderealTimeLabel2 = nullptr;
     QLabel* PlanetsLabel1 = nullptr;
     QLabel* PlanetsLabel2 = nullptr;
     QPushButton* ViewSkyBut = nullptr;
     TLinkLabel* USNOLab = nullptr;
     TLinkLabel* SkyMapLab = nullptr;
+
+private:
+    QHBoxLayout* createSiderealTime();
 };
 
 }  // namespace orbelune
