@@ -10,14 +10,17 @@
 #include "FakePlatform.h"
 #include "Holidays.h"
 #include "InfoForm.h"
+#include "PlanetSheet.h"
 #include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -246,6 +249,15 @@ TEST_F(ClockNavigationTest, SeasonsDaylightSavingAndMeteorShowers) {
     ASSERT_EQ(platform.Urls.Opened.size(), 2);
     EXPECT_EQ(platform.Urls.Opened[0].toString(), MeteorShowerAddress(MeteorShowers()[7]));
     EXPECT_EQ(platform.Urls.Opened[1].toString(), MeteorShowerAddress(MeteorShowers()[2]));
+    // The Planet tab's buttons for the calendar's year do the same.
+    EXPECT_EQ(info->PlanetPage->MeteorsGroupBox->title(), QStringLiteral(" 2006  Meteor Showers "));
+    auto* perseids = info->findChild<QAbstractButton*>(QStringLiteral("MeteorBut5"));
+    ASSERT_NE(perseids, nullptr);
+    EXPECT_EQ(perseids->text(), QStringLiteral("Aug 11 - Perseids"));
+    perseids->click();
+    EXPECT_EQ(Shown(), QDate(2006, 8, 12));
+    ASSERT_EQ(platform.Urls.Opened.size(), 3);
+    EXPECT_EQ(platform.Urls.Opened[2].toString(), MeteorShowerAddress(MeteorShowers()[4]));
 }
 
 TEST_F(ClockNavigationTest, WithoutClockChangesTheDaylightJumpsStay) {

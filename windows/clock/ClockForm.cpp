@@ -132,6 +132,7 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
         if (N >= 1 && N <= static_cast<int>(GoToSeasons.size()))
             GoToSeasons[static_cast<size_t>(N - 1)]->trigger();
     });
+    connect(Info, &TInfoForm::MeteorShowerRequested, this, &TForm1::GoToMeteorExecute);
     connect(Info, &TInfoForm::InternetTimeRequested, this,
             [this](const QString& Server, bool SetClock) {
                 ShowInternetTime(GetInternetTime(Server, SetClock, true));

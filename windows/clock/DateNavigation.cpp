@@ -5,6 +5,7 @@
 #include "MyUtil.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orbelune {
 
@@ -65,6 +66,7 @@ constexpr TMeteorShower MeteorShowerTable[] = {
     {"Nov 18 - Leonids", 11, 17, "leonids.html"},
     {"Dec 14 - Geminids", 12, 14, "geminids.html"},
 };
+static_assert(std::size(MeteorShowerTable) == MeteorShowerCount);
 
 // A date of the calendar moved by whole days. Days before 1899-12-30 count down in
 // the integer part too, so plain addition holds for the calendar's whole days.

@@ -90,6 +90,8 @@ struct TMeteorShower {
     const char* Page;
 };
 
+inline constexpr int MeteorShowerCount = 9;
+
 // The nine showers in menu order; action n is "GoToMeteor" + n.
 std::span<const TMeteorShower> MeteorShowers();
 

@@ -125,6 +125,8 @@ public:
     void GoToEclipseDate(int N);
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
+    // Meteor shower N's button (1 .. 9): the clock window's Go To command of the shower.
+    void MeteorButClick(int N);
 
     // Year tab.
     void YearSheetShow();
@@ -383,6 +385,8 @@ signals:
     // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
     void MonthStepRequested(int Delta);
     void SeasonRequested(int N);
+    // Asks for the clock window's Go To command of meteor shower N (1 .. 9).
+    void MeteorShowerRequested(int N);
     // GoBrowser sent this window back: the clock window and the help window go back too.
     void SentToBack();
     // A location was stored: the clock window refreshes its displays.

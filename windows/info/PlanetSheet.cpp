@@ -88,7 +88,10 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     eclipses->addWidget(EclipseMemo, 1);
     // Below the rows of the summary view the group stays empty.
     eclipses->addStretch();
-    column->addWidget(EclipsesGroupBox, 1);
+    auto* years = new QHBoxLayout;
+    years->addWidget(EclipsesGroupBox, 1);
+    years->addWidget(createMeteors(content), 0, Qt::AlignTop);
+    column->addLayout(years, 1);
 
     PlanetsGroupBox = new QGroupBox(content);
     PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
@@ -125,6 +128,28 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     links->addWidget(SkyMapLab);
     planets->addLayout(links);
     column->addWidget(PlanetsGroupBox);
+}
+
+// One flat button a shower, captioned as the Go To menus name it.
+QGroupBox* TPlanetSheet::createMeteors(QWidget* Owner) {
+    MeteorsGroupBox = new QGroupBox(Owner);
+    MeteorsGroupBox->setObjectName(QStringLiteral("MeteorsGroupBox"));
+    auto* buttons = new QVBoxLayout(MeteorsGroupBox);
+    buttons->setContentsMargins(6, 2, 6, 4);
+    buttons->setSpacing(1);
+    const std::span<const TMeteorShower> showers = MeteorShowers();
+    for (size_t i = 0; i < MeteorButs.size(); ++i) {
+        const QString caption = QString::fromLatin1(showers[i].Caption);
+        QToolButton* button = new QToolButton(MeteorsGroupBox);
+        button->setObjectName(QStringLiteral("MeteorBut%1").arg(i + 1));
+        button->setText(caption);
+        button->setToolTip(QStringLiteral("Go To ") + caption.section(QStringLiteral(" - "), 1));
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        buttons->addWidget(button);
+        MeteorButs[i] = button;
+    }
+    return MeteorsGroupBox;
 }
 
 // The time in a sunken panel, as on the Time tab, with its caption beside it.

@@ -1,8 +1,10 @@
 #pragma once
-// The Planet tab: the year's eclipses as seven rows or a detailed memo, and the planet
-// table with the local sidereal time beside it, which the clock update writes every
-// second. The page builds its controls; the information window fills them.
+// The Planet tab: the year's eclipses as seven rows or a detailed memo, beside them the
+// year's meteor showers as buttons, and the planet table with the local sidereal time
+// beside it, which the clock update writes every second. The page builds its controls;
+// the information window fills them.
 
+#include "DateNavigation.h"
 #include "PlanetTabTexts.h"
 
 #include <QWidget>
@@ -36,6 +38,9 @@ public:
     QGroupBox* EclipseRadioGroup = nullptr;
     std::array<QRadioButton*, 2> EclipseRadioItems{};  // "Summary View", "Detailed View"
 
+    QGroupBox* MeteorsGroupBox = nullptr;
+    std::array<QToolButton*, MeteorShowerCount> MeteorButs{};  // MeteorBut1 .. 9
+
     QGroupBox* PlanetsGroupBox = nullptr;
     QGroupBox* PlanetRadioGroup = nullptr;
     std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
@@ -49,6 +54,7 @@ public:
     TLinkLabel* SkyMapLab = nullptr;
 
 private:
+    QGroupBox* createMeteors(QWidget* Owner);
     QHBoxLayout* createSiderealTime();
 };
 
