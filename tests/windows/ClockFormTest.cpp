@@ -13,7 +13,9 @@
 #include "FileFaults.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
+#include "MoonSheet.h"
 #include "PlanetSheet.h"
 #include "ProgramState.h"
 #include "ScopedZone.h"
@@ -38,6 +40,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
@@ -316,6 +320,59 @@ TEST_F(ClockFormTest, TimeTabPanelsAndWorldClocks) {
         2000);
     EXPECT_EQ(info->PlanetPage->SiderealTimePanel2->text(), sheet.SiderealTimePanel->text());
     EXPECT_EQ(info->PlanetPage->SiderealTimeLabel2->text(), sheet.SiderealTimeLabel->text());
+}
+
+// The Moon tab's time, clock and hemisphere choices start as the settings have them;
+// choosing the other item changes the setting, and the calendar (whose return to today
+// starts again) and the clocks are redrawn for it; the item already chosen does nothing.
+TEST_F(ClockFormTest, MoonTabTimeClockAndHemisphereChoices) {
+    platform.Clock.Value = At(2025, 3, 14, 15, 15, 30);
+    Settings.UseLocalTime = false;
+    Settings.UseMilitaryTime = true;
+    TForm1& f = Start();
+    CreateInfoForm();
+    Tick(At(2025, 3, 14, 15, 15, 31));
+    const TMoonSheet& moon = *info->MoonPage;
+    EXPECT_TRUE(moon.LocalTimeRadioItems[1]->isChecked());
+    EXPECT_TRUE(moon.AmPmTimeRadioItems[1]->isChecked());
+    EXPECT_TRUE(moon.HemisphereRadioItems[0]->isChecked());  // New York, guessed from the zone
+    EXPECT_EQ(moon.AmPmTimeRadioItems[0]->text(), QStringLiteral("AM PM"));
+    EXPECT_EQ(moon.AmPmTimeRadioItems[1]->text(), QStringLiteral("24 Hour"));
+    EXPECT_EQ(moon.SunRiseLab2->text(), GMTCaption);
+    EXPECT_TRUE(info->windowTitle().startsWith(GMTCaption));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("15:15:31"));
+
+    const auto choose = [&](QRadioButton* Item) {
+        ClockState.JumpBackCount = 3;
+        Item->click();
+        return ClockState.JumpBackCount == 0;  // the calendar was redrawn
+    };
+    EXPECT_TRUE(choose(moon.LocalTimeRadioItems[0]));
+    EXPECT_TRUE(Settings.UseLocalTime);
+    EXPECT_EQ(moon.SunRiseLab2->text(), QStringLiteral("EDT"));
+    EXPECT_TRUE(info->windowTitle().startsWith(QStringLiteral("EDT")));
+
+    EXPECT_TRUE(choose(moon.AmPmTimeRadioItems[0]));
+    EXPECT_FALSE(Settings.UseMilitaryTime);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("3:15:31 "));
+    EXPECT_TRUE(f.SunriseLabel->text().endsWith(QStringLiteral(" AM")));
+
+    EXPECT_TRUE(choose(moon.HemisphereRadioItems[1]));
+    EXPECT_TRUE(Settings.SouthernHemisphere);
+    EXPECT_EQ(f.Moon2->Rotation(), TRotate::rot_180);
+    EXPECT_EQ(moon.Moon1->Rotation(), TRotate::rot_180);
+    EXPECT_FALSE(choose(moon.HemisphereRadioItems[1]));
+    EXPECT_TRUE(Settings.SouthernHemisphere);
+
+    // A place saved south of the equator is shown as the southern sky, and one north of
+    // it as the northern.
+    for (const int item : {0, 1}) {
+        info->LocationPage->NorthSouthComboBox->setCurrentIndex(item);
+        info->LocationPage->SaveLocationOnlyBut->click();
+        EXPECT_EQ(Settings.SouthernHemisphere, item == 1);
+        EXPECT_TRUE(moon.HemisphereRadioItems[static_cast<size_t>(item)]->isChecked());
+    }
+    QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
 TEST_F(ClockFormTest, HeightByDisplayLevel) {

@@ -161,7 +161,9 @@ TEST_F(InfoFormSetTest, TrayMenuEntriesWorkTheTrayAndMoveTheSetTabsChoice) {
         EXPECT_EQ(Clock->TrayIcon->Animate(), step.Animated) << step.Type;
         EXPECT_EQ(Clock->TrayIcon->Active(), step.Type != 'N');
         // The temperature's picture is drawn as the entry is chosen.
-        if (step.Type == 'T') EXPECT_FALSE(Clock->TrayIcon->Icon().isNull());
+        if (step.Type == 'T') {
+            EXPECT_FALSE(Clock->TrayIcon->Icon().isNull());
+        }
     }
 }
 

@@ -110,6 +110,11 @@ public:
     void GoToMoonPhaseDate(int N);
     void AnimateMoonBoxClick();
     void Moon1Click();
+    // The time, clock and hemisphere choices: the other item of a group changes its
+    // setting, and the clock window redraws its calendar and its clocks for it.
+    void LocalTimeRadioGroupClick();
+    void AmPmTimeRadioGroupClick();
+    void HemisphereRadioGroupClick();
 
     // Planet tab.
     // The eclipse rows, memo and year of the calendar-events model.
@@ -374,6 +379,9 @@ signals:
     // The moon of T was drawn for the hemisphere: the clock window's moon, icons and
     // phase menus follow.
     void MoonShown(TDateTime T, bool Southern);
+    // The way times are shown, or the hemisphere, changed: the clock window redraws its
+    // calendar for the day it shows and updates its clocks.
+    void ClockRedrawRequested();
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
@@ -419,6 +427,10 @@ private:
     void createMenus();
     void createStatusBar();
     void createMoonSheet();
+    // The Moon tab's time, clock and hemisphere choices as the settings have them.
+    void ShowMoonTabChoices();
+    // Chosen becomes Setting, when it differs, and the clock window follows.
+    void TakeMoonTabChoice(bool& Setting, bool Chosen);
     void createPlanetSheet();
     void createWeatherSheet();
     void createGraphSheet();

@@ -1,7 +1,7 @@
 #include "PlanetSheet.h"
 
 #include "LinkLabel.h"
-
+#include "RadioGroup.h"
 #include "ScrolledPage.h"
 
 #include <QFontDatabase>
@@ -27,22 +27,6 @@ QPlainTextEdit* NewMemo(QWidget* Owner, const QString& Name) {
     // Columns of numbers line up only in a fixed-pitch font.
     memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return memo;
-}
-
-QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& First,
-                         const QString& Second, std::array<QRadioButton*, 2>& Items) {
-    auto* group = new QGroupBox(Owner);
-    group->setObjectName(Name);
-    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* row = new QHBoxLayout(group);
-    row->setContentsMargins(6, 2, 6, 2);
-    Items[0] = new QRadioButton(First, group);
-    Items[1] = new QRadioButton(Second, group);
-    for (size_t i = 0; i < Items.size(); ++i) {
-        Items[i]->setObjectName(Name + QString::number(i));
-        row->addWidget(Items[i]);
-    }
-    return group;
 }
 
 }  // namespace
