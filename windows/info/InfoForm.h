@@ -10,10 +10,10 @@
 // can be seen.
 //
 // The window reads the shown date and its marked days from the calendar-events model
-// and knows nothing of the clock window: what it asks of it (move the calendar, the
-// clock's pace, the caption, the moon icons, the tray switch, the calendar's marks)
-// goes out as signals, which the clock window connects when it takes the window
-// (TForm1::AttachInfoForm).
+// and knows nothing of the clock window: what it asks of it (move or redraw the
+// calendar, its Go To commands, the clock's pace, the caption, the moon icons, the tray
+// switch, the calendar's marks) goes out as signals, which the clock window connects
+// when it takes the window (TForm1::AttachInfoForm).
 
 #include "EditMenu.h"
 #include "GraphSheet.h"
