@@ -48,7 +48,7 @@ constexpr std::array<TSettingEntry, SettingsCount> SettingsTable = {{
     Int("InfoFormHeight", &S::InfoFormHeight),
     Int("InfoFormWidth", &S::InfoFormWidth),
     Bool("InfoFormMaximized", &S::InfoFormMaximized),
-    Int("DisplayLevel", &S::DisplayLevel, R::Clamp, 1, 4),
+    Int("DisplayLevel", &S::DisplayLevel),
     Bool("StayOnTop", &S::StayOnTop),
     Bool("ShowHints", &S::ShowHints),
     Char("TrayType", &S::TrayType),

@@ -13,7 +13,10 @@
 #include "FileFaults.h"
 #include "HelpForm.h"
 #include "InfoForm.h"
+#include "LocationSheet.h"
 #include "MoonComponent.h"
+#include "MoonSheet.h"
+#include "PlanetSheet.h"
 #include "ProgramState.h"
 #include "ScopedZone.h"
 #include "Settings.h"
@@ -37,10 +40,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTimer>
 #include <QToolTip>
 
@@ -305,6 +311,69 @@ TEST_F(ClockFormTest, TimeTabPanelsAndWorldClocks) {
     EXPECT_EQ(sheet.LocTimeLabel->text(), QStringLiteral(" EDT"));
     EXPECT_EQ(sheet.UTCTimeLabel->text(), QStringLiteral(" Greenwich Time (GMT = UTC)"));
     EXPECT_TRUE(info->windowTitle().startsWith(QStringLiteral("EDT    12:00:01")));
+    // New York's sidereal time then: 05:43:52.5 by the IAU 1982 mean sidereal time
+    // (worked out apart from the program), within the second or so that the apparent
+    // time differs by; the Planet tab shows it too.
+    const QTime sidereal =
+        QTime::fromString(sheet.SiderealTimePanel->text().trimmed(), QStringLiteral("hh:mm:ss"));
+    EXPECT_LE(
+        std::abs(sidereal.msecsSinceStartOfDay() - QTime(5, 43, 52, 500).msecsSinceStartOfDay()),
+        2000);
+    EXPECT_EQ(info->PlanetPage->SiderealTimePanel2->text(), sheet.SiderealTimePanel->text());
+    EXPECT_EQ(info->PlanetPage->SiderealTimeLabel2->text(), sheet.SiderealTimeLabel->text());
+}
+
+// The Moon tab's time, clock and hemisphere choices start as the settings have them;
+// choosing the other item changes the setting, and the calendar (whose return to today
+// starts again) and the clocks are redrawn for it; the item already chosen does nothing.
+TEST_F(ClockFormTest, MoonTabTimeClockAndHemisphereChoices) {
+    platform.Clock.Value = At(2025, 3, 14, 15, 15, 30);
+    Settings.UseLocalTime = false;
+    Settings.UseMilitaryTime = true;
+    TForm1& f = Start();
+    CreateInfoForm();
+    Tick(At(2025, 3, 14, 15, 15, 31));
+    const TMoonSheet& moon = *info->MoonPage;
+    EXPECT_TRUE(moon.LocalTimeRadioItems[1]->isChecked());
+    EXPECT_TRUE(moon.AmPmTimeRadioItems[1]->isChecked());
+    EXPECT_TRUE(moon.HemisphereRadioItems[0]->isChecked());  // New York, guessed from the zone
+    EXPECT_EQ(moon.AmPmTimeRadioItems[0]->text(), QStringLiteral("AM PM"));
+    EXPECT_EQ(moon.AmPmTimeRadioItems[1]->text(), QStringLiteral("24 Hour"));
+    EXPECT_EQ(moon.SunRiseLab2->text(), GMTCaption);
+    EXPECT_TRUE(info->windowTitle().startsWith(GMTCaption));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("15:15:31"));
+
+    const auto choose = [&](QRadioButton* Item) {
+        ClockState.JumpBackCount = 3;
+        Item->click();
+        return ClockState.JumpBackCount == 0;  // the calendar was redrawn
+    };
+    EXPECT_TRUE(choose(moon.LocalTimeRadioItems[0]));
+    EXPECT_TRUE(Settings.UseLocalTime);
+    EXPECT_EQ(moon.SunRiseLab2->text(), QStringLiteral("EDT"));
+    EXPECT_TRUE(info->windowTitle().startsWith(QStringLiteral("EDT")));
+
+    EXPECT_TRUE(choose(moon.AmPmTimeRadioItems[0]));
+    EXPECT_FALSE(Settings.UseMilitaryTime);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("3:15:31 "));
+    EXPECT_TRUE(f.SunriseLabel->text().endsWith(QStringLiteral(" AM")));
+
+    EXPECT_TRUE(choose(moon.HemisphereRadioItems[1]));
+    EXPECT_TRUE(Settings.SouthernHemisphere);
+    EXPECT_EQ(f.Moon2->Rotation(), TRotate::rot_180);
+    EXPECT_EQ(moon.Moon1->Rotation(), TRotate::rot_180);
+    EXPECT_FALSE(choose(moon.HemisphereRadioItems[1]));
+    EXPECT_TRUE(Settings.SouthernHemisphere);
+
+    // A place saved south of the equator is shown as the southern sky, and one north of
+    // it as the northern.
+    for (const int item : {0, 1}) {
+        info->LocationPage->NorthSouthComboBox->setCurrentIndex(item);
+        info->LocationPage->SaveLocationOnlyBut->click();
+        EXPECT_EQ(Settings.SouthernHemisphere, item == 1);
+        EXPECT_TRUE(moon.HemisphereRadioItems[static_cast<size_t>(item)]->isChecked());
+    }
+    QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
 TEST_F(ClockFormTest, HeightByDisplayLevel) {
@@ -330,6 +399,30 @@ TEST_F(ClockFormTest, HeightByDisplayLevel) {
     f.ToggleWindowAction1Execute();
     EXPECT_EQ(Settings.DisplayLevel, 1);
     EXPECT_EQ(f.height(), menu + rows[0]);
+}
+
+// A stored level that is none of the four keeps every row and is stored again as it was.
+TEST_F(ClockFormTest, AStoredLevelOutsideOneToFourKeepsTheDesignedHeight) {
+    for (const int stored : {0, 5}) {
+        Settings.SaveOnExit = true;
+        Settings.DisplayLevel = stored;
+        ASSERT_TRUE(SaveIniFile(Settings));
+        Settings = TSettings{};
+        TForm1& f = Start({QStringLiteral("orbelune")});
+        EXPECT_EQ(Settings.DisplayLevel, stored);
+        int rows = f.menuBar()->sizeHint().height();
+        for (QFrame* row : {f.Panel1, f.Panel2, f.Panel3, f.Panel4}) {
+            EXPECT_FALSE(row->isHidden()) << stored;
+            rows += row->sizeHint().height();
+        }
+        EXPECT_GE(f.height(), rows) << stored;
+        f.close();
+        TSettings read;
+        TSettingsCopies copies;
+        ReadIniFile(read, copies);
+        EXPECT_EQ(read.DisplayLevel, stored);
+    }
+    QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
 TEST_F(ClockFormTest, TabCommands) {
@@ -623,22 +716,27 @@ TEST_F(ClockFormTest, StoredPositionOffEveryScreenFallsBackToTheFirst) {
     QFile::remove(TSettingsStore::DefaultFilePath());
 }
 
-TEST_F(ClockFormTest, StartMinimizedWithoutATrayIconStartsMinimised) {
+// Start Minimized and Minimize To Tray each keep the window out of sight at start: in
+// the tray when there is one to bring it back from, else minimised.
+TEST_F(ClockFormTest, StartMinimizedOrToTheTrayStartsOutOfSight) {
     TForm1& f = Start();
     f.ShowAtStartup();
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(f.isMinimized());
 
-    Settings.StartMinimized = true;
-    Settings.TrayType = 'N';  // no tray icon to restore the window from
-    TForm1& g = Start();
-    g.ShowAtStartup();
-    EXPECT_TRUE(g.isMinimized());
-    if (TTrayIcon::TrayAvailable()) {
-        Settings.TrayType = 'M';
-        TForm1& h = Start();
-        h.ShowAtStartup();
-        EXPECT_FALSE(h.isVisible());
+    for (const bool toTray : {false, true}) {
+        Settings.StartMinimized = !toTray;
+        Settings.MinimizeToTrayOn = toTray;
+        Settings.TrayType = 'N';  // no tray icon to restore the window from
+        TForm1& g = Start();
+        g.ShowAtStartup();
+        EXPECT_TRUE(g.isMinimized()) << toTray;
+        if (TTrayIcon::TrayAvailable()) {
+            Settings.TrayType = 'M';
+            TForm1& h = Start();
+            h.ShowAtStartup();
+            EXPECT_FALSE(h.isVisible()) << toTray;
+        }
     }
 }
 
@@ -717,12 +815,17 @@ TEST_F(ClockFormTest, MoonPhaseMenuItems) {
     }
     EXPECT_FALSE(f.MoonMenu[4]->isVisible());
     EXPECT_FALSE(f.MenuMoon[4]->isVisible());
-    EXPECT_EQ(f.MoonMenu[1]->text(), QStringLiteral("Mar 14 - FULL MOON"));
-    EXPECT_EQ(f.MenuMoon[3]->text(), QStringLiteral("Mar 29 - New Moon"));
+    // Each item carries its phase's name alone.
+    const char* names[] = {"First Quarter", "FULL MOON", "Last Quarter", "New Moon"};
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_EQ(f.MoonMenu[n]->text(), QLatin1String(names[n]));
+        EXPECT_EQ(f.MenuMoon[n]->text(), QLatin1String(names[n]));
+    }
     // August 2025 has five: first quarters on the 1st and the 31st.
     f.Calendar1->SetCalendarDate(EncodeDate(2025, 8, 1));
     f.UpdateMenuItems(false);
     EXPECT_TRUE(f.MoonMenu[4]->isVisible());
+    EXPECT_EQ(f.MoonMenu[4]->text(), QStringLiteral("First Quarter"));
 }
 
 TEST_F(ClockFormTest, StayOnTopAndHintsSwitches) {

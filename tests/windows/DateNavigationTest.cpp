@@ -123,14 +123,5 @@ TEST(MeteorShowers, CaptionsNameARealDayNearTheDaySet) {
     EXPECT_EQ(MeteorShowerDate(leonids, 2024), Day(2024, 11, 17));
 }
 
-TEST(MoonPhaseItems, CaptionsTellThePhaseAndItsDay) {
-    EXPECT_EQ(MoonPhaseItemCaption(QStringLiteral("Last Quarter"), Day(2024, 3, 3) + 0.4),
-              QStringLiteral("Mar  3 - Last Quarter"));
-    EXPECT_EQ(MoonPhaseItemCaption(QStringLiteral("FULL MOON"), Day(2024, 3, 25)),
-              QStringLiteral("Mar 25 - FULL MOON"));
-    EXPECT_EQ(MoonPhaseItemCaption(QStringLiteral("New Moon"), Day(1800, 1, 5)),
-              QStringLiteral("Jan  5 - New Moon"));
-}
-
 }  // namespace
 }  // namespace orbelune

@@ -141,6 +141,35 @@ TEST_F(InfoFormSetTest, TrayChoicesAndColours) {
     EXPECT_EQ(Server.RequestedPaths().size(), 1);
 }
 
+// The tray menu's entries do what the Set tab's choices do, and the tab follows them.
+TEST_F(InfoFormSetTest, TrayMenuEntriesWorkTheTrayAndMoveTheSetTabsChoice) {
+    Settings.TrayType = 'M';
+    Form->hide();
+    Form->show();
+    FetchTemperature();
+    Clock->TrayIcon->SetIcon(QIcon());
+    const struct {
+        QAction* Entry;
+        char Type;
+        int Item;
+        bool Animated;
+    } steps[] = {{Clock->TrayAnimation1, 'A', 3, true},
+                 {Clock->TrayTemperature1, 'T', 1, false},
+                 {Clock->TrayTemperature1, 'N', 0, false},  // the checked entry again
+                 {Clock->TrayMoon1, 'M', 2, false}};
+    for (const auto& step : steps) {
+        step.Entry->trigger();
+        EXPECT_EQ(Settings.TrayType, step.Type);
+        EXPECT_TRUE(Page->TrayIconItems[static_cast<size_t>(step.Item)]->isChecked()) << step.Type;
+        EXPECT_EQ(Clock->TrayIcon->Animate(), step.Animated) << step.Type;
+        EXPECT_EQ(Clock->TrayIcon->Active(), step.Type != 'N');
+        // The temperature's picture is drawn as the entry is chosen.
+        if (step.Type == 'T') {
+            EXPECT_FALSE(Clock->TrayIcon->Icon().isNull());
+        }
+    }
+}
+
 TEST_F(InfoFormSetTest, ServerAndProxyFieldsTakeOnlyWhatTheyCanUse) {
     const QString server = Settings.WeatherServer;
     for (const char* text : {"abcde", "localhost", "a.b"}) {
@@ -149,6 +178,13 @@ TEST_F(InfoFormSetTest, ServerAndProxyFieldsTakeOnlyWhatTheyCanUse) {
     }
     Page->WeatherServerComboBox->setEditText(QStringLiteral("weather.example.org"));
     EXPECT_EQ(Settings.WeatherServer, "weather.example.org");
+    // The box offers two public hosts of the reports, the built-in one first.
+    QComboBox* servers = Page->WeatherServerComboBox;
+    ASSERT_EQ(servers->count(), 2);
+    EXPECT_EQ(servers->itemText(0), QLatin1String(DefaultWeatherServer));
+    servers->setCurrentIndex(1);
+    EXPECT_EQ(Settings.WeatherServer, servers->itemText(1));
+    EXPECT_NE(Settings.WeatherServer.toUpper(), QLatin1String(RetiredWeatherServer));
 
     EXPECT_FALSE(Page->ProxyServerEd->isEnabled());
     Page->UseProxyServerBox->click();

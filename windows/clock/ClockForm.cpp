@@ -123,6 +123,10 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
     connect(Info, &TInfoForm::ClockIntervalRequested, Timer1, qOverload<int>(&QTimer::setInterval));
     connect(Info, &TInfoForm::CaptionRequested, this, &QWidget::setWindowTitle);
     connect(Info, &TInfoForm::MoonShown, this, &TForm1::ShowMoonOf);
+    connect(Info, &TInfoForm::ClockRedrawRequested, this, [this] {
+        Calendar1->SetCalendarDate(Calendar1->CalendarDate());
+        UpdateClocks();
+    });
     connect(Info, &TInfoForm::TrayChanged, this, &TForm1::ApplyTrayType);
     connect(Info, &TInfoForm::TemperatureUnitsChanged, this, &TForm1::ShowTemperatureInUnits);
     connect(Info, &TInfoForm::MonthStepRequested, this, [this](int Delta) {
@@ -132,6 +136,7 @@ void TForm1::AttachInfoForm(TInfoForm* Info) {
         if (N >= 1 && N <= static_cast<int>(GoToSeasons.size()))
             GoToSeasons[static_cast<size_t>(N - 1)]->trigger();
     });
+    connect(Info, &TInfoForm::MeteorShowerRequested, this, &TForm1::GoToMeteorExecute);
     connect(Info, &TInfoForm::InternetTimeRequested, this,
             [this](const QString& Server, bool SetClock) {
                 ShowInternetTime(GetInternetTime(Server, SetClock, true));

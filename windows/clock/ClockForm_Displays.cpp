@@ -256,9 +256,7 @@ void TForm1::UpdateMenuItems(bool Southern) {
         for (QAction* item : items) {
             item->setVisible(valid);
             if (!valid) continue;
-            // A month may hold two of a phase: the day tells them apart.
-            const TDateTime date = DayNumberToDateTime(day);
-            item->setText(MoonPhaseItemCaption(Events->MoonPhaseName(date), date));
+            item->setText(Events->MoonPhaseName(DayNumberToDateTime(day)));
             int image = -1;
             switch (Events->IconNum(n, Southern)) {
                 case 0:

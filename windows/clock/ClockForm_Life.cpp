@@ -99,10 +99,11 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     QCoreApplication::processEvents();
 }
 
-// The window starts hidden only where the tray icon can bring it back; elsewhere it
-// starts minimised, so that it can always be reached.
+// Started minimised, or minimising to the tray, the window starts hidden, but only
+// where the tray icon can bring it back; elsewhere it starts minimised, so that it can
+// always be reached.
 void TForm1::ShowAtStartup() {
-    if (!Settings.StartMinimized)
+    if (!Settings.StartMinimized && !Settings.MinimizeToTrayOn)
         show();
     else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable())
         showMinimized();
@@ -223,6 +224,7 @@ void TForm1::UpdateInfoFormClocks(TDateTime T, int SecondOfDayNow, const TTimeZo
     for (size_t i = 0; i < clocks.Cities.size(); ++i)
         clocks.Cities[i] = QLatin1Char(' ') + FormatLocaleDateTime(f + DateFormats.Long, cities[i]);
     InfoForm->TimeSheet->ShowClocks(clocks);
+    InfoForm->PlanetPage->SiderealTimePanel2->setText(clocks.Sidereal);
     InfoForm->setWindowTitle(Settings.UseLocalTime
                                  ? FromEngineText(Zone.TimeZoneName) + QStringLiteral("   ") +
                                        clocks.Local

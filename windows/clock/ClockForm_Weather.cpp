@@ -138,7 +138,11 @@ void TForm1::WeatherText1Click() {
 void TForm1::TrayMenuItemClick(QAction* Item) {
     // The action's check mark has already changed with the click.
     Settings.TrayType = Item->isChecked() ? Item->data().toChar().toLatin1() : 'N';
-    if (TrayIcon != nullptr) TrayIcon->SetActive(Settings.TrayType != 'N');
+    // The Set tab shows the choice and has the tray show it.
+    if (InfoForm != nullptr)
+        InfoForm->SetTrayIconType();
+    else
+        ApplyTrayType();
 }
 
 }  // namespace orbelune

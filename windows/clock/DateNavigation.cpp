@@ -1,11 +1,11 @@
 #include "DateNavigation.h"
 
 #include "DateTimeRtl.h"
-#include "EngineText.h"
 #include "Holidays.h"
 #include "MyUtil.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orbelune {
 
@@ -66,6 +66,7 @@ constexpr TMeteorShower MeteorShowerTable[] = {
     {"Nov 18 - Leonids", 11, 17, "leonids.html"},
     {"Dec 14 - Geminids", 12, 14, "geminids.html"},
 };
+static_assert(std::size(MeteorShowerTable) == MeteorShowerCount);
 
 // A date of the calendar moved by whole days. Days before 1899-12-30 count down in
 // the integer part too, so plain addition holds for the calendar's whole days.
@@ -143,13 +144,6 @@ std::optional<TDateTime> DaylightJumpTarget(bool Start, int Year) {
     // 0 marks a zone or year without a change, not 30 December 1899.
     if (change == 0) return std::nullopt;
     return std::trunc(change);
-}
-
-QString MoonPhaseItemCaption(const QString& PhaseName, TDateTime Day) {
-    const TDateTime day = std::trunc(Day);
-    return FromEngineText(DateTimeToString("mmm", day)) + QLatin1Char(' ') +
-           FromEngineText(DateTimeToString("d", day)).rightJustified(2) + QStringLiteral(" - ") +
-           PhaseName;
 }
 
 std::span<const TMeteorShower> MeteorShowers() {

@@ -81,10 +81,6 @@ inline constexpr int MoonPhaseJumpCount = 5;
 inline constexpr int EclipseJumpCount = 7;
 inline constexpr const char* EclipseJumpHint = "Go To Eclipse";
 
-// The caption of a moon-phase item, which tells the phase and its day apart from the
-// other items of the month: "Mar  3 - Last Quarter".
-QString MoonPhaseItemCaption(const QString& PhaseName, TDateTime Day);
-
 // ---- Meteor showers ------------------------------------------------------------------
 
 struct TMeteorShower {
@@ -93,6 +89,8 @@ struct TMeteorShower {
     int Day;  // the day the calendar goes to (not always the caption's)
     const char* Page;
 };
+
+inline constexpr int MeteorShowerCount = 9;
 
 // The nine showers in menu order; action n is "GoToMeteor" + n.
 std::span<const TMeteorShower> MeteorShowers();

@@ -315,6 +315,7 @@ void TInfoForm::createStatusBar() {
 void TInfoForm::FormCreate() {
     PlaceAtStoredPlace();
     InfoFormPageControl->setCurrentIndex(MoonTab);
+    ShowMoonTabChoices();
 
     MinToTrayReady = false;
     ToggleMinimizeToTray1->setChecked(Settings.MinimizeToTrayOn);
@@ -353,6 +354,7 @@ void TInfoForm::FormShow() {
                                               : (windowState() & ~Qt::WindowMaximized));
     UpdateInfoForm();
     ShowNumberInCalculator();
+    ShowMoonTabChoices();
     ShowSetOptions();
     ShowLocationControls();
     ShowForecastControls();

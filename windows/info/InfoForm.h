@@ -10,10 +10,10 @@
 // can be seen.
 //
 // The window reads the shown date and its marked days from the calendar-events model
-// and knows nothing of the clock window: what it asks of it (move the calendar, the
-// clock's pace, the caption, the moon icons, the tray switch, the calendar's marks)
-// goes out as signals, which the clock window connects when it takes the window
-// (TForm1::AttachInfoForm).
+// and knows nothing of the clock window: what it asks of it (move or redraw the
+// calendar, its Go To commands, the clock's pace, the caption, the moon icons, the tray
+// switch, the calendar's marks) goes out as signals, which the clock window connects
+// when it takes the window (TForm1::AttachInfoForm).
 
 #include "EditMenu.h"
 #include "GraphSheet.h"
@@ -110,6 +110,11 @@ public:
     void GoToMoonPhaseDate(int N);
     void AnimateMoonBoxClick();
     void Moon1Click();
+    // The time, clock and hemisphere choices: the other item of a group changes its
+    // setting, and the clock window redraws its calendar and its clocks for it.
+    void LocalTimeRadioGroupClick();
+    void AmPmTimeRadioGroupClick();
+    void HemisphereRadioGroupClick();
 
     // Planet tab.
     // The eclipse rows, memo and year of the calendar-events model.
@@ -125,6 +130,8 @@ public:
     void GoToEclipseDate(int N);
     // A click on eclipse row N's label.
     void EclipseLabClick(int N);
+    // Meteor shower N's button (1 .. 9): the clock window's Go To command of the shower.
+    void MeteorButClick(int N);
 
     // Year tab.
     void YearSheetShow();
@@ -372,6 +379,9 @@ signals:
     // The moon of T was drawn for the hemisphere: the clock window's moon, icons and
     // phase menus follow.
     void MoonShown(TDateTime T, bool Southern);
+    // The way times are shown, or the hemisphere, changed: the clock window redraws its
+    // calendar for the day it shows and updates its clocks.
+    void ClockRedrawRequested();
     void MinimizeToTrayChanged(bool On);
     void ShowHolidaysChanged(bool On);
     void ShowTinyMoonsChanged(bool On);
@@ -383,6 +393,8 @@ signals:
     // (1 March equinox .. 4 December solstice) of its year, as the Go To commands move it.
     void MonthStepRequested(int Delta);
     void SeasonRequested(int N);
+    // Asks for the clock window's Go To command of meteor shower N (1 .. 9).
+    void MeteorShowerRequested(int N);
     // GoBrowser sent this window back: the clock window and the help window go back too.
     void SentToBack();
     // A location was stored: the clock window refreshes its displays.
@@ -416,6 +428,10 @@ private:
     void createMenus();
     void createStatusBar();
     void createMoonSheet();
+    // The Moon tab's time, clock and hemisphere choices as the settings have them.
+    void ShowMoonTabChoices();
+    // Chosen becomes Setting, when it differs, and the clock window follows.
+    void TakeMoonTabChoice(bool& Setting, bool Chosen);
     void createPlanetSheet();
     void createWeatherSheet();
     void createGraphSheet();

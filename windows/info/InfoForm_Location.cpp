@@ -187,6 +187,7 @@ void TInfoForm::FindZipButClick() {
 
 void TInfoForm::SaveOrUpdateLocation() {
     StoreLocation(LocationPage->ReadForm(), Settings, SettingsCopies);
+    ShowMoonTabChoices();  // the hemisphere of the new latitude
     // The forecast asks for the saved place from now on.
     Forecast->CityStateZipEd->setText(Settings.CityStateZipEdText);
     InfoLocation = InfoLocationFromSettings(Settings);

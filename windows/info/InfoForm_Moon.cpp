@@ -1,6 +1,6 @@
 // The information window's Moon tab: the refresh for the calendar date, the moon and
-// sun lines, the month's phases, the seasons, daylight saving and the location, and
-// the answers the clock window reads from them.
+// sun lines, the month's phases, the seasons, daylight saving and the location, the
+// time, clock and hemisphere choices, and the answers the clock window reads from them.
 #include "InfoForm.h"
 
 #include "AstroExtras.h"
@@ -27,11 +27,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
 
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace orbelune {
 
@@ -81,6 +83,36 @@ void TInfoForm::createMoonSheet() {
     connect(MoonPage->SecondBut, &QToolButton::clicked, this,
             [goToDaylight] { goToDaylight(false); });
     connect(MoonPage->AnimateMoonBox, &QCheckBox::clicked, this, &TInfoForm::AnimateMoonBoxClick);
+    const std::pair<const std::array<QRadioButton*, 2>&, void (TInfoForm::*)()> choices[] = {
+        {MoonPage->LocalTimeRadioItems, &TInfoForm::LocalTimeRadioGroupClick},
+        {MoonPage->AmPmTimeRadioItems, &TInfoForm::AmPmTimeRadioGroupClick},
+        {MoonPage->HemisphereRadioItems, &TInfoForm::HemisphereRadioGroupClick}};
+    for (const auto& [items, handler] : choices)
+        for (QRadioButton* item : items) connect(item, &QRadioButton::clicked, this, handler);
+}
+
+void TInfoForm::ShowMoonTabChoices() {
+    MoonPage->LocalTimeRadioItems[Settings.UseLocalTime ? 0 : 1]->setChecked(true);
+    MoonPage->AmPmTimeRadioItems[Settings.UseMilitaryTime ? 1 : 0]->setChecked(true);
+    MoonPage->HemisphereRadioItems[Settings.SouthernHemisphere ? 1 : 0]->setChecked(true);
+}
+
+void TInfoForm::TakeMoonTabChoice(bool& Setting, bool Chosen) {
+    if (Chosen == Setting) return;
+    Setting = Chosen;
+    emit ClockRedrawRequested();
+}
+
+void TInfoForm::LocalTimeRadioGroupClick() {
+    TakeMoonTabChoice(Settings.UseLocalTime, MoonPage->LocalTimeRadioItems[0]->isChecked());
+}
+
+void TInfoForm::AmPmTimeRadioGroupClick() {
+    TakeMoonTabChoice(Settings.UseMilitaryTime, MoonPage->AmPmTimeRadioItems[1]->isChecked());
+}
+
+void TInfoForm::HemisphereRadioGroupClick() {
+    TakeMoonTabChoice(Settings.SouthernHemisphere, MoonPage->HemisphereRadioItems[1]->isChecked());
 }
 
 bool TInfoForm::eventFilter(QObject* Watched, QEvent* Event) {

@@ -1,5 +1,5 @@
 // The information window's Planet tab: the eclipses of the shown year with their day
-// lookup, and the planet table.
+// lookup, its meteor showers, and the planet table.
 #include "InfoForm.h"
 
 #include "CalendarEvents.h"
@@ -32,6 +32,9 @@ void TInfoForm::createPlanetSheet() {
                 [this, n] { GoToEclipseDate(n + 1); });
         PlanetPage->EclipseLabs[static_cast<size_t>(n)]->installEventFilter(this);
     }
+    for (size_t i = 0; i < PlanetPage->MeteorButs.size(); ++i)
+        connect(PlanetPage->MeteorButs[i], &QToolButton::clicked, this,
+                [this, i] { MeteorButClick(static_cast<int>(i) + 1); });
 }
 
 void TInfoForm::UpdatePlanetTab(TDateTime T) {
@@ -40,6 +43,7 @@ void TInfoForm::UpdatePlanetTab(TDateTime T) {
     const QString date = FormatLocaleDateTime(DateFormats.Long, T);
     PlanetPage->PlanetsGroupBox->setTitle(QStringLiteral(" Planets on ") + date + QLatin1Char(' '));
     PlanetPage->EclipsesGroupBox->setTitle(QStringLiteral(" %1  Eclipses ").arg(year));
+    PlanetPage->MeteorsGroupBox->setTitle(QStringLiteral(" %1  Meteor Showers ").arg(year));
 }
 
 void TInfoForm::ShowEclipses() {
@@ -102,6 +106,10 @@ void TInfoForm::SetEclipsesMemo(bool Summary) {
 
 void TInfoForm::EclipseLabClick(int N) {
     GoToEclipseDate(N);
+}
+
+void TInfoForm::MeteorButClick(int N) {
+    emit MeteorShowerRequested(N);
 }
 
 void TInfoForm::GoToEclipseDate(int N) {

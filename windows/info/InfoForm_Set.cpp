@@ -46,7 +46,7 @@ void TInfoForm::connectSetOptions() {
     for (QRadioButton* item : WeatherPage->TemperatureRadioItems)
         connect(item, &QRadioButton::clicked, this, &TInfoForm::TemperatureRadioGroupClick);
 
-    page.WeatherServerComboBox->addItem(QString::fromLatin1(DefaultWeatherServer));
+    page.WeatherServerComboBox->addItems(WeatherServerHosts());
     page.WeatherServerComboBox->setEditText(Settings.WeatherServer);
     connect(page.WeatherServerComboBox, &QComboBox::editTextChanged, this,
             &TInfoForm::WeatherServerComboBoxChange);

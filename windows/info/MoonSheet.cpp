@@ -2,6 +2,7 @@
 
 #include "LinkLabel.h"
 #include "MoonComponent.h"
+#include "RadioGroup.h"
 #include "ScrolledPage.h"
 
 #include <QCheckBox>
@@ -131,6 +132,28 @@ TMoonSheet::TMoonSheet(QWidget* Parent) : QWidget(Parent) {
     for (QLabel* label : {PlaceNamePanel, LatitudeLab, LongitudeLab, AltitudeLab})
         place->addWidget(label);
     top->addLayout(place, 1);
+    const struct {
+        QGroupBox* TMoonSheet::*Group;
+        std::array<QRadioButton*, 2> TMoonSheet::*Items;
+        const char* Name;
+        const char* Title;
+        const char* First;
+        const char* Second;
+    } groups[] = {
+        {&TMoonSheet::LocalTimeRadioGroup, &TMoonSheet::LocalTimeRadioItems, "LocalTimeRadioGroup",
+         " Time: ", "Local", "GMT"},
+        {&TMoonSheet::AmPmTimeRadioGroup, &TMoonSheet::AmPmTimeRadioItems, "AmPmTimeRadioGroup",
+         " Clock: ", "AM PM", "24 Hour"},
+        {&TMoonSheet::HemisphereRadioGroup, &TMoonSheet::HemisphereRadioItems,
+         "HemisphereRadioGroup", " Hemisphere: ", "North", "South"},
+    };
+    for (const auto& g : groups) {
+        this->*g.Group =
+            NewRadioGroup(content, QString::fromLatin1(g.Name), QString::fromLatin1(g.First),
+                          QString::fromLatin1(g.Second), this->*g.Items, Qt::Vertical);
+        (this->*g.Group)->setTitle(QString::fromLatin1(g.Title));
+        top->addWidget(this->*g.Group, 0, Qt::AlignTop);
+    }
     column->addLayout(top);
 
     column->addWidget(BuildBodyGroup(content, QStringLiteral("MoonRiseSetGroupBox"),

@@ -1,8 +1,9 @@
 #pragma once
-// The Moon tab: the moon picture with its phase lines, moonrise and moonset, sunrise
-// and sunset, the positions of both, the month's phases, the year's equinoxes and
-// solstices, the daylight-saving changes and the location. The page builds its
-// controls; the information window fills them.
+// The Moon tab: the moon picture with its phase lines, the choices of local or
+// Greenwich time, a 12- or 24-hour clock and the hemisphere the sky is seen from,
+// moonrise and moonset, sunrise and sunset, the positions of both, the month's phases,
+// the year's equinoxes and solstices, the daylight-saving changes and the location. The
+// page builds its controls; the information window fills them.
 
 #include <QWidget>
 
@@ -12,6 +13,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QToolButton;
 
 namespace orbelune {
@@ -29,6 +31,13 @@ public:
     QLabel* PhaseLab1 = nullptr;
     QLabel* PhaseLab2 = nullptr;
     QCheckBox* AnimateMoonBox = nullptr;
+
+    QGroupBox* LocalTimeRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> LocalTimeRadioItems{};  // local, Greenwich
+    QGroupBox* AmPmTimeRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> AmPmTimeRadioItems{};  // "AM PM", "24 Hour"
+    QGroupBox* HemisphereRadioGroup = nullptr;
+    std::array<QRadioButton*, 2> HemisphereRadioItems{};  // northern, southern
 
     QGroupBox* MoonRiseSetGroupBox = nullptr;
     QLabel* MoonRiseLab1 = nullptr;

@@ -1,7 +1,7 @@
 #include "PlanetSheet.h"
 
 #include "LinkLabel.h"
-
+#include "RadioGroup.h"
 #include "ScrolledPage.h"
 
 #include <QFontDatabase>
@@ -27,22 +27,6 @@ QPlainTextEdit* NewMemo(QWidget* Owner, const QString& Name) {
     // Columns of numbers line up only in a fixed-pitch font.
     memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return memo;
-}
-
-QGroupBox* NewRadioGroup(QWidget* Owner, const QString& Name, const QString& First,
-                         const QString& Second, std::array<QRadioButton*, 2>& Items) {
-    auto* group = new QGroupBox(Owner);
-    group->setObjectName(Name);
-    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* row = new QHBoxLayout(group);
-    row->setContentsMargins(6, 2, 6, 2);
-    Items[0] = new QRadioButton(First, group);
-    Items[1] = new QRadioButton(Second, group);
-    for (size_t i = 0; i < Items.size(); ++i) {
-        Items[i]->setObjectName(Name + QString::number(i));
-        row->addWidget(Items[i]);
-    }
-    return group;
 }
 
 }  // namespace
@@ -88,7 +72,10 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     eclipses->addWidget(EclipseMemo, 1);
     // Below the rows of the summary view the group stays empty.
     eclipses->addStretch();
-    column->addWidget(EclipsesGroupBox, 1);
+    auto* years = new QHBoxLayout;
+    years->addWidget(EclipsesGroupBox, 1);
+    years->addWidget(createMeteors(content), 0, Qt::AlignTop);
+    column->addLayout(years, 1);
 
     PlanetsGroupBox = new QGroupBox(content);
     PlanetsGroupBox->setObjectName(QStringLiteral("PlanetsGroupBox"));
@@ -103,6 +90,7 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     const int frame = 2 * (PlanetsMemo->frameWidth() + 4);
     PlanetsMemo->setFixedHeight(13 * PlanetsMemo->fontMetrics().lineSpacing() + frame);
     planets->addWidget(PlanetsMemo);
+    planets->addLayout(createSiderealTime());
     PlanetsLabel1 = new QLabel(PlanetsGroupBox);
     PlanetsLabel1->setObjectName(QStringLiteral("PlanetsLabel1"));
     PlanetsLabel2 = new QLabel(PlanetsGroupBox);
@@ -124,6 +112,46 @@ TPlanetSheet::TPlanetSheet(QWidget* Parent) : QWidget(Parent) {
     links->addWidget(SkyMapLab);
     planets->addLayout(links);
     column->addWidget(PlanetsGroupBox);
+}
+
+// One flat button a shower, captioned as the Go To menus name it.
+QGroupBox* TPlanetSheet::createMeteors(QWidget* Owner) {
+    MeteorsGroupBox = new QGroupBox(Owner);
+    MeteorsGroupBox->setObjectName(QStringLiteral("MeteorsGroupBox"));
+    auto* buttons = new QVBoxLayout(MeteorsGroupBox);
+    buttons->setContentsMargins(6, 2, 6, 4);
+    buttons->setSpacing(1);
+    const std::span<const TMeteorShower> showers = MeteorShowers();
+    for (size_t i = 0; i < MeteorButs.size(); ++i) {
+        const QString caption = QString::fromLatin1(showers[i].Caption);
+        QToolButton* button = new QToolButton(MeteorsGroupBox);
+        button->setObjectName(QStringLiteral("MeteorBut%1").arg(i + 1));
+        button->setText(caption);
+        button->setToolTip(QStringLiteral("Go To ") + caption.section(QStringLiteral(" - "), 1));
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        buttons->addWidget(button);
+        MeteorButs[i] = button;
+    }
+    return MeteorsGroupBox;
+}
+
+// The time in a sunken panel, as on the Time tab, with its caption beside it.
+QHBoxLayout* TPlanetSheet::createSiderealTime() {
+    SiderealTimePanel2 = new QLabel(PlanetsGroupBox);
+    SiderealTimePanel2->setObjectName(QStringLiteral("SiderealTimePanel2"));
+    SiderealTimePanel2->setFrameShape(QFrame::Panel);
+    SiderealTimePanel2->setFrameShadow(QFrame::Sunken);
+    SiderealTimePanel2->setMinimumWidth(
+        SiderealTimePanel2->fontMetrics().horizontalAdvance(QStringLiteral(" 00:00:00 ")));
+    SiderealTimeLabel2 =
+        new QLabel(QStringLiteral(" Local Apparent Sidereal Time"), PlanetsGroupBox);
+    SiderealTimeLabel2->setObjectName(QStringLiteral("SiderealTimeLabel2"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(SiderealTimePanel2);
+    row->addWidget(SiderealTimeLabel2);
+    row->addStretch();
+    return row;
 }
 
 }  // namespace orbelune

@@ -1,7 +1,10 @@
 #pragma once
-// The Planet tab: the year's eclipses as seven rows or a detailed memo, and the planet
-// table. The page builds its controls; the information window fills them.
+// The Planet tab: the year's eclipses as seven rows or a detailed memo, beside them the
+// year's meteor showers as buttons, and the planet table with the local sidereal time
+// beside it, which the clock update writes every second. The page builds its controls;
+// the information window fills them.
 
+#include "DateNavigation.h"
 #include "PlanetTabTexts.h"
 
 #include <QWidget>
@@ -9,6 +12,7 @@
 #include <array>
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,15 +38,24 @@ public:
     QGroupBox* EclipseRadioGroup = nullptr;
     std::array<QRadioButton*, 2> EclipseRadioItems{};  // "Summary View", "Detailed View"
 
+    QGroupBox* MeteorsGroupBox = nullptr;
+    std::array<QToolButton*, MeteorShowerCount> MeteorButs{};  // MeteorBut1 .. 9
+
     QGroupBox* PlanetsGroupBox = nullptr;
     QGroupBox* PlanetRadioGroup = nullptr;
     std::array<QRadioButton*, 2> PlanetRadioItems{};  // Earth surface, astronomical
     QPlainTextEdit* PlanetsMemo = nullptr;
+    QLabel* SiderealTimePanel2 = nullptr;
+    QLabel* SiderealTimeLabel2 = nullptr;
     QLabel* PlanetsLabel1 = nullptr;
     QLabel* PlanetsLabel2 = nullptr;
     QPushButton* ViewSkyBut = nullptr;
     TLinkLabel* USNOLab = nullptr;
     TLinkLabel* SkyMapLab = nullptr;
+
+private:
+    QGroupBox* createMeteors(QWidget* Owner);
+    QHBoxLayout* createSiderealTime();
 };
 
 }  // namespace orbelune

@@ -1,5 +1,7 @@
 #include "SetOptionsTexts.h"
 
+#include "Settings.h"
+
 #include <array>
 
 namespace orbelune {
@@ -22,6 +24,10 @@ int TrayItemOfType(char Type) {
     for (size_t i = 1; i < TrayTypes.size(); ++i)
         if (TrayTypes[i] == Type) return static_cast<int>(i);
     return 0;
+}
+
+QStringList WeatherServerHosts() {
+    return {QString::fromLatin1(DefaultWeatherServer), QStringLiteral("www.weather.gov")};
 }
 
 std::optional<QString> WeatherServerFromText(const QString& Text) {

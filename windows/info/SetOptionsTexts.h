@@ -2,6 +2,7 @@
 // The rules of the Set tab's tray, weather-server and proxy fields, without widgets.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,6 +13,10 @@ namespace orbelune {
 char TrayTypeOfItem(int Item);
 // The item of a type; any unknown type shows as off.
 int TrayItemOfType(char Type);
+
+// The hosts the weather-server box offers, the built-in one first: public servers of
+// the decoded station reports.
+QStringList WeatherServerHosts();
 
 // The weather server a text of its box names: the text, cut to 128 characters, when
 // it is longer than 5 characters and holds a "."; nothing otherwise.
