@@ -2,6 +2,9 @@
 // signal that keeps the settings, and a second start that hands over to the first. The
 // settings point every server at 127.0.0.1 and ask for nothing at start, so the program
 // never leaves the machine.
+#include "FileFaults.h"
+#include "SettingsStore.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -107,6 +110,30 @@ TEST_F(ProgramProcess, QuitSignalsSaveTheSettings) {
         EXPECT_NE(Setting("WeekStart"), QStringLiteral("7")) << signal;
         EXPECT_FALSE(QFile::exists(LockFile())) << signal;
     }
+}
+
+// A quit signal does not wait for an open message box (nobody is left to answer it on
+// a logout): a settings file that could not be read is told in a box at start, which the
+// signal closes; settings that cannot be saved at close are written to the log instead.
+TEST_F(ProgramProcess, QuitSignalsDoNotWaitForMessageBoxes) {
+    WriteSettings(QString(MaxSettingsFileBytes, QLatin1Char(';')));  // too large to read
+    auto unreadable = Start({});
+    ASSERT_TRUE(WaitUntilRunning(*unreadable));
+    QThread::msleep(1000);  // the box is open now
+    ::kill(static_cast<pid_t>(unreadable->processId()), SIGTERM);
+    Finish(*unreadable);
+    EXPECT_GT(QFileInfo(SettingsFile()).size(), MaxSettingsFileBytes);  // kept
+
+    QFile::remove(SettingsFile());
+    std::unique_ptr<QProcess> unsavable;
+    {
+        const test::TFileSizeLimit limit(1024);  // the program inherits it
+        unsavable = Start({});
+    }
+    ASSERT_TRUE(WaitUntilRunning(*unsavable));
+    ::kill(static_cast<pid_t>(unsavable->processId()), SIGTERM);
+    Finish(*unsavable);
+    EXPECT_TRUE(unsavable->readAllStandardError().contains("could not be saved"));
 }
 
 // The first program starts minimised from a place on no screen; a second start (with

@@ -197,7 +197,9 @@ TEST_F(ClockFormWeather, ARefusalIsReportedOnlyWhileTheClockWindowExists) {
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
     form_->GetWeather(QStringLiteral("EGLL"), true);  // the clock window now takes reports
     ASSERT_TRUE(WeatherService().WaitForRequests(10000));
-    EXPECT_EQ(platform_.Messages.Shown.size(), 1);
+    ASSERT_EQ(platform_.Messages.Shown.size(), 1);
+    EXPECT_EQ(platform_.Messages.Owners[0], form_.get());
+    EXPECT_EQ(platform_.Messages.Icons[0], TMessageIcon::None);
 
     WeatherState.ConnectionRefusedShown = false;
     form_.reset();

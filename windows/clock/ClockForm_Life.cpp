@@ -101,24 +101,27 @@ void TForm1::FormCreate(const QStringList& Arguments) {
 
 // The window starts hidden only where the tray icon can bring it back; elsewhere it
 // starts minimised, so that it can always be reached.
+// A settings file that could not be read, or settings that could not be saved, are
+// the user's to know about: the stored settings may be lost otherwise.
+static void TellAboutSettings(QWidget* Owner, const TSettingsResult& Result) {
+    if (!Result.Message.isEmpty())
+        Platform().Messages->Inform(Owner, TMessageIcon::Warning, QStringLiteral("Orbelune"),
+                                    Result.Message);
+}
+
 void TForm1::ShowAtStartup() {
     if (!Settings.StartMinimized)
         show();
     else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable())
         showMinimized();
-}
-
-// A settings file that could not be read, or settings that could not be saved, are
-// the user's to know about: the stored settings may be lost otherwise.
-static void TellAboutSettings(const TSettingsResult& Result) {
-    if (!Result.Message.isEmpty())
-        Platform().Messages->Inform(QStringLiteral("Orbelune"), Result.Message);
+    // Told over the shown window, once the program answers its quit signals, so that a
+    // logout does not wait for the box.
+    if (!FReadResult.Message.isEmpty())
+        QTimer::singleShot(0, this, [this] { TellAboutSettings(this, FReadResult); });
 }
 
 void TForm1::ReadIniFile() {
-    const TSettingsResult read = orbelune::ReadIniFile(Settings, SettingsCopies);
-    // Told once the window is up, not while it is being made.
-    if (!read.Message.isEmpty()) QTimer::singleShot(0, this, [read] { TellAboutSettings(read); });
+    FReadResult = orbelune::ReadIniFile(Settings, SettingsCopies);
     // The saved station is the current one until the Weather tab asks for another.
     WeatherState.CurrentStationCode = Settings.WeatherStationCode;
     WeatherState.CurrentStationName = Settings.WeatherStationName;
@@ -142,7 +145,8 @@ void TForm1::SaveAllSettings() {
         Settings.SaveOnExit = false;
     }
     const TSettingsResult second = SaveIniFile(TSaveIntent::OnPurpose);
-    TellAboutSettings(first.Ok ? second : first);
+    // Asked for on the information window.
+    TellAboutSettings(InfoForm.data(), first.Ok ? second : first);
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -257,7 +261,7 @@ void TForm1::SaveSession() {
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
     }
     SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
-    TellAboutSettings(SaveIniFile());
+    TellAboutSettings(this, SaveIniFile());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

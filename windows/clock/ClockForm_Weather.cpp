@@ -61,7 +61,7 @@ void TForm1::ShowTrayTemp(const QString& Text, std::int32_t ForeColor, bool Tran
 }
 
 void TForm1::ShowConnectionRefused() {
-    ShowConnectionRefusedMessage();
+    ShowConnectionRefusedMessage(this);
 }
 
 void TForm1::ShowStatus(const QString& Text) {

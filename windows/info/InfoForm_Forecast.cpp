@@ -149,7 +149,8 @@ void TInfoForm::SaveAddressButClick() {
     Settings.SaveURL = Forecast->BrowseBox->currentText();
     const TSettingsResult saved = WriteURL(Settings);
     if (!saved.Message.isEmpty())
-        Platform().Messages->Inform(QStringLiteral("Orbelune"), saved.Message);
+        Platform().Messages->Inform(this, TMessageIcon::Warning, QStringLiteral("Orbelune"),
+                                    saved.Message);
 }
 
 void TInfoForm::WeatherSourceBoxSelect() {
