@@ -199,8 +199,10 @@ void TForm1::UpdateClocks() {
     ClockState.LastClockMinute = minute;
 
     if (!ClockState.FirstClockUpdate && !WeatherState.TemperatureShown)
-        setWindowTitle(
-            ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t, DateFormats.ShortYY));
+        setWindowTitle(WeatherState.TemperatureProblem.isEmpty()
+                           ? ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t,
+                                          DateFormats.ShortYY)
+                           : QStringLiteral("Temp not available"));
 
     if (InfoForm != nullptr) {
         // After midnight (or a clock set back) the second of the day starts again below

@@ -18,4 +18,9 @@ TWeatherTabTexts WeatherTabTexts(char TemperatureUnits, TDateTime LastWeatherDow
     return texts;
 }
 
+QString ReportPanelText(const QStringList& ReportLines, const QString& FailureText) {
+    if (FailureText.isEmpty()) return ReportLines.join(QLatin1Char('\n'));
+    return QStringLiteral("Site not available\n") + FailureText;
+}
+
 }  // namespace orbelune

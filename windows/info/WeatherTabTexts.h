@@ -4,6 +4,7 @@
 #include "StDate.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orbelune {
 
@@ -17,5 +18,9 @@ struct TWeatherTabTexts {
 // time stamp text of the last report (which ends with a blank).
 TWeatherTabTexts WeatherTabTexts(char TemperatureUnits, TDateTime LastWeatherDownloadTime,
                                  const QString& LastWeatherTimeStampStr);
+
+// What the report panel shows once a request has ended: the report's lines, or, when
+// FailureText says why none came, "Site not available" and the reason.
+QString ReportPanelText(const QStringList& ReportLines, const QString& FailureText);
 
 }  // namespace orbelune
