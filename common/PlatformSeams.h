@@ -43,6 +43,7 @@ public:
 class TUrlOpener {
 public:
     virtual ~TUrlOpener() = default;
+    // True when the desktop took the address (it had a browser or handler to start).
     virtual bool Open(const QUrl& url) = 0;
 };
 

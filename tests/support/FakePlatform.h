@@ -33,12 +33,14 @@ public:
     }
 };
 
+// Keeps the addresses; Result false plays a desktop without a browser.
 class TFakeUrls final : public TUrlOpener {
 public:
     QList<QUrl> Opened;
+    bool Result = true;
     bool Open(const QUrl& url) override {
         Opened.append(url);
-        return true;
+        return Result;
     }
 };
 
