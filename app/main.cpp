@@ -3,8 +3,8 @@
 // seams, the clock window and the information window, the first display, the clock timer
 // and the message loop. The clock window takes the information window and connects the
 // two; neither knows a global of the other. A signal from outside (kill, logout, Ctrl+C)
-// and a later start of the program reach the clock window as a close and as a call to
-// come forward.
+// and a later start of the program reach the clock window as a close (which closes any
+// open message box first) and as a call to come forward.
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "CommandLine.h"
@@ -84,8 +84,12 @@ int main(int argc, char** argv) {
     // Made once the windows are up: a signal that came before waits in its pipe until
     // the message loop runs.
     TQuitSignals quitSignals;
-    QObject::connect(&quitSignals, &TQuitSignals::Received, form1.get(),
-                     &TForm1::ExitAction1Execute);
+    // An open box (a settings file that could not be read or saved) is closed rather
+    // than waited for: the session is ending and cannot answer it.
+    QObject::connect(&quitSignals, &TQuitSignals::Received, form1.get(), [&form1] {
+        EndMessageBoxes();
+        form1->ExitAction1Execute();
+    });
     form1->Timer1->start();
     const int result = app.exec();
 

@@ -50,11 +50,11 @@ public:
 // confirmed.
 class TLoggedMessages final : public TMessageBoxes {
 public:
-    void Inform(const QString& caption, const QString& text) override {
-        qWarning().noquote() << caption + QStringLiteral(": ") + text;
+    void Inform(QWidget*, TMessageIcon, const QString& Caption, const QString& Text) override {
+        qWarning().noquote() << Caption + QStringLiteral(": ") + Text;
     }
-    bool Confirm(const QString& caption, const QString& text) override {
-        Inform(caption, text);
+    bool Confirm(QWidget* Owner, const QString& Caption, const QString& Text) override {
+        Inform(Owner, TMessageIcon::None, Caption, Text);
         return false;
     }
 };

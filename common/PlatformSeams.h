@@ -43,14 +43,23 @@ public:
 class TUrlOpener {
 public:
     virtual ~TUrlOpener() = default;
+    // True when the desktop took the address (it had a browser or handler to start).
     virtual bool Open(const QUrl& url) = 0;
 };
 
+// The picture beside a message: None for a plain notice, Warning for a failure.
+enum class TMessageIcon { None, Warning };
+
+// Each box belongs to Owner, the window whose action raised it (null when no window
+// did, as at start-up): it stands above that window and the others of the program and
+// takes the focus. An owner that is not shown hands the box to a window that is.
 class TMessageBoxes {
 public:
     virtual ~TMessageBoxes() = default;
-    virtual void Inform(const QString& caption, const QString& text) = 0;
-    virtual bool Confirm(const QString& caption, const QString& text) = 0;
+    virtual void Inform(QWidget* Owner, TMessageIcon Icon, const QString& Caption,
+                        const QString& Text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool Confirm(QWidget* Owner, const QString& Caption, const QString& Text) = 0;
 };
 
 // What an open or save dialog asks and answers.

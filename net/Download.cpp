@@ -65,8 +65,11 @@ QByteArray RequestHead(const QUrl& url, const QNetworkProxy& plainProxy) {
 
 TDownloadError ErrorOfSocket(QAbstractSocket::SocketError error) {
     switch (error) {
+        // Access denied is what a local firewall rule gives: blocked as surely as a
+        // refusal.
         case QAbstractSocket::ConnectionRefusedError:
         case QAbstractSocket::ProxyConnectionRefusedError:
+        case QAbstractSocket::SocketAccessError:
             return TDownloadError::Refused;
         case QAbstractSocket::SocketTimeoutError:
         case QAbstractSocket::ProxyConnectionTimeoutError:

@@ -30,7 +30,7 @@ QNetworkProxy ProxyFromRule(const TProxyRule& Rule);
 
 enum class TDownloadError {
     None,
-    Refused,  // the server (or the proxy) refused the connection
+    Refused,  // the server (or the proxy) refused the connection, or the system denied it
     TimedOut,
     TooLarge,    // the reply passed MaxBytes
     HttpStatus,  // the server answered with a status other than 2xx

@@ -24,4 +24,11 @@ QString NotBrowsableMessage(const QString& Address) {
         .arg(Address.trimmed());
 }
 
+QString NoBrowserMessage(const QString& Address) {
+    return QStringLiteral(
+               "No web browser could be started to open this address. You can copy "
+               "it into a browser yourself:\n\n") +
+           Address;
+}
+
 }  // namespace orbelune

@@ -18,4 +18,8 @@ std::optional<QUrl> BrowsableAddress(const QString& Address, const QString& Help
 // The status text shown when an address is refused.
 QString NotBrowsableMessage(const QString& Address);
 
+// The message when the desktop has no browser to open Address: it gives the address, for
+// the user to copy.
+QString NoBrowserMessage(const QString& Address);
+
 }  // namespace orbelune

@@ -89,10 +89,10 @@ void RebuildTraySummary(TDateTime NowUtc) {
     if (!summary.Tray.isEmpty()) state.TraySummaryText = summary.Tray.left(TraySummaryTextWidth);
 }
 
-void ShowConnectionRefusedMessage() {
+void ShowConnectionRefusedMessage(QWidget* Owner) {
     if (WeatherState.ConnectionRefusedShown) return;
     WeatherState.ConnectionRefusedShown = true;
-    Platform().Messages->Inform(QStringLiteral("Orbelune"),
+    Platform().Messages->Inform(Owner, TMessageIcon::None, QStringLiteral("Orbelune"),
                                 QStringLiteral("Internet connection may be blocked by firewall."));
 }
 

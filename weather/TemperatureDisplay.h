@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 namespace orbelune {
 
 // The value rounded to a whole number (halves to even) and the degree sign.
@@ -35,7 +37,8 @@ void RecordTemperature(const QString& SkyText, double TemperatureF);
 // wind speed follows the unit); a report without a summary keeps the old one.
 void RebuildTraySummary(TDateTime NowUtc);
 
-// "Internet connection may be blocked by firewall.", at most once per run.
-void ShowConnectionRefusedMessage();
+// "Internet connection may be blocked by firewall.", at most once per run, in a box over
+// Owner, the window whose request was refused.
+void ShowConnectionRefusedMessage(QWidget* Owner);
 
 }  // namespace orbelune

@@ -13,10 +13,12 @@ namespace orbelune {
 
 namespace {
 
-TWeatherRequest RequestFromSettings(const QString& Code, bool Show, const TReportLimits& Limits) {
+TWeatherRequest RequestFromSettings(const QString& Code, bool Show, bool FromWeatherTab,
+                                    const TReportLimits& Limits) {
     TWeatherRequest request;
     request.StationCode = Code;
     request.Show = Show;
+    request.FromWeatherTab = FromWeatherTab;
     request.WeatherServer = Settings.WeatherServer;
     request.Proxy = {Settings.UseProxyServer, Settings.ProxyServer, Settings.ProxyPort,
                      Settings.ProxyUserName, Settings.ProxyPassword};
@@ -37,9 +39,9 @@ TWeatherService& WeatherService() {
     return *service;
 }
 
-void TWeatherService::RequestReport(const QString& Code, bool Show) {
+void TWeatherService::RequestReport(const QString& Code, bool Show, bool FromWeatherTab) {
     emit ReportStarted();
-    auto* thread = new TMyThread1(RequestFromSettings(Code, Show, Limits));
+    auto* thread = new TMyThread1(RequestFromSettings(Code, Show, FromWeatherTab, Limits));
     // Queued: the outcome is recorded and announced on the user-interface thread.
     connect(thread, &TMyThread1::ReportReady, this, &TWeatherService::Record, Qt::QueuedConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -52,12 +54,19 @@ void TWeatherService::RequestReport(const QString& Code, bool Show) {
 void TWeatherService::RequestStationWeather(const QString& CodeText, const QString& NameText) {
     WeatherState.CurrentStationName = NameText.left(StationNameWidth);
     WeatherState.CurrentStationCode = CodeText.left(4);
-    RequestReport(CodeText, false);
+    RequestReport(CodeText, false, true);
 }
 
 void TWeatherService::Record(const TReportOutcome& Outcome) {
     using TKind = TReportOutcome::TKind;
     TWeatherState& state = WeatherState;
+    // The caption and the tray tell why the temperature they show is not new, or is
+    // missing.
+    if (Outcome.Show)
+        state.TemperatureProblem = Outcome.ShowsTemperature() ? QString()
+                                   : Outcome.Kind == TKind::Good
+                                       ? QStringLiteral("The report gives no temperature.")
+                                       : Outcome.FailureText;
     switch (Outcome.Kind) {
         case TKind::Refused:
         case TKind::NotAReport:

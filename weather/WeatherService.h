@@ -20,8 +20,10 @@ class TWeatherService final : public QObject {
 
 public:
     // Starts a request for the station Code (its first four characters) and returns at
-    // once; Show shows the temperature and stamps the schedule. User-interface thread.
-    void RequestReport(const QString& Code, bool Show);
+    // once; Show shows the temperature and stamps the schedule. FromWeatherTab tells
+    // whose request it is: the Weather tab's, else the clock window's. User-interface
+    // thread.
+    void RequestReport(const QString& Code, bool Show, bool FromWeatherTab = false);
     // The "Get Weather" request of the Weather tab: the typed station becomes the
     // current one, and its report is fetched without showing the temperature (unless it
     // is the saved station).

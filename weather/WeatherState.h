@@ -22,7 +22,8 @@ struct TWeatherState {
     QString TemperatureText;  // the temperature as the caption and the tray show it
     QString WeatherText;      // the sky conditions beside it
     bool TemperatureShown = false;
-    QString TraySummaryText;  // the joined summary, at most 64 characters
+    QString TemperatureProblem;  // why the last temperature request brought none, or empty
+    QString TraySummaryText;     // the joined summary, at most 64 characters
     // The station of the interactive request and its name (the Weather tab's edits);
     // reading the settings makes the saved station current.
     QString CurrentStationCode = QStringLiteral("KNYC");

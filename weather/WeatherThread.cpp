@@ -11,12 +11,15 @@ TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
                              const TWeatherRequest& Request, TDateTime NowLocal) {
     TReportOutcome outcome;
     outcome.Show = Show;
+    outcome.FromWeatherTab = Request.FromWeatherTab;
+    outcome.FailureText = DownloadFailureText(Reply);
     if (Reply.Error == TDownloadError::Refused) {
         outcome.Kind = TReportOutcome::TKind::Refused;
         return outcome;
     }
     if (!Reply.Ok()) return outcome;
     const QString text = CleanReportText(Reply.Body);
+    outcome.FailureText = QStringLiteral("The reply is not a weather report.");
     if (IsHtmlReply(text)) {
         outcome.Kind = TReportOutcome::TKind::NotAReport;
         return outcome;
@@ -25,6 +28,7 @@ TReportOutcome ProcessReport(const TDownloadResult& Reply, bool Show,
     // An empty reply, or one in no shape the parsing knows, is no report.
     if (!LooksLikeReport(lines)) return outcome;
     outcome.Kind = TReportOutcome::TKind::Good;
+    outcome.FailureText.clear();
     TDateTime reportTime = Request.PreviousReportTimeUtc;
     outcome.HasReportTime = ParseReportTime(lines, reportTime);
     outcome.ReportTimeUtc = reportTime;
@@ -52,7 +56,11 @@ void TMyThread1::run() {
         FetchReport(StationCode, ShowTemperature);
     } catch (...) {
         // A failure inside the worker must not end the program; the request just fails.
-        emit ReportReady(TReportOutcome{});
+        TReportOutcome failed;
+        failed.Show = ShowTemperature;
+        failed.FromWeatherTab = Request_.FromWeatherTab;
+        failed.FailureText = QStringLiteral("The report could not be read.");
+        emit ReportReady(failed);
     }
 }
 

@@ -5,6 +5,7 @@
 // shared refused-connection flag.
 
 #include "Download.h"
+#include "DownloadFailureText.h"
 #include "ReportFields.h"
 #include "StDate.h"
 
@@ -32,6 +33,7 @@ struct TWeatherRequest {
     bool SavedStationIsCurrent = false;  // the current station is the saved one: always shown
     TDateTime PreviousReportTimeUtc = 0.0;
     TReportLimits Limits;
+    bool FromWeatherTab = false;  // asked for on the Weather tab, else by the clock window
 };
 
 // What one request found.
@@ -46,13 +48,13 @@ struct TReportOutcome {
     TDateTime DownloadTime = 0.0;  // Good and Show: local time of the download
     double Temperature = NoTemperature;
     TWeatherSummary Summary;  // when a temperature was found
+    QString FailureText;      // why no report came, as a sentence; empty for a good one
+    bool FromWeatherTab = false;
 
     // A good report to be shown that has a temperature: the caption and tray take it.
     bool ShowsTemperature() const {
         return Kind == TKind::Good && Show && Temperature > NoTemperature;
     }
-    // What the report panel shows: a report, or why none came.
-    bool ShowsReport() const { return Kind == TKind::Good || Kind == TKind::Failed; }
 };
 
 // The outcome of a reply. NowLocal is the time of the download; the report's age

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QOpenGLContext>
 #include <QWebEngineHttpRequest>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -41,14 +42,50 @@ QWebEngineProfile* BrowserProfile() {
     return profile;
 }
 
+// Chromium's network errors that the user is told in words of their own.
+constexpr int ErrAccessDenied = -10;
+constexpr int ErrTimedOut = -7;
+constexpr int ErrConnectionRefused = -102;
+constexpr int ErrNameNotResolved = -105;
+constexpr int ErrConnectionTimedOut = -118;
+constexpr int ErrNetworkAccessDenied = -138;
+
+// Why a load brought no page, or empty when it did.
+QString LoadProblem(const QWebEngineLoadingInfo& Info) {
+    if (Info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) return {};
+    if (Info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
+        return QStringLiteral("the loading was stopped");
+    if (Info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain)
+        return QStringLiteral("the server answered HTTP %1").arg(Info.errorCode());
+    switch (Info.errorCode()) {
+        case ErrConnectionRefused:
+        case ErrAccessDenied:
+        case ErrNetworkAccessDenied:
+            return QStringLiteral("the connection was refused or blocked");
+        case ErrTimedOut:
+        case ErrConnectionTimedOut:
+            return QStringLiteral("the server did not answer in time");
+        case ErrNameNotResolved:
+            return QStringLiteral("the server's name is not known");
+        default:
+            break;
+    }
+    // Any other error by Chromium's name for it ("net::ERR_CONNECTION_RESET"), in words.
+    QString name = Info.errorString();
+    name.remove(QStringLiteral("net::ERR_"));
+    return name.replace(QLatin1Char('_'), QLatin1Char(' ')).toLower();
+}
+
 class TWebEngineBrowser final : public QWebEngineView, public TEmbeddedBrowser {
 public:
     explicit TWebEngineBrowser(QWidget* Parent) : QWebEngineView(Parent) {
         setObjectName(QStringLiteral("WebBrowser1"));
         setPage(new QWebEnginePage(BrowserProfile(), this));
-        connect(this, &QWebEngineView::loadFinished, this, [this] {
-            if (handler_) handler_();
-        });
+        connect(page(), &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& Info) {
+                    if (Info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+                    if (handler_) handler_(TPageLoad{Info.url(), LoadProblem(Info)});
+                });
         connect(this, &QWebEngineView::printFinished, this, [this](bool Success) {
             // Taken first: Done may start the next printing.
             auto done = std::exchange(printed_, nullptr);
@@ -68,7 +105,7 @@ public:
     void GoForward() override { forward(); }
     void Refresh() override { triggerPageAction(QWebEnginePage::ReloadAndBypassCache); }
     QUrl LocationURL() const override { return url(); }
-    void OnNavigateComplete(std::function<void()> Handler) override {
+    void OnNavigateComplete(std::function<void(const TPageLoad&)> Handler) override {
         handler_ = std::move(Handler);
     }
     void Print(QPrinter* Printer, std::function<void(bool)> Done) override {
@@ -81,7 +118,7 @@ public:
     }
 
 private:
-    std::function<void()> handler_;
+    std::function<void(const TPageLoad&)> handler_;
     std::function<void(bool)> printed_;  // set while a printing runs
 };
 

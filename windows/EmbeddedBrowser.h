@@ -15,6 +15,13 @@ class QWidget;
 
 namespace orbelune {
 
+// How a page load ended: Problem is empty when the page came, else it says why not
+// ("the server refused the connection", "HTTP 404", ...).
+struct TPageLoad {
+    QUrl Address;
+    QString Problem;
+};
+
 class TEmbeddedBrowser {
 public:
     virtual ~TEmbeddedBrowser() = default;
@@ -29,8 +36,9 @@ public:
     virtual void Refresh() = 0;
     // The address of the page shown.
     virtual QUrl LocationURL() const = 0;
-    // Handler runs on the user-interface thread whenever a page has finished loading.
-    virtual void OnNavigateComplete(std::function<void()> Handler) = 0;
+    // Handler runs on the user-interface thread whenever a page load has ended, with
+    // how it ended.
+    virtual void OnNavigateComplete(std::function<void(const TPageLoad&)> Handler) = 0;
     // Prints the page shown on Printer and returns at once; Done runs on the
     // user-interface thread when the printing has ended (false when it failed, or at
     // once when another printing still runs). Printer must live until then.
@@ -55,5 +63,5 @@ TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem);
 
 }  // namespace orbelune
 
-#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.1"
+#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.2"
 Q_DECLARE_INTERFACE(orbelune::TEmbeddedBrowserFactory, ORBELUNE_EMBEDDED_BROWSER_IID)

@@ -2,6 +2,10 @@
 // signal that keeps the settings, and a second start that hands over to the first. The
 // settings point every server at 127.0.0.1 and ask for nothing at start, so the program
 // never leaves the machine.
+#include "FileFaults.h"
+#include "ManagedDisplay.h"
+#include "SettingsStore.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -13,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -49,16 +54,19 @@ protected:
             .toString();
     }
 
-    std::unique_ptr<QProcess> Start(const QStringList& Arguments) {
+    // Offscreen, or on the X display Display when one is given.
+    std::unique_ptr<QProcess> Start(const QStringList& Arguments, const QString& Display = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("TZ"), QStringLiteral("Etc/UTC"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "http_proxy", "https_proxy"})
             env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   Display.isEmpty() ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+        if (!Display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), Display);
         process->setProcessEnvironment(env);
         process->start(QStringLiteral(ORBELUNE_PROGRAM), Arguments);
         EXPECT_TRUE(process->waitForStarted(10000));
@@ -106,6 +114,66 @@ TEST_F(ProgramProcess, QuitSignalsSaveTheSettings) {
         EXPECT_EQ(Setting("TrayColorsInit"), QStringLiteral("false")) << signal;
         EXPECT_NE(Setting("WeekStart"), QStringLiteral("7")) << signal;
         EXPECT_FALSE(QFile::exists(LockFile())) << signal;
+    }
+}
+
+// A quit signal does not wait for an open message box (nobody is left to answer it on
+// a logout): a settings file that could not be read is told in a box at start, which the
+// signal closes; settings that cannot be saved at close are written to the log instead.
+TEST_F(ProgramProcess, QuitSignalsDoNotWaitForMessageBoxes) {
+    WriteSettings(QString(MaxSettingsFileBytes, QLatin1Char(';')));  // too large to read
+    auto unreadable = Start({});
+    ASSERT_TRUE(WaitUntilRunning(*unreadable));
+    QThread::msleep(1000);  // the box is open now
+    ::kill(static_cast<pid_t>(unreadable->processId()), SIGTERM);
+    Finish(*unreadable);
+    EXPECT_GT(QFileInfo(SettingsFile()).size(), MaxSettingsFileBytes);  // kept
+
+    QFile::remove(SettingsFile());
+    std::unique_ptr<QProcess> unsavable;
+    {
+        const test::TFileSizeLimit limit(1024);  // the program inherits it
+        unsavable = Start({});
+    }
+    ASSERT_TRUE(WaitUntilRunning(*unsavable));
+    ::kill(static_cast<pid_t>(unsavable->processId()), SIGTERM);
+    Finish(*unsavable);
+    EXPECT_TRUE(unsavable->readAllStandardError().contains("could not be saved"));
+}
+
+// Under a window manager a message box stands above the program's kept-above windows,
+// belongs to one of them that is shown, and has the focus: at start over the clock window
+// (a settings file that cannot be read), and over the information window (its Weather
+// tab's report request refused).
+TEST_F(ProgramProcess, MessageBoxesStandAboveTheKeptAboveWindows) {
+    const test::TManagedDisplay display;
+    if (!display.Problem().isEmpty()) GTEST_SKIP() << display.Problem().toStdString();
+    for (const QString& settings :
+         {QString(MaxSettingsFileBytes, QLatin1Char(';')),
+          QStringLiteral("LastInfoFormTabIndex=2\nShowInfoFormAtStartup=true\n")}) {
+        WriteSettings(settings);
+        auto program = Start({}, display.Name());
+        ASSERT_TRUE(WaitUntilRunning(*program));
+        const qint64 pid = program->processId();
+        QList<test::TClientWindow> windows;
+        const QDeadlineTimer deadline(20000);
+        do {
+            QThread::msleep(100);
+            windows.clear();
+            for (const test::TClientWindow& w : display.Stacking())
+                if (w.Pid == pid) windows << w;
+        } while ((windows.isEmpty() || !windows.last().Dialog ||
+                  display.ActiveWindow() != windows.last().Id) &&
+                 !deadline.hasExpired());
+        ASSERT_FALSE(windows.isEmpty()) << settings.left(40).toStdString();
+        const test::TClientWindow box = windows.takeLast();
+        EXPECT_TRUE(box.Dialog) << "the box is the program's topmost window";
+        EXPECT_EQ(display.ActiveWindow(), box.Id);
+        EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&](const auto& w) {
+            return w.Id == box.TransientFor && w.Viewable && w.KeptAbove;
+        })) << "the box belongs to a shown window of the program";
+        ::kill(static_cast<pid_t>(pid), SIGTERM);
+        Finish(*program);
     }
 }
 

@@ -10,6 +10,17 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <cerrno>
+#include <cstddef>
+#include <iterator>
+
+#ifdef Q_OS_LINUX
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#endif
+
 namespace orbelune {
 namespace {
 
@@ -113,9 +124,43 @@ TEST(Download, HostileServersAreCutOffAndHungUpOn) {
     }
 }
 
-TEST(Download, ARefusedConnectionIsReportedAsSuch) {
+// Makes every connect() of the calling thread fail with EACCES, as a local firewall
+// rule does; false when the system does not let the thread filter its calls.
+bool DenyConnectionsOfThisThread() {
+#ifdef Q_OS_LINUX
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_connect, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (EACCES & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+#else
+    return false;
+#endif
+}
+
+TEST(Download, ARefusedOrDeniedConnectionIsReportedAsSuch) {
     const QUrl closed(QStringLiteral("http://127.0.0.1:%1/x.txt").arg(test::ClosedPort()));
     EXPECT_EQ(Download(closed, Quick()).Error, TDownloadError::Refused);
+
+    // Access denied (a firewall) counts as refused: the user is told the connection may
+    // be blocked.
+    THttpFixture server({{"/x.txt", TRoute{200, "x", {}, THttpFixture::TMode::Normal}}});
+    bool denied = false;
+    TDownloadResult result;
+    QThread* worker = QThread::create([&] {
+        denied = DenyConnectionsOfThisThread();
+        if (denied) result = Download(At(server, "/x.txt"), Quick());
+    });
+    worker->start();
+    ASSERT_TRUE(worker->wait(5000));
+    delete worker;
+    if (!denied) GTEST_SKIP() << "this system does not let a thread filter its calls";
+    EXPECT_EQ(result.Error, TDownloadError::Refused) << result.ErrorText.toStdString();
+    EXPECT_TRUE(server.RequestedPaths().isEmpty());
 }
 
 TEST(Download, OnlyWebAddresses) {

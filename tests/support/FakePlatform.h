@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <optional>
 #include <stdexcept>
 
 namespace orbelune::test {
@@ -32,25 +33,39 @@ public:
     }
 };
 
+// Keeps the addresses; Result false plays a desktop without a browser.
 class TFakeUrls final : public TUrlOpener {
 public:
     QList<QUrl> Opened;
+    bool Result = true;
     bool Open(const QUrl& url) override {
         Opened.append(url);
-        return true;
+        return Result;
     }
 };
 
+// Keeps each box as "caption: text", with its owner and icon (none for a question).
 class TFakeMessages final : public TMessageBoxes {
 public:
     QStringList Shown;
+    QList<QWidget*> Owners;
+    QList<std::optional<TMessageIcon>> Icons;
     bool Answer = true;
-    void Inform(const QString& caption, const QString& text) override {
-        Shown << caption + ": " + text;
+    void Inform(QWidget* Owner, TMessageIcon Icon, const QString& Caption,
+                const QString& Text) override {
+        Keep(Owner, Icon, Caption, Text);
     }
-    bool Confirm(const QString& caption, const QString& text) override {
-        Shown << caption + ": " + text;
+    bool Confirm(QWidget* Owner, const QString& Caption, const QString& Text) override {
+        Keep(Owner, std::nullopt, Caption, Text);
         return Answer;
+    }
+
+private:
+    void Keep(QWidget* Owner, std::optional<TMessageIcon> Icon, const QString& Caption,
+              const QString& Text) {
+        Shown << Caption + ": " + Text;
+        Owners << Owner;
+        Icons << Icon;
     }
 };
 

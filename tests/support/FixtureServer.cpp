@@ -31,6 +31,8 @@ QByteArray ReasonOf(int status) {
             return "Not Found";
         case 407:
             return "Proxy Authentication Required";
+        case 500:
+            return "Internal Server Error";
         case 502:
             return "Bad Gateway";
         default:

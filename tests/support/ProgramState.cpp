@@ -21,6 +21,7 @@ void ResetWeatherState() {
     s.TemperatureText.clear();
     s.WeatherText.clear();
     s.TemperatureShown = false;
+    s.TemperatureProblem.clear();
     s.TraySummaryText.clear();
     s.CurrentStationCode = QStringLiteral("KNYC");
     s.CurrentStationName = QStringLiteral("New York");

@@ -99,7 +99,7 @@ TEST_F(TemperatureDisplay, TheWeatherTextIsCutTo128) {
 }
 
 TEST_F(TemperatureDisplay, ConnectionRefusedIsShownOncePerRun) {
-    for (int i = 0; i < 3; ++i) ShowConnectionRefusedMessage();
+    for (int i = 0; i < 3; ++i) ShowConnectionRefusedMessage(nullptr);
     EXPECT_EQ(platform_.Messages.Shown,
               QStringList({"Orbelune: Internet connection may be blocked by firewall."}));
     EXPECT_TRUE(WeatherState.ConnectionRefusedShown);

@@ -53,14 +53,16 @@ public:
     ~TRecorder() {
         for (const QMetaObject::Connection& c : connections_) QObject::disconnect(c);
     }
-    // Outcomes whose temperature the clock window shows, and those the report panel shows.
+    // Outcomes whose temperature the clock window shows, and those that replace the
+    // report lines.
     int Temperatures() const {
         return static_cast<int>(std::count_if(Arrived.begin(), Arrived.end(),
                                               [](const auto& o) { return o.ShowsTemperature(); }));
     }
     int Reports() const {
-        return static_cast<int>(std::count_if(Arrived.begin(), Arrived.end(),
-                                              [](const auto& o) { return o.ShowsReport(); }));
+        return static_cast<int>(std::count_if(Arrived.begin(), Arrived.end(), [](const auto& o) {
+            return o.Kind == TReportOutcome::TKind::Good || o.Kind == TReportOutcome::TKind::Failed;
+        }));
     }
 
 private:

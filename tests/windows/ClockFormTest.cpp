@@ -676,9 +676,14 @@ TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     }
     Settings.SaveOnExit = true;
     TForm1& f = Start({QStringLiteral("orbelune")});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(platform.Messages.Shown.isEmpty());  // not before the window shows
+    f.ShowAtStartup();
     ASSERT_TRUE(test::WaitUntil([&] { return !platform.Messages.Shown.isEmpty(); }, 5000));
     EXPECT_EQ(platform.Messages.Shown.size(), 1);
     EXPECT_TRUE(platform.Messages.Shown[0].contains(path));
+    EXPECT_EQ(platform.Messages.Owners[0], &f);
+    EXPECT_EQ(platform.Messages.Icons[0], TMessageIcon::Warning);
     f.close();
     EXPECT_EQ(platform.Messages.Shown.size(), 1);
     QFile file(path);
@@ -694,6 +699,7 @@ TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     }
     ASSERT_EQ(platform.Messages.Shown.size(), 2);
     EXPECT_TRUE(platform.Messages.Shown[1].contains("could not be saved"));
+    EXPECT_EQ(platform.Messages.Owners[1], &g);
     QFile::remove(path);
 }
 

@@ -17,6 +17,7 @@
 #include "WeatherTextForm.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -197,7 +198,10 @@ TEST_F(ClockFormWeather, ARefusalIsReportedOnlyWhileTheClockWindowExists) {
     Settings.WeatherServer = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
     form_->GetWeather(QStringLiteral("EGLL"), true);  // the clock window now takes reports
     ASSERT_TRUE(WeatherService().WaitForRequests(10000));
-    EXPECT_EQ(platform_.Messages.Shown.size(), 1);
+    QCoreApplication::processEvents();  // the box follows the other displays
+    ASSERT_EQ(platform_.Messages.Shown.size(), 1);
+    EXPECT_EQ(platform_.Messages.Owners[0], form_.get());
+    EXPECT_EQ(platform_.Messages.Icons[0], TMessageIcon::None);
 
     WeatherState.ConnectionRefusedShown = false;
     form_.reset();

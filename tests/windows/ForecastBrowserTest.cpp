@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -55,7 +56,11 @@ THttpFixture::TRoute Page(const char* Text) {
 
 class ForecastBrowser : public ::testing::Test {
 protected:
-    ForecastBrowser() : server_({{"/one", Page("page one")}, {"/two", Page("page two")}}) {
+    ForecastBrowser()
+        : server_({{"/one", Page("page one")},
+                   {"/two", Page("page two")},
+                   {"/e500", THttpFixture::TRoute{500, "", {}, {}}},
+                   {"/slow", THttpFixture::TRoute{200, "", {}, THttpFixture::TMode::Stall}}}) {
         test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
         Settings.CityStateZipEdText = QStringLiteral("Boston, ma");
@@ -87,6 +92,10 @@ protected:
         QObject::connect(view, &QWebEngineView::loadFinished, form_.get(), [this] { ++loads_; });
     }
     QUrl Shown() const { return forecast_->Browser->LocationURL(); }
+    // The line over the page; empty when it is hidden.
+    QString Status() const {
+        return forecast_->PageStatusLab->isHidden() ? QString() : forecast_->PageStatusLab->text();
+    }
     // Runs Action and waits for the page it opens; true when Path is then shown.
     bool Load(const std::function<void()>& Action, const char* Path) {
         const int before = loads_;
@@ -122,11 +131,15 @@ TEST_F(ForecastBrowser, NoBrowserUntilTheTabShowsAndChoosingASourceOpensNothing)
     Browse();
     EXPECT_EQ(BoxText(), "http://forecast.weather.gov/MapClick.php?CityName=Boston&state=MA");
     EXPECT_TRUE(forecast_->CityStateZipEd->isVisible());
+    // The page's room says what "Get Weather" opens, until a page does.
+    EXPECT_EQ(Status(), "\"Get Weather\" opens " + BoxText());
+    EXPECT_FALSE(forecast_->WebBrowser1->isVisible());
 
     forecast_->WeatherSourceBox->setCurrentIndex(3);
     form_->WeatherSourceBoxSelect();
     EXPECT_EQ(Settings.WeatherSourceBoxItemIndex, 3);
     EXPECT_EQ(BoxText(), "http://tgftp.nws.noaa.gov/weather/current/KNYC.html");
+    EXPECT_EQ(Status(), "\"Get Weather\" opens " + BoxText());
     EXPECT_FALSE(forecast_->CityStateZipEd->isVisible());
     EXPECT_FALSE(forecast_->ForecastCities->isVisible());
     EXPECT_TRUE(History().isEmpty());
@@ -168,6 +181,38 @@ TEST_F(ForecastBrowser, GoBackAndForwardWithTheHistoryHeadedByTheLoadedPage) {
         "/one"));
     EXPECT_EQ(BoxText(), Address("/one"));
     EXPECT_TRUE(web_->Blocked.isEmpty());  // nothing else was asked for
+}
+
+// GO says it is loading, then whether the page came or why not; the tab is usable at
+// once, a stalled page included.
+TEST_F(ForecastBrowser, EveryPageSaysHowItsLoadingEnded) {
+    Browse();
+    const QString closed = QStringLiteral("http://127.0.0.1:%1/x").arg(test::ClosedPort());
+    const struct {
+        QString Address;
+        const char* Problem;  // null: the page came
+    } cases[] = {
+        {Address("/one"), nullptr},
+        {Address("/missing"), "the server answered HTTP 404"},
+        {Address("/e500"), "the server answered HTTP 500"},
+        {closed, "the connection was refused or blocked"},
+    };
+    for (const auto& c : cases) {
+        const int before = loads_;
+        forecast_->BrowseBox->setEditText(c.Address);
+        forecast_->BrowserGoBut->click();
+        EXPECT_EQ(Status(), "Loading " + c.Address + " ...");
+        EXPECT_TRUE(form_->Sheets[WeatherTab]->isEnabled());
+        ASSERT_TRUE(WaitUntil([&] { return loads_ > before; }, PageTimeoutMs))
+            << c.Address.toStdString();
+        EXPECT_EQ(Status(), c.Problem ? QStringLiteral("The page could not be loaded (%1): %2")
+                                            .arg(QLatin1String(c.Problem), c.Address)
+                                      : QString());
+    }
+    forecast_->BrowseBox->setEditText(Address("/slow"));
+    forecast_->BrowserGoBut->click();
+    EXPECT_FALSE(WaitUntil([&] { return !Status().startsWith("Loading"); }, 1000));
+    EXPECT_TRUE(form_->Sheets[WeatherTab]->isEnabled());
 }
 
 TEST_F(ForecastBrowser, AnAddressHeldInAnotherCaseIsNotAddedAgain) {

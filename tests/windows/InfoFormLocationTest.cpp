@@ -274,6 +274,7 @@ TEST_F(InfoFormLocation, AMissingListSaysWhereItWasLookedFor) {
     ASSERT_EQ(Fakes.Messages.Shown.size(), 1);
     EXPECT_TRUE(Fakes.Messages.Shown[0].startsWith("Orbelune: "));
     EXPECT_TRUE(Fakes.Messages.Shown[0].contains(empty.path()));
+    EXPECT_EQ(Fakes.Messages.Owners[0], Info.get());
     EXPECT_EQ(Info->ForecastCities->CityBox->currentText(), "New York (Manhattan)");
 }
 

@@ -99,6 +99,32 @@ TEST_F(InfoFormMaps, OnlyWebAddressesOpenAndTheWindowsGoBack) {
     EXPECT_EQ(LastOpened(), "http://example.org/forecast");
 }
 
+// A desktop without a browser: a box over the window whose command it was gives the
+// address to copy.
+TEST_F(InfoFormMaps, WithoutABrowserABoxGivesTheAddress) {
+    platform_.Urls.Result = false;
+    info_->Forecast->BrowseBox->setEditText(QStringLiteral("http://example.org/forecast"));
+    const struct {
+        std::function<void()> Command;
+        QWidget* Owner;
+        const char* Address;
+    } cases[] = {
+        {[&] { info_->Forecast->GoBrowserBut->click(); }, info_.get(),
+         "http://example.org/forecast"},
+        {[&] { clock_->GoToGoogle(); }, clock_.get(), "http://www.google.com/"},
+    };
+    for (const auto& c : cases) {
+        platform_.Messages.Shown.clear();
+        platform_.Messages.Owners.clear();
+        c.Command();
+        ASSERT_EQ(platform_.Messages.Shown.size(), 1) << c.Address;
+        EXPECT_TRUE(platform_.Messages.Shown[0].startsWith(
+            "Orbelune: No web browser could be started to open this address."));
+        EXPECT_TRUE(platform_.Messages.Shown[0].endsWith(QLatin1String("\n\n") + c.Address));
+        EXPECT_EQ(platform_.Messages.Owners[0], c.Owner);
+    }
+}
+
 TEST_F(InfoFormMaps, GetMapButtonsMapTheListIndexAndStoreIt) {
     const struct {
         int Index;

@@ -135,6 +135,7 @@ TEST_F(InfoFormSavingTest, AnExistingFileIsReplacedOnlyAfterYesAndAFailedWriteIs
     Form->SaveAsFile2Click();
     ASSERT_EQ(Fakes.Messages.Shown.size(), 1);
     EXPECT_TRUE(Fakes.Messages.Shown[0].contains("chart.jpg already exists."));
+    EXPECT_EQ(Fakes.Messages.Owners[0], Form.get());
     EXPECT_EQ(Contents(QStringLiteral("chart.jpg")), old);
 
     Fakes.Messages.Answer = true;
@@ -147,6 +148,7 @@ TEST_F(InfoFormSavingTest, AnExistingFileIsReplacedOnlyAfterYesAndAFailedWriteIs
     Form->SaveAsFile2Click();
     ASSERT_EQ(Fakes.Messages.Shown.size(), 3);
     EXPECT_TRUE(Fakes.Messages.Shown[2].contains("inside.jpg could not be saved: "));
+    EXPECT_EQ(Fakes.Messages.Icons[2], TMessageIcon::Warning);
     EXPECT_EQ(Settings.LastSaveFolder, "/kept");
 }
 

@@ -16,6 +16,7 @@
 #include "ReportText.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
+#include "TrayIcon.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
 
@@ -49,8 +50,13 @@ protected:
     const TDateTime Now = EncodeDate(2026, 12, 9) + EncodeTime(5, 56, 0, 0);
 
     InfoFormWeather()
-        : server_({{ReportPath("KNYC"), Report(test::NewYorkReport)},
-                   {ReportPath("CYUL"), Report(test::MontrealReport)}}) {
+        : server_(
+              {{ReportPath("KNYC"), Report(test::NewYorkReport)},
+               {ReportPath("CYUL"), Report(test::MontrealReport)},
+               {ReportPath("E500"), THttpFixture::TRoute{500, "", {}, {}}},
+               {ReportPath("SLOW"), THttpFixture::TRoute{200, "", {}, THttpFixture::TMode::Stall}},
+               {ReportPath("HTML"), Report("<html><body>Moved</body></html>")},
+               {ReportPath("LINE"), Report("ONE LINE THAT IS NO REPORT")}}) {
         test::ResetProgramState();
         Settings.ShowInfoFormAtStartup = false;
         Settings.WeatherServer = server_.HostAndPort();
@@ -175,11 +181,58 @@ TEST_F(InfoFormWeather, ShowingTheTabRefreshesTheLabels) {
     EXPECT_TRUE(form_->WeatherPage->TemperatureRadioItems[1]->isChecked());
 }
 
-TEST_F(InfoFormWeather, AFailureSaysSiteNotAvailable) {
-    WeatherState.ShowHttpStatus = false;
-    GetWeather("NONE", "Nowhere");  // the server has no such report
-    EXPECT_EQ(Memo(), "Site not available");
-    EXPECT_EQ(form_->WeatherPage->WeatherStationCodeEd2->text(), "NONE");
+// Every failure is told, each time, in the memo and, for the saved station, in the clock
+// window's caption and tray; the tab stays usable. A refusal is also told once in a box
+// over the window that asked.
+TEST_F(InfoFormWeather, EveryFailureSaysWhyInTheMemoCaptionAndTray) {
+    const std::unique_ptr<TForm1> clock = MakeClockWindow();
+    clock->UpdateClocks();  // past the first update, which leaves the caption alone
+    WeatherService().Limits.TimeoutMs = 1000;
+    const QString refused = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
+    const struct {
+        const char* Code;
+        bool Refused;
+        const char* Reason;
+    } cases[] = {
+        {"NONE", false, "The server answered HTTP 404 Not Found."},
+        {"E500", false, "The server answered HTTP 500 Internal Server Error."},
+        {"SLOW", false, "The server did not answer in time."},
+        {"HTML", false, "The reply is not a weather report."},
+        {"LINE", false, "The reply is not a weather report."},
+        {"KNYC", true, "Internet connection may be blocked by firewall."},
+        {"KNYC", true, "Internet connection may be blocked by firewall."},  // again: the same
+    };
+    for (const auto& c : cases) {
+        Settings.WeatherServer = c.Refused ? refused : server_.HostAndPort();
+        Settings.WeatherStationCode = QLatin1String(c.Code);  // the saved station: shown
+        GetWeather(c.Code, "Station");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Memo(), QStringLiteral("Site not available\n") + c.Reason) << c.Code;
+        EXPECT_TRUE(
+            clock->TrayIcon->Hint().endsWith(QStringLiteral("\nTemp not available: ") + c.Reason))
+            << clock->TrayIcon->Hint().toStdString();
+        clock->UpdateClocks();
+        EXPECT_EQ(clock->windowTitle(), "Temp not available") << c.Code;
+        EXPECT_TRUE(form_->WeatherPage->GetWeatherBut2->isEnabled());
+        EXPECT_EQ(form_->WeatherPage->WeatherStationCodeEd2->text(), c.Code);
+    }
+    EXPECT_EQ(platform_.Messages.Shown,
+              QStringList({"Orbelune: Internet connection may be blocked by firewall."}));
+    EXPECT_EQ(platform_.Messages.Owners, QList<QWidget*>({form_.get()}));
+
+    // A good report brings the temperature back; a failure after it keeps it, saying it
+    // is old.
+    Settings.WeatherServer = server_.HostAndPort();
+    Settings.WeatherStationCode = QStringLiteral("KNYC");
+    GetWeather("KNYC", "New York");
+    EXPECT_FALSE(clock->TrayIcon->Hint().contains("Temp not"));
+    Settings.WeatherStationCode = QStringLiteral("NONE");
+    GetWeather("NONE", "Nowhere");
+    EXPECT_TRUE(clock->TrayIcon->Hint().startsWith(QString::fromUtf8("38°")));
+    EXPECT_TRUE(clock->TrayIcon->Hint().endsWith(
+        "\nTemp not updated: The server answered HTTP 404 Not Found."));
+    clock->UpdateClocks();
+    EXPECT_TRUE(clock->windowTitle().startsWith(QString::fromUtf8("38°")));
 }
 
 TEST_F(InfoFormWeather, StatusTextsAreEchoedOnlyWhileTheEchoIsOn) {

@@ -321,7 +321,8 @@ TEST_F(ImageryTabs, ARequestDisablesTheTabUntilItEnds) {
                      [&](bool Busy) { enabled << sat.isEnabled() << !Busy; });
     sat.GetSatelliteBut->click();  // the closed port of the tests refuses
     EXPECT_EQ(enabled, QList<bool>({false, false, true, true}));
-    EXPECT_EQ(Fakes.Messages.Shown.size(), 1);
+    ASSERT_EQ(Fakes.Messages.Shown.size(), 1);
+    EXPECT_EQ(Fakes.Messages.Owners[0], sat.window());
 }
 
 }  // namespace

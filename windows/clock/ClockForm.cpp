@@ -521,7 +521,7 @@ void TForm1::ToggleInfoFormAction1Execute() {
 }
 
 void TForm1::GoToGoogle() {
-    if (InfoForm != nullptr) InfoForm->GoBrowser(SearchHomePage());
+    if (InfoForm != nullptr) InfoForm->GoBrowser(SearchHomePage(), this);
 }
 
 QString TForm1::FindHelpFile(const QString& Name, const QStringList& Folders) {
@@ -540,7 +540,7 @@ void TForm1::ShowHelp1Execute() {
     if (!path.isEmpty() && InfoForm != nullptr) {
         // GoBrowser sends the information window and this one to the back.
         InfoForm->HelpFile = path;
-        InfoForm->GoBrowser(path);
+        InfoForm->GoBrowser(path, this);
         return;
     }
     if (HelpForm == nullptr) {

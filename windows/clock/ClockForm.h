@@ -61,7 +61,8 @@ public:
     // What closing records and saves; also run when the desktop session ends, which
     // may end the program without closing its windows.
     void SaveSession();
-    // Shows the window as the settings ask after start-up.
+    // Shows the window as the settings ask after start-up; a settings file that could
+    // not be read is told of over it once the message loop runs.
     void ShowAtStartup();
 
     void Timer1Timer();
@@ -317,6 +318,7 @@ private:
 
     bool FClosed = false;
     bool FDestroyed = false;
+    TSettingsResult FReadResult;  // of the settings read at start-up
 };
 
 }  // namespace orbelune

@@ -185,6 +185,9 @@ void TForm1::ShowHints(TDateTime Day, TDateTime DayAtNow, const TTimeZoneState& 
         lines.removeAll(QString());
         text = lines.join(QLatin1Char('\n'));
     }
+    if (!WeatherState.TemperatureProblem.isEmpty())
+        text += QLatin1Char('\n') + TemperatureProblemLine(!WeatherState.TemperatureText.isEmpty(),
+                                                           WeatherState.TemperatureProblem);
     TrayIcon->SetHint(Settings.ShowHints ? text : QString());
     const QString caption = QString(text).replace(QLatin1Char('\n'), QStringLiteral("  "));
     setWindowTitle(caption);

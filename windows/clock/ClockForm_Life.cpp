@@ -99,6 +99,14 @@ void TForm1::FormCreate(const QStringList& Arguments) {
     QCoreApplication::processEvents();
 }
 
+// A settings file that could not be read, or settings that could not be saved, are
+// the user's to know about: the stored settings may be lost otherwise.
+static void TellAboutSettings(QWidget* Owner, const TSettingsResult& Result) {
+    if (!Result.Message.isEmpty())
+        Platform().Messages->Inform(Owner, TMessageIcon::Warning, QStringLiteral("Orbelune"),
+                                    Result.Message);
+}
+
 // Started minimised, or minimising to the tray, the window starts hidden, but only
 // where the tray icon can bring it back; elsewhere it starts minimised, so that it can
 // always be reached.
@@ -107,19 +115,14 @@ void TForm1::ShowAtStartup() {
         show();
     else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable())
         showMinimized();
-}
-
-// A settings file that could not be read, or settings that could not be saved, are
-// the user's to know about: the stored settings may be lost otherwise.
-static void TellAboutSettings(const TSettingsResult& Result) {
-    if (!Result.Message.isEmpty())
-        Platform().Messages->Inform(QStringLiteral("Orbelune"), Result.Message);
+    // Told over the shown window, once the program answers its quit signals, so that a
+    // logout does not wait for the box.
+    if (!FReadResult.Message.isEmpty())
+        QTimer::singleShot(0, this, [this] { TellAboutSettings(this, FReadResult); });
 }
 
 void TForm1::ReadIniFile() {
-    const TSettingsResult read = orbelune::ReadIniFile(Settings, SettingsCopies);
-    // Told once the window is up, not while it is being made.
-    if (!read.Message.isEmpty()) QTimer::singleShot(0, this, [read] { TellAboutSettings(read); });
+    FReadResult = orbelune::ReadIniFile(Settings, SettingsCopies);
     // The saved station is the current one until the Weather tab asks for another.
     WeatherState.CurrentStationCode = Settings.WeatherStationCode;
     WeatherState.CurrentStationName = Settings.WeatherStationName;
@@ -143,7 +146,8 @@ void TForm1::SaveAllSettings() {
         Settings.SaveOnExit = false;
     }
     const TSettingsResult second = SaveIniFile(TSaveIntent::OnPurpose);
-    TellAboutSettings(first.Ok ? second : first);
+    // Asked for on the information window.
+    TellAboutSettings(InfoForm.data(), first.Ok ? second : first);
 }
 
 void TForm1::SetRunWhenWindowsStarts(bool On) {
@@ -196,8 +200,10 @@ void TForm1::UpdateClocks() {
     ClockState.LastClockMinute = minute;
 
     if (!ClockState.FirstClockUpdate && !WeatherState.TemperatureShown)
-        setWindowTitle(
-            ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t, DateFormats.ShortYY));
+        setWindowTitle(WeatherState.TemperatureProblem.isEmpty()
+                           ? ClockCaption(Settings.DisplayLevel, Settings.UseMilitaryTime, t,
+                                          DateFormats.ShortYY)
+                           : QStringLiteral("Temp not available"));
 
     if (InfoForm != nullptr) {
         // After midnight (or a clock set back) the second of the day starts again below
@@ -259,7 +265,7 @@ void TForm1::SaveSession() {
         Settings.LastSetSheetTabIndex = InfoForm->SetSheetPageControl->currentIndex();
     }
     SetRunWhenWindowsStarts(Settings.RunWhenWindowsStarts);
-    TellAboutSettings(SaveIniFile());
+    TellAboutSettings(this, SaveIniFile());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

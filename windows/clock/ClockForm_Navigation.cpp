@@ -321,7 +321,7 @@ void TForm1::GoToMeteorExecute(int N) {
     if (N < 1 || N > static_cast<int>(showers.size())) return;
     const TMeteorShower& shower = showers[static_cast<size_t>(N - 1)];
     GoToDate(MeteorShowerDate(shower, Calendar1->Year()));
-    if (InfoForm != nullptr) InfoForm->GoBrowser(MeteorShowerAddress(shower));
+    if (InfoForm != nullptr) InfoForm->GoBrowser(MeteorShowerAddress(shower), this);
 }
 
 }  // namespace orbelune

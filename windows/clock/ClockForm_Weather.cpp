@@ -27,15 +27,17 @@ void TForm1::GetWeather(const QString& StationCode, bool Show) {
 }
 
 void TForm1::ApplyWeatherReport(const TReportOutcome& Outcome) {
-    if (Outcome.Kind == TReportOutcome::TKind::Refused) {
-        ShowConnectionRefused();
-        return;
-    }
+    // The box waits until every window has shown the outcome.
+    if (Outcome.Kind == TReportOutcome::TKind::Refused && !Outcome.FromWeatherTab)
+        QMetaObject::invokeMethod(this, &TForm1::ShowConnectionRefused, Qt::QueuedConnection);
     if (Outcome.ShowsTemperature()) {
         ShowTemperatureCaption();
         TrayIcon->SetHint(
             WeatherState.TemperatureText + QLatin1Char('\n') +
             QString(WeatherState.TraySummaryText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    } else if (Outcome.Show) {
+        // The caption and the tray say why no temperature came.
+        UpdateDisplays();
     }
     if (Outcome.Kind == TReportOutcome::TKind::Good && Form6 != nullptr) ShowWeatherTextReport();
 }
@@ -61,7 +63,7 @@ void TForm1::ShowTrayTemp(const QString& Text, std::int32_t ForeColor, bool Tran
 }
 
 void TForm1::ShowConnectionRefused() {
-    ShowConnectionRefusedMessage();
+    ShowConnectionRefusedMessage(this);
 }
 
 void TForm1::ShowStatus(const QString& Text) {

@@ -62,6 +62,12 @@ QString ClockCaption(int DisplayLevel, bool UseMilitaryTime, TDateTime T, const 
     return FormatDateTimeSafe(format, T).left(8);
 }
 
+QString TemperatureProblemLine(bool TemperatureKnown, const QString& Problem) {
+    return (TemperatureKnown ? QStringLiteral("Temp not updated: ")
+                             : QStringLiteral("Temp not available: ")) +
+           Problem;
+}
+
 QString TimePanelFormat(bool UseMilitaryTime) {
     return UseMilitaryTime ? QStringLiteral("hh:nn:ss  ") : QStringLiteral("hh:nn:ss  AM/PM   ");
 }

@@ -35,6 +35,11 @@ QString TimeRowText(TDateTime T);
 // the time cut to 8 characters.
 QString ClockCaption(int DisplayLevel, bool UseMilitaryTime, TDateTime T, const QString& ShortYY);
 
+// While the last temperature request brought none (Problem says why), the caption
+// says "Temp not available" in place of the time, and the tray's hint ends with this
+// line: the temperature is missing, or the one shown was not updated.
+QString TemperatureProblemLine(bool TemperatureKnown, const QString& Problem);
+
 // The format of the information window's time panels.
 QString TimePanelFormat(bool UseMilitaryTime);
 

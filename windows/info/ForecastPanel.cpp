@@ -53,7 +53,31 @@ TForecastPanel::TForecastPanel(QWidget* Parent) : QWidget(Parent) {
     BrowserArea = Named(new QWidget(this), "BrowserArea");
     auto* area = new QVBoxLayout(BrowserArea);
     area->setContentsMargins(0, 0, 0, 0);
+    PageStatusLab = Named(new QLabel(BrowserArea), "PageStatusLab");
+    PageStatusLab->setWordWrap(true);
+    PageStatusLab->setAlignment(Qt::AlignCenter);
+    PageStatusLab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PageStatusLab->hide();
+    area->addWidget(PageStatusLab);
     column->addWidget(BrowserArea, 1);
+}
+
+void TForecastPanel::ShowPageStatus(const QString& Text) {
+    PageStatusLab->setText(Text);
+    PageStatusLab->setVisible(Browser != nullptr && !Text.isEmpty());
+    // Alone in the area, the line takes its room and stands in its middle.
+    auto* area = static_cast<QVBoxLayout*>(BrowserArea->layout());
+    area->setStretchFactor(PageStatusLab, PageShown() ? 0 : 1);
+}
+
+void TForecastPanel::ShowPage() {
+    if (WebBrowser1 == nullptr || PageShown()) return;
+    WebBrowser1->show();
+    ShowPageStatus(PageStatusLab->text());
+}
+
+bool TForecastPanel::PageShown() const {
+    return WebBrowser1 != nullptr && !WebBrowser1->isHidden();
 }
 
 QWidget* TForecastPanel::createSourceRow() {
@@ -123,7 +147,8 @@ TEmbeddedBrowser* TForecastPanel::CreateBrowser() {
     Browser = CreateEmbeddedBrowser(BrowserArea, problem);
     if (Browser != nullptr) {
         WebBrowser1 = Browser->Widget();
-        BrowserArea->layout()->addWidget(WebBrowser1);
+        WebBrowser1->hide();  // the status line stands in for it until a page opens
+        static_cast<QVBoxLayout*>(BrowserArea->layout())->addWidget(WebBrowser1, 1);
         return Browser;
     }
     auto* missing = Named(new QLabel(problem, BrowserArea), "BrowserProblemLab");

@@ -42,7 +42,15 @@ public:
     QComboBox* BrowseBox = nullptr;
     QPushButton* BrowserGoBut = nullptr;
     TEmbeddedBrowser* Browser = nullptr;  // null until CreateBrowser
-    QWidget* WebBrowser1 = nullptr;       // the browser's window
+    QWidget* WebBrowser1 = nullptr;       // the browser's window, hidden until a page opens
+    QLabel* PageStatusLab = nullptr;      // the line over the page
+
+    // Puts Text over the page (nothing when it is empty); before the first page the
+    // line fills the page area alone.
+    void ShowPageStatus(const QString& Text);
+    // The page area shows the browser from now on.
+    void ShowPage();
+    bool PageShown() const;
 
 private:
     QWidget* createSourceRow();

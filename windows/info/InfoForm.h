@@ -240,8 +240,9 @@ public:
     // Maps and reference pages in the default browser (InfoForm_Maps.cpp).
     // Opens a web address (http or https) or the help file in the desktop's default
     // handler, after sending the program's windows to the back; anything else opens
-    // nothing and says so in the status bar.
-    void GoBrowser(const QString& Address);
+    // nothing and says so in the status bar. Without a browser a box over Owner (this
+    // window when null), the window whose command it was, gives the address.
+    void GoBrowser(const QString& Address, QWidget* Owner = nullptr);
     void GoBrowserButClick();
     void GetMap(int Site);
     void GetMapBut1Click();

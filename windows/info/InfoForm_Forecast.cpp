@@ -12,6 +12,7 @@
 #include "ReferencePages.h"
 #include "Settings.h"
 #include "SettingsIo.h"
+#include "WeatherTabTexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -71,7 +72,13 @@ void TInfoForm::ShowForecastControls() {
 TEmbeddedBrowser* TInfoForm::WebBrowser() {
     if (Forecast->Browser == nullptr)
         if (TEmbeddedBrowser* browser = Forecast->CreateBrowser())
-            browser->OnNavigateComplete([this] { WebBrowser1NavigateComplete2(); });
+            browser->OnNavigateComplete([this](const TPageLoad& Load) {
+                // Whether the page came or why not, over the page itself.
+                Forecast->ShowPageStatus(ForecastPageStatus(
+                    Load.Problem.isEmpty() ? TPageState::Loaded : TPageState::Failed,
+                    Load.Address.toDisplayString(), Load.Problem));
+                WebBrowser1NavigateComplete2();
+            });
     return Forecast->Browser;
 }
 
@@ -90,6 +97,10 @@ void TInfoForm::SetURL() {
     // Without a forecast city the box keeps its address.
     if (const std::optional<QString> address = orbelune::SetURL(place))
         ShowAddress(QUrl(*address).toDisplayString());
+    // Until a page opens, its room says what "Get Weather" will open.
+    if (!Forecast->PageShown())
+        Forecast->ShowPageStatus(
+            ForecastPageStatus(TPageState::NotOpened, Forecast->BrowseBox->currentText()));
 }
 
 void TInfoForm::ShowAddress(const QString& Address) {
@@ -106,7 +117,12 @@ void TInfoForm::SetWeatherBoxVisibility(int SourceType) {
 }
 
 void TInfoForm::Navigate(const QString& Address) {
-    if (TEmbeddedBrowser* browser = WebBrowser()) browser->Navigate(QUrl::fromUserInput(Address));
+    TEmbeddedBrowser* browser = WebBrowser();
+    if (browser == nullptr) return;
+    const QUrl url = QUrl::fromUserInput(Address);
+    Forecast->ShowPage();
+    Forecast->ShowPageStatus(ForecastPageStatus(TPageState::Loading, url.toDisplayString()));
+    browser->Navigate(url);
 }
 
 void TInfoForm::GetForecast() {
@@ -137,7 +153,10 @@ void TInfoForm::ForwardButClick() {
 }
 
 void TInfoForm::RefreshButClick() {
-    if (Forecast->Browser != nullptr) Forecast->Browser->Refresh();
+    if (Forecast->Browser == nullptr || !Forecast->PageShown()) return;
+    Forecast->ShowPageStatus(ForecastPageStatus(
+        TPageState::Loading, Forecast->Browser->LocationURL().toDisplayString()));
+    Forecast->Browser->Refresh();
 }
 
 void TInfoForm::WebBrowser1NavigateComplete2() {
@@ -152,7 +171,8 @@ void TInfoForm::SaveAddressButClick() {
     Settings.SaveURL = Forecast->BrowseBox->currentText();
     const TSettingsResult saved = WriteURL(Settings);
     if (!saved.Message.isEmpty())
-        Platform().Messages->Inform(QStringLiteral("Orbelune"), saved.Message);
+        Platform().Messages->Inform(this, TMessageIcon::Warning, QStringLiteral("Orbelune"),
+                                    saved.Message);
 }
 
 void TInfoForm::WeatherSourceBoxSelect() {

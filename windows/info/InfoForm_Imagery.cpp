@@ -21,7 +21,8 @@ void TInfoForm::createImagerySheets() {
     connect(SatellitePage, &TSatelliteSheet::AnimationChanged, this,
             &TInfoForm::UpdateAnimationTimer);
     connect(RadarPage, &TRadarSheet::IntervalChanged, this, &TInfoForm::AnimationIntervalRequested);
-    connect(RadarPage, &TRadarSheet::LinkClicked, this, &TInfoForm::GoBrowser);
+    connect(RadarPage, &TRadarSheet::LinkClicked, this,
+            [this](const QString& Address) { GoBrowser(Address); });
     connect(InfoFormPageControl, &QTabWidget::currentChanged, this, &TInfoForm::PageChanged);
 }
 

@@ -105,7 +105,7 @@ void TInfoForm::PlaceListArrived() {
 void TInfoForm::ShowLoadFileMsg() {
     QString problem = PlaceListLoader->Problem();
     if (problem.isEmpty()) problem = MissingPlaceListMessage(PlaceListLoader->Folders);
-    Platform().Messages->Inform(QStringLiteral("Orbelune"), problem);
+    Platform().Messages->Inform(this, TMessageIcon::Warning, QStringLiteral("Orbelune"), problem);
 }
 
 void TInfoForm::CountryBoxSelect() {

@@ -48,7 +48,7 @@ void TInfoForm::createPageLinks() {
     connect(LocationPage->GetMapBut3, &QPushButton::clicked, this, &TInfoForm::GetMapBut1Click);
 }
 
-void TInfoForm::GoBrowser(const QString& Address) {
+void TInfoForm::GoBrowser(const QString& Address, QWidget* Owner) {
     const std::optional<QUrl> url = BrowsableAddress(Address, HelpFile);
     if (!url) {
         StatusPanels[0]->setText(NotBrowsableMessage(Address));
@@ -57,8 +57,12 @@ void TInfoForm::GoBrowser(const QString& Address) {
     SendToBack(this);
     emit SentToBack();
     QCoreApplication::processEvents();
-    Platform().Urls->Open(*url);
+    const bool opened = Platform().Urls->Open(*url);
     QCoreApplication::processEvents();
+    if (!opened)
+        Platform().Messages->Inform(Owner != nullptr ? Owner : this, TMessageIcon::Warning,
+                                    QStringLiteral("Orbelune"),
+                                    NoBrowserMessage(url->toDisplayString()));
 }
 
 void TInfoForm::GoBrowserButClick() {

@@ -86,12 +86,12 @@ bool TInfoForm::SaveGIFFile(const QList<QImage>& Frames, const QString& Name, bo
 bool TInfoForm::ConfirmReplace(const QString& Name, bool Ask) {
     if (!Ask || !QFileInfo::exists(Name)) return true;
     return Platform().Messages->Confirm(
-        QStringLiteral("Confirm"),
+        this, QStringLiteral("Confirm"),
         Name + QStringLiteral(" already exists.  Do you want to replace it?"));
 }
 
 bool TInfoForm::ReportSaveFailure(const QString& Name, const QString& Reason) {
-    Platform().Messages->Inform(QStringLiteral("Save As"),
+    Platform().Messages->Inform(this, TMessageIcon::Warning, QStringLiteral("Save As"),
                                 Name + QStringLiteral(" could not be saved: ") + Reason);
     return false;
 }

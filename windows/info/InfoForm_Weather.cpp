@@ -3,6 +3,7 @@
 #include "InfoForm.h"
 
 #include "Settings.h"
+#include "TemperatureDisplay.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
 #include "WeatherTabTexts.h"
@@ -34,8 +35,12 @@ void TInfoForm::createWeatherSheet() {
 }
 
 void TInfoForm::ApplyWeatherReport(const TReportOutcome& Outcome) {
-    if (!Outcome.ShowsReport()) return;
-    WeatherPage->WeatherMemo2->setPlainText(WeatherState.ReportLines.join(QLatin1Char('\n')));
+    // The box waits until every window has shown the outcome.
+    if (Outcome.Kind == TReportOutcome::TKind::Refused && Outcome.FromWeatherTab)
+        QMetaObject::invokeMethod(
+            this, [this] { ShowConnectionRefusedMessage(this); }, Qt::QueuedConnection);
+    WeatherPage->WeatherMemo2->setPlainText(
+        ReportPanelText(WeatherState.ReportLines, Outcome.FailureText));
     WeatherPage->WeatherStationCodeEd2->setText(WeatherState.CurrentStationCode);
     WeatherPage->WeatherStationNameEd2->setText(WeatherState.CurrentStationName);
     DisplayWeather();

@@ -53,7 +53,8 @@ void TRadarSheet::connectState() {
     });
     connect(r, &TRadarState::AnimationStarted, this, &TRadarSheet::AnimationChanged);
     connect(r, &TRadarState::ViewFinished, this, &TRadarSheet::ApplyViewFinished);
-    connect(r, &TRadarState::ConnectionRefused, this, [] { ShowConnectionRefusedMessage(); });
+    connect(r, &TRadarState::ConnectionRefused, this,
+            [this] { ShowConnectionRefusedMessage(window()); });
     connect(r, &TRadarState::Finished, this, &TRadarSheet::AnimationChanged);
     connect(Image6, &TPictureBox::MouseMoved, this, &TRadarSheet::Image6MouseMove);
     connect(Image6, &TPictureBox::MousePressed, this, &TRadarSheet::Image6MouseDown);

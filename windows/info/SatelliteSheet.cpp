@@ -120,7 +120,8 @@ void TSatelliteSheet::connectControls() {
     connect(s, &TSatelliteState::FrameNumberChanged, SatJpgNumLab, &QLabel::setText);
     connect(s, &TSatelliteState::LastDownloadChanged, LastSatelliteLab, &QLabel::setText);
     connect(s, &TSatelliteState::LoopStarted, this, &TSatelliteSheet::AnimationChanged);
-    connect(s, &TSatelliteState::ConnectionRefused, this, [] { ShowConnectionRefusedMessage(); });
+    connect(s, &TSatelliteState::ConnectionRefused, this,
+            [this] { ShowConnectionRefusedMessage(window()); });
 }
 
 void TSatelliteSheet::ShowSettings() {

@@ -18,4 +18,27 @@ TWeatherTabTexts WeatherTabTexts(char TemperatureUnits, TDateTime LastWeatherDow
     return texts;
 }
 
+QString ForecastPageStatus(TPageState State, const QString& Address, const QString& Problem) {
+    switch (State) {
+        case TPageState::NotOpened:
+            return Address.isEmpty() ? QStringLiteral(
+                                           "Choose a forecast source and a place, then press "
+                                           "\"Get Weather\".")
+                                     : QStringLiteral("\"Get Weather\" opens ") + Address;
+        case TPageState::Loading:
+            return QStringLiteral("Loading ") + Address + QStringLiteral(" ...");
+        case TPageState::Failed:
+            return QStringLiteral("The page could not be loaded (") + Problem +
+                   QStringLiteral("): ") + Address;
+        case TPageState::Loaded:
+            break;
+    }
+    return {};
+}
+
+QString ReportPanelText(const QStringList& ReportLines, const QString& FailureText) {
+    if (FailureText.isEmpty()) return ReportLines.join(QLatin1Char('\n'));
+    return QStringLiteral("Site not available\n") + FailureText;
+}
+
 }  // namespace orbelune

@@ -4,6 +4,7 @@
 #include "StDate.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orbelune {
 
@@ -17,5 +18,15 @@ struct TWeatherTabTexts {
 // time stamp text of the last report (which ends with a blank).
 TWeatherTabTexts WeatherTabTexts(char TemperatureUnits, TDateTime LastWeatherDownloadTime,
                                  const QString& LastWeatherTimeStampStr);
+
+// The line over the forecast page: before the first page, what "Get Weather" opens (or
+// what to do without an address); while a page loads, its address; when it did not
+// come, why. Empty once a page has come.
+enum class TPageState { NotOpened, Loading, Loaded, Failed };
+QString ForecastPageStatus(TPageState State, const QString& Address, const QString& Problem = {});
+
+// What the report panel shows once a request has ended: the report's lines, or, when
+// FailureText says why none came, "Site not available" and the reason.
+QString ReportPanelText(const QStringList& ReportLines, const QString& FailureText);
 
 }  // namespace orbelune
