@@ -31,6 +31,8 @@ QByteArray ReasonOf(int status) {
             return "Not Found";
         case 407:
             return "Proxy Authentication Required";
+        case 500:
+            return "Internal Server Error";
         case 502:
             return "Bad Gateway";
         default:
@@ -155,7 +157,8 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
         requested_ << path;
         heads_ << head;
     }
-    const auto found = routes_.constFind(path);
+    auto found = routes_.constFind(path);
+    if (found == routes_.constEnd()) found = routes_.constFind(QStringLiteral("*"));
     const TRoute route =
         found != routes_.constEnd() ? *found : TRoute{404, "no such file", {}, TMode::Normal};
 

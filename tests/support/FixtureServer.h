@@ -58,7 +58,8 @@ struct TRequestHead {
 // The head from the bytes up to the blank line; Valid is false when it is malformed.
 TRequestHead ParseRequestHead(const QByteArray& data);
 
-// An HTTP/1.1 server with fixed answers per path; every answer closes the connection.
+// An HTTP/1.1 server with fixed answers per path (the route "*" answers every path
+// without one of its own); every answer closes the connection.
 class THttpFixture final : public TFixtureServer {
 public:
     enum class TMode {

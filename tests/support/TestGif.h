@@ -21,4 +21,8 @@ QByteArray TestGif(const QImage& Image, std::optional<QRgb> Transparent = std::n
 // all), each a whole picture shown DelayCentiseconds, looping endlessly.
 QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds);
 
+// A hostile GIF of a few hundred bytes: Frames frames, each claiming the whole of Size
+// with no pixel data behind the claim (a decoder that believes it allocates them all).
+QByteArray TestClaimingGif(int Frames, QSize Size);
+
 }  // namespace orbelune::test

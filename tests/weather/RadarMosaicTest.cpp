@@ -144,6 +144,43 @@ TEST_F(Mosaics, ALoopOfSixFramesWhenEightAreWanted) {
     EXPECT_EQ(Ticks(13, false), QList<int>({1, 2, 3, 4, 5, 5, 4}));
 }
 
+TEST_F(Mosaics, OnlyTheFramesWantedAndAllowedAreDecoded) {
+    const auto server = Serve("/Conus/Loop/northeast_loop.gif", Loop(6));
+    constexpr qint64 Frame = 60 * 57 * 4;  // decoded; composed at zoom 2, four times that
+    const struct {
+        int Wanted;
+        qint64 Budget;
+        long double Zoom;
+        int Frames;
+    } cases[] = {{2, 1 << 28, 1.0L, 2}, {8, Frame * 2 * 3, 1.0L, 3}, {8, Frame * 5 * 2, 2.0L, 2}};
+    for (const auto& c : cases) {
+        TRadarRequest request = Request(server->HostAndPort(), 2, true, c.Wanted);
+        request.Limits.PictureMaxBytes = c.Budget;
+        request.Zoom = c.Zoom;
+        ASSERT_TRUE(state_.NewGetRadarNational(request));
+        EXPECT_EQ(state_.RadarAnimation.size(), c.Frames) << c.Wanted;
+        EXPECT_EQ(state_.RadarFrameCount(), c.Frames) << c.Wanted;
+    }
+}
+
+// A few hundred bytes that claim thousands of pixels a frame, far beyond the regional
+// map's 600 x 571: refused from the file's layout, and the time line says why.
+TEST_F(Mosaics, AHostileGifIsRefusedBeforeItsPixelsAreDecoded) {
+    const auto server =
+        Serve("/Conus/Loop/northeast_loop.gif", test::TestClaimingGif(30, QSize(1300, 1200)));
+    QList<TRadarTimeLine> lines;
+    QObject::connect(&state_, &TRadarState::TimeLineChanged, &state_,
+                     [&](const TRadarTimeLine& Line) { lines << Line; });
+    EXPECT_FALSE(state_.NewGetRadarNational(Request(server->HostAndPort(), 2, true, 30)));
+    EXPECT_TRUE(shown_.isEmpty());
+    EXPECT_TRUE(state_.RadarAnimation.isEmpty());
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last().Text,
+              "No radar for USA - NorthEast: the picture is too large (1300 x 1200).\n"
+              "No radar picture has arrived yet.");
+    EXPECT_EQ(lines.last().Color, RadarTimeRed);
+}
+
 TEST_F(Mosaics, ASingleFrameIsShownStillEvenWhenAnimating) {
     const auto server = Serve("/Conus/Loop/NatLoop_Small.gif", Loop(1));
     ASSERT_TRUE(state_.NewGetRadarNational(Request(server->HostAndPort(), 0, true, 8)));
