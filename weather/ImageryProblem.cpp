@@ -2,6 +2,23 @@
 
 namespace orbelune {
 
+namespace {
+
+// A server's words go into a one-line label: no control characters, and not so long
+// that a hostile status line could push the tab apart.
+constexpr qsizetype DetailMaxLength = 80;
+
+QString OneShortLine(QString Text) {
+    for (QChar& c : Text)
+        if (!c.isPrint()) c = u' ';
+    Text = Text.simplified();
+    if (Text.size() > DetailMaxLength)
+        Text = Text.left(DetailMaxLength - 3) + QStringLiteral("...");
+    return Text;
+}
+
+}  // namespace
+
 TImageryProblem ProblemOf(const TDownloadResult& Reply) {
     using TKind = TImageryProblem::TKind;
     switch (Reply.Error) {
@@ -14,13 +31,13 @@ TImageryProblem ProblemOf(const TDownloadResult& Reply) {
         case TDownloadError::TooLarge:
             return {TKind::TooLarge, QString()};
         case TDownloadError::HttpStatus:
-            return {TKind::HttpStatus, Reply.ErrorText};
+            return {TKind::HttpStatus, OneShortLine(Reply.ErrorText)};
         case TDownloadError::Cancelled:
             return {TKind::Cancelled, QString()};
         case TDownloadError::Failed:
             break;
     }
-    return {TKind::Failed, Reply.ErrorText};
+    return {TKind::Failed, OneShortLine(Reply.ErrorText)};
 }
 
 TImageryProblem PictureTooLarge(QSize Size) {

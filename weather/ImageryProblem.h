@@ -28,7 +28,7 @@ struct TImageryProblem {
         Failed,  // anything else: the error text says what
     };
     TKind Kind = TKind::None;
-    QString Detail;  // the status line, the picture's size or the error text
+    QString Detail;  // the status line, the picture's size or the error text, on one short line
 
     bool Any() const { return Kind != TKind::None; }
 };

@@ -105,7 +105,7 @@ void TRadarSheet::ShowSettings() {
     ZoomBut->setText(ZoomCaption(Radar->RadarZoomFactor));
     // Until a picture arrives the map is a black one of the saved location.
     Radar->ShownView = {location, Settings.RadarReflectivityBoxIndex, Radar->RadarZoomFactor};
-    SetRadarControlVisibility(location, false);
+    SetRadarControlVisibility(location, true);
     SetRadarImageSize(location);
 }
 

@@ -83,6 +83,8 @@ QWidget* TSatelliteSheet::createChoices() {
     SatJpgNumLab->setMinimumWidth(
         SatJpgNumLab->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     LastSatelliteLab = Named(new QLabel(box), "LastSatelliteLab");
+    // It may carry a server's words, which are never markup.
+    LastSatelliteLab->setTextFormat(Qt::PlainText);
     auto* loop = new QHBoxLayout;
     loop->addWidget(AnimateSatelliteBox);
     loop->addWidget(RepeatSatelliteBox);
