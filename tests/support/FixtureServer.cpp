@@ -8,6 +8,7 @@
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 
@@ -257,6 +258,14 @@ TTestCertificate MakeTestCertificate(const QString& Folder) {
     made.Certificate = QSslCertificate(certFile.readAll(), QSsl::Pem);
     made.Key = QSslKey(keyFile.readAll(), QSsl::Ec, QSsl::Pem);
     return made;
+}
+
+const TTestCertificate& SharedTestCertificate() {
+    static const TTestCertificate Made = [] {
+        const QTemporaryDir folder;
+        return folder.isValid() ? MakeTestCertificate(folder.path()) : TTestCertificate();
+    }();
+    return Made;
 }
 
 namespace {

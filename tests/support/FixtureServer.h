@@ -130,6 +130,8 @@ struct TTestCertificate {
     QSslKey Key;
 };
 TTestCertificate MakeTestCertificate(const QString& Folder);
+// One such certificate for the whole test program, made when first asked for.
+const TTestCertificate& SharedTestCertificate();
 
 // For its life, every download trusts Certificate, and ServerTls serves with it; the
 // default configuration it found comes back when it goes.

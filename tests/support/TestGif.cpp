@@ -1,5 +1,6 @@
 #include "TestGif.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QList>
 
@@ -136,6 +137,16 @@ QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds) {
     }
     gif.append(char(0x3B));
     return gif;
+}
+
+QByteArray TestJpeg(QSize Size, QRgb Colour) {
+    QImage image(Size, QImage::Format_RGB32);
+    image.fill(Colour);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 95);
+    return jpeg;
 }
 
 QByteArray TestClaimingGif(int Frames, QSize Size) {

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <optional>
 
 namespace orbelune {
@@ -59,15 +57,10 @@ QByteArray Loop(int Frames) {
 
 class Mosaics : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        folder_ = new QTemporaryDir;
-        certificate_ = test::MakeTestCertificate(folder_->path());
-    }
-    static void TearDownTestSuite() { delete folder_; }
-
     void SetUp() override {
-        if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
-        trusted_.emplace(certificate_);
+        if (test::SharedTestCertificate().Certificate.isNull())
+            GTEST_SKIP() << "the openssl tool is not available";
+        trusted_.emplace(test::SharedTestCertificate());
         QObject::connect(&state_, &TRadarState::FrameShown, &state_,
                          [this](int Frame, const QImage& Picture) {
                              shown_ << Frame;
@@ -109,8 +102,6 @@ protected:
         return shown_;
     }
 
-    static inline QTemporaryDir* folder_ = nullptr;
-    static inline test::TTestCertificate certificate_;
     std::optional<test::TTrustedCertificate> trusted_;
     test::TFakePlatform platform_;
     TRadarState state_;

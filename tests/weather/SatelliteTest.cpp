@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 namespace orbelune {
 namespace {
 
@@ -68,16 +66,6 @@ TEST(SatelliteRequests, LastDownloadLine) {
     EXPECT_EQ(LastSatelliteText(local, true), "06 01 2024  19:05 GMT = 15:05 EDT");
 }
 
-QByteArray Jpeg(QRgb Colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Colour);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return jpeg;
-}
-
 QRgb FrameColour(int N) {
     return qRgb(20 * N, 250 - 20 * N, 128);
 }
@@ -88,7 +76,10 @@ TRoutes LoopRoutes(std::initializer_list<int> Missing = {}) {
     for (int n = 1; n <= 10; ++n)
         if (std::find(Missing.begin(), Missing.end(), n) == Missing.end())
             routes.insert(QStringLiteral("/GSSLOOPS/ecir/%1.jpg").arg(n),
-                          TRoute{200, Jpeg(FrameColour(n)), {}, THttpFixture::TMode::Normal});
+                          TRoute{200,
+                                 test::TestJpeg({64, 48}, FrameColour(n)),
+                                 {},
+                                 THttpFixture::TMode::Normal});
     return routes;
 }
 
@@ -197,9 +188,9 @@ TEST_F(Satellites, ALoopStopsWhereItsFramesWouldPassTheMemoryItMayTake) {
 }
 
 TEST_F(Satellites, AStillFromTheFullDiskFolder) {
-    THttpFixture server(
-        TRoutes{{"/FULLDISK/GEIR.JPG",
-                 TRoute{200, Jpeg(FrameColour(2)), {}, THttpFixture::TMode::Normal}}});
+    THttpFixture server(TRoutes{
+        {"/FULLDISK/GEIR.JPG",
+         TRoute{200, test::TestJpeg({64, 48}, FrameColour(2)), {}, THttpFixture::TMode::Normal}}});
     ASSERT_TRUE(state_.GetSatellite(Request(server.HostAndPort(), 17, true)));
     EXPECT_EQ(server.RequestedPaths(), QStringList({"/FULLDISK/GEIR.JPG"}));
     ASSERT_EQ(shown_.size(), 1);
@@ -249,11 +240,12 @@ TEST_F(Satellites, TheHurricaneFrameList) {
 TEST_F(Satellites, SmallDownloadsCountOnlyWhatWasAskedFor) {
     QImage mark(8, 8, QImage::Format_RGB32);
     mark.fill(Qt::red);
-    THttpFixture server(
-        TRoutes{{"/a.gif", TRoute{200, test::TestGif(mark), {}, THttpFixture::TMode::Normal}},
-                {"/b.gif", TRoute{200, Jpeg(FrameColour(1)), {}, THttpFixture::TMode::Normal}},
-                {"/c.txt", TRoute{200, "line", {}, THttpFixture::TMode::Normal}},
-                {"/d.txt", TRoute{200, "", {}, THttpFixture::TMode::Normal}}});
+    THttpFixture server(TRoutes{
+        {"/a.gif", TRoute{200, test::TestGif(mark), {}, THttpFixture::TMode::Normal}},
+        {"/b.gif",
+         TRoute{200, test::TestJpeg({64, 48}, FrameColour(1)), {}, THttpFixture::TMode::Normal}},
+        {"/c.txt", TRoute{200, "line", {}, THttpFixture::TMode::Normal}},
+        {"/d.txt", TRoute{200, "", {}, THttpFixture::TMode::Normal}}});
     const TDownloadOptions options;
     QImage gif;
     EXPECT_TRUE(GetGIF(server.HostAndPort(), "/a.gif", gif, options).Ok());

@@ -22,7 +22,6 @@
 #include "QStringPrinter.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -333,15 +332,11 @@ TEST_F(ImageryTabs, SatelliteBoxesFollowTheRegion) {
 // (and says so when there is none), and leaves the tab usable at once.
 class ImageryRequests : public ImageryTabs {
 protected:
-    static void SetUpTestSuite() {
-        folder_ = new QTemporaryDir;
-        certificate_ = test::MakeTestCertificate(folder_->path());
-    }
-    static void TearDownTestSuite() { delete folder_; }
     void SetUp() override {
-        if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
+        if (test::SharedTestCertificate().Certificate.isNull())
+            GTEST_SKIP() << "the openssl tool is not available";
         ImageryTabs::SetUp();
-        trusted_.emplace(certificate_);
+        trusted_.emplace(test::SharedTestCertificate());
         TInfoForm& form = MakeForm();
         form.RadarPage->Radar->Limits.TimeoutMs = form.SatellitePage->Satellite->Limits.TimeoutMs =
             300;
@@ -399,20 +394,8 @@ protected:
                                                  : Fakes.FileDialogs.Asked.takeLast().FileName;
     }
 
-    static inline QTemporaryDir* folder_ = nullptr;
-    static inline test::TTestCertificate certificate_;
     std::optional<test::TTrustedCertificate> trusted_;
 };
-
-QByteArray JpegOf(QRgb Colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Colour);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return jpeg;
-}
 
 TEST_F(ImageryRequests, ASiteRequestThatFailsSaysWhy) {
     TRadarSheet& radar = *Info->RadarPage;
@@ -492,7 +475,8 @@ TEST_F(ImageryRequests, ASatelliteStillThatFailsSaysWhy) {
 TEST_F(ImageryRequests, ASatelliteLoopThatFailsKeepsTheLastPicture) {
     TSatelliteSheet& sat = *Info->SatellitePage;
     Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
-    const auto goodServer = Good("/FULLDISK/GEIR.JPG", JpegOf(qRgb(200, 40, 40)), false);
+    const auto goodServer =
+        Good("/FULLDISK/GEIR.JPG", test::TestJpeg({64, 48}, qRgb(200, 40, 40)), false);
     Settings.SatelliteServer = goodServer->HostAndPort();
     sat.SatelliteLocationBox->setCurrentIndex(17);  // Full Disk - GOES East
     sat.SatelliteLocationBoxSelect();
