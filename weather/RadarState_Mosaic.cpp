@@ -44,6 +44,11 @@ bool TRadarState::NewGetRadarNational(const TRadarRequest& Request) {
     const bool shown = requestShown_;
     FinishRadarView();
     EnableRadarSheet(problem, false);
+    // Told once the tab is usable again: the message may wait for the user.
+    if (problem.Kind == TImageryProblem::TKind::Refused) {
+        WeatherState.ConnectionRefusedFlag = true;
+        emit ConnectionRefused();
+    }
     return shown;
 }
 
@@ -57,10 +62,6 @@ TImageryProblem TRadarState::NewGetGIF(const QString& Host, const QString& Path,
     options.Cancel = &cancel_;
     WeatherState.ConnectionRefusedFlag = false;
     const TDownloadResult reply = Download(QUrl(QStringLiteral("https://") + Host + Path), options);
-    if (reply.Error == TDownloadError::Refused) {
-        WeatherState.ConnectionRefusedFlag = true;
-        emit ConnectionRefused();
-    }
     Gif = reply.Body;
     return ProblemOf(reply);
 }

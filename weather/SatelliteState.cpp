@@ -114,7 +114,6 @@ bool TSatelliteState::GetSatellite(const TSatelliteRequest& Request) {
             emit ImageShown(StillImage);
         }
     }
-    if (refused) ReportRefused();
     const bool arrived = requestShown_;
     if (arrived) {
         LastSatelliteDownloadTime = Platform().Clock->Now();
@@ -127,6 +126,8 @@ bool TSatelliteState::GetSatellite(const TSatelliteRequest& Request) {
     WeatherState.ShowHttpStatus = true;
     busy_ = false;
     emit BusyChanged(false);
+    // Told once the tab is usable again: the message may wait for the user.
+    if (refused) ReportRefused();
     return arrived && !refused;
 }
 

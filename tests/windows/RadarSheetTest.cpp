@@ -434,6 +434,11 @@ TEST_F(ImageryRequests, AMosaicRequestThatFailsKeepsTheLastPicture) {
 
     radar.RadarLocationBox->setCurrentIndex(3);  // USA - SouthEast
     radar.RadarLocationBoxSelect();
+    QString toldAfter;  // the time line when a refused connection is told, the tab usable
+    QObject::connect(radar.Radar, &TRadarState::ConnectionRefused, &radar, [&] {
+        if (Usable(radar.GetRadarBut, radar.CancelRadarBut, radar.RadarLocationBox))
+            toldAfter = radar.LastRadarLab1->text();
+    });
     for (const TFailure& f : Failures) {
         SCOPED_TRACE(f.Name);
         const auto server = Serve(f, true, Settings.RadarServer);
@@ -451,6 +456,7 @@ TEST_F(ImageryRequests, AMosaicRequestThatFailsKeepsTheLastPicture) {
         radar.RefreshRadarAge();
         EXPECT_TRUE(radar.LastRadarLab1->text().endsWith(goodLine));
     }
+    EXPECT_TRUE(toldAfter.contains("refused")) << toldAfter.toStdString();
 }
 
 TEST_F(ImageryRequests, ASatelliteStillThatFailsSaysWhy) {
@@ -458,6 +464,12 @@ TEST_F(ImageryRequests, ASatelliteStillThatFailsSaysWhy) {
     Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
     sat.SatelliteLocationBox->setCurrentIndex(16);  // Northern Hemisphere: a still
     sat.SatelliteLocationBoxSelect();
+    // The message about a refused connection comes once the tab says why and is usable.
+    QString toldAfter;
+    QObject::connect(sat.Satellite, &TSatelliteState::ConnectionRefused, &sat, [&] {
+        if (Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox))
+            toldAfter = sat.LastSatelliteLab->text();
+    });
     for (const TFailure& f : Failures) {
         SCOPED_TRACE(f.Name);
         const auto server = Serve(f, false, Settings.SatelliteServer);
@@ -468,6 +480,7 @@ TEST_F(ImageryRequests, ASatelliteStillThatFailsSaysWhy) {
         EXPECT_TRUE(Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox));
         EXPECT_TRUE(SaveName().isEmpty());
     }
+    EXPECT_TRUE(toldAfter.contains("refused")) << toldAfter.toStdString();
 }
 
 // A loop that fails keeps the still shown before, with its own time and name; a

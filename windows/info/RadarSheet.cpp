@@ -195,8 +195,10 @@ QWidget* TRadarSheet::createTimeRow() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     LastRadarLab1 = Named(new QLabel(rows), "LastRadarLab1");
-    // It may carry a server's words, which are never markup.
+    // It may carry a server's words, which are never markup, and wraps rather than
+    // widen the tab.
     LastRadarLab1->setTextFormat(Qt::PlainText);
+    LastRadarLab1->setWordWrap(true);
     // The line keeps its height while it is empty.
     LastRadarLab1->setMinimumHeight(LastRadarLab1->fontMetrics().height());
     column->addWidget(LastRadarLab1);

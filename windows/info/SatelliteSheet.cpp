@@ -83,8 +83,10 @@ QWidget* TSatelliteSheet::createChoices() {
     SatJpgNumLab->setMinimumWidth(
         SatJpgNumLab->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     LastSatelliteLab = Named(new QLabel(box), "LastSatelliteLab");
-    // It may carry a server's words, which are never markup.
+    // It may carry a server's words, which are never markup, and wraps rather than
+    // widen the tab.
     LastSatelliteLab->setTextFormat(Qt::PlainText);
+    LastSatelliteLab->setWordWrap(true);
     auto* loop = new QHBoxLayout;
     loop->addWidget(AnimateSatelliteBox);
     loop->addWidget(RepeatSatelliteBox);
