@@ -191,11 +191,12 @@ TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
     });
     timeout.start(std::max<qint64>(0, deadline.remainingTime()));
 
-    // A worker that is asked to stop (at shut-down) gives its download up.
+    // A worker that is asked to stop (at shut-down), or a caller that cancels, gives its
+    // download up.
     QThread* const thread = QThread::currentThread();
     QTimer cancelPoll;
     QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
-        if (thread->isInterruptionRequested())
+        if (thread->isInterruptionRequested() || (options.Cancel && options.Cancel->load()))
             finish(TDownloadError::Cancelled, QStringLiteral("The download was stopped."));
     });
     cancelPoll.start(CancelPollMs);

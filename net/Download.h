@@ -11,6 +11,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
 
 namespace orbelune {
@@ -34,7 +35,7 @@ enum class TDownloadError {
     TimedOut,
     TooLarge,    // the reply passed MaxBytes
     HttpStatus,  // the server answered with a status other than 2xx
-    Cancelled,   // the calling thread was asked to stop (QThread::requestInterruption)
+    Cancelled,   // the calling thread was asked to stop, or the caller's Cancel flag was set
     Failed,      // anything else: name resolution, TLS, proxy authentication, ...
 };
 
@@ -45,6 +46,9 @@ struct TDownloadOptions {
     int MaxRedirects = 10;
     // Progress texts ("Connecting to host.", the status line, ...), on the calling thread.
     std::function<void(const QString&)> OnStatus;
+    // When set (by the user's "Cancel", say), the download gives up within a tenth of a
+    // second: the user-interface thread cannot be asked to stop as a worker is.
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct TDownloadResult {

@@ -30,7 +30,8 @@ int FindQuotedFieldIndex(const QStringList& Lines, const QString& Text1, const Q
 }
 
 bool IsSafeListingName(const QString& Name) {
-    if (Name.isEmpty() || Name.contains(QLatin1String(".."))) return false;
+    // "." is the folder itself and a leading dot a hidden file: neither is a frame.
+    if (Name.isEmpty() || Name.startsWith(u'.') || Name.contains(QLatin1String(".."))) return false;
     return std::all_of(Name.begin(), Name.end(), [](QChar c) {
         return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
                c == u'_' || c == u'-' || c == u'.';

@@ -19,7 +19,7 @@ namespace orbelune {
 int FindQuotedFieldIndex(const QStringList& Lines, const QString& Text1, const QString& Text2);
 
 // Whether a name from a listing may go into a request path: letters, digits, "_", "-"
-// and ".", not empty and without "..".
+// and ".", not empty, not beginning with "." and without "..".
 bool IsSafeListingName(const QString& Name);
 
 // The newest Count names of a listing, oldest first: the lines that contain Prefix and

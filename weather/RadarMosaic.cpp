@@ -1,11 +1,13 @@
 #include "RadarMosaic.h"
 
+#include "GifLayout.h"
 #include "ImageSniff.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbelune {
@@ -37,6 +39,13 @@ constexpr TMosaicName MosaicNames[RadarMosaicCount] = {
 // The product does not matter for a mosaic's map record.
 constexpr int AnyProduct = 1;
 
+// How far a mosaic may pass its map's known size before it is taken for hostile.
+constexpr int SizeTolerance = 2;
+
+int Zoomed(int Pixels, long double Zoom) {
+    return int(std::nearbyint(Pixels * Zoom));
+}
+
 }  // namespace
 
 QString MosaicImageName(int Location, bool Loop) {
@@ -50,6 +59,30 @@ QString MosaicImageName(int Location, bool Loop) {
 QString MosaicPath(int Location, bool Loop) {
     return (Loop ? QStringLiteral("/Conus/Loop/") : QStringLiteral("/Conus/RadarImg/")) +
            MosaicImageName(Location, Loop) + QStringLiteral(".gif");
+}
+
+TMosaicPlan PlanMosaic(const QByteArray& Body, int Location, int Wanted, long double Zoom,
+                       qint64 MaxBytes) {
+    TMosaicPlan plan;
+    const std::optional<TGifLayout> layout = ScanGif(Body);
+    if (!layout || layout->FrameCount == 0) {
+        plan.Problem.Kind = TImageryProblem::TKind::NotAPicture;
+        return plan;
+    }
+    const QSize extent = layout->Extent;
+    const TMapSize map = GetMapSize(Location);
+    // Each frame decodes to four bytes a pixel and is composed into as many, zoomed.
+    const qint64 frameBytes =
+        4 * (qint64(extent.width()) * extent.height() +
+             qint64(Zoomed(extent.width(), Zoom)) * Zoomed(extent.height(), Zoom));
+    if (extent.width() > SizeTolerance * map.Width ||
+        extent.height() > SizeTolerance * map.Height || frameBytes > MaxBytes) {
+        plan.Problem = PictureTooLarge(extent);
+        return plan;
+    }
+    plan.Frames = int(std::min<qint64>({qint64(std::max(Wanted, 1)), qint64(layout->FrameCount),
+                                        MaxBytes / std::max<qint64>(frameBytes, 1)}));
+    return plan;
 }
 
 std::optional<TGifFrames> ReadGifFrames(const QByteArray& Body, int MaxFrames) {
@@ -73,8 +106,7 @@ std::optional<TGifFrames> ReadGifFrames(const QByteArray& Body, int MaxFrames) {
 
 QImage ComposeMosaicFrame(const QImage& Frame, int Location, long double Zoom, bool ShowSites,
                           TLonLat Home) {
-    const QSize size(int(std::nearbyint(Frame.width() * Zoom)),
-                     int(std::nearbyint(Frame.height() * Zoom)));
+    const QSize size(Zoomed(Frame.width(), Zoom), Zoomed(Frame.height(), Zoom));
     QImage composite(size, QImage::Format_RGB32);
     composite.fill(Qt::black);
     {

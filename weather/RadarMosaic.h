@@ -10,6 +10,7 @@
 // pacnorthwest, pacsouthwest) with "_loop" for the loop, 12 alaska / alaskaLoop,
 // 13 hawaii / hawaiiLoop. Any other location is taken as 0.
 
+#include "ImageryProblem.h"
 #include "RadarGeometry.h"
 
 #include <QByteArray>
@@ -23,6 +24,19 @@ namespace orbelune {
 
 QString MosaicImageName(int Location, bool Loop);
 QString MosaicPath(int Location, bool Loop);
+
+// The frames a mosaic request takes from its GIF, decided from the file's layout before
+// a pixel is decoded: at most Wanted and what the file holds; none of a picture far
+// beyond the location's map (over twice its width or height: a hostile file claims
+// thousands of pixels in a few bytes); and no more than the decoded frames and those
+// composed from them at Zoom fit in MaxBytes. Frames is 0 when the file is refused,
+// for Problem.
+struct TMosaicPlan {
+    int Frames = 0;
+    TImageryProblem Problem;
+};
+TMosaicPlan PlanMosaic(const QByteArray& Body, int Location, int Wanted, long double Zoom,
+                       qint64 MaxBytes);
 
 // The frames of a GIF, at most MaxFrames of them in order, each whole (Qt's reader
 // applies every frame's disposal); FrameCount is the number the file holds. Nothing

@@ -57,11 +57,14 @@ QString RadarWarningsDirectory(const QString& Size, const QString& Site);
 // Radar images are tens of kilobytes and a listing a few; a mosaic loop of the large
 // national map some megabytes. These caps leave ample room and still stop a server that
 // sends without end.
+// PictureMaxBytes bounds what a request's pictures take decoded (a loop's frames and
+// the frames composed from them), so that a small hostile file cannot claim gigabytes.
 struct TRadarLimits {
     int TimeoutMs = 30000;  // each transfer
     qint64 ListingMaxBytes = 1024 * 1024;
     qint64 ImageMaxBytes = 4 * 1024 * 1024;
     qint64 MosaicMaxBytes = 32 * 1024 * 1024;
+    qint64 PictureMaxBytes = 256 * 1024 * 1024;
     int RequestBudgetMs = 180000;  // the whole request: later transfers are skipped
 };
 

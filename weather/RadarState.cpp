@@ -13,7 +13,18 @@ namespace {
 // How long the state's end waits for a running request that was asked to stop.
 constexpr int StopOnDestroyMs = 3000;
 
+const QString NoPictureYet = QStringLiteral("No radar picture has arrived yet.");
+
 }  // namespace
+
+QString RadarEndNote(int Location, const TImageryProblem& Problem, bool CutShort) {
+    // A request that failed without a problem of its own asked for no layer at all.
+    const QString reason =
+        Problem.Any() ? ProblemText(Problem) : QStringLiteral("no layer was asked for");
+    if (CutShort) return QStringLiteral("Radar loop cut short: ") + reason + u'.';
+    return QStringLiteral("No radar for ") + RadarLocationName(Location).trimmed() +
+           QStringLiteral(": ") + reason + u'.';
+}
 
 TRadarState::TRadarState(QObject* Parent) : QObject(Parent) {
     setObjectName(QStringLiteral("RadarState"));
@@ -24,11 +35,23 @@ TRadarState::~TRadarState() {
     DetachWorker();
 }
 
-bool TRadarState::GetRadar(const TRadarRequest& Request) {
-    if (RadarBusy || !IsRadarSite(Request.Location)) return false;
+void TRadarState::BeginRequest(const TRadarRequest& Request) {
     request_ = Request;
     RadarBusy = true;
+    requestShown_ = false;
+    requestRadarFiles_.clear();
+    requestWarningFiles_.clear();
+    requestLegendFiles_.clear();
+    requestListsReady_ = false;
+    requestFrameCount_ = 1;
+    cancel_ = false;
+    endNote_.clear();
     emit SheetEnabled(false);
+}
+
+bool TRadarState::GetRadar(const TRadarRequest& Request) {
+    if (RadarBusy || !IsRadarSite(Request.Location)) return false;
+    BeginRequest(Request);
 
     auto* thread = new TMyThread2(Request, this);
     thread->LocationIndex = Request.Location;
@@ -41,6 +64,12 @@ bool TRadarState::GetRadar(const TRadarRequest& Request) {
     // The program's shut-down stops it with the other workers.
     RegisterWorker(thread);
     return true;
+}
+
+void TRadarState::CancelRadar() {
+    if (!RadarBusy) return;
+    cancel_ = true;
+    if (worker_) worker_->requestInterruption();
 }
 
 bool TRadarState::StopRadar(int TimeoutMs) {
@@ -60,59 +89,83 @@ TRadarTimeLine TRadarState::ShowRadarTime(int Frame, const QString& Prefix, bool
                          Platform().Clock->Now(), request_.UseMilitaryTime);
 }
 
+TRadarTimeLine TRadarState::ShownTimeLine(int Frame) const {
+    TRadarTimeLine line;
+    if (HasPicture()) {
+        line = ShowRadarTime(Frame, RadarLocationName(ShownView.Location) + QStringLiteral("   "),
+                             true, RadarTimeBlack);
+    } else {
+        line.Visible = line.SetText = true;
+        line.Text = NoPictureYet;
+    }
+    if (!endNote_.isEmpty()) {
+        line.Text = endNote_ + u'\n' + line.Text;
+        line.Color = RadarTimeRed;
+    }
+    return line;
+}
+
 void TRadarState::InitImageFiles() {
     RadarLayerImages.Loaded.fill(false);
     RadarAnimationReady = false;
 }
 
 void TRadarState::PrepRadar(int Location) {
-    RadarFrameListsReady = false;
-    RadarFramesReady = false;
+    // The loop and the map's mouse keep away until the end (RadarBusy); the picture on
+    // screen stays until the request has one of its own.
     RadarLoopStarted = false;
-    InitImageFiles();
-    // Frames of the last request are not shown for this one.
-    for (QImage& frame : RadarFrames) frame = QImage();
-    RadarWarningFlags = TRadarWarningFlags{};
-    RadarFileList.clear();
-    WarningFileList.clear();
-    LegendFileList.clear();
-    emit Preparing(Location);
-    emit WarningLabelsChanged({});
     TRadarTimeLine loading;
     loading.Visible = true;
     loading.Color = RadarTimeRed;
     loading.SetText = true;
     loading.Text = QStringLiteral("Loading Radar  ") + RadarLocationName(Location);
     emit TimeLineChanged(loading);
+}
+
+void TRadarState::TakeUpRequest() {
+    if (requestShown_) return;
+    requestShown_ = true;
+    RadarFrameListsReady = RadarFramesReady = RadarLoopStarted = false;
+    InitImageFiles();
+    // Frames of the last request are not shown for this one.
+    for (QImage& frame : RadarFrames) frame = QImage();
+    RadarAnimation.clear();
+    RadarWarningFlags = TRadarWarningFlags{};
+    RadarFileList = requestRadarFiles_;
+    WarningFileList = requestWarningFiles_;
+    LegendFileList = requestLegendFiles_;
+    RadarFrameListsReady = requestListsReady_;
+    SetRadarFrameCount(requestFrameCount_);
+    ShownView = {request_.Location, request_.ProductIndex, request_.Zoom};
+    emit Preparing(request_.Location);
+    emit WarningLabelsChanged({});
     emit FrameNumberChanged(QString());
-    emit LonLatTextsChanged(LocationTexts(Location, request_.ProductIndex));
+    emit LonLatTextsChanged(LocationTexts(request_.Location, request_.ProductIndex));
 }
 
 void TRadarState::SetMaxImagesPosition(int Count) {
-    SetRadarFrameCount(Count);
-    emit MaxImagesChanged(radarFrameCount_);
+    requestFrameCount_ = ClampRadarFrameCount(Count);
+    emit MaxImagesChanged(requestFrameCount_);
 }
 
 void TRadarState::SetFileLists(const QStringList& Radar, const QStringList& Warnings,
                                const QStringList& Legends, bool ListsReady) {
-    RadarFileList = Radar;
-    WarningFileList = Warnings;
-    LegendFileList = Legends;
-    RadarFrameListsReady = ListsReady;
-}
-
-void TRadarState::ClearAnimation() {
-    RadarAnimation.clear();
-    RadarAnimationReady = false;
+    requestRadarFiles_ = Radar;
+    requestWarningFiles_ = Warnings;
+    requestLegendFiles_ = Legends;
+    requestListsReady_ = ListsReady;
 }
 
 void TRadarState::ShowLoadingFrame(int Frame) {
     emit FrameNumberChanged(FrameNumberText(Frame));
-    emit TimeLineChanged(ShowRadarTime(Frame, LoadingFramePrefix(Frame), true, RadarTimeRed));
+    emit TimeLineChanged(RadarTimeLine(Frame, LoadingFramePrefix(Frame), true, RadarTimeRed,
+                                       requestRadarFiles_, LastRadarDownloadTime,
+                                       Platform().Clock->Now(), request_.UseMilitaryTime));
 }
 
 void TRadarState::ShowRadarFrame(int Frame, const TRadarLayers& Layers) {
     if (Frame < 0 || Frame >= RadarFrameSlots) return;
+    TakeUpRequest();
     RadarLayerImages = Layers;
     const TComposedFrame composed =
         ComposeRadarFrame(Layers, request_, Frame + 1 == radarFrameCount_);
@@ -129,9 +182,7 @@ void TRadarState::ShowRadarFrame(int Frame, const TRadarLayers& Layers) {
 void TRadarState::ShowSiteTime() {
     LastRadarDownloadTime = Platform().Clock->Now();
     if (request_.Animate && RadarAnimation.size() > 1) RadarAnimationReady = true;
-    emit TimeLineChanged(ShowRadarTime(radarFrameCount_ - 1,
-                                       RadarLocationName(request_.Location) + QStringLiteral("   "),
-                                       true, RadarTimeBlack));
+    emit TimeLineChanged(ShownTimeLine(radarFrameCount_ - 1));
 }
 
 void TRadarState::ShowWarningLabels() {
@@ -150,6 +201,7 @@ void TRadarState::ShowWarningsIfChecked() {
 }
 
 void TRadarState::FinishRadarView() {
+    if (!requestShown_) return;
     RadarFramePos = 0;
     emit ViewFinished();
 }
@@ -159,8 +211,7 @@ void TRadarState::ShowRadarImage(int Frame) {
         RadarFrames[std::size_t(Frame)].isNull())
         return;
     emit FrameShown(Frame, RadarFrames[std::size_t(Frame)]);
-    emit TimeLineChanged(ShowRadarTime(
-        Frame, RadarLocationName(request_.Location) + QStringLiteral("   "), true, RadarTimeBlack));
+    emit TimeLineChanged(ShownTimeLine(Frame));
     emit FrameNumberChanged(FrameNumberText(Frame));
 }
 
@@ -176,8 +227,20 @@ void TRadarState::AnimationTick(bool Loop, bool WarningsText) {
         emit ShowWarningsRequested();
 }
 
-void TRadarState::EnableRadarSheet() {
+void TRadarState::EnableRadarSheet(const TImageryProblem& Problem, bool Stopped) {
     RadarBusy = false;
+    TImageryProblem problem = Problem;
+    if (cancel_) problem = {TImageryProblem::TKind::Cancelled, QString()};
+    const bool cutShort = requestShown_ && (Stopped || cancel_);
+    if (!requestShown_ || cutShort) {
+        endNote_ = RadarEndNote(request_.Location, problem, cutShort);
+        emit TimeLineChanged(ShownTimeLine(radarFrameCount_ - 1));
+    }
+    if (!requestShown_ && RadarFramesReady) {
+        // The last good loop goes on.
+        RadarLoopStarted = true;
+        emit AnimationStarted();
+    }
     emit SheetEnabled(true);
     emit Finished();
 }

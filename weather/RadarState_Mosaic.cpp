@@ -22,54 +22,61 @@ bool TRadarState::NewGetRadarNational(const TRadarRequest& Request) {
         return false;
     TRadarRequest r = Request;
     // The mouse handlers and the animation keep away until the end, and the tab is
-    // disabled, since events are handled while the download waits.
-    RadarBusy = true;
-    emit SheetEnabled(false);
+    // disabled but for its "Cancel", since events are handled while the download waits.
     if (r.Location == LargeNationalMap) RadarZoomFactor = r.Zoom = 1.0L;
-    request_ = r;
+    BeginRequest(r);
     PrepRadar(r.Location);
 
-    bool shown = false;
     QByteArray body;
-    if (NewGetGIF(r.Server, MosaicPath(r.Location, r.Animate), r, body)) {
-        if (const std::optional<TGifFrames> gif =
-                ReadGifFrames(body, r.Animate ? RadarFrameSlots : 1)) {
-            ShowMosaic(*gif, r);
-            shown = true;
+    TImageryProblem problem = NewGetGIF(r.Server, MosaicPath(r.Location, r.Animate), r, body);
+    if (!problem.Any()) {
+        // Only the frames wanted, and only what the map's size and the memory allow.
+        const TMosaicPlan plan = PlanMosaic(body, r.Location, r.Animate ? r.MaxImages : 1, r.Zoom,
+                                            r.Limits.PictureMaxBytes);
+        problem = plan.Problem;
+        if (plan.Frames > 0) {
+            if (const std::optional<TGifFrames> gif = ReadGifFrames(body, plan.Frames))
+                ShowMosaic(*gif, r);
+            else
+                problem.Kind = TImageryProblem::TKind::NotAPicture;
         }
     }
+    const bool shown = requestShown_;
     FinishRadarView();
-    EnableRadarSheet();
+    EnableRadarSheet(problem, false);
+    // Told once the tab is usable again: the message may wait for the user.
+    if (problem.Kind == TImageryProblem::TKind::Refused) {
+        WeatherState.ConnectionRefusedFlag = true;
+        emit ConnectionRefused();
+    }
     return shown;
 }
 
-bool TRadarState::NewGetGIF(const QString& Host, const QString& Path, const TRadarRequest& Request,
-                            QByteArray& Gif) {
+TImageryProblem TRadarState::NewGetGIF(const QString& Host, const QString& Path,
+                                       const TRadarRequest& Request, QByteArray& Gif) {
     TDownloadOptions options;
     options.Proxy = ProxyFromRule(Request.Proxy);
     options.TimeoutMs = Request.Limits.TimeoutMs;
     options.MaxBytes = Request.Limits.MosaicMaxBytes;
     options.OnStatus = [](const QString& Text) { WeatherService().ShowStatus(Text); };
+    options.Cancel = &cancel_;
     WeatherState.ConnectionRefusedFlag = false;
     const TDownloadResult reply = Download(QUrl(QStringLiteral("https://") + Host + Path), options);
-    if (reply.Error == TDownloadError::Refused) {
-        WeatherState.ConnectionRefusedFlag = true;
-        emit ConnectionRefused();
-    }
-    if (!reply.Ok()) return false;
     Gif = reply.Body;
-    return true;
+    return ProblemOf(reply);
 }
 
 void TRadarState::ShowMosaic(const TGifFrames& Gif, const TRadarRequest& Request) {
+    const bool loop = Request.Animate && Gif.FrameCount > 1 && Gif.Frames.size() > 1;
+    if (loop) SetMaxImagesPosition(std::clamp(Request.MaxImages, 1, int(Gif.Frames.size())));
+    TakeUpRequest();
     RadarAnimation = Gif.Frames;
     RadarAnimationReady = true;
     const auto compose = [&](int Frame) {
         return ComposeMosaicFrame(Gif.Frames[Frame], Request.Location, Request.Zoom,
                                   Request.ShowSites, Request.Home);
     };
-    if (Request.Animate && Gif.FrameCount > 1 && Gif.Frames.size() > 1) {
-        SetMaxImagesPosition(std::clamp(Request.MaxImages, 1, int(Gif.Frames.size())));
+    if (loop) {
         for (int i = 0; i < radarFrameCount_; ++i) {
             TRadarTimeLine loading;
             loading.Visible = true;
@@ -87,9 +94,7 @@ void TRadarState::ShowMosaic(const TGifFrames& Gif, const TRadarRequest& Request
         emit FrameShown(0, RadarFrames[0]);
     }
     LastRadarDownloadTime = Platform().Clock->Now();
-    emit TimeLineChanged(ShowRadarTime(radarFrameCount_ - 1,
-                                       RadarLocationName(Request.Location) + QStringLiteral("   "),
-                                       true, RadarTimeBlack));
+    emit TimeLineChanged(ShownTimeLine(radarFrameCount_ - 1));
     RadarFrameListsReady = true;
 }
 

@@ -33,21 +33,36 @@ void TMyThread2::run() {
     } catch (...) {
         // A failure inside the worker must not end the program; the request just ends.
     }
-    Synchronize([](TRadarState& s) { s.EnableRadarSheet(); });
+    const bool stopped = Stopping();
+    if (stopped && !isInterruptionRequested()) Note({TImageryProblem::TKind::OutOfTime, QString()});
+    Synchronize(
+        [problem = problem_, stopped](TRadarState& s) { s.EnableRadarSheet(problem, stopped); });
 }
 
 bool TMyThread2::Stopping() const {
     return isInterruptionRequested() || budget_.hasExpired();
 }
 
+void TMyThread2::Note(const TImageryProblem& Problem) {
+    if (!problem_.Any()) problem_ = Problem;
+}
+
 TDownloadResult TMyThread2::Fetch(const QString& Path, qint64 MaxBytes) {
-    if (Stopping()) return TDownloadResult{};
+    if (Stopping()) {
+        TDownloadResult skipped;
+        skipped.Error = TDownloadError::Cancelled;
+        return skipped;
+    }
     TDownloadOptions options;
     options.Proxy = ProxyFromRule(request_.Proxy);
     options.TimeoutMs = int(
         std::min<qint64>(request_.Limits.TimeoutMs, std::max<qint64>(1, budget_.remainingTime())));
     options.MaxBytes = MaxBytes;
-    return Download(QUrl(QStringLiteral("https://") + request_.Server + Path), options);
+    const TDownloadResult reply =
+        Download(QUrl(QStringLiteral("https://") + request_.Server + Path), options);
+    // A transfer given up because the request stops is no problem of the server's.
+    if (reply.Error != TDownloadError::Cancelled) Note(ProblemOf(reply));
+    return reply;
 }
 
 void TMyThread2::ReportConnectionRefused() {
@@ -68,19 +83,32 @@ bool TMyThread2::GetImageFileList(const QString& Directory, const QString& Prefi
     if (!reply.Ok()) return false;
     const std::optional<QStringList> names =
         ListingNames(reply.Body, Prefix, Filter, ClampRadarFrameCount(request_.MaxImages));
-    if (!names) return false;
+    if (!names) {
+        Note({TImageryProblem::TKind::NoFrames, QString()});
+        return false;
+    }
     List = *names;
     return true;
 }
 
 bool TMyThread2::GetGifImage(const QString& Path, QImage& Image) {
-    const TDownloadResult reply = Fetch(Path, request_.Limits.ImageMaxBytes);
-    return reply.Ok() && DecodeImage(reply.Body, true, Image);
+    return GetImage(Path, true, Image);
 }
 
 bool TMyThread2::GetJpegImage(const QString& Path, QImage& Image) {
+    return GetImage(Path, false, Image);
+}
+
+bool TMyThread2::GetImage(const QString& Path, bool Gif, QImage& Image) {
     const TDownloadResult reply = Fetch(Path, request_.Limits.ImageMaxBytes);
-    return reply.Ok() && DecodeImage(reply.Body, false, Image);
+    if (!reply.Ok()) return false;
+    // Every layer of a site is drawn at the site's map size.
+    const TMapSize map = GetMapSize(request_.Location);
+    const TImageryProblem problem =
+        DecodeImage(reply.Body, Gif, Image,
+                    {QSize(2 * map.Width, 2 * map.Height), request_.Limits.PictureMaxBytes});
+    Note(problem);
+    return !problem.Any();
 }
 
 bool TMyThread2::GetLayer(TRadarLayer Layer, const QString& Path) {
@@ -144,7 +172,6 @@ void TMyThread2::LoadRadar(int Location, const QString& ProductCode, bool Animat
     Synchronize([radarNames, warningNames, legendNames, listsReady](TRadarState& s) {
         s.SetFileLists(radarNames, warningNames, legendNames, listsReady);
     });
-    if (AnimateFrames) Synchronize([](TRadarState& s) { s.ClearAnimation(); });
 
     bool successful = false;
     const auto getFrame = [&](bool want, bool found, const QStringList& names, int i,

@@ -6,11 +6,13 @@
 // change of the radar state is a step queued to the user-interface thread, in order.
 //
 // Every transfer is an HTTPS GET through the one download helper, with the request's
-// proxy, time-out and size caps. A refused connection is reported once per request. The
-// worker gives up between transfers when it is asked to stop (shut-down) or when the
+// proxy, time-out and size caps. A refused connection is reported once per request, and
+// the request's first problem is handed back at its end. The worker gives up between
+// transfers when it is asked to stop (the user's "Cancel", shut-down) or when the
 // request has used its time budget; the download in progress stops within a tenth of a
-// second.
+// second. An image far beyond a site's map is refused before it is decoded.
 
+#include "ImageryProblem.h"
 #include "RadarCompose.h"
 #include "RadarRequest.h"
 
@@ -44,6 +46,7 @@ private:
                           const QString& Filter);
     bool GetGifImage(const QString& Path, QImage& Image);
     bool GetJpegImage(const QString& Path, QImage& Image);
+    bool GetImage(const QString& Path, bool Gif, QImage& Image);
     // Either image kind with the one second try a failed image gets.
     bool GetLayer(TRadarLayer Layer, const QString& Path);
     bool LoadOverlays(const QString& ProductCode, const QString& SiteCode);
@@ -52,6 +55,8 @@ private:
 
     TDownloadResult Fetch(const QString& Path, qint64 MaxBytes);
     bool Stopping() const;
+    // Keeps the request's first problem, the one its time line tells.
+    void Note(const TImageryProblem& Problem);
     void ReportConnectionRefused();
     // Queues Step (a call on the state) to the user-interface thread.
     template <typename TStep>
@@ -61,6 +66,7 @@ private:
     TRadarLayers layers_;
     QDeadlineTimer budget_;
     bool refusedReported_ = false;
+    TImageryProblem problem_;
     // Read and cleared on the user-interface thread only (the steps run there).
     TRadarState* state_;
 };

@@ -78,6 +78,8 @@ TSatelliteRequest SatelliteRequestFor(int Region, int Type, int Color, bool Anim
     // The box lists only what the region offers; the full-disk views have visible
     // images as well as infrared.
     const int type = SatelliteTypeOffered(Region, Type) ? Type : SatInfrared;
+    r.Region = Region;
+    r.Type = type;
     r.Code = SatelliteRegionCode(Region) + QLatin1String(TypeCodes[type]);
     if (r.Animate && Region == HurricaneSector)
         r.Code = QString::fromLatin1(TypeCodes[type]).toLower();

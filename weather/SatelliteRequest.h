@@ -35,14 +35,20 @@ QString SatelliteStillAddress(const QString& Server, const QString& Code);
 // The list of a hurricane loop's frame names the server publishes.
 QString SatelliteFileNamesAddress(const QString& Server, const QString& Code);
 
-// Images are a few hundred kilobytes; full-disk views a few megabytes.
+// Images are a few hundred kilobytes; full-disk views a few megabytes. A whole request
+// has its own time, a loop's ten transfers together, and its pictures decoded may take
+// PictureMaxBytes, so that a hostile server's frames cannot claim gigabytes.
 struct TSatelliteLimits {
-    int TimeoutMs = 30000;
+    int TimeoutMs = 30000;  // each transfer
+    int RequestBudgetMs = 60000;
     qint64 ImageMaxBytes = 8 * 1024 * 1024;
     qint64 TextMaxBytes = 64 * 1024;
+    qint64 PictureMaxBytes = 256 * 1024 * 1024;
 };
 
 struct TSatelliteRequest {
+    int Region = 0;
+    int Type = SatInfrared;  // the type fetched (infrared where the region has not the one chosen)
     QString Code;
     bool Animate = false;  // show the loop's frames (UseList)
     QStringList Frames;    // the loop's frame addresses (regions 0..12)

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstddef>
@@ -168,7 +170,7 @@ TEST(Download, OnlyWebAddresses) {
     EXPECT_EQ(Download(QUrl("http://"), Quick()).Error, TDownloadError::Failed);
 }
 
-TEST(Download, AWorkerAskedToStopGivesUp) {
+TEST(Download, AWorkerAskedToStopOrACancelGivesUp) {
     THttpFixture server({{"/slow.txt", TRoute{200, "", {}, THttpFixture::TMode::Stall}}});
     TDownloadOptions options = Quick();
     options.TimeoutMs = 10000;
@@ -180,6 +182,15 @@ TEST(Download, AWorkerAskedToStopGivesUp) {
     ASSERT_TRUE(worker->wait(5000));
     delete worker;
     EXPECT_EQ(error, TDownloadError::Cancelled);
+
+    // On this thread, which cannot be interrupted, the caller's flag does it.
+    std::atomic<bool> cancel = false;
+    options.Cancel = &cancel;
+    QTimer::singleShot(200, [&] { cancel = true; });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(Download(At(server, "/slow.txt"), options).Error, TDownloadError::Cancelled);
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST(Download, StatusTextsReachTheCaller) {

@@ -8,6 +8,7 @@
 #include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 
@@ -157,7 +158,8 @@ void THttpFixture::Answer(QTcpSocket* socket, const TRequestHead& head) {
         requested_ << path;
         heads_ << head;
     }
-    const auto found = routes_.constFind(path);
+    auto found = routes_.constFind(path);
+    if (found == routes_.constEnd()) found = routes_.constFind(QStringLiteral("*"));
     const TRoute route =
         found != routes_.constEnd() ? *found : TRoute{404, "no such file", {}, TMode::Normal};
 
@@ -256,6 +258,14 @@ TTestCertificate MakeTestCertificate(const QString& Folder) {
     made.Certificate = QSslCertificate(certFile.readAll(), QSsl::Pem);
     made.Key = QSslKey(keyFile.readAll(), QSsl::Ec, QSsl::Pem);
     return made;
+}
+
+const TTestCertificate& SharedTestCertificate() {
+    static const TTestCertificate Made = [] {
+        const QTemporaryDir folder;
+        return folder.isValid() ? MakeTestCertificate(folder.path()) : TTestCertificate();
+    }();
+    return Made;
 }
 
 namespace {

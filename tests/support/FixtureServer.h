@@ -58,7 +58,8 @@ struct TRequestHead {
 // The head from the bytes up to the blank line; Valid is false when it is malformed.
 TRequestHead ParseRequestHead(const QByteArray& data);
 
-// An HTTP/1.1 server with fixed answers per path; every answer closes the connection.
+// An HTTP/1.1 server with fixed answers per path (the route "*" answers every path
+// without one of its own); every answer closes the connection.
 class THttpFixture final : public TFixtureServer {
 public:
     enum class TMode {
@@ -129,6 +130,8 @@ struct TTestCertificate {
     QSslKey Key;
 };
 TTestCertificate MakeTestCertificate(const QString& Folder);
+// One such certificate for the whole test program, made when first asked for.
+const TTestCertificate& SharedTestCertificate();
 
 // For its life, every download trusts Certificate, and ServerTls serves with it; the
 // default configuration it found comes back when it goes.

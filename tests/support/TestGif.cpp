@@ -1,5 +1,6 @@
 #include "TestGif.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QList>
 
@@ -133,6 +134,36 @@ QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds) {
         gif.append(char(0));
         gif.append(char(0));
         PutImage(gif, size, frame);
+    }
+    gif.append(char(0x3B));
+    return gif;
+}
+
+QByteArray TestJpeg(QSize Size, QRgb Colour) {
+    QImage image(Size, QImage::Format_RGB32);
+    image.fill(Colour);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 95);
+    return jpeg;
+}
+
+QByteArray TestClaimingGif(int Frames, QSize Size) {
+    QByteArray gif = "GIF89a";
+    PutWord(gif, Size.width());
+    PutWord(gif, Size.height());
+    gif.append("\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 9);  // two colours
+    gif.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (int i = 0; i < Frames; ++i) {
+        gif.append("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+        gif.append(char(0x2C));
+        PutWord(gif, 0);
+        PutWord(gif, 0);
+        PutWord(gif, Size.width());
+        PutWord(gif, Size.height());
+        // No local colours; minimum code size 2; the clear and end codes alone.
+        gif.append("\x00\x02\x01\x2C\x00", 5);
     }
     gif.append(char(0x3B));
     return gif;

@@ -2,7 +2,8 @@
 // GIF files for fixtures, written here without giflib so that the program's own GIF
 // writer is not the source of what its readers are tested with. The image data is
 // stored uncompressed (literal LZW codes with a clear code every 200 pixels), which
-// every decoder reads.
+// every decoder reads. JPEG fixtures come from Qt's own writer: the program writes no
+// JPEG it then reads.
 
 #include <QByteArray>
 #include <QImage>
@@ -20,5 +21,12 @@ QByteArray TestGif(const QImage& Image, std::optional<QRgb> Transparent = std::n
 // An animated GIF89a of Frames (all of the first one's size, at most 256 colours in
 // all), each a whole picture shown DelayCentiseconds, looping endlessly.
 QByteArray TestAnimatedGif(const QList<QImage>& Frames, int DelayCentiseconds);
+
+// A JPEG of Size in one Colour (quality 95).
+QByteArray TestJpeg(QSize Size, QRgb Colour);
+
+// A hostile GIF of a few hundred bytes: Frames frames, each claiming the whole of Size
+// with no pixel data behind the claim (a decoder that believes it allocates them all).
+QByteArray TestClaimingGif(int Frames, QSize Size);
 
 }  // namespace orbelune::test

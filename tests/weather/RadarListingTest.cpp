@@ -42,8 +42,8 @@ TEST(RadarListing, FindQuotedFieldIndex) {
 TEST(RadarListing, SafeNames) {
     for (const char* good : {"OKX_20240601_1905_N0R.gif", "a-b.c", "X"})
         EXPECT_TRUE(IsSafeListingName(good)) << good;
-    for (const char* bad :
-         {"", "../x", "a/b", "..", "a..b", "a b", "a\\b", "%2e%2e", "a?b", "\xc3\xa9t\xc3\xa9"})
+    for (const char* bad : {"", ".", ".x", "../x", "a/b", "..", "a..b", "a b", "a\\b", "%2e%2e",
+                            "a?b", "\xc3\xa9t\xc3\xa9"})
         EXPECT_FALSE(IsSafeListingName(QString::fromUtf8(bad))) << bad;
 }
 
@@ -74,7 +74,8 @@ TEST(RadarListing, HostileNamesAreSkipped) {
     const QByteArray page = Listing({"OKX_20240601_1905_N0R.gif", "OKX_20240601_1915_N0R.gif"}) +
                             "<a href=\"../OKX_20999999_9999\">x</a>\n"
                             "<a href=\"OKX_20a/b\">x</a>\n"
-                            "<a href=\"OKX_20%2F..\">x</a>\n";
+                            "<a href=\"OKX_20%2F..\">x</a>\n"
+                            "<img src=\"/icons/folder.gif\"> <a href=\".\">OKX_20 folder</a>\n";
     const auto names = ListingNames(page, "OKX_20", "", 2);
     ASSERT_TRUE(names);
     EXPECT_EQ(*names, QStringList({"OKX_20240601_1905_N0R.gif", "OKX_20240601_1915_N0R.gif"}));

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <optional>
 
 namespace orbelune {
@@ -59,15 +57,10 @@ QByteArray Loop(int Frames) {
 
 class Mosaics : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        folder_ = new QTemporaryDir;
-        certificate_ = test::MakeTestCertificate(folder_->path());
-    }
-    static void TearDownTestSuite() { delete folder_; }
-
     void SetUp() override {
-        if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
-        trusted_.emplace(certificate_);
+        if (test::SharedTestCertificate().Certificate.isNull())
+            GTEST_SKIP() << "the openssl tool is not available";
+        trusted_.emplace(test::SharedTestCertificate());
         QObject::connect(&state_, &TRadarState::FrameShown, &state_,
                          [this](int Frame, const QImage& Picture) {
                              shown_ << Frame;
@@ -109,8 +102,6 @@ protected:
         return shown_;
     }
 
-    static inline QTemporaryDir* folder_ = nullptr;
-    static inline test::TTestCertificate certificate_;
     std::optional<test::TTrustedCertificate> trusted_;
     test::TFakePlatform platform_;
     TRadarState state_;
@@ -142,6 +133,43 @@ TEST_F(Mosaics, ALoopOfSixFramesWhenEightAreWanted) {
     state_.RadarBusy = false;
     // ROCK: on from where it was, to the end, then back.
     EXPECT_EQ(Ticks(13, false), QList<int>({1, 2, 3, 4, 5, 5, 4}));
+}
+
+TEST_F(Mosaics, OnlyTheFramesWantedAndAllowedAreDecoded) {
+    const auto server = Serve("/Conus/Loop/northeast_loop.gif", Loop(6));
+    constexpr qint64 Frame = 60 * 57 * 4;  // decoded; composed at zoom 2, four times that
+    const struct {
+        int Wanted;
+        qint64 Budget;
+        long double Zoom;
+        int Frames;
+    } cases[] = {{2, 1 << 28, 1.0L, 2}, {8, Frame * 2 * 3, 1.0L, 3}, {8, Frame * 5 * 2, 2.0L, 2}};
+    for (const auto& c : cases) {
+        TRadarRequest request = Request(server->HostAndPort(), 2, true, c.Wanted);
+        request.Limits.PictureMaxBytes = c.Budget;
+        request.Zoom = c.Zoom;
+        ASSERT_TRUE(state_.NewGetRadarNational(request));
+        EXPECT_EQ(state_.RadarAnimation.size(), c.Frames) << c.Wanted;
+        EXPECT_EQ(state_.RadarFrameCount(), c.Frames) << c.Wanted;
+    }
+}
+
+// A few hundred bytes that claim thousands of pixels a frame, far beyond the regional
+// map's 600 x 571: refused from the file's layout, and the time line says why.
+TEST_F(Mosaics, AHostileGifIsRefusedBeforeItsPixelsAreDecoded) {
+    const auto server =
+        Serve("/Conus/Loop/northeast_loop.gif", test::TestClaimingGif(30, QSize(1300, 1200)));
+    QList<TRadarTimeLine> lines;
+    QObject::connect(&state_, &TRadarState::TimeLineChanged, &state_,
+                     [&](const TRadarTimeLine& Line) { lines << Line; });
+    EXPECT_FALSE(state_.NewGetRadarNational(Request(server->HostAndPort(), 2, true, 30)));
+    EXPECT_TRUE(shown_.isEmpty());
+    EXPECT_TRUE(state_.RadarAnimation.isEmpty());
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last().Text,
+              "No radar for USA - NorthEast: the picture is too large (1300 x 1200).\n"
+              "No radar picture has arrived yet.");
+    EXPECT_EQ(lines.last().Color, RadarTimeRed);
 }
 
 TEST_F(Mosaics, ASingleFrameIsShownStillEvenWhenAnimating) {

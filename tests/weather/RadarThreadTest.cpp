@@ -18,7 +18,6 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -43,16 +42,6 @@ QByteArray Layer(QSize Size, QRgb Colour, QPoint At) {
     return test::TestGif(image, Key);
 }
 
-QByteArray Topo() {
-    QImage image(600, 550, QImage::Format_RGB32);
-    image.fill(qRgb(40, 90, 40));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return jpeg;
-}
-
 // OKX_20240601_1800_N0R.gif and on, a minute apart.
 QStringList FrameNames(int Count, const QString& Suffix = "N0R.gif") {
     QStringList names;
@@ -73,7 +62,8 @@ QByteArray Listing(const QStringList& Names) {
 
 // The overlays of a size, each with its own mark.
 void AddOverlays(TRoutes& Routes, const QString& Size) {
-    Routes.insert("/ridge/Overlays/Topo/" + Size + "/OKX_Topo_" + Size + ".jpg", Ok(Topo()));
+    Routes.insert("/ridge/Overlays/Topo/" + Size + "/OKX_Topo_" + Size + ".jpg",
+                  Ok(test::TestJpeg({600, 550}, qRgb(40, 90, 40))));
     const char* names[][2] = {{"County", "County"},
                               {"Rivers", "Rivers"},
                               {"Highways", "Highways"},
@@ -97,15 +87,10 @@ using test::WaitUntil;
 
 class RadarWorker : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        folder_ = new QTemporaryDir;
-        certificate_ = test::MakeTestCertificate(folder_->path());
-    }
-    static void TearDownTestSuite() { delete folder_; }
-
     void SetUp() override {
-        if (certificate_.Certificate.isNull()) GTEST_SKIP() << "the openssl tool is not available";
-        trusted_.emplace(certificate_);
+        if (test::SharedTestCertificate().Certificate.isNull())
+            GTEST_SKIP() << "the openssl tool is not available";
+        trusted_.emplace(test::SharedTestCertificate());
         platform_.Clock.Value = EncodeDate(2024, 6, 1) + EncodeTime(19, 12, 30, 0);
         Record();
     }
@@ -176,8 +161,6 @@ protected:
         return Server.RequestedPaths().filter(Part);
     }
 
-    static inline QTemporaryDir* folder_ = nullptr;
-    static inline test::TTestCertificate certificate_;
     std::optional<test::TTrustedCertificate> trusted_;
     test::TFakePlatform platform_;
     TRadarState state_;

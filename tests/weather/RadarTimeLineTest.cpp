@@ -2,6 +2,7 @@
 #include "RadarTimeLine.h"
 
 #include "DateTimeRtl.h"
+#include "ImageryProblem.h"
 
 #include "QStringPrinter.h"
 
@@ -77,6 +78,25 @@ TEST(RadarTimeLine, FrameTexts) {
     EXPECT_EQ(LoadingFramePrefix(0), "Loading 1              ");
     EXPECT_EQ(FrameNumberText(0), " 1");
     EXPECT_EQ(FrameNumberText(29), "30");
+}
+
+// A server's own words in the line after a failed request: one line, short, as sent.
+TEST(RadarTimeLine, AServersWordsStayOneShortLine) {
+    TDownloadResult reply;
+    reply.Error = TDownloadError::HttpStatus;
+    const struct {
+        QString Sent;
+        QString Told;
+    } cases[] = {
+        {"HTTP 503 Service Unavailable", "the server answered HTTP 503 Service Unavailable"},
+        {"HTTP 500 <b>x</b>\r\n\tbroken", "the server answered HTTP 500 <b>x</b> broken"},
+        {"HTTP 500 " + QString(200, u'a'),
+         "the server answered HTTP 500 " + QString(68, u'a') + "..."},
+    };
+    for (const auto& c : cases) {
+        reply.ErrorText = c.Sent;
+        EXPECT_EQ(ProblemText(ProblemOf(reply)), c.Told);
+    }
 }
 
 }  // namespace

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 namespace orbelune {
 namespace {
 
@@ -68,16 +66,6 @@ TEST(SatelliteRequests, LastDownloadLine) {
     EXPECT_EQ(LastSatelliteText(local, true), "06 01 2024  19:05 GMT = 15:05 EDT");
 }
 
-QByteArray Jpeg(QRgb Colour) {
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Colour);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return jpeg;
-}
-
 QRgb FrameColour(int N) {
     return qRgb(20 * N, 250 - 20 * N, 128);
 }
@@ -88,7 +76,10 @@ TRoutes LoopRoutes(std::initializer_list<int> Missing = {}) {
     for (int n = 1; n <= 10; ++n)
         if (std::find(Missing.begin(), Missing.end(), n) == Missing.end())
             routes.insert(QStringLiteral("/GSSLOOPS/ecir/%1.jpg").arg(n),
-                          TRoute{200, Jpeg(FrameColour(n)), {}, THttpFixture::TMode::Normal});
+                          TRoute{200,
+                                 test::TestJpeg({64, 48}, FrameColour(n)),
+                                 {},
+                                 THttpFixture::TMode::Normal});
     return routes;
 }
 
@@ -177,16 +168,29 @@ TEST_F(Satellites, ALoopThatBroughtNoFrameIsNoDownload) {
     THttpFixture server(TRoutes{});
     EXPECT_FALSE(state_.GetSatellite(Request(server.HostAndPort(), 0, true)));
     EXPECT_EQ(server.RequestedPaths().size(), 10);
-    EXPECT_TRUE(lastLines_.isEmpty());
+    EXPECT_EQ(lastLines_, QStringList({"No satellite image: the server answered HTTP 404 Not "
+                                       "Found.\nNo satellite image has arrived yet."}));
     EXPECT_EQ(state_.LastSatelliteDownloadTime, 0.0);
     EXPECT_FALSE(state_.SatelliteLoopLoaded || state_.SatelliteLoopRunning);
     EXPECT_EQ(loops_, 0);
 }
 
+TEST_F(Satellites, ALoopStopsWhereItsFramesWouldPassTheMemoryItMayTake) {
+    THttpFixture server(LoopRoutes());
+    TSatelliteRequest request = Request(server.HostAndPort(), 0, true);
+    // Room for three and a half frames of 64 x 48 decoded at four bytes a pixel.
+    request.Limits.PictureMaxBytes = 64 * 48 * 4 * 7 / 2;
+    ASSERT_TRUE(state_.GetSatellite(request));
+    EXPECT_EQ(numbers_, QStringList({"1", "2", "3"}));
+    EXPECT_EQ(server.RequestedPaths().size(), 4);
+    EXPECT_EQ(lastLines_, QStringList({"Satellite loop cut short: the picture is too large "
+                                       "(64 x 48).\n06 01 2024  15:05 GMT = 3:05 PM UTC"}));
+}
+
 TEST_F(Satellites, AStillFromTheFullDiskFolder) {
-    THttpFixture server(
-        TRoutes{{"/FULLDISK/GEIR.JPG",
-                 TRoute{200, Jpeg(FrameColour(2)), {}, THttpFixture::TMode::Normal}}});
+    THttpFixture server(TRoutes{
+        {"/FULLDISK/GEIR.JPG",
+         TRoute{200, test::TestJpeg({64, 48}, FrameColour(2)), {}, THttpFixture::TMode::Normal}}});
     ASSERT_TRUE(state_.GetSatellite(Request(server.HostAndPort(), 17, true)));
     EXPECT_EQ(server.RequestedPaths(), QStringList({"/FULLDISK/GEIR.JPG"}));
     ASSERT_EQ(shown_.size(), 1);
@@ -194,12 +198,14 @@ TEST_F(Satellites, AStillFromTheFullDiskFolder) {
     EXPECT_TRUE(state_.SatelliteImageShown);
     EXPECT_EQ(lastLines_.size(), 1);
 
-    // An error page in its place leaves the picture and the line as they were.
+    // An error page in its place leaves the picture and its time, and says why.
     THttpFixture broken(TRoutes{
         {"/GIFS/NHIR.JPG", TRoute{200, "<html>gone</html>", {}, THttpFixture::TMode::Normal}}});
     EXPECT_FALSE(state_.GetSatellite(Request(broken.HostAndPort(), 16, false)));
     EXPECT_EQ(shown_.size(), 1);
-    EXPECT_EQ(lastLines_.size(), 1);
+    EXPECT_EQ(state_.ShownRegion, 17);
+    EXPECT_EQ(lastLines_.last(),
+              "No satellite image: the reply is not a picture.\n" + lastLines_.first());
 }
 
 TEST_F(Satellites, ARefusedConnectionEndsTheRequest) {
@@ -207,7 +213,8 @@ TEST_F(Satellites, ARefusedConnectionEndsTheRequest) {
     EXPECT_FALSE(state_.GetSatellite(Request(closed, 0, true)));
     EXPECT_EQ(refused_, 1);
     EXPECT_TRUE(WeatherState.ConnectionRefusedFlag);
-    EXPECT_TRUE(lastLines_.isEmpty());
+    EXPECT_EQ(lastLines_, QStringList({"No satellite image: the server refused the "
+                                       "connection.\nNo satellite image has arrived yet."}));
     EXPECT_EQ(busy_, QList<bool>({true, false}));
 }
 
@@ -233,22 +240,24 @@ TEST_F(Satellites, TheHurricaneFrameList) {
 TEST_F(Satellites, SmallDownloadsCountOnlyWhatWasAskedFor) {
     QImage mark(8, 8, QImage::Format_RGB32);
     mark.fill(Qt::red);
-    THttpFixture server(
-        TRoutes{{"/a.gif", TRoute{200, test::TestGif(mark), {}, THttpFixture::TMode::Normal}},
-                {"/b.gif", TRoute{200, Jpeg(FrameColour(1)), {}, THttpFixture::TMode::Normal}},
-                {"/c.txt", TRoute{200, "line", {}, THttpFixture::TMode::Normal}},
-                {"/d.txt", TRoute{200, "", {}, THttpFixture::TMode::Normal}}});
+    THttpFixture server(TRoutes{
+        {"/a.gif", TRoute{200, test::TestGif(mark), {}, THttpFixture::TMode::Normal}},
+        {"/b.gif",
+         TRoute{200, test::TestJpeg({64, 48}, FrameColour(1)), {}, THttpFixture::TMode::Normal}},
+        {"/c.txt", TRoute{200, "line", {}, THttpFixture::TMode::Normal}},
+        {"/d.txt", TRoute{200, "", {}, THttpFixture::TMode::Normal}}});
     const TDownloadOptions options;
     QImage gif;
-    EXPECT_TRUE(GetGIF(server.HostAndPort(), "/a.gif", gif, options).Ok);
+    EXPECT_TRUE(GetGIF(server.HostAndPort(), "/a.gif", gif, options).Ok());
     EXPECT_EQ(gif.pixel(3, 3), qRgb(255, 0, 0));
-    EXPECT_FALSE(GetGIF(server.HostAndPort(), "/b.gif", gif, options).Ok);
+    EXPECT_FALSE(GetGIF(server.HostAndPort(), "/b.gif", gif, options).Ok());
     QImage jpeg;
-    EXPECT_FALSE(GetJPG(QUrl("http://" + server.HostAndPort() + "/a.gif"), jpeg, options).Ok);
+    EXPECT_FALSE(GetJPG(QUrl("http://" + server.HostAndPort() + "/a.gif"), jpeg, options).Ok());
     QString text;
-    EXPECT_TRUE(GetTextFile(QUrl("http://" + server.HostAndPort() + "/c.txt"), text, options).Ok);
+    EXPECT_TRUE(GetTextFile(QUrl("http://" + server.HostAndPort() + "/c.txt"), text, options).Ok());
     EXPECT_EQ(text, "line");
-    EXPECT_FALSE(GetTextFile(QUrl("http://" + server.HostAndPort() + "/d.txt"), text, options).Ok);
+    EXPECT_FALSE(
+        GetTextFile(QUrl("http://" + server.HostAndPort() + "/d.txt"), text, options).Ok());
 }
 
 }  // namespace

@@ -65,11 +65,13 @@ protected:
         Fakes.FileDialogs.ChosenName = Folder.filePath(Name);
         Fakes.FileDialogs.ChosenIndex = Index;
     }
-    // The radar tab as after a download of Picture for the location named like Location.
+    // The radar tab as after a download of Picture for the location named like Location;
+    // another location chosen in the box since.
     void ShowRadar(const QImage& Picture, const char* Location) {
         TRadarSheet& page = *Form->RadarPage;
-        page.RadarLocationBox->setCurrentIndex(
-            page.RadarLocationBox->findText(QLatin1String(Location), Qt::MatchContains));
+        page.Radar->ShownView.Location =
+            page.RadarLocationBox->findText(QLatin1String(Location), Qt::MatchContains);
+        page.RadarLocationBox->setCurrentIndex(page.Radar->ShownView.Location + 1);
         page.Radar->LastRadarDownloadTime = EncodeDate(2024, 6, 15) + EncodeTime(14, 5, 0, 0);
         page.Image6->SetPicture(Picture);
     }
@@ -221,9 +223,13 @@ TEST_F(InfoFormSavingTest, TheSatelliteCopiesItsImageOrTheLoopsLastFrame) {
         EXPECT_EQ(QGuiApplication::clipboard()->image().pixel(3, 3), c.Copied) << c.LoopRunning;
     }
     satellite.SatelliteLoopRunning = false;
+    // Named for the picture shown, not for the boxes' choice.
+    satellite.ShownRegion = 19;
+    satellite.ShownType = SatVisible;
     Choose(QStringLiteral("sat"), 1);
     Form->SaveAsFile2Click();
-    EXPECT_TRUE(Fakes.FileDialogs.Asked.last().FileName.startsWith("satellite - "));
+    EXPECT_TRUE(Fakes.FileDialogs.Asked.last().FileName.startsWith(
+        "satellite - Full Disk - Meteosat - Visible - "));
     EXPECT_EQ(QImageReader(Folder.filePath(QStringLiteral("sat.jpg"))).size(), QSize(30, 20));
 }
 

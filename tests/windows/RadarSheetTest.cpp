@@ -5,6 +5,7 @@
 #include "CalendarEvents.h"
 #include "ClockForm.h"
 #include "FakePlatform.h"
+#include "FixtureServer.h"
 #include "ImageryLinks.h"
 #include "InfoForm.h"
 #include "MoonComponent.h"
@@ -15,12 +16,15 @@
 #include "SatelliteState.h"
 #include "SatelliteTabTexts.h"
 #include "Settings.h"
+#include "TestGif.h"
+#include "WaitUntil.h"
 
 #include "QStringPrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,9 +36,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace orbelune {
 namespace {
+
+using test::THttpFixture;
+using TRoute = THttpFixture::TRoute;
 
 TEST(RadarTabTexts, StepsByHandWrapAtTheEnds) {
     const struct {
@@ -140,6 +148,12 @@ TEST_F(ImageryTabs, TheMapNamesTheNearestSiteAndMeasuresDistances) {
     EXPECT_TRUE(radar.LonLab2->text().startsWith("-72.86")) << radar.LonLab2->text().toStdString();
     EXPECT_TRUE(radar.LatLab2->text().startsWith("40.86")) << radar.LatLab2->text().toStdString();
     EXPECT_EQ(radar.Image6->toolTip(), " NY - New York City");
+    // Another location chosen in the box changes nothing the map says about its picture.
+    radar.RadarLocationBox->setCurrentIndex(58);  // HI - Kohala
+    radar.RadarLocationBoxSelect();
+    radar.Image6MouseMove({300, 280});
+    EXPECT_EQ(radar.SiteNameLab->text(), " NY - New York City");
+    EXPECT_TRUE(radar.LatLab2->text().startsWith("40.8")) << radar.LatLab2->text().toStdString();
 
     radar.LeftClickItems[1]->setChecked(true);
     EXPECT_EQ(Settings.LeftClickGroupIndex, 1);
@@ -313,16 +327,228 @@ TEST_F(ImageryTabs, SatelliteBoxesFollowTheRegion) {
     EXPECT_FALSE(sat.SatelliteColorBox->isVisible());
 }
 
-TEST_F(ImageryTabs, ARequestDisablesTheTabUntilItEnds) {
-    Settings.SatelliteLocationBoxIndex = 16;
-    TSatelliteSheet& sat = *MakeForm().SatellitePage;
-    QList<bool> enabled;
-    QObject::connect(sat.Satellite, &TSatelliteState::BusyChanged, &sat,
-                     [&](bool Busy) { enabled << sat.isEnabled() << !Busy; });
-    sat.GetSatelliteBut->click();  // the closed port of the tests refuses
-    EXPECT_EQ(enabled, QList<bool>({false, false, true, true}));
-    ASSERT_EQ(Fakes.Messages.Shown.size(), 1);
+// Requests through the tabs against servers on 127.0.0.1 that fail in every way a
+// server can: each tells why in the tab's time line, keeps the picture shown before
+// (and says so when there is none), and leaves the tab usable at once.
+class ImageryRequests : public ImageryTabs {
+protected:
+    void SetUp() override {
+        if (test::SharedTestCertificate().Certificate.isNull())
+            GTEST_SKIP() << "the openssl tool is not available";
+        ImageryTabs::SetUp();
+        trusted_.emplace(test::SharedTestCertificate());
+        TInfoForm& form = MakeForm();
+        form.RadarPage->Radar->Limits.TimeoutMs = form.SatellitePage->Satellite->Limits.TimeoutMs =
+            300;
+        form.RadarPage->Radar->Limits.RequestBudgetMs = 1500;
+        form.SatellitePage->Satellite->Limits.RequestBudgetMs = 1000;
+        form.InfoFormPageControl->setCurrentIndex(RadarTab);
+        Fakes.FileDialogs.Cancel = true;
+    }
+    void TearDown() override {
+        ImageryTabs::TearDown();
+        trusted_.reset();
+    }
+
+    struct TFailure {
+        const char* Name;
+        std::optional<TRoute> Route;  // none: nothing listens
+        const char* Reason;
+    };
+    static inline const TFailure Failures[] = {
+        {"refused", std::nullopt, "the server refused the connection"},
+        {"stalled", TRoute{200, "GIF89a", {}, THttpFixture::TMode::Stall},
+         "the server did not answer in time"},
+        {"404", TRoute{404, "gone", {}, THttpFixture::TMode::Normal},
+         "the server answered HTTP 404 Not Found"},
+        {"500", TRoute{500, "oops", {}, THttpFixture::TMode::Normal},
+         "the server answered HTTP 500 Internal Server Error"},
+        {"no picture", TRoute{200, "<html>down</html>", {}, THttpFixture::TMode::Normal},
+         "the reply is not a picture"},
+    };
+
+    // A server that answers every path with the failure's route (over TLS for the radar),
+    // named as the settings name servers; nothing listens at a refused one.
+    std::unique_ptr<THttpFixture> Serve(const TFailure& Failure, bool Tls, QString& Host) {
+        Host = QStringLiteral("127.0.0.1:%1").arg(test::ClosedPort());
+        if (!Failure.Route) return nullptr;
+        QHash<QString, TRoute> routes{{"*", *Failure.Route}};
+        auto server = Tls ? std::make_unique<THttpFixture>(routes, trusted_->ServerTls)
+                          : std::make_unique<THttpFixture>(routes);
+        Host = server->HostAndPort();
+        return server;
+    }
+    std::unique_ptr<THttpFixture> Good(const QString& Path, const QByteArray& Body, bool Tls) {
+        QHash<QString, TRoute> routes{{Path, TRoute{200, Body, {}, THttpFixture::TMode::Normal}}};
+        return Tls ? std::make_unique<THttpFixture>(routes, trusted_->ServerTls)
+                   : std::make_unique<THttpFixture>(routes);
+    }
+    // The tab's controls work and its request button is back in place.
+    static bool Usable(QPushButton* Start, QPushButton* Cancel, QWidget* Control) {
+        return Start->isEnabled() && !Start->isHidden() && Cancel->isHidden() &&
+               Control->isEnabled();
+    }
+    QString SaveName() {
+        Info->SaveAsFile2Click();
+        return Fakes.FileDialogs.Asked.isEmpty() ? QString()
+                                                 : Fakes.FileDialogs.Asked.takeLast().FileName;
+    }
+
+    std::optional<test::TTrustedCertificate> trusted_;
+};
+
+TEST_F(ImageryRequests, ASiteRequestThatFailsSaysWhy) {
+    TRadarSheet& radar = *Info->RadarPage;
+    for (const TFailure& f : Failures) {
+        SCOPED_TRACE(f.Name);
+        const auto server = Serve(f, true, Settings.RadarServer);
+        radar.GetRadarBut->click();
+        // Meanwhile only "Cancel" works.
+        EXPECT_TRUE(radar.CancelRadarBut->isEnabled() && !radar.CancelRadarBut->isHidden());
+        EXPECT_FALSE(radar.RadarLocationBox->isEnabled() || radar.GetRadarBut->isEnabled());
+        ASSERT_TRUE(test::WaitUntil([&] { return !radar.Radar->RadarBusy; }, 10000));
+        EXPECT_EQ(radar.LastRadarLab1->text(), QStringLiteral("No radar for NY - New York City: "
+                                                              "%1.\nNo radar picture has arrived "
+                                                              "yet.")
+                                                   .arg(QLatin1String(f.Reason)));
+        EXPECT_TRUE(Usable(radar.GetRadarBut, radar.CancelRadarBut, radar.RadarLocationBox));
+        EXPECT_TRUE(SaveName().isEmpty());
+    }
+}
+
+// The last good mosaic stays, and everything that describes it (the time line, the
+// position under the mouse, the name it is saved under) describes it, though another
+// location is chosen in the box.
+TEST_F(ImageryRequests, AMosaicRequestThatFailsKeepsTheLastPicture) {
+    TRadarSheet& radar = *Info->RadarPage;
+    QImage good(60, 57, QImage::Format_RGB32);
+    good.fill(qRgb(0, 90, 200));
+    const auto goodServer = Good("/Conus/RadarImg/northeast.gif", test::TestGif(good), true);
+    Settings.RadarServer = goodServer->HostAndPort();
+    Settings.AnimateRadar = false;
+    radar.RadarLocationBox->setCurrentIndex(2);  // USA - NorthEast
+    radar.RadarLocationBoxSelect();
+    radar.GetRadarBut->click();
+    const QString goodLine = radar.LastRadarLab1->text();
+    ASSERT_TRUE(goodLine.startsWith(" USA - NorthEast   ")) << goodLine.toStdString();
+
+    radar.RadarLocationBox->setCurrentIndex(3);  // USA - SouthEast
+    radar.RadarLocationBoxSelect();
+    QString toldAfter;  // the time line when a refused connection is told, the tab usable
+    QObject::connect(radar.Radar, &TRadarState::ConnectionRefused, &radar, [&] {
+        if (Usable(radar.GetRadarBut, radar.CancelRadarBut, radar.RadarLocationBox))
+            toldAfter = radar.LastRadarLab1->text();
+    });
+    for (const TFailure& f : Failures) {
+        SCOPED_TRACE(f.Name);
+        const auto server = Serve(f, true, Settings.RadarServer);
+        radar.GetRadarBut->click();
+        EXPECT_EQ(
+            radar.LastRadarLab1->text(),
+            QStringLiteral("No radar for USA - SouthEast: %1.\n").arg(QLatin1String(f.Reason)) +
+                goodLine);
+        EXPECT_TRUE(Usable(radar.GetRadarBut, radar.CancelRadarBut, radar.RadarLocationBox));
+        EXPECT_EQ(radar.Image6->Picture().pixel(30, 28), good.pixel(30, 28));
+        radar.Image6MouseMove({300, 100});  // the NorthEast map's left edge is at -81.61
+        EXPECT_TRUE(radar.LonLab2->text().startsWith("-74.05"))
+            << radar.LonLab2->text().toStdString();
+        EXPECT_TRUE(SaveName().startsWith("radar -  USA - NorthEast - "));
+        radar.RefreshRadarAge();
+        EXPECT_TRUE(radar.LastRadarLab1->text().endsWith(goodLine));
+    }
+    EXPECT_TRUE(toldAfter.contains("refused")) << toldAfter.toStdString();
+}
+
+TEST_F(ImageryRequests, ASatelliteStillThatFailsSaysWhy) {
+    TSatelliteSheet& sat = *Info->SatellitePage;
+    Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
+    sat.SatelliteLocationBox->setCurrentIndex(16);  // Northern Hemisphere: a still
+    sat.SatelliteLocationBoxSelect();
+    // The message about a refused connection comes once the tab says why and is usable.
+    QString toldAfter;
+    QObject::connect(sat.Satellite, &TSatelliteState::ConnectionRefused, &sat, [&] {
+        if (Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox))
+            toldAfter = sat.LastSatelliteLab->text();
+    });
+    for (const TFailure& f : Failures) {
+        SCOPED_TRACE(f.Name);
+        const auto server = Serve(f, false, Settings.SatelliteServer);
+        sat.GetSatelliteBut->click();
+        EXPECT_EQ(sat.LastSatelliteLab->text(),
+                  QStringLiteral("No satellite image: %1.\nNo satellite image has arrived yet.")
+                      .arg(QLatin1String(f.Reason)));
+        EXPECT_TRUE(Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox));
+        EXPECT_TRUE(SaveName().isEmpty());
+    }
+    EXPECT_TRUE(toldAfter.contains("refused")) << toldAfter.toStdString();
+    ASSERT_EQ(Fakes.Messages.Owners.size(), 1);
     EXPECT_EQ(Fakes.Messages.Owners[0], sat.window());
+}
+
+// A loop that fails keeps the still shown before, with its own time and name; a
+// stalled server holds the whole loop no longer than the request's one time bound.
+TEST_F(ImageryRequests, ASatelliteLoopThatFailsKeepsTheLastPicture) {
+    TSatelliteSheet& sat = *Info->SatellitePage;
+    Info->InfoFormPageControl->setCurrentIndex(SatelliteTab);
+    const auto goodServer =
+        Good("/FULLDISK/GEIR.JPG", test::TestJpeg({64, 48}, qRgb(200, 40, 40)), false);
+    Settings.SatelliteServer = goodServer->HostAndPort();
+    sat.SatelliteLocationBox->setCurrentIndex(17);  // Full Disk - GOES East
+    sat.SatelliteLocationBoxSelect();
+    sat.GetSatelliteBut->click();
+    const QString goodLine = sat.LastSatelliteLab->text();
+    ASSERT_FALSE(goodLine.isEmpty());
+
+    sat.SatelliteLocationBox->setCurrentIndex(0);  // USA - East, a loop
+    sat.SatelliteLocationBoxSelect();
+    sat.AnimateSatelliteBox->setChecked(true);
+    for (const TFailure& f : Failures) {
+        SCOPED_TRACE(f.Name);
+        const auto server = Serve(f, false, Settings.SatelliteServer);
+        QElapsedTimer clock;
+        clock.start();
+        sat.GetSatelliteBut->click();
+        EXPECT_LT(clock.elapsed(), 3000);
+        // Ten frames at most; of a stalled server, the few that the request's second holds.
+        const int most = f.Route && f.Route->Mode == THttpFixture::TMode::Stall ? 5 : 10;
+        EXPECT_LE(server ? server->RequestedPaths().size() : 0, most);
+        EXPECT_EQ(
+            sat.LastSatelliteLab->text(),
+            QStringLiteral("No satellite image: %1.\n").arg(QLatin1String(f.Reason)) + goodLine);
+        EXPECT_TRUE(Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox));
+        EXPECT_TRUE(qRed(sat.Image7->Picture().pixel(32, 24)) > 150);
+        EXPECT_TRUE(SaveName().startsWith("satellite - Full Disk - GOES East - Infrared - "));
+    }
+}
+
+TEST_F(ImageryRequests, ARequestTheUserCancelsSaysSoAtOnce) {
+    const TFailure stalled = Failures[1];
+    TRadarSheet& radar = *Info->RadarPage;
+    radar.Radar->Limits.TimeoutMs = 20000;
+    const auto radarServer = Serve(stalled, true, Settings.RadarServer);
+    radar.GetRadarBut->click();
+    ASSERT_TRUE(test::WaitUntil([&] { return !radarServer->RequestedPaths().isEmpty(); }, 10000));
+    QElapsedTimer clock;
+    clock.start();
+    radar.CancelRadarBut->click();
+    ASSERT_TRUE(test::WaitUntil([&] { return !radar.Radar->RadarBusy; }, 5000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(radar.LastRadarLab1->text(),
+              "No radar for NY - New York City: cancelled.\nNo radar picture has arrived yet.");
+    EXPECT_TRUE(Usable(radar.GetRadarBut, radar.CancelRadarBut, radar.RadarLocationBox));
+
+    // The satellite waits on this thread: the click comes while its loop downloads.
+    TSatelliteSheet& sat = *Info->SatellitePage;
+    sat.Satellite->Limits.TimeoutMs = sat.Satellite->Limits.RequestBudgetMs = 20000;
+    const auto satServer = Serve(stalled, false, Settings.SatelliteServer);
+    sat.AnimateSatelliteBox->setChecked(true);
+    QTimer::singleShot(300, sat.CancelSatelliteBut, &QPushButton::click);
+    clock.restart();
+    sat.GetSatelliteBut->click();
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(sat.LastSatelliteLab->text(),
+              "No satellite image: cancelled.\nNo satellite image has arrived yet.");
+    EXPECT_TRUE(Usable(sat.GetSatelliteBut, sat.CancelSatelliteBut, sat.SatelliteLocationBox));
 }
 
 }  // namespace

@@ -16,8 +16,10 @@
 #include "ImageSaveNames.h"
 #include "PictureBox.h"
 #include "PlatformSeams.h"
+#include "RadarSites.h"
 #include "RadarState.h"
 #include "SatelliteState.h"
+#include "SatelliteTabTexts.h"
 #include "Settings.h"
 
 #include <QAction>
@@ -115,8 +117,9 @@ bool TInfoForm::RunAnimatedGIFSave(const QList<QImage>& Frames, const QString& D
 
 QImage TInfoForm::RadarPicture() const {
     const TRadarState& radar = *RadarPage->Radar;
-    // Before the first image, and while a request runs, the tab shows only a black map.
-    if (radar.RadarBusy || radar.LastRadarDownloadTime == 0) return QImage();
+    // Before the first image the tab shows only a black map; while a request runs its
+    // frames are not yet the picture the time line describes.
+    if (radar.RadarBusy || !radar.HasPicture()) return QImage();
     return RadarPage->Image6->Picture();
 }
 
@@ -140,7 +143,8 @@ QImage TInfoForm::SatellitePicture() const {
 void TInfoForm::SaveAsFile2Click() {
     switch (InfoFormPageControl->currentIndex()) {
         case RadarTab: {
-            const QString location = RadarPage->RadarLocationBox->currentText();
+            // Named for the picture shown, whatever the boxes have chosen since.
+            const QString location = RadarLocationName(RadarPage->Radar->ShownView.Location);
             const TDateTime time = RadarPage->Radar->LastRadarDownloadTime;
             if (RadarAnimationShown())
                 RunAnimatedGIFSave(RadarPage->Radar->RadarAnimation,
@@ -150,12 +154,14 @@ void TInfoForm::SaveAsFile2Click() {
             break;
         }
         case SatelliteTab:
-            if (const QImage picture = SatellitePicture(); !picture.isNull())
+            if (const QImage picture = SatellitePicture(); !picture.isNull()) {
+                const TSatelliteState& satellite = *SatellitePage->Satellite;
                 RunFileSave(picture.convertToFormat(QImage::Format_RGB888),
-                            SatelliteSaveName(SatellitePage->SatelliteLocationBox->currentText(),
-                                              SatellitePage->SatelliteTypeBox->currentText(),
-                                              SatellitePage->Satellite->LastSatelliteDownloadTime),
+                            SatelliteSaveName(SatelliteRegionNames().value(satellite.ShownRegion),
+                                              SatelliteTypeName(satellite.ShownType),
+                                              satellite.LastSatelliteDownloadTime),
                             StillImageFilter);
+            }
             break;
         case GraphTab:
             RunFileSave(GetGraph(), GraphSaveName, StillImageFilter);

@@ -7,6 +7,7 @@
 #include "RadarSites.h"
 #include "RadarState.h"
 #include "RadarTabTexts.h"
+#include "RequestButton.h"
 #include "ScrolledPage.h"
 
 #include <QCheckBox>
@@ -62,8 +63,8 @@ TRadarSheet::TRadarSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("RadarSheet"));
     Radar = new TRadarState(this);
     // The map takes what the window leaves; below its least size the tab scrolls.
-    QWidget* content = ScrolledPage(this, QStringLiteral("RadarSheetContent"));
-    auto* column = new QVBoxLayout(content);
+    content_ = ScrolledPage(this, QStringLiteral("RadarSheetContent"));
+    auto* column = new QVBoxLayout(content_);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
     column->addWidget(createLocationRow());
@@ -95,12 +96,15 @@ QWidget* TRadarSheet::createLocationRow() {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(MinimumBoxCharacters);
     }
-    GetRadarBut = Named(new QPushButton(QStringLiteral("Get Radar"), row), "GetRadarBut");
+    requestBut_ = new TRequestButton(QStringLiteral("Get Radar"), QStringLiteral("GetRadarBut"),
+                                     QStringLiteral("CancelRadarBut"), row);
+    GetRadarBut = requestBut_->StartBut;
+    CancelRadarBut = requestBut_->CancelBut;
     MainUSABut = Named(new QPushButton(QStringLiteral("USA Map"), row), "MainUSABut");
     ZoomBut = Steady(Named(new QPushButton(QStringLiteral("Zoom In"), row), "ZoomBut"));
     layout->addWidget(RadarLocationBox, 3);
     layout->addWidget(RadarReflectivityBox, 2);
-    layout->addWidget(GetRadarBut);
+    layout->addWidget(requestBut_);
     layout->addWidget(MainUSABut);
     layout->addWidget(ZoomBut);
     return row;
@@ -191,6 +195,10 @@ QWidget* TRadarSheet::createTimeRow() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     LastRadarLab1 = Named(new QLabel(rows), "LastRadarLab1");
+    // It may carry a server's words, which are never markup, and wraps rather than
+    // widen the tab.
+    LastRadarLab1->setTextFormat(Qt::PlainText);
+    LastRadarLab1->setWordWrap(true);
     // The line keeps its height while it is empty.
     LastRadarLab1->setMinimumHeight(LastRadarLab1->fontMetrics().height());
     column->addWidget(LastRadarLab1);

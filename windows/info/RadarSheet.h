@@ -31,8 +31,8 @@ class QToolButton;
 namespace orbelune {
 
 class TImageCommandRow;
-
 class TPictureBox;
+class TRequestButton;
 class TRadarState;
 struct TRadarRequest;
 struct TRadarTimeLine;
@@ -49,6 +49,7 @@ public:
     QComboBox* RadarLocationBox = nullptr;
     QComboBox* RadarReflectivityBox = nullptr;
     QPushButton* GetRadarBut = nullptr;
+    QPushButton* CancelRadarBut = nullptr;  // in Get Radar's place while a request runs
     QPushButton* MainUSABut = nullptr;
     QPushButton* ZoomBut = nullptr;
     QCheckBox* TopoBox = nullptr;
@@ -171,6 +172,8 @@ private:
     void ShowHint(const QString& Hint, QPoint At);
 
     TRadarMapState mapState_;
+    QWidget* content_ = nullptr;  // the tab's controls, disabled while a request runs
+    TRequestButton* requestBut_ = nullptr;
 };
 
 }  // namespace orbelune

@@ -54,6 +54,7 @@ void TRadarSheet::connectControls() {
     connect(RadarReflectivityBox, &QComboBox::activated, this,
             &TRadarSheet::RadarReflectivityBoxSelect);
     connect(GetRadarBut, &QPushButton::clicked, this, &TRadarSheet::GetRadarButClick);
+    connect(CancelRadarBut, &QPushButton::clicked, Radar, &TRadarState::CancelRadar);
     connect(MainUSABut, &QPushButton::clicked, this, &TRadarSheet::MainUSAButClick);
     connect(ZoomBut, &QPushButton::clicked, this, &TRadarSheet::ZoomButClick);
     // A box's handler runs whenever its state changes, by a click or by the program.
@@ -102,7 +103,9 @@ void TRadarSheet::ShowSettings() {
     const int click = Settings.LeftClickGroupIndex == LeftClickDistance ? 1 : 0;
     LeftClickItems[std::size_t(click)]->setChecked(true);
     ZoomBut->setText(ZoomCaption(Radar->RadarZoomFactor));
-    SetRadarControlVisibility(location, false);
+    // Until a picture arrives the map is a black one of the saved location.
+    Radar->ShownView = {location, Settings.RadarReflectivityBoxIndex, Radar->RadarZoomFactor};
+    SetRadarControlVisibility(location, true);
     SetRadarImageSize(location);
 }
 
@@ -115,6 +118,7 @@ TRadarRequest TRadarSheet::RequestFor(int Location) const {
         RadarRequestFor(Settings, Location, Radar->RadarMaxImages(), Radar->RadarZoomFactor);
     request.ProductIndex = RadarReflectivityBox->currentIndex();
     request.Product = GetRadarType();
+    request.Limits = Radar->Limits;
     return request;
 }
 
@@ -143,7 +147,7 @@ void TRadarSheet::RadarReflectivityBoxSelect() {
 }
 
 void TRadarSheet::SetRadarImageSize(int Index) {
-    QImage black(RadarImageSize(Index, Radar->RadarZoomFactor), QImage::Format_RGB32);
+    QImage black(RadarImageSize(Index, Radar->ShownView.Zoom), QImage::Format_RGB32);
     black.fill(Qt::black);
     Image6->SetPicture(black);
     RadarScrollBox->horizontalScrollBar()->setValue(0);
@@ -159,8 +163,9 @@ void TRadarSheet::SetRadarControlVisibility(int Index, bool WithButtons) {
     SetLonLatVis(true);
     SiteNameLab->setVisible(true);
     if (!WithButtons) return;
+    // The buttons lead from the picture shown.
     const TDirectionPanel panel =
-        DirectionButtons(Index, Settings.RadarReflectivityBoxIndex, Radar->RadarZoomFactor);
+        DirectionButtons(Index, Radar->ShownView.Product, Radar->ShownView.Zoom);
     RadarButPanel->setVisible(panel.Visible);
     for (std::size_t i = 0; i < RadButs.size(); ++i) {
         RadButs[i]->setVisible(panel.Buttons[i].Visible);
@@ -292,10 +297,7 @@ bool TRadarSheet::AnimationShown() const {
 
 void TRadarSheet::RefreshRadarAge() {
     if (Radar->RadarBusy || !Radar->RadarFrameListsReady || Radar->RadarManualStep) return;
-    ApplyTimeLine(Radar->ShowRadarTime(
-        Radar->RadarFrameCount() - 1,
-        RadarLocationName(Settings.RadarLocationBoxIndex) + QStringLiteral("   "), true,
-        RadarTimeBlack));
+    ApplyTimeLine(Radar->ShownTimeLine(Radar->RadarFrameCount() - 1));
 }
 
 }  // namespace orbelune

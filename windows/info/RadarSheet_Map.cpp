@@ -6,6 +6,7 @@
 #include "RadarSites.h"
 #include "RadarState.h"
 #include "RadarTabTexts.h"
+#include "RequestButton.h"
 #include "Settings.h"
 #include "TemperatureDisplay.h"
 #include "WinColor.h"
@@ -38,7 +39,8 @@ void SetTextColor(QLabel* Label, std::int32_t WinColor) {
 
 void TRadarSheet::connectState() {
     TRadarState* r = Radar;
-    connect(r, &TRadarState::SheetEnabled, this, &QWidget::setEnabled);
+    connect(r, &TRadarState::SheetEnabled, this,
+            [this](bool Enabled) { requestBut_->SetBusy(content_, !Enabled); });
     connect(r, &TRadarState::Preparing, this, &TRadarSheet::ApplyPreparing);
     connect(r, &TRadarState::LonLatTextsChanged, this, &TRadarSheet::ShowLonLatName);
     connect(r, &TRadarState::TimeLineChanged, this, &TRadarSheet::ApplyTimeLine);
@@ -114,9 +116,10 @@ void TRadarSheet::SetLonLatVis(bool Visible) {
     for (QLabel* lab : {LonLab2, LonLab3, LatLab2, LatLab3}) lab->setVisible(Visible);
 }
 
+// The map describes the picture on screen, whatever the boxes have chosen since.
 TRadarMapView TRadarSheet::MapView() const {
-    return {Settings.RadarLocationBoxIndex, Settings.RadarReflectivityBoxIndex,
-            Radar->RadarZoomFactor, Settings.LeftClickGroupIndex};
+    const TRadarView& shown = Radar->ShownView;
+    return {shown.Location, shown.Product, shown.Zoom, Settings.LeftClickGroupIndex};
 }
 
 void TRadarSheet::ShowHint(const QString& Hint, QPoint At) {
@@ -153,8 +156,8 @@ void TRadarSheet::Image6MouseDown(Qt::MouseButton Button, QPoint At) {
 }
 
 void TRadarSheet::QuadButClick(int Tag) {
-    const int target = DirectionTarget(Settings.RadarLocationBoxIndex, Tag,
-                                       Settings.RadarReflectivityBoxIndex, Radar->RadarZoomFactor);
+    const TRadarView& shown = Radar->ShownView;
+    const int target = DirectionTarget(shown.Location, Tag, shown.Product, shown.Zoom);
     if (target >= 0) MoveRadarTo(target, RadarLocationName(target));
 }
 

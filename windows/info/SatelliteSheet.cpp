@@ -2,6 +2,7 @@
 
 #include "ImageCommandRow.h"
 #include "PictureBox.h"
+#include "RequestButton.h"
 #include "SatelliteState.h"
 #include "SatelliteTabTexts.h"
 #include "ScrolledPage.h"
@@ -37,8 +38,8 @@ TSatelliteSheet::TSatelliteSheet(QWidget* Parent) : QWidget(Parent) {
     setObjectName(QStringLiteral("SatelliteSheet"));
     Satellite = new TSatelliteState(this);
     // The image takes what the window leaves; below its least size the tab scrolls.
-    QWidget* content = ScrolledPage(this, QStringLiteral("SatelliteSheetContent"));
-    auto* column = new QVBoxLayout(content);
+    content_ = ScrolledPage(this, QStringLiteral("SatelliteSheetContent"));
+    auto* column = new QVBoxLayout(content_);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(3);
     column->addWidget(createChoices());
@@ -73,12 +74,19 @@ QWidget* TSatelliteSheet::createChoices() {
     AnimateSatelliteBox =
         Named(new QCheckBox(QStringLiteral("Animate"), box), "AnimateSatelliteBox");
     RepeatSatelliteBox = Named(new QCheckBox(QStringLiteral("Repeat"), box), "RepeatSatelliteBox");
-    GetSatelliteBut =
-        Named(new QPushButton(QStringLiteral("Get Satellite"), box), "GetSatelliteBut");
+    requestBut_ =
+        new TRequestButton(QStringLiteral("Get Satellite"), QStringLiteral("GetSatelliteBut"),
+                           QStringLiteral("CancelSatelliteBut"), box);
+    GetSatelliteBut = requestBut_->StartBut;
+    CancelSatelliteBut = requestBut_->CancelBut;
     SatJpgNumLab = Named(new QLabel(box), "SatJpgNumLab");
     SatJpgNumLab->setMinimumWidth(
         SatJpgNumLab->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     LastSatelliteLab = Named(new QLabel(box), "LastSatelliteLab");
+    // It may carry a server's words, which are never markup, and wraps rather than
+    // widen the tab.
+    LastSatelliteLab->setTextFormat(Qt::PlainText);
+    LastSatelliteLab->setWordWrap(true);
     auto* loop = new QHBoxLayout;
     loop->addWidget(AnimateSatelliteBox);
     loop->addWidget(RepeatSatelliteBox);
@@ -88,7 +96,7 @@ QWidget* TSatelliteSheet::createChoices() {
     grid->addWidget(SatelliteLocationBox, 0, 0);
     grid->addWidget(SatelliteTypeBox, 0, 1);
     grid->addWidget(SatelliteColorBox, 0, 2);
-    grid->addWidget(GetSatelliteBut, 0, 3);
+    grid->addWidget(requestBut_, 0, 3);
     grid->addLayout(loop, 1, 0);
     grid->addWidget(LastSatelliteLab, 1, 1, 1, 2);
     grid->addWidget(SatelliteCommands, 1, 3, Qt::AlignRight);
@@ -100,6 +108,8 @@ QWidget* TSatelliteSheet::createChoices() {
 
 void TSatelliteSheet::connectControls() {
     connect(GetSatelliteBut, &QPushButton::clicked, this, &TSatelliteSheet::GetSatelliteButClick);
+    connect(CancelSatelliteBut, &QPushButton::clicked, Satellite,
+            &TSatelliteState::CancelSatellite);
     connect(SatelliteLocationBox, &QComboBox::activated, this,
             &TSatelliteSheet::SatelliteLocationBoxSelect);
     connect(SatelliteTypeBox, &QComboBox::activated, this,
@@ -112,7 +122,8 @@ void TSatelliteSheet::connectControls() {
             &TSatelliteSheet::RepeatSatelliteBoxClick);
 
     TSatelliteState* s = Satellite;
-    connect(s, &TSatelliteState::BusyChanged, this, [this](bool Busy) { setEnabled(!Busy); });
+    connect(s, &TSatelliteState::BusyChanged, this,
+            [this](bool Busy) { requestBut_->SetBusy(content_, Busy); });
     connect(s, &TSatelliteState::ImageShown, this, [this](const QImage& Picture) {
         Image7->SetPicture(Picture);
         ShowSatelliteStaticScreen();
@@ -157,6 +168,7 @@ void TSatelliteSheet::GetSatelliteButClick() {
                      Settings.ProxyUserName, Settings.ProxyPassword};
     request.Repeat = Settings.RepeatSatellite;
     request.UseMilitaryTime = Settings.UseMilitaryTime;
+    request.Limits = Satellite->Limits;
     Satellite->GetSatellite(request);
     emit AnimationChanged();
 }

@@ -15,8 +15,8 @@ class QScrollArea;
 namespace orbelune {
 
 class TImageCommandRow;
-
 class TPictureBox;
+class TRequestButton;
 class TSatelliteState;
 
 class TSatelliteSheet final : public QWidget {
@@ -33,6 +33,7 @@ public:
     QCheckBox* AnimateSatelliteBox = nullptr;
     QCheckBox* RepeatSatelliteBox = nullptr;
     QPushButton* GetSatelliteBut = nullptr;
+    QPushButton* CancelSatelliteBut = nullptr;  // in Get Satellite's place while a request runs
     QLabel* SatJpgNumLab = nullptr;
     QLabel* LastSatelliteLab = nullptr;
     QScrollArea* SatScrollBox = nullptr;
@@ -66,6 +67,9 @@ private:
     void connectControls();
     // Refills the type box with what the region offers, keeping the type when it can.
     void FillTypeBox(int Region);
+
+    QWidget* content_ = nullptr;  // the tab's controls, disabled while a request runs
+    TRequestButton* requestBut_ = nullptr;
 };
 
 }  // namespace orbelune

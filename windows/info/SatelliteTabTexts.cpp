@@ -34,11 +34,15 @@ QStringList SatelliteColorNames() {
             QStringLiteral("Colorized 3"), QStringLiteral("Colorized 4")};
 }
 
-QStringList SatelliteTypeItems(int Region) {
+QString SatelliteTypeName(int Type) {
     static const char* const Names[] = {"Infrared", "Visible", "Water Vapor"};
+    return Type >= SatInfrared && Type <= SatWaterVapor ? QLatin1String(Names[Type]) : QString();
+}
+
+QStringList SatelliteTypeItems(int Region) {
     QStringList items;
     for (int type = SatInfrared; type <= SatWaterVapor; ++type)
-        if (SatelliteTypeOffered(Region, type)) items << QLatin1String(Names[type]);
+        if (SatelliteTypeOffered(Region, type)) items << SatelliteTypeName(type);
     return items;
 }
 

@@ -10,6 +10,8 @@ namespace orbelune {
 QStringList SatelliteRegionNames();
 // "Normal", "Colorized 1" .. "Colorized 4".
 QStringList SatelliteColorNames();
+// "Infrared", "Visible" or "Water Vapor" by type code; empty for any other.
+QString SatelliteTypeName(int Type);
 // "Infrared", then "Visible" and "Water Vapor" where the region offers them.
 QStringList SatelliteTypeItems(int Region);
 // The type index kept when the type box is refilled: the previous one when it still
