@@ -4,32 +4,47 @@ namespace orbelune {
 
 namespace {
 
-// The system's reason as the middle of a sentence.
-QString Reason(QString Text) {
-    while (Text.endsWith(QLatin1Char('.'))) Text.chop(1);
+constexpr qsizetype DetailMaxLength = 80;
+
+// One short line of printable text, without the full stops a sentence adds itself.
+QString OneShortLine(QString Text) {
+    for (QChar& c : Text)
+        if (!c.isPrint()) c = u' ';
+    Text = Text.simplified();
+    while (Text.endsWith(u'.')) Text.chop(1);
+    if (Text.size() > DetailMaxLength)
+        Text = Text.left(DetailMaxLength - 3) + QStringLiteral("...");
     return Text.isEmpty() ? QStringLiteral("no reason given") : Text;
 }
 
 }  // namespace
 
-QString DownloadFailureText(const TDownloadResult& Result) {
+QString DownloadProblem(const TDownloadResult& Result) {
     switch (Result.Error) {
         case TDownloadError::None:
             return {};
         case TDownloadError::Refused:
-            return QStringLiteral("Internet connection may be blocked by firewall.");
+            return QStringLiteral("the server refused the connection");
         case TDownloadError::TimedOut:
-            return QStringLiteral("The server did not answer in time.");
+            return QStringLiteral("the server did not answer in time");
         case TDownloadError::TooLarge:
-            return QStringLiteral("The reply was too large.");
+            return QStringLiteral("the reply was too large");
         case TDownloadError::HttpStatus:
-            return QStringLiteral("The server answered %1.").arg(Reason(Result.ErrorText));
+            return QStringLiteral("the server answered ") + OneShortLine(Result.ErrorText);
         case TDownloadError::Cancelled:
-            return QStringLiteral("The download was stopped.");
+            return QStringLiteral("cancelled");
         case TDownloadError::Failed:
             break;
     }
-    return QStringLiteral("The server could not be reached (%1).").arg(Reason(Result.ErrorText));
+    return QStringLiteral("the download failed (%1)").arg(OneShortLine(Result.ErrorText));
+}
+
+QString DownloadFailureText(const TDownloadResult& Result) {
+    if (Result.Error == TDownloadError::Refused)
+        return QStringLiteral("Internet connection may be blocked by firewall.");
+    QString text = DownloadProblem(Result);
+    if (!text.isEmpty()) text[0] = text[0].toUpper(), text += u'.';
+    return text;
 }
 
 }  // namespace orbelune

@@ -1,7 +1,12 @@
 #pragma once
-// Why a download failed, as one sentence for the user: a refusal (or a connection the
-// system denied), a time-out, a reply too large, an HTTP status other than success, or a
-// server that could not be reached, with the system's reason. Empty for a good download.
+// Why a download failed, in the user's words; empty for a good download. The server's
+// own words (its status line, the system's reason) are kept to one short line of plain
+// text, so that a hostile reply cannot push a label or a menu apart.
+//
+// DownloadProblem: the middle of a sentence ("the server answered HTTP 404 Not Found",
+// "the server did not answer in time"), for a line that says what the request was.
+// DownloadFailureText: a sentence of its own; a refused connection (or one the system
+// denied) is told as the firewall warning.
 
 #include "Download.h"
 
@@ -9,6 +14,7 @@
 
 namespace orbelune {
 
+QString DownloadProblem(const TDownloadResult& Result);
 QString DownloadFailureText(const TDownloadResult& Result);
 
 }  // namespace orbelune

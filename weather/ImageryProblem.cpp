@@ -1,43 +1,29 @@
 #include "ImageryProblem.h"
 
+#include "DownloadFailureText.h"
+
 namespace orbelune {
-
-namespace {
-
-// A server's words go into a one-line label: no control characters, and not so long
-// that a hostile status line could push the tab apart.
-constexpr qsizetype DetailMaxLength = 80;
-
-QString OneShortLine(QString Text) {
-    for (QChar& c : Text)
-        if (!c.isPrint()) c = u' ';
-    Text = Text.simplified();
-    if (Text.size() > DetailMaxLength)
-        Text = Text.left(DetailMaxLength - 3) + QStringLiteral("...");
-    return Text;
-}
-
-}  // namespace
 
 TImageryProblem ProblemOf(const TDownloadResult& Reply) {
     using TKind = TImageryProblem::TKind;
+    const QString words = DownloadProblem(Reply);
     switch (Reply.Error) {
         case TDownloadError::None:
             return {};
         case TDownloadError::Refused:
-            return {TKind::Refused, QString()};
+            return {TKind::Refused, words};
         case TDownloadError::TimedOut:
-            return {TKind::TimedOut, QString()};
+            return {TKind::TimedOut, words};
         case TDownloadError::TooLarge:
-            return {TKind::TooLarge, QString()};
+            return {TKind::TooLarge, words};
         case TDownloadError::HttpStatus:
-            return {TKind::HttpStatus, OneShortLine(Reply.ErrorText)};
+            return {TKind::HttpStatus, words};
         case TDownloadError::Cancelled:
             return {TKind::Cancelled, QString()};
         case TDownloadError::Failed:
             break;
     }
-    return {TKind::Failed, OneShortLine(Reply.ErrorText)};
+    return {TKind::Failed, words};
 }
 
 TImageryProblem PictureTooLarge(QSize Size) {
@@ -50,14 +36,6 @@ QString ProblemText(const TImageryProblem& Problem) {
     switch (Problem.Kind) {
         case TKind::None:
             return QString();
-        case TKind::Refused:
-            return QStringLiteral("the server refused the connection");
-        case TKind::TimedOut:
-            return QStringLiteral("the server did not answer in time");
-        case TKind::HttpStatus:
-            return QStringLiteral("the server answered ") + Problem.Detail;
-        case TKind::TooLarge:
-            return QStringLiteral("the reply is larger than a picture may be");
         case TKind::NotAPicture:
             return QStringLiteral("the reply is not a picture");
         case TKind::PictureTooLarge:
@@ -68,11 +46,14 @@ QString ProblemText(const TImageryProblem& Problem) {
             return QStringLiteral("the request ran out of time");
         case TKind::Cancelled:
             return QStringLiteral("cancelled");
+        case TKind::Refused:
+        case TKind::TimedOut:
+        case TKind::HttpStatus:
+        case TKind::TooLarge:
         case TKind::Failed:
             break;
     }
-    return Problem.Detail.isEmpty() ? QStringLiteral("the download failed")
-                                    : QStringLiteral("the download failed: ") + Problem.Detail;
+    return Problem.Detail;
 }
 
 }  // namespace orbelune

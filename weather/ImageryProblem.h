@@ -28,7 +28,9 @@ struct TImageryProblem {
         Failed,  // anything else: the error text says what
     };
     TKind Kind = TKind::None;
-    QString Detail;  // the status line, the picture's size or the error text, on one short line
+    // A failed download's own words (DownloadProblem), a picture's size, or for Failed
+    // what went wrong.
+    QString Detail;
 
     bool Any() const { return Kind != TKind::None; }
 };
