@@ -8,12 +8,12 @@
 // window came within 60 seconds or the program ended first.
 #include <xcb/xcb.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -45,13 +45,12 @@ int main(int argc, char** argv) {
         _exit(127);
     }
     const auto ElapsedMs = [&] {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                         Started)
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - Started)
             .count();
     };
     while (ElapsedMs() < GiveUpMs) {
-        std::unique_ptr<xcb_generic_event_t, decltype(&free)> Event(
-            xcb_poll_for_event(Connection), &free);
+        std::unique_ptr<xcb_generic_event_t, decltype(&free)> Event(xcb_poll_for_event(Connection),
+                                                                    &free);
         if (!Event) {
             if (xcb_connection_has_error(Connection)) break;
             if (waitpid(Child, nullptr, WNOHANG) == Child) break;
