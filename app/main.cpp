@@ -24,6 +24,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <memory>
 
 namespace {
@@ -42,6 +45,12 @@ void ChooseDisplayPlatform(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace orbelune;
+#ifdef __GLIBC__
+    // Blocks from 128 KiB up (the place list's text, pictures) are mapped on their own
+    // and given back whole when freed. Left alone, glibc raises this bound after the
+    // first such free, and later blocks stay in the heap after their use.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     TQuitSignals::Install();
     ChooseDisplayPlatform(argc, argv);
     QApplication app(argc, argv);
