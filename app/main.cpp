@@ -83,10 +83,13 @@ int main(int argc, char** argv) {
 #endif
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
+    // The clock reaches the screen before the information window's tabs are built.
+    form1->UpdateDisplays();
+    form1->ShowAtStartup();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
     form1->AttachInfoForm(infoForm.get());
     form1->UpdateDisplays();
-    form1->ShowAtStartup();
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
                      &TForm1::RestoreAction1Execute);
     instance.Listen();

@@ -35,6 +35,10 @@ public:
     // user-interface thread when the printing has ended (false when it failed, or at
     // once when another printing still runs). Printer must live until then.
     virtual void Print(QPrinter* Printer, std::function<void(bool)> Done) = 0;
+    // How long the page may stay out of sight before the engine lets it go: its
+    // renderer ends and most of its memory is given back, its history is kept, and it
+    // loads again when it is next shown.
+    virtual void SetHiddenRelease(int Milliseconds) = 0;
 };
 
 // What the plugin offers.
@@ -55,5 +59,5 @@ TEmbeddedBrowser* CreateEmbeddedBrowser(QWidget* Parent, QString& Problem);
 
 }  // namespace orbelune
 
-#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.1"
+#define ORBELUNE_EMBEDDED_BROWSER_IID "org.orbelune.EmbeddedBrowserFactory/1.2"
 Q_DECLARE_INTERFACE(orbelune::TEmbeddedBrowserFactory, ORBELUNE_EMBEDDED_BROWSER_IID)
