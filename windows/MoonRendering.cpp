@@ -1,5 +1,8 @@
 #include "MoonRendering.h"
 
+#include <QIconEngine>
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -53,6 +56,46 @@ QColor SampleDisc(const QImage& Map, double U, double V) {
 double Luminance(const QColor& Colour) {
     return 0.299 * Colour.redF() + 0.587 * Colour.greenF() + 0.114 * Colour.blueF();
 }
+
+// The phase angle of lunation step K of 24, in degrees.
+long double StepPhaseAngle(int K) {
+    return K <= 12 ? 180.0L - 15.0L * K : 540.0L - 15.0L * K;
+}
+
+class TLunationIconEngine final : public QIconEngine {
+public:
+    TLunationIconEngine(const QImage& Picture, int Step, bool Southern)
+        : FPicture(Picture), FStep(Step), FSouthern(Southern) {}
+
+    void paint(QPainter* Painter, const QRect& Rect, QIcon::Mode, QIcon::State) override {
+        const qreal ratio = Painter->device() ? Painter->device()->devicePixelRatioF() : 1.0;
+        const int side = std::min(Rect.width(), Rect.height());
+        Painter->drawImage(QRectF(Rect.topLeft(), QSizeF(side, side)), Picture(side * ratio));
+    }
+    QPixmap pixmap(const QSize& Size, QIcon::Mode, QIcon::State) override {
+        QImage picture = Picture(std::min(Size.width(), Size.height()));
+        picture.setDevicePixelRatio(1.0);
+        return QPixmap::fromImage(picture);
+    }
+    QIconEngine* clone() const override { return new TLunationIconEngine(*this); }
+    QString key() const override { return QStringLiteral("orbelune-lunation"); }
+
+private:
+    // The picture at Pixels device pixels a side, drawn once per size asked.
+    QImage Picture(int Pixels) {
+        if (Pixels == FPicture.width()) return FPicture;
+        if (FSharp.width() != Pixels)
+            FSharp = MoonPictureAt(TMoonStyle::msColor, TMoonSize::ms16,
+                                   FSouthern ? TRotate::rot_180 : TRotate::rot_none,
+                                   StepPhaseAngle(FStep), false, Pixels / 16.0);
+        return FSharp.isNull() ? FPicture : FSharp;
+    }
+
+    QImage FPicture;  // the committed picture, 16 pixels square
+    QImage FSharp;
+    int FStep;
+    bool FSouthern;
+};
 
 double Percentile(std::vector<double> Values, double Q) {
     if (Values.empty()) return 1.0;
@@ -147,6 +190,10 @@ QImage MoonPictureAt(TMoonStyle Style, TMoonSize Size, TRotate Rotation, long do
     RotatePicture(picture, Rotation);
     picture.setDevicePixelRatio(Ratio);
     return picture;
+}
+
+QIcon LunationIcon(const QImage& Picture, int Step, bool Southern) {
+    return QIcon(new TLunationIconEngine(Picture, Step, Southern));
 }
 
 }  // namespace orbelune

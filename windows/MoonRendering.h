@@ -11,6 +11,7 @@
 
 #include "MoonPicture.h"
 
+#include <QIcon>
 #include <QImage>
 
 namespace orbelune {
@@ -32,5 +33,11 @@ QImage RenderMoonDisc(TMoonStyle Style, TMoonSize Size, double Ratio);
 // its device pixel ratio.
 QImage MoonPictureAt(TMoonStyle Style, TMoonSize Size, TRotate Rotation, long double PhaseAngle,
                      bool MarkSite, double Ratio);
+
+// The Moon of lunation step Step (0 new, 6 first quarter, 12 full, 18 last quarter, of
+// 24), turned half a turn when Southern, as an icon drawn at whatever size and pixel
+// ratio it is asked for: Picture, the step's committed 16-pixel picture, at 16 device
+// pixels, else drawn afresh.
+QIcon LunationIcon(const QImage& Picture, int Step, bool Southern);
 
 }  // namespace orbelune

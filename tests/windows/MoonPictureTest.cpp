@@ -1,6 +1,7 @@
 // The moon pictures of the resources, the shadow rule, the quarter turns and the
 // tray icon, checked on images rendered offscreen.
 #include "MoonPicture.h"
+#include "MoonImageLists.h"
 #include "MoonRendering.h"
 
 #include "ah_math.h"
@@ -353,6 +354,18 @@ TEST(MoonAtPixelRatio, AgreesWithTheCommittedPicturesAndAddsDetail) {
     const TScaledDisc disc = ScaledDisc(TMoonSize::ms64, 2.0);
     EXPECT_EQ(quarter.pixel(disc.CentreX - disc.Radius / 2, disc.CentreY), qRgb(0, 0, 0));
     EXPECT_GE(qGray(quarter.pixel(disc.CentreX + disc.Radius / 2, disc.CentreY)), 128);
+
+    // The first quarter's phase icon: the committed picture at 16 pixels, drawn afresh at
+    // 32 with the same half lit; the southern one turned.
+    const QList<QImage> north = LoadNorthImageList();
+    EXPECT_EQ(LunationIcon(north[6], 6, false).pixmap(QSize(16, 16)).toImage(),
+              north[6].convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const QImage large = LunationIcon(north[6], 6, false).pixmap(QSize(32, 32)).toImage();
+    const QImage turned = LunationIcon(north[6], 6, true).pixmap(QSize(32, 32)).toImage();
+    ASSERT_EQ(large.size(), QSize(32, 32));
+    EXPECT_EQ(large.pixel(8, 15), qRgb(0, 0, 0));
+    EXPECT_GT(qGray(large.pixel(20, 15)), 60);
+    EXPECT_EQ(turned.pixel(31 - 8, 31 - 15), qRgb(0, 0, 0));
 }
 
 }  // namespace
