@@ -1,7 +1,7 @@
 // The moon pictures of the resources, the shadow rule, the quarter turns and the
 // tray icon, checked on images rendered offscreen.
-#include "MoonPicture.h"
 #include "MoonImageLists.h"
+#include "MoonPicture.h"
 #include "MoonRendering.h"
 
 #include "ah_math.h"
