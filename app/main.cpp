@@ -24,6 +24,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <memory>
 
 namespace {
@@ -42,6 +45,12 @@ void ChooseDisplayPlatform(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace orbelune;
+#ifdef __GLIBC__
+    // Blocks from 128 KiB up (the place list's text, pictures) are mapped on their own
+    // and given back whole when freed. Left alone, glibc raises this bound after the
+    // first such free, and later blocks stay in the heap after their use.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     TQuitSignals::Install();
     ChooseDisplayPlatform(argc, argv);
     QApplication app(argc, argv);
@@ -74,10 +83,13 @@ int main(int argc, char** argv) {
 #endif
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
+    // The clock reaches the screen before the information window's tabs are built.
+    form1->UpdateDisplays();
+    form1->ShowAtStartup();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
     form1->AttachInfoForm(infoForm.get());
     form1->UpdateDisplays();
-    form1->ShowAtStartup();
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
                      &TForm1::RestoreAction1Execute);
     instance.Listen();

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (data[0] == 'F') {
         static const QByteArray passPhrase = PlaceListPassPhrase();
         const TPlaceListText text = DecodePlaceList(rest, passPhrase, 1024 * 1024);
-        if (text.Ok) LookUp(text.Lines);
+        if (text.Ok) LookUp(QString::fromUtf8(text.Text).split(QLatin1Char('\n')));
     } else {
         LookUp(QString::fromUtf8(rest).split(QLatin1Char('\n')));
     }

@@ -4,7 +4,6 @@
 #include "PlaceListFile.h"
 
 #include <QCollator>
-#include <QFile>
 
 #include <algorithm>
 
@@ -40,7 +39,7 @@ bool IsUnitedStates(const QString& CountryText) {
 }
 
 int TPlaceList::LastLine(int Bound) const {
-    return std::min(Bound, static_cast<int>(Lines.size()) - 1);
+    return std::min(Bound, LineCount - 1);
 }
 
 bool TPlaceList::LoadBigList() {
@@ -49,60 +48,107 @@ bool TPlaceList::LoadBigList() {
 
 bool TPlaceList::LoadBigList(const QStringList& Folders, QByteArrayView PassPhrase) {
     if (SiteListLoaded) return false;
-    const QString Path = FindPlaceListFile(Folders);
-    if (Path.isEmpty()) {
+    const QString Found = FindPlaceListFile(Folders);
+    if (Found.isEmpty()) {
         Problem = MissingPlaceListMessage(Folders);
         return false;
     }
-    QFile File(Path);
-    if (!File.open(QIODevice::ReadOnly)) {
-        Problem =
-            QStringLiteral("The place list %1 cannot be opened: %2.").arg(Path, File.errorString());
-        return false;
-    }
-    // Read one byte past the cap, so an oversized file is refused, not cut.
-    return LoadBytes(File.read(PlaceListSizeCap + 1), PassPhrase, Path);
+    QByteArray Bytes;
+    if (!ReadPlaceListFile(Found, Bytes, Problem)) return false;
+    return LoadBytes(Bytes, PassPhrase, Found);
 }
 
-bool TPlaceList::LoadBytes(QByteArrayView File, QByteArrayView PassPhrase, const QString& Path) {
+bool TPlaceList::LoadBytes(QByteArrayView File, QByteArrayView PassPhrase, const QString& From) {
     if (SiteListLoaded) return false;
-    TPlaceListText Text = DecodePlaceList(File, PassPhrase);
-    if (!Text.Ok) {
-        Problem = QStringLiteral(
-                      "The place list %1 cannot be used: %2. Places, zip codes and weather "
-                      "stations cannot be looked up until the file is replaced.")
-                      .arg(Path, Text.Problem);
+    TPlaceListText Decoded = DecodePlaceList(File, PassPhrase);
+    if (!Decoded.Ok) {
+        Problem = UnusablePlaceListMessage(From, Decoded.Problem);
         return false;
     }
-    SetSiteList(Text.Lines);
+    Path = From;
+    Pass = PassPhrase.toByteArray();
+    Index(std::move(Decoded.Text));
     return true;
 }
 
 void TPlaceList::SetSiteList(const QStringList& SiteLines) {
-    Lines = SiteLines;
+    Path.clear();
+    Index(SiteLines.isEmpty() ? QByteArray() : SiteLines.join(QLatin1Char('\n')).toUtf8() + '\n');
+}
+
+void TPlaceList::Index(QByteArray Decoded) const {
+    Text = std::move(Decoded);
+    Starts.clear();
+    for (qsizetype At = 0; At < Text.size();) {
+        Starts.push_back(static_cast<quint32>(At));
+        const qsizetype Break = Text.indexOf('\n', At);
+        At = Break < 0 ? Text.size() : Break + 1;
+    }
+    LineCount = static_cast<int>(Starts.size());
+    Starts.push_back(static_cast<quint32>(Text.size()));
+    Starts.shrink_to_fit();
     SiteListLoaded = true;
     Problem.clear();
 }
 
+void TPlaceList::Release() {
+    if (Path.isEmpty() || !Held()) return;
+    Text = QByteArray();
+    Starts = std::vector<quint32>();
+}
+
+bool TPlaceList::Hold() const {
+    if (!SiteListLoaded) return false;
+    if (Used) Used();
+    if (Held()) return true;
+    QByteArray Bytes;
+    if (ReadPlaceListFile(Path, Bytes, Problem)) {
+        TPlaceListText Decoded = DecodePlaceList(Bytes, Pass);
+        if (Decoded.Ok) {
+            Index(std::move(Decoded.Text));
+            return true;
+        }
+        Problem = UnusablePlaceListMessage(Path, Decoded.Problem);
+    }
+    SiteListLoaded = false;
+    LineCount = 0;
+    return false;
+}
+
+QString TPlaceList::RecordAt(int I) const {
+    const auto From = static_cast<qsizetype>(Starts[static_cast<size_t>(I)]);
+    qsizetype To = static_cast<qsizetype>(Starts[static_cast<size_t>(I) + 1]);
+    if (To > From && Text[To - 1] == '\n') --To;
+    if (To > From && Text[To - 1] == '\r') --To;
+    return QString::fromUtf8(Text.constData() + From, To - From);
+}
+
+QString TPlaceList::Line(int I) const {
+    return Hold() ? RecordAt(I) : QString();
+}
+
 std::vector<TPlaceEntry> TPlaceList::CountryPlaces(const QString& Country) const {
     std::vector<TPlaceEntry> Entries;
+    if (!Hold()) return Entries;
     const QString Wanted = Country.trimmed();
-    for (int I = 0, Last = LastLine(LastForeignStation); I <= Last; ++I)
-        if (SameText(SiteFieldView(Lines[I], 3), Wanted))
-            Entries.push_back({SiteField(Lines[I], 1), Lines[I]});
+    for (int I = 0, Last = LastLine(LastForeignStation); I <= Last; ++I) {
+        QString Line = RecordAt(I);
+        if (SameText(SiteFieldView(Line, 3), Wanted))
+            Entries.push_back({SiteField(Line, 1), std::move(Line)});
+    }
     SortLikeBox(Entries);
     return Entries;
 }
 
 std::vector<TPlaceEntry> TPlaceList::StatePlaces(const QString& StateAbbrev) const {
     std::vector<TPlaceEntry> Entries;
-    QStringView LastName;
+    if (!Hold()) return Entries;
     for (int I = LastUsStation + 1, Last = LastLine(LastUsPlace); I <= Last; ++I) {
-        if (!SameText(SiteFieldView(Lines[I], 2).trimmed(), StateAbbrev)) continue;
-        const QStringView Name = SiteFieldView(Lines[I], 1);
-        if (!Entries.empty() && SameText(Name, LastName)) continue;
-        LastName = Name;
-        Entries.push_back({Name.toString(), Lines[I]});
+        QString Line = RecordAt(I);
+        if (!SameText(SiteFieldView(Line, 2).trimmed(), StateAbbrev)) continue;
+        QString Name = SiteField(Line, 1);
+        if (!Entries.empty() && SameText(Name, Entries.back().Name)) continue;
+        Entries.push_back({std::move(Name), std::move(Line)});
     }
     SortLikeBox(Entries);
     return Entries;
@@ -110,9 +156,12 @@ std::vector<TPlaceEntry> TPlaceList::StatePlaces(const QString& StateAbbrev) con
 
 std::vector<TPlaceEntry> TPlaceList::ForecastCities(const QString& StateAbbrev) const {
     std::vector<TPlaceEntry> Entries;
-    for (int I = LastUsPlace + 1; I < Lines.size(); ++I)
-        if (SameText(SiteFieldView(Lines[I], 2), StateAbbrev))
-            Entries.push_back({SiteField(Lines[I], 1), Lines[I]});
+    if (!Hold()) return Entries;
+    for (int I = LastUsPlace + 1; I < LineCount; ++I) {
+        QString Line = RecordAt(I);
+        if (SameText(SiteFieldView(Line, 2), StateAbbrev))
+            Entries.push_back({SiteField(Line, 1), std::move(Line)});
+    }
     SortLikeBox(Entries);
     return Entries;
 }
@@ -122,13 +171,14 @@ TZipMatch TPlaceList::FindZip(const QString& ZipText) const {
     const QString Typed = ZipText.trimmed();
     bool IsNumber = false;
     Typed.toInt(&IsNumber);
-    if (!IsNumber) return Match;
+    if (!IsNumber || !Hold()) return Match;
     for (int I = LastUsStation + 1, Last = LastLine(LastUsPlace); I <= Last; ++I) {
-        if (SiteZip(Lines[I]) != Typed) continue;
+        QString Line = RecordAt(I);
+        if (SiteZip(Line) != Typed) continue;
         Match.Found = true;
-        Match.Record = Lines[I];
-        Match.PlaceName = SiteField(Lines[I], 1);
-        const QString State = SiteField(Lines[I], 2).trimmed();
+        Match.PlaceName = SiteField(Line, 1);
+        const QString State = SiteField(Line, 2).trimmed();
+        Match.Record = std::move(Line);
         const auto Row = std::find_if(UsStateTable.begin(), UsStateTable.end(), [&](auto& Row) {
             return SameText(State, QString::fromLatin1(Row.Abbrev));
         });

@@ -1,5 +1,5 @@
 #pragma once
-// The place list loaded once per run (`SiteList`, `SiteListLoaded`) and the lookups
+// The place list (`SiteList`, `SiteListLoaded`) and the lookups
 // the Set tab and the Weather tab run on it: the places of a country or a state, the
 // forecast cities of a state, a zip code's place, the station nearest a position, and
 // what choosing a place fills in. Plain data in, plain values out: the tabs only copy
@@ -19,6 +19,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -74,6 +75,10 @@ struct TPlaceChoice {
     std::optional<TLatLon> Position;  // the shown position, when it parses
 };
 
+// The list is held compactly, as the file's text with the place where each line
+// starts, and only while lookups need it: Release() lets the text go, and the next
+// lookup reads the file again (tens of milliseconds), so a program at rest holds none of
+// it. Used, when set, is called at every lookup, so the owner can time the release.
 class TPlaceList {
 public:
     static constexpr int LastForeignPlace = 2092;
@@ -82,7 +87,10 @@ public:
     static constexpr int LastUsPlace = 47885;
 
     bool Loaded() const { return SiteListLoaded; }
-    const QStringList& SiteList() const { return Lines; }
+    // The number of records, also while the text is let go.
+    int Count() const { return LineCount; }
+    // Record I (0 .. Count() - 1), without its line break.
+    QString Line(int I) const;
     // Why the last load failed: a text for a message box.
     const QString& LoadProblem() const { return Problem; }
 
@@ -93,8 +101,14 @@ public:
     bool LoadBigList(const QStringList& Folders, QByteArrayView PassPhrase);
     // Loads the list from the bytes of the file at Path; the same results.
     bool LoadBytes(QByteArrayView File, QByteArrayView PassPhrase, const QString& Path);
-    // Takes an inflated list as it stands.
+    // Takes an inflated list as it stands; it is kept, as no file holds it.
     void SetSiteList(const QStringList& SiteLines);
+
+    // Lets the text go when it can be read again from its file.
+    void Release();
+    // Whether the text is in memory.
+    bool Held() const { return !Text.isEmpty() || LineCount == 0; }
+    std::function<void()> Used;
 
     // The places of a country other than the United States (lines 0 .. 4011, field 3
     // equal to Country in any case), sorted by name as the place box shows them.
@@ -116,12 +130,25 @@ public:
     TPlaceChoice ChoosePlace(const QString& Record, bool UnitedStates, bool Metres) const;
 
 private:
+    // Takes decoded text and indexes its lines.
+    void Index(QByteArray Decoded) const;
+    // Record I of the text in memory.
+    QString RecordAt(int I) const;
+    // Makes sure the text is in memory before a lookup and tells Used; false when it was
+    // let go and its file can no longer be read (the list is then no longer loaded).
+    bool Hold() const;
     int LastLine(int Bound) const;
     TStationChoice StationOf(const QString& Record, bool UnitedStates, bool Metres) const;
 
-    QStringList Lines;
-    bool SiteListLoaded = false;
-    QString Problem;
+    // The text and where each line starts, with one more entry for the end. Read again
+    // on demand, hence mutable: the records they give never change.
+    mutable QByteArray Text;
+    mutable std::vector<quint32> Starts;
+    mutable int LineCount = 0;
+    QString Path;  // the file the text was read from; empty for a list set in place
+    QByteArray Pass;
+    mutable bool SiteListLoaded = false;
+    mutable QString Problem;
 };
 
 // True when the country box's text is the United States.

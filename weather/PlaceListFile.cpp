@@ -6,11 +6,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
 #include <zlib.h>
+
+#include <algorithm>
 
 namespace orbelune {
 
@@ -43,6 +46,9 @@ QString InflateRaw(QByteArrayView In, qsizetype Cap, QByteArray& Out) {
             Problem = QStringLiteral("it unpacks to more than %1 MB").arg(Cap / (1024 * 1024));
             break;
         }
+        // Qt's append copies the whole array when it grows; doubling keeps that rare.
+        if (Out.capacity() < Out.size() + Produced)
+            Out.reserve(std::max(2 * Out.capacity(), Out.size() + Produced));
         Out.append(Chunk, Produced);
         if (Status == Z_BUF_ERROR && Stream.avail_in == 0)
             Problem = QStringLiteral("it ends before its data is complete");
@@ -52,6 +58,22 @@ QString InflateRaw(QByteArrayView In, qsizetype Cap, QByteArray& Out) {
     if (Problem.isEmpty() && Stream.avail_in != 0) Problem = QStringLiteral("its data is damaged");
     inflateEnd(&Stream);
     return Problem;
+}
+
+// Whether Text is UTF-8 throughout. It is decoded a few lines at a time into a small
+// buffer: a line break never falls inside a character, so each piece stands alone.
+bool IsUtf8(QByteArrayView Text) {
+    constexpr qsizetype Piece = 16 * 1024;
+    QStringDecoder Decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString Buffer;
+    for (qsizetype At = 0; At < Text.size();) {
+        qsizetype End = Text.indexOf('\n', std::min(At + Piece, Text.size() - 1));
+        End = End < 0 ? Text.size() : End + 1;
+        Buffer = Decoder(Text.sliced(At, End - At));
+        if (Decoder.hasError()) return false;
+        At = End;
+    }
+    return true;
 }
 
 }  // namespace
@@ -71,17 +93,30 @@ TPlaceListText DecodePlaceList(QByteArrayView File, QByteArrayView PassPhrase, q
     const QString Problem = InflateRaw(QByteArrayView(Plain).sliced(HeaderSize), Cap, Text);
     if (!Problem.isEmpty()) return Refused(Problem);
 
-    QStringDecoder Decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString Decoded = Decoder(Text);
-    if (Decoder.hasError()) return Refused(QStringLiteral("its text is damaged"));
+    if (!IsUtf8(Text)) return Refused(QStringLiteral("its text is damaged"));
 
     TPlaceListText Result;
     Result.Ok = true;
-    Result.Lines = Decoded.split(QLatin1Char('\n'));
-    if (!Result.Lines.isEmpty() && Result.Lines.constLast().isEmpty()) Result.Lines.removeLast();
-    for (QString& Line : Result.Lines)
-        if (Line.endsWith(QLatin1Char('\r'))) Line.chop(1);
+    Result.Text = std::move(Text);
     return Result;
+}
+
+bool ReadPlaceListFile(const QString& Path, QByteArray& Bytes, QString& Problem) {
+    QFile File(Path);
+    if (!File.open(QIODevice::ReadOnly)) {
+        Problem =
+            QStringLiteral("The place list %1 cannot be opened: %2.").arg(Path, File.errorString());
+        return false;
+    }
+    Bytes = File.read(PlaceListSizeCap + 1);
+    return true;
+}
+
+QString UnusablePlaceListMessage(const QString& Path, const QString& Problem) {
+    return QStringLiteral(
+               "The place list %1 cannot be used: %2. Places, zip codes and weather "
+               "stations cannot be looked up until the file is replaced.")
+        .arg(Path, Problem);
 }
 
 QByteArray PlaceListPassPhrase() {
@@ -89,7 +124,10 @@ QByteArray PlaceListPassPhrase() {
 }
 
 QStringList PlaceListFolders() {
-    QStringList Folders{QCoreApplication::applicationDirPath()};
+    // An installed program finds the list installed with it: <prefix>/bin/orbelune and
+    // <prefix>/share/orbelune/sitename.dat, wherever the prefix is.
+    const QString Program = QCoreApplication::applicationDirPath();
+    QStringList Folders{Program, QDir::cleanPath(Program + QStringLiteral("/../share/orbelune"))};
     for (const QString& Data :
          QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         Folders << QDir(Data).filePath(QStringLiteral("orbelune"));

@@ -22,21 +22,30 @@ inline constexpr qsizetype PlaceListSizeCap = 16 * 1024 * 1024;
 
 struct TPlaceListText {
     bool Ok = false;
-    QStringList Lines;
+    QByteArray Text;  // the records, one a line, as UTF-8
     QString Problem;  // why the bytes were refused, e.g. "the file is empty"
 };
 
 // Deciphers and inflates File under PassPhrase. Never throws: an empty, short,
 // wrongly keyed, damaged or truncated file, a stream inflating beyond Cap and text that
-// is not UTF-8 each give Ok = false and the Problem. Safe on any bytes.
+// is not UTF-8 each give Ok = false and the Problem. Safe on any bytes. The text is
+// checked in pieces, so no copy of it in another encoding is ever made.
 TPlaceListText DecodePlaceList(QByteArrayView File, QByteArrayView PassPhrase,
                                qsizetype Cap = PlaceListSizeCap);
+
+// Reads the file at Path (up to one byte past the cap, so an oversized file is refused,
+// not cut); false with the problem when it cannot be opened.
+bool ReadPlaceListFile(const QString& Path, QByteArray& Bytes, QString& Problem);
+
+// The message for a file at Path whose bytes were refused for Problem.
+QString UnusablePlaceListMessage(const QString& Path, const QString& Problem);
 
 // The program's own pass phrase, deciphered from its stored literal.
 QByteArray PlaceListPassPhrase();
 
-// The folders searched, in order: the program's folder, "<data dir>/orbelune" for each
-// XDG data folder, then the current folder.
+// The folders searched, in order: the program's folder, "../share/orbelune" from it
+// (where an install puts the list), "<data dir>/orbelune" for each XDG data folder,
+// then the current folder.
 QStringList PlaceListFolders();
 
 // The path of the list in the first of Folders that holds it; empty when none does.

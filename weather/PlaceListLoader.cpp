@@ -3,13 +3,21 @@
 #include "PlaceListFile.h"
 
 #include <QThread>
+#include <QTimer>
 
 #include <exception>
 
 namespace orbelune {
 
 TPlaceListLoader::TPlaceListLoader(TPlaceList& List, QObject* Parent)
-    : QObject(Parent), Folders(PlaceListFolders()), PassPhrase(PlaceListPassPhrase()), List(List) {}
+    : QObject(Parent),
+      Folders(PlaceListFolders()),
+      PassPhrase(PlaceListPassPhrase()),
+      List(List),
+      ReleaseTimer(new QTimer(this)) {
+    ReleaseTimer->setSingleShot(true);
+    connect(ReleaseTimer, &QTimer::timeout, this, [this] { this->List.Release(); });
+}
 
 TPlaceListLoader::~TPlaceListLoader() {
     if (Worker == nullptr) return;
@@ -50,6 +58,8 @@ void TPlaceListLoader::TakeResult() {
     // Start() runs only while the list is not loaded, so nothing loaded is replaced.
     if (!List.Loaded()) List = std::move(Fresh);
     Fresh = TPlaceList();
+    List.Used = [this] { ReleaseTimer->start(ReleaseDelayMs); };
+    ReleaseTimer->start(ReleaseDelayMs);
     emit Finished();
 }
 

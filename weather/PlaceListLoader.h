@@ -4,6 +4,9 @@
 // is being shown, so a worker thread loads a list of its own and the loader hands it
 // over to the program's list on the user-interface thread. The loader lives on that
 // thread; the worker touches nothing but its own list.
+//
+// Once lookups stop for ReleaseDelayMs, the loader lets the list's text go: the program
+// stays on screen all day, and the next lookup reads the file again.
 
 #include "PlaceList.h"
 
@@ -13,6 +16,7 @@
 #include <QStringList>
 
 class QThread;
+class QTimer;
 
 namespace orbelune {
 
@@ -28,6 +32,8 @@ public:
     // test changes them before the first load.
     QStringList Folders;
     QByteArray PassPhrase;
+    // How long the text stays after the last lookup.
+    int ReleaseDelayMs = 3000;
 
     // Starts a load unless the list is loaded or a load is running; false when none
     // was started. A failed load may be started again.
@@ -46,6 +52,7 @@ private:
     void TakeResult();
 
     TPlaceList& List;
+    QTimer* ReleaseTimer;
     QThread* Worker = nullptr;
     TPlaceList Fresh;       // the worker's own list, read only after it has ended
     QString WorkerFailure;  // set by the worker when loading threw

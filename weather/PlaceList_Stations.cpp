@@ -51,24 +51,25 @@ QString DistanceText(const TLatLon& FromPosition, const QString& FromPlace,
 TStationChoice TPlaceList::FindClosest(const std::optional<TLatLon>& Position, bool UnitedStates,
                                        bool Metres) const {
     TStationChoice Choice;
-    if (!Position) return Choice;
+    if (!Position || !Hold()) return Choice;
     long double Best = NoStationBeyondMiles;
-    int Winner = -1;
+    QString Winner;
     for (int I = LastForeignPlace + 1, Last = LastLine(LastUsStation); I <= Last; ++I) {
+        QString Line = RecordAt(I);
         long double Lat = 0, Lon = 0;
-        if (!GetSiteLatLon(Lines[I], Lat, Lon)) continue;
+        if (!GetSiteLatLon(Line, Lat, Lon)) continue;
         const long double Miles =
             GreatCircleMiles(Position->Latitude, Position->Longitude, Lat, Lon);
         if (Miles < Best) {
             Best = Miles;
-            Winner = I;
+            Winner = std::move(Line);
         }
     }
-    if (Winner < 0) return Choice;
+    if (Winner.isNull()) return Choice;
     Choice.Found = true;
-    Choice.Name = StationName(Lines[Winner], UnitedStates);
-    Choice.Code = SiteField(Lines[Winner], 4);
-    Choice.Altitude = AltitudeFromElevation(SiteFieldView(Lines[Winner], 7), Metres);
+    Choice.Name = StationName(Winner, UnitedStates);
+    Choice.Code = SiteField(Winner, 4);
+    Choice.Altitude = AltitudeFromElevation(SiteFieldView(Winner, 7), Metres);
     return Choice;
 }
 
@@ -79,10 +80,12 @@ TStationChoice TPlaceList::StationOf(const QString& Record, bool UnitedStates, b
     Choice.Found = true;
     Choice.Code = SiteField(Record, 4);
     Choice.Name = SiteField(Record, 1);
+    if (!Hold()) return Choice;
     for (int I = LastForeignPlace + 1, Last = LastLine(LastUsStation); I <= Last; ++I) {
-        if (SiteFieldView(Lines[I], 4) == Choice.Code) {
-            Choice.Name = StationName(Lines[I], UnitedStates);
-            Choice.Altitude = AltitudeFromElevation(SiteFieldView(Lines[I], 7), Metres);
+        const QString Line = RecordAt(I);
+        if (SiteFieldView(Line, 4) == Choice.Code) {
+            Choice.Name = StationName(Line, UnitedStates);
+            Choice.Altitude = AltitudeFromElevation(SiteFieldView(Line, 7), Metres);
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QOpenGLContext>
+#include <QTimer>
 #include <QWebEngineHttpRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -86,6 +87,11 @@ public:
                     if (Info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
                     if (handler_) handler_(TPageLoad{Info.url(), LoadProblem(Info)});
                 });
+        hiddenRelease_.setSingleShot(true);
+        hiddenRelease_.setInterval(DefaultHiddenReleaseMs);
+        connect(&hiddenRelease_, &QTimer::timeout, this, [this] {
+            if (!isVisible()) SetLifecycle(QWebEnginePage::LifecycleState::Discarded);
+        });
         connect(this, &QWebEngineView::printFinished, this, [this](bool Success) {
             // Taken first: Done may start the next printing.
             auto done = std::exchange(printed_, nullptr);
@@ -117,7 +123,38 @@ public:
         print(Printer);
     }
 
+    void SetHiddenRelease(int Milliseconds) override { hiddenRelease_.setInterval(Milliseconds); }
+
+protected:
+    // Out of sight (another tab, a hidden or minimised window) the page is frozen, so it
+    // runs no script, and after a while let go; in sight again it is active, and a page
+    // that was let go loads again.
+    void hideEvent(QHideEvent* Event) override {
+        QWebEngineView::hideEvent(Event);
+        SetLifecycle(QWebEnginePage::LifecycleState::Frozen);
+        hiddenRelease_.start();
+    }
+    void showEvent(QShowEvent* Event) override {
+        hiddenRelease_.stop();
+        SetLifecycle(QWebEnginePage::LifecycleState::Active);
+        QWebEngineView::showEvent(Event);
+    }
+
 private:
+    static constexpr int DefaultHiddenReleaseMs = 60000;
+
+    // Only the steps the engine allows: a page that is still in sight stays active,
+    // and a page let go is not frozen.
+    void SetLifecycle(QWebEnginePage::LifecycleState State) {
+        QWebEnginePage* shown = page();
+        if (State != QWebEnginePage::LifecycleState::Active && shown->isVisible()) return;
+        if (State == QWebEnginePage::LifecycleState::Frozen &&
+            shown->lifecycleState() == QWebEnginePage::LifecycleState::Discarded)
+            return;
+        shown->setLifecycleState(State);
+    }
+
+    QTimer hiddenRelease_;
     std::function<void(const TPageLoad&)> handler_;
     std::function<void(bool)> printed_;  // set while a printing runs
 };

@@ -43,6 +43,10 @@ public:
     // user-interface thread when the printing has ended (false when it failed, or at
     // once when another printing still runs). Printer must live until then.
     virtual void Print(QPrinter* Printer, std::function<void(bool)> Done) = 0;
+    // How long the page may stay out of sight before the engine lets it go: its
+    // renderer ends and most of its memory is given back, its history is kept, and it
+    // loads again when it is next shown.
+    virtual void SetHiddenRelease(int Milliseconds) = 0;
 };
 
 // What the plugin offers.

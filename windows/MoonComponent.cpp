@@ -1,6 +1,7 @@
 #include "MoonComponent.h"
 
 #include "DateTimeRtl.h"
+#include "MoonRendering.h"
 #include "PlatformSeams.h"
 #include "ah_math.h"
 #include "moon.h"
@@ -56,6 +57,7 @@ void TMoon::UpdatePicture() {
                LandingSiteMarked());
     RotatePicture(FPicture, FRotation);
     ClearOutsideDisc(FPicture, FMoonSize, FRotation);
+    FSharpPicture = QImage();
     update();
 }
 
@@ -73,7 +75,20 @@ QSize TMoon::sizeHint() const {
 
 void TMoon::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, FPicture);
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        painter.drawImage(0, 0, FPicture);
+        return;
+    }
+    // Drawn again at the screen's pixels rather than scaled up: kept until the picture
+    // or the ratio changes.
+    if (FSharpPicture.isNull() || FSharpPicture.devicePixelRatio() != ratio)
+        FSharpPicture = MoonPictureAt(FMoonStyle, FMoonSize, FRotation, FPhaseAngle,
+                                      LandingSiteMarked(), ratio);
+    if (FSharpPicture.isNull())
+        painter.drawImage(rect(), FPicture);
+    else
+        painter.drawImage(QPointF(0, 0), FSharpPicture);
 }
 
 void TMoon::mouseReleaseEvent(QMouseEvent* event) {

@@ -68,6 +68,7 @@ private:
     void UpdatePicture();
 
     QImage FPicture;
+    QImage FSharpPicture;  // the picture at the screen's pixel ratio, when not 1
     TMoonSize FMoonSize = TMoonSize::ms64;
     TDateTime FDate = 0;
     long double FPhaseAngle = 0;

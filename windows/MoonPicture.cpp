@@ -67,7 +67,9 @@ QString MoonMaskName(TMoonSize Size) {
 
 QImage LoadMoonPicture(const QString& Name) {
     InitMoonResources();
-    const QImage image(":/moon/" + Name);
+    // Named as PNG: a name without a suffix would have Qt load every picture plugin to
+    // guess the format.
+    const QImage image(":/moon/" + Name, "PNG");
     return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -134,7 +135,7 @@ TEST(CommittedPlaceList, RoundTripsThroughOurCipherAndInflate) {
     const TPlaceListText Again =
         DecodePlaceList(EncipherPlaceList(Text, PlaceListPassPhrase()), PlaceListPassPhrase());
     ASSERT_TRUE(Again.Ok) << Again.Problem.toStdString();
-    EXPECT_EQ(Again.Lines, CommittedPlaceList());
+    EXPECT_EQ(Again.Text, Text);
     EXPECT_LT(Text.size() * 3, PlaceListSizeCap) << "the cap should leave room to grow";
 }
 
@@ -169,10 +170,14 @@ TEST(PlaceListFile, SearchesTheProgramsFolderTheDataFoldersThenTheCurrentOne) {
     qputenv("XDG_DATA_HOME", OldHome);
     qputenv("XDG_DATA_DIRS", OldDirs);
 
-    const QStringList Expected{QCoreApplication::applicationDirPath(),
+    // An install puts the program in <prefix>/bin and the list in <prefix>/share/orbelune.
+    const QString Program = QCoreApplication::applicationDirPath();
+    const QStringList Expected{Program,
+                               QFileInfo(Program).dir().filePath(QStringLiteral("share/orbelune")),
                                Dir.filePath(QStringLiteral("home/orbelune")),
                                Dir.filePath(QStringLiteral("a/orbelune")),
-                               Dir.filePath(QStringLiteral("b/orbelune")), QDir::currentPath()};
+                               Dir.filePath(QStringLiteral("b/orbelune")),
+                               QDir::currentPath()};
     EXPECT_EQ(Folders, Expected);
 
     for (const char* Sub : {"a/orbelune", "b/orbelune"}) {
@@ -180,9 +185,9 @@ TEST(PlaceListFile, SearchesTheProgramsFolderTheDataFoldersThenTheCurrentOne) {
         QFile(Dir.filePath(QString::fromLatin1(Sub) + QStringLiteral("/sitename.dat")))
             .open(QIODevice::WriteOnly);
     }
-    EXPECT_EQ(FindPlaceListFile(Expected.mid(1, 3)),
+    EXPECT_EQ(FindPlaceListFile(Expected.mid(2, 3)),
               Dir.filePath(QStringLiteral("a/orbelune/sitename.dat")));
-    EXPECT_EQ(FindPlaceListFile(Expected.mid(1, 1)), QString());
+    EXPECT_EQ(FindPlaceListFile(Expected.mid(2, 1)), QString());
 }
 
 TEST(PlaceListFile, AMissingListNamesTheProgramAndEveryFolderSearched) {
@@ -215,10 +220,48 @@ TEST(PlaceListFile, LoadsOnceAndTriesAgainAfterAFailure) {
     File.close();
     EXPECT_TRUE(List.LoadBigList(Folders, "key"));
     EXPECT_TRUE(List.Loaded());
-    EXPECT_EQ(List.SiteList(), QStringList({"Paris;FR;France", "Lyon;FR;France"}));
+    EXPECT_EQ(List.Line(0), "Paris;FR;France");
+    EXPECT_EQ(List.Line(1), "Lyon;FR;France");
     EXPECT_TRUE(List.LoadProblem().isEmpty());
     EXPECT_FALSE(List.LoadBigList(Folders, "key")) << "loaded already";
-    EXPECT_EQ(List.SiteList().size(), 2);
+    EXPECT_EQ(List.Count(), 2);
+}
+
+TEST(PlaceListFile, LetsItsTextGoAndReadsTheFileAgainForALookup) {
+    QTemporaryDir Dir;
+    ASSERT_TRUE(Dir.isValid());
+    QFile File(Dir.filePath(QStringLiteral("sitename.dat")));
+    ASSERT_TRUE(File.open(QIODevice::WriteOnly));
+    File.write(EncipherPlaceList("Paris;FR;France\r\nLyon;FR;France\r\n", "key"));
+    File.close();
+    TPlaceList List;
+    int Lookups = 0;
+    List.Used = [&] { ++Lookups; };
+    ASSERT_TRUE(List.LoadBigList({Dir.path()}, "key"));
+    for (int Round = 0; Round < 2; ++Round) {
+        List.Release();
+        EXPECT_FALSE(List.Held());
+        EXPECT_EQ(List.Count(), 2) << "the count stays while the text is gone";
+        const std::vector<TPlaceEntry> Places = List.CountryPlaces(QStringLiteral("france"));
+        ASSERT_EQ(Places.size(), 2u);
+        EXPECT_EQ(Places[0].Name, "Lyon");
+        EXPECT_EQ(Places[1].Record, "Paris;FR;France");
+        EXPECT_TRUE(List.Held());
+    }
+    EXPECT_EQ(Lookups, 2);
+
+    // A file gone since it was read: the lookup finds nothing and the list says why.
+    List.Release();
+    ASSERT_TRUE(File.remove());
+    EXPECT_TRUE(List.CountryPlaces(QStringLiteral("France")).empty());
+    EXPECT_FALSE(List.Loaded());
+    EXPECT_TRUE(List.LoadProblem().contains(File.fileName())) << List.LoadProblem().toStdString();
+
+    // A list set in place has no file to read again, so it is kept.
+    List.SetSiteList({QStringLiteral("Oslo;NO;Norway")});
+    List.Release();
+    EXPECT_TRUE(List.Held());
+    EXPECT_EQ(List.Line(0), "Oslo;NO;Norway");
 }
 
 QByteArray RandomBytes(qsizetype Size) {
@@ -260,7 +303,7 @@ TEST(PlaceListFile, RefusesDamagedWronglyKeyedAndHostileFilesWithAReason) {
         TPlaceList List;
         EXPECT_FALSE(List.LoadBigList({Dir.path()}, Pass)) << Case.Case;
         EXPECT_FALSE(List.Loaded()) << Case.Case;
-        EXPECT_TRUE(List.SiteList().isEmpty()) << Case.Case;
+        EXPECT_EQ(List.Count(), 0) << Case.Case;
         const QString Message = List.LoadProblem();
         EXPECT_TRUE(Message.contains(File.fileName())) << Case.Case;
         if (Case.Problem) {

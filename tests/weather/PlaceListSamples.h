@@ -25,8 +25,14 @@ inline QByteArray CommittedPlaceListBytes() {
 
 // The committed list, inflated once per test run.
 inline const QStringList& CommittedPlaceList() {
-    static const QStringList Lines =
-        DecodePlaceList(CommittedPlaceListBytes(), PlaceListPassPhrase()).Lines;
+    static const QStringList Lines = [] {
+        QStringList Split =
+            QString::fromUtf8(
+                DecodePlaceList(CommittedPlaceListBytes(), PlaceListPassPhrase()).Text)
+                .split(QLatin1Char('\n'));
+        if (!Split.isEmpty() && Split.constLast().isEmpty()) Split.removeLast();
+        return Split;
+    }();
     return Lines;
 }
 

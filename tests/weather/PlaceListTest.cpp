@@ -44,7 +44,7 @@ TEST(PlaceList, ACountryListsItsPlacesAndStationsSortedInAnyCase) {
     });
     const auto Entries = List.CountryPlaces(QStringLiteral(" france "));
     EXPECT_EQ(Names(Entries), QStringList({"Ajaccio", "Bron", "Lyon", "paris"}));
-    EXPECT_EQ(Entries[1].Record, List.SiteList()[Station + 5]);
+    EXPECT_EQ(Entries[1].Record, List.Line(Station + 5));
     EXPECT_TRUE(List.CountryPlaces(QStringLiteral("Spain")).empty());
 }
 
@@ -86,7 +86,7 @@ TEST(PlaceList, ZipsAreComparedAsTyped) {
         const TZipMatch Match = List.FindZip(QString::fromLatin1(Case.Typed));
         EXPECT_EQ(Match.Found, Case.Found) << Case.Typed;
         if (Case.Found) {
-            EXPECT_EQ(Match.Record, List.SiteList()[Case.Line]) << Case.Typed;
+            EXPECT_EQ(Match.Record, List.Line(Case.Line)) << Case.Typed;
             EXPECT_EQ(Match.PlaceName, "Allston");
             EXPECT_EQ(Match.StateIndex, 22) << "Massachusetts";
         }

@@ -215,6 +215,24 @@ TEST_F(ForecastBrowser, EveryPageSaysHowItsLoadingEnded) {
     EXPECT_TRUE(form_->Sheets[WeatherTab]->isEnabled());
 }
 
+TEST_F(ForecastBrowser, AHiddenPageIsLetGoAndComesBackWithItsHistory) {
+    form_->InfoFormPageControl->setCurrentIndex(WeatherTab);
+    form_->show();
+    Browse();
+    ASSERT_TRUE(Go("/one"));
+    ASSERT_TRUE(Go("/two"));
+    auto* page = qobject_cast<QWebEngineView*>(forecast_->WebBrowser1)->page();
+    forecast_->Browser->SetHiddenRelease(50);
+    form_->InfoFormPageControl->setCurrentIndex(RadarTab);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return page->lifecycleState() == QWebEnginePage::LifecycleState::Discarded; },
+        PageTimeoutMs));
+    // Shown again, it loads the page it showed, and Back still knows the one before.
+    ASSERT_TRUE(Load([&] { form_->InfoFormPageControl->setCurrentIndex(WeatherTab); }, "/two"));
+    EXPECT_EQ(page->lifecycleState(), QWebEnginePage::LifecycleState::Active);
+    ASSERT_TRUE(Load([&] { forecast_->BackBut->click(); }, "/one"));
+}
+
 TEST_F(ForecastBrowser, AnAddressHeldInAnotherCaseIsNotAddedAgain) {
     Browse();
     const QString shouted = Address("/one").toUpper();

@@ -22,6 +22,7 @@
 #include "Settings.h"
 #include "SettingsIo.h"
 #include "SettingsStore.h"
+#include "WaitUntil.h"
 #include "WeatherService.h"
 #include "WeatherState.h"
 
@@ -267,6 +268,8 @@ TEST_F(InfoFormLocation, AMissingListSaysWhereItWasLookedFor) {
     TLocationSheet* page = ShowInfo(empty.path()).LocationPage;
     EXPECT_FALSE(page->PlaceListBox->isEnabled());
     EXPECT_TRUE(page->PlaceListBox->toolTip().contains(empty.path()));
+    EXPECT_TRUE(page->PlaceListProblemLab->isVisibleTo(Info.get()));
+    EXPECT_TRUE(page->PlaceListProblemLab->text().contains(empty.path()));
     Choose(page->StateBox1, QStringLiteral("Texas"));
     EXPECT_EQ(page->PlaceListBox->count(), 0);
     page->ZipEd->setText(QStringLiteral("10001"));
@@ -314,6 +317,7 @@ TEST_F(InfoFormLocation, TheListArrivesAfterTheWindowShows) {
     Settings.CityBoxItemIndex = 2;
     Info = std::make_unique<TInfoForm>(Events);
     Info->PlaceListLoader->Folders = {ListFolder};
+    Info->PlaceListLoader->ReleaseDelayMs = 20;
     Info->show();
     // Shown at once, the window waits for nothing: the list comes later.
     TLocationSheet* page = Info->LocationPage;
@@ -332,6 +336,13 @@ TEST_F(InfoFormLocation, TheListArrivesAfterTheWindowShows) {
     EXPECT_EQ(cities->StateBox2->currentText(), "Texas");
     EXPECT_EQ(cities->CityBox->currentIndex(), 2);
     EXPECT_TRUE(cities->ChosenRecord().contains(QStringLiteral(";TX;")));
+    EXPECT_FALSE(page->PlaceListProblemLab->isVisibleTo(Info.get()));
+
+    // Left alone, the window lets the list go; the next choice reads it again.
+    ASSERT_TRUE(test::WaitUntil([&] { return !Info->PlaceList.Held(); }, 5000));
+    Choose(page->StateBox1, QStringLiteral("Vermont"));
+    EXPECT_GT(page->PlaceListBox->count(), 100);
+    EXPECT_TRUE(page->PlaceRecordList.first().contains(QStringLiteral(";VT;")));
 }
 
 TEST_F(InfoFormLocation, SavingWritesEverySettingAndSaysWhenItCannot) {

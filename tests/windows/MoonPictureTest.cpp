@@ -1,6 +1,8 @@
 // The moon pictures of the resources, the shadow rule, the quarter turns and the
 // tray icon, checked on images rendered offscreen.
+#include "MoonImageLists.h"
 #include "MoonPicture.h"
+#include "MoonRendering.h"
 
 #include "ah_math.h"
 
@@ -302,6 +304,68 @@ TEST(MoonIcon, TurnsWithThePicture) {
         for (int x = 0; x < 32; ++x)
             ASSERT_EQ(south.pixel(31 - x, 31 - y), north.pixel(x, y)) << x << "," << y;
     EXPECT_EQ(north.pixel(20, 15), qRgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace orbelune
+
+namespace orbelune {
+namespace {
+
+// Drawn from the map at a pixel ratio: at 1 it agrees with the committed pictures (made
+// by tools/moonpictures.py from the full map with 8 x 8 samples), at 1.5 and 2 it is
+// the same Moon with detail of its own in the extra pixels, not an enlargement.
+TEST(MoonAtPixelRatio, AgreesWithTheCommittedPicturesAndAddsDetail) {
+    for (const TMoonSize size : {TMoonSize::ms64, TMoonSize::ms32}) {
+        const QImage stored = LoadMoonPicture(MoonBitmapName(TMoonStyle::msColor, size));
+        const QImage mask = LoadMoonBitmap(MoonMaskName(size));
+        const QImage drawn = RenderMoonDisc(TMoonStyle::msColor, size, 1.0);
+        ASSERT_EQ(drawn.size(), stored.size());
+        double difference = 0;
+        int discPixels = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const bool inDisc = mask.pixel(x, y) != qRgb(255, 255, 255);
+                ASSERT_EQ(qAlpha(drawn.pixel(x, y)) == 255, inDisc) << x << "," << y;
+                if (!inDisc) continue;
+                difference += std::abs(qGray(drawn.pixel(x, y)) - qGray(stored.pixel(x, y)));
+                ++discPixels;
+            }
+        EXPECT_LT(difference / discPixels, 12.0) << "mean grey difference";
+    }
+    for (const double ratio : {1.5, 2.0}) {
+        const QImage sharp = MoonPictureAt(TMoonStyle::msColor, TMoonSize::ms64, TRotate::rot_none,
+                                           0.0L, false, ratio);
+        EXPECT_EQ(sharp.width(), static_cast<int>(64 * ratio)) << ratio;
+        EXPECT_EQ(sharp.devicePixelRatio(), ratio);
+        // Neighbouring pixels inside the disc differ far more often than an enlarged
+        // picture's, whose pixels come in equal blocks.
+        int pairs = 0, differing = 0;
+        for (int y = 30; y < sharp.height() - 30; ++y)
+            for (int x = 30; x + 1 < sharp.width() - 30; x += 2) {
+                ++pairs;
+                if (sharp.pixel(x, y) != sharp.pixel(x + 1, y)) ++differing;
+            }
+        EXPECT_GT(differing, pairs * 3 / 4) << ratio;
+    }
+    // At a quarter phase the left half of the scaled disc is dark, the right half lit.
+    const QImage quarter =
+        MoonPictureAt(TMoonStyle::msClassic, TMoonSize::ms64, TRotate::rot_none, 90.0L, false, 2.0);
+    const TScaledDisc disc = ScaledDisc(TMoonSize::ms64, 2.0);
+    EXPECT_EQ(quarter.pixel(disc.CentreX - disc.Radius / 2, disc.CentreY), qRgb(0, 0, 0));
+    EXPECT_GE(qGray(quarter.pixel(disc.CentreX + disc.Radius / 2, disc.CentreY)), 128);
+
+    // The first quarter's phase icon: the committed picture at 16 pixels, drawn afresh at
+    // 32 with the same half lit; the southern one turned.
+    const QList<QImage> north = LoadNorthImageList();
+    EXPECT_EQ(LunationIcon(north[6], 6, false).pixmap(QSize(16, 16)).toImage(),
+              north[6].convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const QImage large = LunationIcon(north[6], 6, false).pixmap(QSize(32, 32)).toImage();
+    const QImage turned = LunationIcon(north[6], 6, true).pixmap(QSize(32, 32)).toImage();
+    ASSERT_EQ(large.size(), QSize(32, 32));
+    EXPECT_EQ(large.pixel(8, 15), qRgb(0, 0, 0));
+    EXPECT_GT(qGray(large.pixel(20, 15)), 60);
+    EXPECT_EQ(turned.pixel(31 - 8, 31 - 15), qRgb(0, 0, 0));
 }
 
 }  // namespace

@@ -129,7 +129,11 @@ TEST_F(ImageryTabs, ALocationShowsItsControls) {
 
     // Each location's image size; the direction buttons of a Hawaii site.
     radar.SetRadarImageSize(1);
-    EXPECT_EQ(radar.Image6->Picture().size(), QSize(3400, 1600));
+    const QImage& canvas = radar.Image6->Picture();
+    EXPECT_EQ(canvas.size(), QSize(3400, 1600));
+    // Black all over, and no more than a bit a pixel while it waits for a picture.
+    EXPECT_EQ(canvas.pixel(3399, 1599), qRgb(0, 0, 0));
+    EXPECT_LE(canvas.sizeInBytes(), 3400 / 8 * 1600 + 8 * 1600);
     radar.SetRadarControlVisibility(59, true);  // Molokai: SE, S and NW
     QStringList shown;
     for (QToolButton* b : radar.RadButs)

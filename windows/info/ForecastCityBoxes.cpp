@@ -37,7 +37,7 @@ TForecastCityBoxes::TForecastCityBoxes(QWidget* Parent) : QWidget(Parent) {
 
 void TForecastCityBoxes::StateBox2Select(const TPlaceList& List) {
     const int state = StateBox2->currentIndex();
-    if (List.SiteList().size() <= TPlaceList::LastUsPlace || state < 0 ||
+    if (List.Count() <= TPlaceList::LastUsPlace || state < 0 ||
         state >= static_cast<int>(UsStateTable.size()))
         return;
     const auto cities =

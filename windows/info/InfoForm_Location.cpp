@@ -94,8 +94,10 @@ void TInfoForm::LoadBigList() {
 
 void TInfoForm::PlaceListArrived() {
     const bool loaded = PlaceList.Loaded();
+    const QString problem = loaded ? QString() : PlaceListLoader->Problem();
     LocationPage->PlaceListBox->setEnabled(loaded);
-    LocationPage->PlaceListBox->setToolTip(loaded ? QString() : PlaceListLoader->Problem());
+    LocationPage->PlaceListBox->setToolTip(problem);
+    LocationPage->ShowPlaceListProblem(problem);
     if (!loaded) return;
     CountryBoxSelect();
     StateBox2Select();
@@ -114,19 +116,22 @@ void TInfoForm::CountryBoxSelect() {
     const bool unitedStates = IsUnitedStates(country);
     p->StateBox1->setVisible(unitedStates);
     p->StateLab->setVisible(unitedStates);
-    if (!PlaceList.Loaded() || PlaceList.SiteList().isEmpty()) return;
+    if (!PlaceList.Loaded() || PlaceList.Count() == 0) return;
     if (unitedStates)
         StateBox1Select();
     else
         p->ShowPlaces(country.isEmpty() ? std::vector<TPlaceEntry>{}
                                         : PlaceList.CountryPlaces(country));
+    // The list is read again for a lookup; a file gone since then is told as at start.
+    if (!PlaceList.Loaded()) PlaceListArrived();
 }
 
 void TInfoForm::StateBox1Select() {
-    if (!PlaceList.Loaded() || PlaceList.SiteList().isEmpty()) return;
+    if (!PlaceList.Loaded() || PlaceList.Count() == 0) return;
     const QString state = StateAbbrevAt(LocationPage->StateBox1->currentIndex());
     LocationPage->ShowPlaces(state.isEmpty() ? std::vector<TPlaceEntry>{}
                                              : PlaceList.StatePlaces(state));
+    if (!PlaceList.Loaded()) PlaceListArrived();
 }
 
 void TInfoForm::PlaceListBoxClick() {

@@ -14,6 +14,7 @@
 #include "LocationSheet.h"
 #include "MoonComponent.h"
 #include "MoonImageLists.h"
+#include "MoonRendering.h"
 #include "MyUtil.h"
 #include "PlatformSeams.h"
 #include "Settings.h"
@@ -311,7 +312,7 @@ void TInfoForm::UpdateMoonPhasesDisplay(bool Southern) {
         button->setToolTip(hint);
         const int icon = GetIconNum(static_cast<int>(i) + 1, false);
         if (icon >= 0 && icon < images.size())
-            button->setIcon(QIcon(QPixmap::fromImage(images[icon])));
+            button->setIcon(LunationIcon(images[icon], icon, Southern));
     }
     MoonPage->PhaseButtons[4]->setVisible(phases[4].DayNumber >= 0);
     const TDateTime t = CalendarDateNow();

@@ -37,6 +37,12 @@ QLabel* NewLabel(QWidget* Owner, const char* Name, const QString& Text = QString
     return label;
 }
 
+// A note takes room only while it says something.
+void ShowNote(QLabel* Note, const QString& Text) {
+    Note->setText(Text);
+    Note->setVisible(!Text.isEmpty());
+}
+
 // A sunken box for a degree, minute or second, wide enough for three digits.
 QLabel* NewDmsPanel(QWidget* Owner, const char* Name) {
     QLabel* panel = NewLabel(Owner, Name);
@@ -116,6 +122,12 @@ QGroupBox* TLocationSheet::createPlaceGroup(QWidget* Owner) {
     DistanceLab1 = NewLabel(group, "DistanceLab1");
     DistanceLab1->setWordWrap(true);
     grid->addWidget(DistanceLab1, 2, 0, 1, 2);
+
+    PlaceListProblemLab = NewLabel(group, "PlaceListProblemLab");
+    PlaceListProblemLab->setWordWrap(true);
+    PlaceListProblemLab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PlaceListProblemLab->hide();
+    grid->addWidget(PlaceListProblemLab, 3, 0, 1, 2);
     return group;
 }
 
@@ -305,8 +317,11 @@ void TLocationSheet::ShowSavedLocation(const TLocationLines& Lines) {
 }
 
 void TLocationSheet::ShowZipNote(const QString& Text) {
-    ZipNoteLab->setText(Text);
-    ZipNoteLab->setVisible(!Text.isEmpty());
+    ShowNote(ZipNoteLab, Text);
+}
+
+void TLocationSheet::ShowPlaceListProblem(const QString& Text) {
+    ShowNote(PlaceListProblemLab, Text);
 }
 
 }  // namespace orbelune

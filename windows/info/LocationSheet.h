@@ -41,6 +41,8 @@ public:
     void ShowSavedLocation(const TLocationLines& Lines);
     // The note below the zip search; an empty one takes no room.
     void ShowZipNote(const QString& Text);
+    // Why the place list cannot be used, below the lists; empty when it can.
+    void ShowPlaceListProblem(const QString& Text);
 
     QComboBox* CountryBox = nullptr;
     QLabel* StateLab = nullptr;
@@ -63,6 +65,7 @@ public:
     QComboBox* FeetMeterBox = nullptr;
     QPushButton* SaveLocationOnlyBut = nullptr;
     QLabel* DistanceLab1 = nullptr;
+    QLabel* PlaceListProblemLab = nullptr;
     // The weather station of the information window (whose edits are on the Weather
     // tab), shown here to be saved with the location.
     QLineEdit* StationCodeEd = nullptr;

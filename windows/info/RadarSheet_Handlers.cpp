@@ -147,8 +147,11 @@ void TRadarSheet::RadarReflectivityBoxSelect() {
 }
 
 void TRadarSheet::SetRadarImageSize(int Index) {
-    QImage black(RadarImageSize(Index, Radar->ShownView.Zoom), QImage::Format_RGB32);
-    black.fill(Qt::black);
+    // One bit a pixel: the canvas holds one colour until a picture comes, and the zoomed
+    // map's would take 21 MB in 32-bit colour.
+    QImage black(RadarImageSize(Index, Radar->ShownView.Zoom), QImage::Format_Mono);
+    black.setColorTable({qRgb(0, 0, 0), qRgb(0, 0, 0)});
+    black.fill(0);
     Image6->SetPicture(black);
     RadarScrollBox->horizontalScrollBar()->setValue(0);
 }
