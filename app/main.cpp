@@ -30,11 +30,9 @@ namespace {
 
 constexpr int HandOverTimeoutMs = 10000;
 
-void ChooseDisplayPlatform(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+void ChooseDisplayPlatform(const QStringList& Arguments) {
     const QByteArray platform = orbelune::WaylandFallbackPlatform(
-        [](const char* name) { return qgetenv(name); }, arguments);
+        [](const char* name) { return qgetenv(name); }, Arguments);
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
 }
 
@@ -42,14 +40,22 @@ void ChooseDisplayPlatform(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace orbelune;
+    QCoreApplication::setApplicationName(QStringLiteral("orbelune"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Read before the application connects to a display: --help needs none.
+    const TCommandLineVerdict verdict = ReadCommandLine(arguments);
+    if (verdict.End) {
+        std::fputs(verdict.Output.toLocal8Bit().constData(),
+                   verdict.ExitCode == 0 ? stdout : stderr);
+        return verdict.ExitCode;
+    }
     TQuitSignals::Install();
-    ChooseDisplayPlatform(argc, argv);
+    ChooseDisplayPlatform(arguments);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orbelune"));
-    QApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
     QApplication::setQuitOnLastWindowClosed(false);
-    ProcessCommandLine(app);
 
     TSingleInstance instance(TSettingsStore::DefaultFilePath());
     if (!instance.Claim()) {

@@ -49,12 +49,16 @@ protected:
             .toString();
     }
 
-    std::unique_ptr<QProcess> Start(const QStringList& Arguments) {
+    // Display: false starts the program where no display can be reached.
+    std::unique_ptr<QProcess> Start(const QStringList& Arguments, bool Display = true) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (Display)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("TZ"), QStringLiteral("Etc/UTC"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "http_proxy", "https_proxy"})
@@ -81,13 +85,19 @@ protected:
     QTemporaryDir home;
 };
 
+// Without any display (ssh, a console): the answers come all the same.
 TEST_F(ProgramProcess, HelpAndVersionPrintAndEndBeforeAnythingElse) {
-    auto version = Start({QStringLiteral("--version")});
+    auto version = Start({QStringLiteral("--version")}, false);
     Finish(*version);
     EXPECT_EQ(version->readAllStandardOutput(), QByteArray("orbelune " ORBELUNE_VERSION "\n"));
-    auto help = Start({QStringLiteral("--help")});
+    auto help = Start({QStringLiteral("--help")}, false);
     Finish(*help);
     EXPECT_TRUE(help->readAllStandardOutput().contains("/C"));
+    auto unknown = Start({QStringLiteral("--bogus")}, false);
+    ASSERT_TRUE(unknown->waitForFinished(30000));
+    EXPECT_EQ(unknown->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(unknown->exitCode(), 2);
+    EXPECT_TRUE(unknown->readAllStandardError().contains("Unknown option 'bogus'"));
     EXPECT_FALSE(QFile::exists(LockFile()));
     EXPECT_FALSE(QFile::exists(SettingsFile()));
 }
