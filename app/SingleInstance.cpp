@@ -1,8 +1,9 @@
 #include "SingleInstance.h"
 
+#include "SafeFile.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -22,10 +23,13 @@ constexpr int ConnectRetryMs = 100;
 }  // namespace
 
 TSingleInstance::TSingleInstance(const QString& SettingsFile, QObject* Parent)
-    : QObject(Parent), FServerName(ServerName(SettingsFile)), FLock(LockFileName(SettingsFile)) {
+    : QObject(Parent),
+      FSettingsFile(SettingsFile),
+      FServerName(ServerName(SettingsFile)),
+      FLock(LockFileName(SettingsFile)) {
     setObjectName(QStringLiteral("SingleInstance"));
     FLock.setStaleLockTime(0);  // only a lock whose program is gone is stale
-    QDir().mkpath(QFileInfo(SettingsFile).absolutePath());
+    MakeOwnerOnlyFolder(QFileInfo(SettingsFile).absolutePath());
 }
 
 TSingleInstance::~TSingleInstance() = default;
@@ -41,13 +45,26 @@ QString TSingleInstance::ServerName(const QString& SettingsFile) {
     return QStringLiteral("orbelune-") + QString::fromLatin1(digest.toHex().left(24));
 }
 
-bool TSingleInstance::Claim() {
-    return FLock.tryLock(0);
+TSingleInstance::TClaim TSingleInstance::Claim() {
+    {
+        const TOwnerOnlyCreation ownerOnly;  // QLockFile makes its file 0666 less the umask
+        if (FLock.tryLock(0)) {
+            FMayListen = true;
+            return TClaim::First;
+        }
+    }
+    // A lock that is there but cannot be replaced where nothing can be written may be a
+    // dead program's: the socket tells.
+    if (FLock.error() == QLockFile::LockFailedError &&
+        WhyNothingCanBeWrittenBeside(LockFileName(FSettingsFile)).isEmpty())
+        return TClaim::Taken;
+    FMayListen = true;
+    return TClaim::NoLock;
 }
 
 void TSingleInstance::Listen() {
-    if (FServer != nullptr || !FLock.isLocked()) return;
-    // The lock is ours: a socket left under the name is a dead program's.
+    if (FServer != nullptr || !FMayListen) return;
+    // Nobody answered under the name: a socket left there is a dead program's.
     QLocalServer::removeServer(FServerName);
     FServer = new QLocalServer(this);
     FServer->setSocketOptions(QLocalServer::UserAccessOption);

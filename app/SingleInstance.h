@@ -3,6 +3,9 @@
 // settings ("<settings file>.running") and listens on a local socket named after them; a later
 // start finds the lock taken, asks the first over the socket to bring its window forward, and ends
 // without reading or writing any setting. A lock left by a program that died is taken over.
+// Where no lock file can be made (a read-only folder, a full disk) the socket alone tells:
+// a start that finds no program answering it runs as the first. The lock file and the
+// folders made for it are the owner's alone, whatever the umask.
 
 #include <QLockFile>
 #include <QObject>
@@ -22,10 +25,14 @@ public:
     explicit TSingleInstance(const QString& SettingsFile, QObject* Parent = nullptr);
     ~TSingleInstance() override;
 
-    // True when this is the first program.
-    bool Claim();
+    enum class TClaim {
+        First,   // the lock is ours
+        Taken,   // another program holds the lock
+        NoLock,  // no lock file can be made here: ask with HandOver whether one runs
+    };
+    TClaim Claim();
     // Answers later starts from now on (once the first program can come forward); a
-    // later start waits for it meanwhile.
+    // later start waits for it meanwhile. Not after Taken.
     void Listen();
 
     // For a later start: asks the first program to come forward and waits up to
@@ -43,8 +50,10 @@ signals:
 private:
     void AnswerLaterStart();
 
+    QString FSettingsFile;
     QString FServerName;
     QLockFile FLock;
+    bool FMayListen = false;
     QLocalServer* FServer = nullptr;
 };
 

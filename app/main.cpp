@@ -29,6 +29,8 @@
 namespace {
 
 constexpr int HandOverTimeoutMs = 10000;
+// A program that holds no lock answers at once or is not there.
+constexpr int NoLockHandOverMs = 500;
 
 void ChooseDisplayPlatform(const QStringList& Arguments) {
     const QByteArray platform = orbelune::WaylandFallbackPlatform(
@@ -58,11 +60,15 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     TSingleInstance instance(TSettingsStore::DefaultFilePath());
-    if (!instance.Claim()) {
-        if (!instance.HandOver(HandOverTimeoutMs)) {
-            std::fputs("Orbelune is already running but does not answer.\n", stderr);
-            return 1;
-        }
+    const TSingleInstance::TClaim claim = instance.Claim();
+    if (claim == TSingleInstance::TClaim::Taken && !instance.HandOver(HandOverTimeoutMs)) {
+        std::fputs("Orbelune is already running but does not answer.\n", stderr);
+        return 1;
+    }
+    // Without a lock file (its folder cannot be written) only a program that answers
+    // counts; the reading of the settings tells the user that they cannot be saved.
+    if (claim == TSingleInstance::TClaim::Taken ||
+        (claim == TSingleInstance::TClaim::NoLock && instance.HandOver(NoLockHandOverMs))) {
         std::fputs("Orbelune is already running; its window has been brought to the front.\n",
                    stderr);
         return 0;
@@ -78,6 +84,9 @@ int main(int argc, char** argv) {
     TLinuxClockSetter clockSetter;
     Platform().ClockSetter = &clockSetter;
 #endif
+    // A later start is answered from here on, also while a message box of the start
+    // (about the settings) waits; it brings the window forward once that is up.
+    instance.Listen();
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
     auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
@@ -86,7 +95,6 @@ int main(int argc, char** argv) {
     form1->ShowAtStartup();
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
                      &TForm1::RestoreAction1Execute);
-    instance.Listen();
     // Made once the windows are up: a signal that came before waits in its pipe until
     // the message loop runs.
     TQuitSignals quitSignals;

@@ -25,6 +25,10 @@
 #include "WeatherState.h"
 
 #include <QAction>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -567,6 +571,19 @@ TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     }
     ASSERT_EQ(platform.Messages.Shown.size(), 2);
     EXPECT_TRUE(platform.Messages.Shown[1].contains("could not be saved"));
+
+    // A folder where nothing can be written (here: no file may grow) is told of at
+    // start, with the reason, and the save it then fails at close is not told again.
+    {
+        const test::TFileSizeLimit nothing(0);
+        TForm1& h = Start({QStringLiteral("orbelune")});
+        ASSERT_TRUE(test::WaitUntil([&] { return platform.Messages.Shown.size() > 2; }, 5000));
+        EXPECT_TRUE(platform.Messages.Shown[2].contains("cannot be saved"));
+        EXPECT_TRUE(platform.Messages.Shown[2].contains(QString::fromLocal8Bit(strerror(EFBIG))))
+            << platform.Messages.Shown[2].toStdString();
+        h.close();
+    }
+    EXPECT_EQ(platform.Messages.Shown.size(), 3);
     QFile::remove(path);
 }
 
