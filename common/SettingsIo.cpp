@@ -5,6 +5,7 @@
 #include "SettingsTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -223,10 +224,10 @@ TSettingsResult ReadIniFile(TSettings& settings, TSettingsCopies& copies) {
     const QString why = WhyNothingCanBeWrittenBeside(path);
     ToldUnwritable = why.isEmpty() ? QString() : path;
     if (why.isEmpty()) return {};
-    return {false, QStringLiteral("The settings cannot be saved: nothing can be written in the "
-                                  "folder of %1 (%2). The program runs, but changes to its "
-                                  "settings will be lost when it closes.")
-                       .arg(QDir::toNativeSeparators(path), why)};
+    return {false, QStringLiteral("The settings cannot be saved: the folder %1 cannot be written "
+                                  "(%2). The program runs, but changes to its settings will be "
+                                  "lost when it closes.")
+                       .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), why)};
 }
 
 TSettingsResult SaveIniFile(const TSettings& settings, TSaveIntent intent) {
