@@ -56,7 +56,7 @@ TSingleInstance::TClaim TSingleInstance::Claim() {
     // A lock that is there but cannot be replaced where nothing can be written may be a
     // dead program's: the socket tells.
     if (FLock.error() == QLockFile::LockFailedError &&
-        WhyNothingCanBeWrittenBeside(LockFileName(FSettingsFile)).isEmpty())
+        WhyNothingCanBeWrittenBeside(FSettingsFile).isEmpty())
         return TClaim::Taken;
     FMayListen = true;
     return TClaim::NoLock;
