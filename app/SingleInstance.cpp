@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <utility>
 
 namespace orbelune {
 
@@ -72,38 +73,63 @@ void TSingleInstance::Listen() {
     FServer->listen(FServerName);
 }
 
+void TSingleInstance::ForwardRequests() {
+    // From the message loop, as a request that comes later would be.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FForwarding = true;
+            if (FHeld.isEmpty()) return;
+            emit ActivationRequested();
+            for (QLocalSocket* socket : std::exchange(FHeld, {}))
+                if (socket != nullptr) Reply(socket, true);
+        },
+        Qt::QueuedConnection);
+}
+
+void TSingleInstance::Reply(QLocalSocket* Socket, bool Asked) {
+    Socket->write(Asked ? Answer : QByteArrayLiteral("?\n"));
+    Socket->disconnectFromServer();
+}
+
 void TSingleInstance::AnswerLaterStart() {
     while (QLocalSocket* socket = FServer->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) return;
             const bool asked = socket->readLine(64) == Request;
+            // The answer says the window came forward: until it can, the request waits.
+            if (asked && !FForwarding) {
+                FHeld.append(socket);
+                return;
+            }
             if (asked) emit ActivationRequested();
-            socket->write(asked ? Answer : QByteArrayLiteral("?\n"));
-            socket->disconnectFromServer();
+            Reply(socket, asked);
         });
     }
 }
 
-bool TSingleInstance::HandOver(int TimeoutMs) {
+TSingleInstance::THandOver TSingleInstance::HandOver(int TimeoutMs, int ConnectTimeoutMs) {
     const QDeadlineTimer deadline(TimeoutMs);
+    const QDeadlineTimer connectDeadline(ConnectTimeoutMs < 0 ? TimeoutMs : ConnectTimeoutMs);
     QLocalSocket socket;
     // The first program may hold the lock and not listen yet.
     for (;;) {
         socket.connectToServer(FServerName);
         if (socket.waitForConnected(
-                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
+                static_cast<int>(std::max<qint64>(connectDeadline.remainingTime(), 0))))
             break;
-        if (deadline.hasExpired()) return false;
+        if (connectDeadline.hasExpired()) return THandOver::NobodyThere;
         QThread::msleep(ConnectRetryMs);
     }
     socket.write(Request);
-    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
+    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+        return THandOver::NoAnswer;
     while (!socket.canReadLine())
         if (deadline.hasExpired() ||
             !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return false;
-    return socket.readLine(64) == Answer;
+            return THandOver::NoAnswer;
+    return socket.readLine(64) == Answer ? THandOver::Answered : THandOver::NoAnswer;
 }
 
 }  // namespace orbelune

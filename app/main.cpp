@@ -29,8 +29,8 @@
 namespace {
 
 constexpr int HandOverTimeoutMs = 10000;
-// A program that holds no lock answers at once or is not there.
-constexpr int NoLockHandOverMs = 500;
+// A program that holds no lock listens at once or is not there.
+constexpr int NoLockListenerMs = 500;
 
 void ChooseDisplayPlatform(const QStringList& Arguments) {
     const QByteArray platform = orbelune::WaylandFallbackPlatform(
@@ -61,17 +61,21 @@ int main(int argc, char** argv) {
 
     TSingleInstance instance(TSettingsStore::DefaultFilePath());
     const TSingleInstance::TClaim claim = instance.Claim();
-    if (claim == TSingleInstance::TClaim::Taken && !instance.HandOver(HandOverTimeoutMs)) {
-        std::fputs("Orbelune is already running but does not answer.\n", stderr);
-        return 1;
-    }
-    // Without a lock file (its folder cannot be written) only a program that answers
-    // counts; the reading of the settings tells the user that they cannot be saved.
-    if (claim == TSingleInstance::TClaim::Taken ||
-        (claim == TSingleInstance::TClaim::NoLock && instance.HandOver(NoLockHandOverMs))) {
-        std::fputs("Orbelune is already running; its window has been brought to the front.\n",
-                   stderr);
-        return 0;
+    if (claim != TSingleInstance::TClaim::First) {
+        // Without a lock file (its folder cannot be written) only a program that listens
+        // counts; the reading of the settings tells the user that they cannot be saved.
+        const bool locked = claim == TSingleInstance::TClaim::Taken;
+        const TSingleInstance::THandOver handed =
+            instance.HandOver(HandOverTimeoutMs, locked ? -1 : NoLockListenerMs);
+        if (handed == TSingleInstance::THandOver::Answered) {
+            std::fputs("Orbelune is already running; its window has been brought to the front.\n",
+                       stderr);
+            return 0;
+        }
+        if (locked || handed == TSingleInstance::THandOver::NoAnswer) {
+            std::fputs("Orbelune is already running but does not answer.\n", stderr);
+            return 1;
+        }
     }
 
     Platform().Messages = &DesktopMessageBoxes();
@@ -84,9 +88,10 @@ int main(int argc, char** argv) {
     TLinuxClockSetter clockSetter;
     Platform().ClockSetter = &clockSetter;
 #endif
-    // A later start is answered from here on, also while a message box of the start
-    // (about the settings) waits; it brings the window forward once that is up.
-    instance.Listen();
+    // Without a lock only the socket tells a later start that this program runs: it
+    // listens from here on, also while a message box of the start (about the settings)
+    // waits; the request is answered once the window is up.
+    if (claim == TSingleInstance::TClaim::NoLock) instance.Listen();
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
     auto infoForm = std::make_unique<TInfoForm>(*form1->Events);
@@ -95,6 +100,8 @@ int main(int argc, char** argv) {
     form1->ShowAtStartup();
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
                      &TForm1::RestoreAction1Execute);
+    instance.Listen();
+    instance.ForwardRequests();
     // Made once the windows are up: a signal that came before waits in its pipe until
     // the message loop runs.
     TQuitSignals quitSignals;

@@ -185,8 +185,9 @@ TEST_F(ProgramProcess, WhatItCreatesIsTheOwnersAloneWhateverTheUmask) {
 }
 
 // A settings folder the program may not write, for a user who is not the superuser (a
-// throwaway one where the test runs as root): the program starts and answers a later
-// start, and the stored settings stay as they were.
+// throwaway one where the test runs as root): the program starts (it listens for later
+// starts, and still runs past the time it used to give up in), and the stored settings
+// stay as they were.
 TEST_F(ProgramProcess, ASettingsFolderThatCannotBeWrittenDoesNotStopTheStart) {
     WriteSettings(QStringLiteral("DisplayLevel=2\n"));
     QStringList asUser;
@@ -214,10 +215,7 @@ TEST_F(ProgramProcess, ASettingsFolderThatCannotBeWrittenDoesNotStopTheStart) {
     while (!QFile::exists(socket) && first->state() == QProcess::Running && !deadline.hasExpired())
         QThread::msleep(20);
     ASSERT_TRUE(QFile::exists(socket)) << first->readAllStandardError().toStdString();
-    auto second = Start({}, true, asUser);
-    Finish(*second);
-    EXPECT_TRUE(second->readAllStandardError().contains("brought to the front"));
-    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_FALSE(first->waitForFinished(11000)) << first->readAllStandardError().toStdString();
     // Its message box about the settings is open; the test does not wait for a click.
     ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
     first->waitForFinished(10000);

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <future>
 
 #include <sys/stat.h>
@@ -21,17 +22,28 @@
 namespace orbelune {
 namespace {
 
+using THandOver = TSingleInstance::THandOver;
+
 // The hand-over of Later waits for the answer, which the first gives from the event loop
-// this runs meanwhile.
-bool HandsOver(TSingleInstance& Later) {
-    std::future<bool> handedOver =
-        std::async(std::launch::async, [&Later] { return Later.HandOver(10000); });
+// this runs meanwhile; after HoldMs of it, Meanwhile runs (while the hand-over waits).
+THandOver HandOver(TSingleInstance& Later, int HoldMs = 0,
+                   const std::function<void()>& Meanwhile = {}) {
+    std::future<THandOver> handedOver =
+        std::async(std::launch::async, [&Later] { return Later.HandOver(10000, 500); });
     const QDeadlineTimer deadline(15000);
+    const QDeadlineTimer hold(HoldMs);
+    bool held = !Meanwhile;
     while (handedOver.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
-           !deadline.hasExpired())
+           !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready &&
-           handedOver.get();
+        if (!held && hold.hasExpired()) {
+            held = true;
+            Meanwhile();
+        }
+    }
+    return handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready
+               ? handedOver.get()
+               : THandOver::NoAnswer;
 }
 
 TEST(SingleInstance, ALaterStartHandsOverToTheFirst) {
@@ -54,7 +66,15 @@ TEST(SingleInstance, ALaterStartHandsOverToTheFirst) {
 
     TSingleInstance later(settings);
     EXPECT_EQ(later.Claim(), TSingleInstance::TClaim::Taken);
-    EXPECT_TRUE(HandsOver(later));
+    // The request waits, unanswered, until the first can come forward.
+    int askedMeanwhile = -1;
+    EXPECT_EQ(HandOver(later, 300,
+                       [&] {
+                           askedMeanwhile = asked;
+                           first.ForwardRequests();
+                       }),
+              THandOver::Answered);
+    EXPECT_EQ(askedMeanwhile, 0);
     EXPECT_EQ(asked, 1);
 
     // Another settings file is another program.
@@ -83,18 +103,19 @@ TEST(SingleInstance, WithoutALockFileTheSocketTells) {
     const test::TFileSizeLimit nothing(0);
     TSingleInstance first(settings);
     ASSERT_EQ(first.Claim(), TSingleInstance::TClaim::NoLock);
-    EXPECT_FALSE(first.HandOver(300));
+    EXPECT_EQ(first.HandOver(10000, 300), THandOver::NobodyThere);
     first.Listen();
+    first.ForwardRequests();
     TSingleInstance later(settings);
     ASSERT_EQ(later.Claim(), TSingleInstance::TClaim::NoLock);
-    EXPECT_TRUE(HandsOver(later));
+    EXPECT_EQ(HandOver(later), THandOver::Answered);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 TEST(SingleInstance, NoAnswerWithoutAFirstProgram) {
     QTemporaryDir folder;
     TSingleInstance alone(folder.filePath(QStringLiteral("orbelune.ini")));
-    EXPECT_FALSE(alone.HandOver(300));
+    EXPECT_EQ(alone.HandOver(300), THandOver::NobodyThere);
 }
 
 }  // namespace
