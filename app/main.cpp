@@ -32,12 +32,12 @@
 namespace {
 
 constexpr int HandOverTimeoutMs = 10000;
+// A program that holds no lock listens at once or is not there.
+constexpr int NoLockListenerMs = 500;
 
-void ChooseDisplayPlatform(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+void ChooseDisplayPlatform(const QStringList& Arguments) {
     const QByteArray platform = orbelune::WaylandFallbackPlatform(
-        [](const char* name) { return qgetenv(name); }, arguments);
+        [](const char* name) { return qgetenv(name); }, Arguments);
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
 }
 
@@ -51,24 +51,40 @@ int main(int argc, char** argv) {
     // first such free, and later blocks stay in the heap after their use.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+    QCoreApplication::setApplicationName(QStringLiteral("orbelune"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Read before the application connects to a display: --help needs none.
+    const TCommandLineVerdict verdict = ReadCommandLine(arguments);
+    if (verdict.End) {
+        std::fputs(verdict.Output.toLocal8Bit().constData(),
+                   verdict.ExitCode == 0 ? stdout : stderr);
+        return verdict.ExitCode;
+    }
     TQuitSignals::Install();
-    ChooseDisplayPlatform(argc, argv);
+    ChooseDisplayPlatform(arguments);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orbelune"));
-    QApplication::setApplicationVersion(QStringLiteral(ORBELUNE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
     QApplication::setQuitOnLastWindowClosed(false);
-    ProcessCommandLine(app);
 
     TSingleInstance instance(TSettingsStore::DefaultFilePath());
-    if (!instance.Claim()) {
-        if (!instance.HandOver(HandOverTimeoutMs)) {
+    const TSingleInstance::TClaim claim = instance.Claim();
+    if (claim != TSingleInstance::TClaim::First) {
+        // Without a lock file (its folder cannot be written) only a program that listens
+        // counts; the reading of the settings tells the user that they cannot be saved.
+        const bool locked = claim == TSingleInstance::TClaim::Taken;
+        const TSingleInstance::THandOver handed =
+            instance.HandOver(HandOverTimeoutMs, locked ? -1 : NoLockListenerMs);
+        if (handed == TSingleInstance::THandOver::Answered) {
+            std::fputs("Orbelune is already running; its window has been brought to the front.\n",
+                       stderr);
+            return 0;
+        }
+        if (locked || handed == TSingleInstance::THandOver::NoAnswer) {
             std::fputs("Orbelune is already running but does not answer.\n", stderr);
             return 1;
         }
-        std::fputs("Orbelune is already running; its window has been brought to the front.\n",
-                   stderr);
-        return 0;
     }
 
     Platform().Messages = &DesktopMessageBoxes();
@@ -81,6 +97,10 @@ int main(int argc, char** argv) {
     TLinuxClockSetter clockSetter;
     Platform().ClockSetter = &clockSetter;
 #endif
+    // Without a lock only the socket tells a later start that this program runs: it
+    // listens from here on, also while a message box of the start (about the settings)
+    // waits; the request is answered once the window is up.
+    if (claim == TSingleInstance::TClaim::NoLock) instance.Listen();
     auto form1 = std::make_unique<TForm1>();
     form1->FormCreate(QApplication::arguments());
     // The clock reaches the screen before the information window's tabs are built.
@@ -93,6 +113,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &TSingleInstance::ActivationRequested, form1.get(),
                      &TForm1::RestoreAction1Execute);
     instance.Listen();
+    instance.ForwardRequests();
     // Made once the windows are up: a signal that came before waits in its pipe until
     // the message loop runs.
     TQuitSignals quitSignals;
@@ -102,6 +123,7 @@ int main(int argc, char** argv) {
         EndMessageBoxes();
         form1->ExitAction1Execute();
     });
+    QTimer::singleShot(0, form1.get(), &TForm1::TellSettingsTrouble);
     form1->Timer1->start();
     const int result = app.exec();
 

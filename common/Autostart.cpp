@@ -49,10 +49,8 @@ bool SetRunAtStartup(const QString& name, const QString& path, bool on) {
                           QStringLiteral("\nIcon=") + QString::fromUtf8(DesktopAppId) +
                           QStringLiteral("\nExec=") + ExecArgument(path) +
                           QStringLiteral("\nX-GNOME-Autostart-enabled=true\n");
-    // Readable by the desktop's session starter, writable by the owner only.
-    return ReplaceFile(file, entry.toUtf8(),
-                       OwnerReadWrite | QFileDevice::ReadGroup | QFileDevice::ReadOther)
-        .Ok;
+    // The user's own session starter reads it; nobody else has anything to do with it.
+    return ReplaceFile(file, entry.toUtf8(), OwnerReadWrite).Ok;
 }
 
 }  // namespace orbelune

@@ -7,6 +7,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace orbelune {
 
 namespace {
@@ -28,6 +32,36 @@ bool MakeOwnerOnlyFolder(const QString& Folder) {
     const QString parent = QFileInfo(path).absolutePath();
     if (parent == path || !MakeOwnerOnlyFolder(parent)) return false;
     return QDir().mkdir(path, OwnerOnlyFolder) || QFileInfo(path).isDir();
+}
+
+#ifdef Q_OS_UNIX
+TOwnerOnlyCreation::TOwnerOnlyCreation() {
+    oldMask_ = ::umask(077);
+    ::umask(oldMask_ | 077);
+}
+
+TOwnerOnlyCreation::~TOwnerOnlyCreation() {
+    ::umask(oldMask_);
+}
+#else
+TOwnerOnlyCreation::TOwnerOnlyCreation() = default;
+TOwnerOnlyCreation::~TOwnerOnlyCreation() = default;
+#endif
+
+QString WhyNothingCanBeWrittenBeside(const QString& Path) {
+    const QString folder = QFileInfo(Path).absolutePath();
+    if (!MakeOwnerOnlyFolder(folder))
+        return QStringLiteral("the folder %1 cannot be created").arg(folder);
+    QFile probe(TemporarySibling(Path));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                    OwnerReadWrite))
+        return probe.errorString();
+    // An empty file fits where nothing else does: the write shows a full disk.
+    const bool written = probe.write("x", 1) == 1 && probe.flush();
+    const QString why = written ? QString() : probe.errorString();
+    probe.close();
+    probe.remove();
+    return why;
 }
 
 TFileWriteResult ReplaceFile(const QString& Path, const QByteArray& Bytes,
@@ -69,7 +103,7 @@ QString TemporarySibling(const QString& Path) {
 
 int RemoveStaleTemporaries(const QString& Path) {
     const QFileInfo target(Path);
-    const QRegularExpression pattern(QStringLiteral("^%1(\\.[A-Za-z0-9]{%2}){1,2}$")
+    const QRegularExpression pattern(QStringLiteral("^%1(\\.[A-Za-z0-9]{%2}){1,2}(\\.lock)?$")
                                          .arg(QRegularExpression::escape(target.fileName()))
                                          .arg(TemporarySuffixLength));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-StaleAfterSeconds);

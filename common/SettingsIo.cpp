@@ -1,9 +1,11 @@
 #include "SettingsIo.h"
 
+#include "SafeFile.h"
 #include "SettingsStore.h"
 #include "SettingsTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -163,6 +165,9 @@ struct TToldProblem {
     TSettingsFileState State = TSettingsFileState::Read;
 };
 TToldProblem ToldProblem;
+// The settings file whose folder the user was told cannot be written, so that the
+// failed save at close is not told again.
+QString ToldUnwritable;
 
 QString UnreadableMessage(const TSettingsStore& store) {
     return QStringLiteral(
@@ -178,9 +183,11 @@ QString KeptMessage(const TSettingsStore& store) {
         .arg(QDir::toNativeSeparators(TSettingsStore::DefaultFilePath()), store.ProblemText());
 }
 
-TSettingsResult Flushed(TSettingsStore& store) {
+TSettingsResult Flushed(TSettingsStore& store, TSaveIntent intent) {
     const TSettingsStore::TFlushResult flushed = store.Flush();
     if (flushed.Ok) return {};
+    if (intent == TSaveIntent::AtClose && ToldUnwritable == TSettingsStore::DefaultFilePath())
+        return {false, {}};
     return {false,
             QStringLiteral("The settings could not be saved to %1: %2 The previous settings file "
                            "was kept.")
@@ -213,7 +220,14 @@ TSettingsResult ReadIniFile(TSettings& settings, TSettingsCopies& copies) {
     }
     ToldProblem = {};
     for (const TSettingEntry& e : SettingsTable) ReadSetting(store, e, settings, copies);
-    return {};
+    const QString path = TSettingsStore::DefaultFilePath();
+    const QString why = WhyNothingCanBeWrittenBeside(path);
+    ToldUnwritable = why.isEmpty() ? QString() : path;
+    if (why.isEmpty()) return {};
+    return {false, QStringLiteral("The settings cannot be saved: the folder %1 cannot be written "
+                                  "(%2). The program runs, but changes to its settings will be "
+                                  "lost when it closes.")
+                       .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), why)};
 }
 
 TSettingsResult SaveIniFile(const TSettings& settings, TSaveIntent intent) {
@@ -223,14 +237,14 @@ TSettingsResult SaveIniFile(const TSettings& settings, TSaveIntent intent) {
     for (const char* key : AlwaysSavedKeys) WriteSetting(store, key, settings);
     if (settings.SaveOnExit)
         for (const char* key : SavedOnExitKeys) WriteSetting(store, key, settings);
-    return Flushed(store);
+    return Flushed(store, intent);
 }
 
 TSettingsResult WriteURL(const TSettings& settings) {
     TSettingsStore store = OpenStore();
     if (!Readable(store.State())) return {false, KeptMessage(store)};
     WriteSetting(store, "SaveURL", settings);
-    return Flushed(store);
+    return Flushed(store, TSaveIntent::OnPurpose);
 }
 
 }  // namespace orbelune

@@ -23,7 +23,9 @@ struct TSettingsResult {
 // Reads every key into its member, applying the reading rules; a missing or unreadable
 // value leaves the member as it is (or takes the rule's own default). A settings file
 // that is there but cannot be read (see TSettingsFileState) leaves every member as it
-// is, is not written over at close, and is reported here, once.
+// is, is not written over at close, and is reported here, once. A folder in which the
+// settings cannot be saved (no permission, a read-only or full disk) is reported here
+// too, and the save that fails for it at close is then not reported again.
 TSettingsResult ReadIniFile(TSettings& settings, TSettingsCopies& copies);
 
 // Closing saves on its own; a location save is the user's explicit request.

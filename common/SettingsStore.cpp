@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "IniValuesAsWritten.h"
 #include "SafeFile.h"
 #include "Scramble.h"
 #include "StoredLiterals.h"
@@ -92,6 +93,7 @@ std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values,
     }
     TRemoveAtExit removeDraft({draft});
     {
+        const TOwnerOnlyCreation ownerOnly;  // for the lock file QSettings makes beside it
         QSettings out(draft, QSettings::IniFormat);
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             out.setValue(it.key(), it.value());
@@ -180,17 +182,17 @@ void TSettingsStore::Load() {
         return fail(TSettingsFileState::Unreadable, QStringLiteral("it could not be read"));
     state_ = TSettingsFileState::Read;
     values_ = AllValues(settings);
+    // The section's own values as written: QSettings would turn a hand-edited comma
+    // into a list, or a stray quote into the rest of the file.
+    for (const auto& [key, text] : IniValuesAsWritten(bytes, section_))
+        values_.insert(SectionKey(key), text);
 }
 
 QString TSettingsStore::StoredText(const QString& key, bool& found) const {
     const auto it = spellings_.constFind(key.toLower());
     found = it != spellings_.constEnd() && !it->isEmpty();
     if (!found) return {};
-    const QVariant value = values_.value(SectionKey(it->first()));
-    // A hand-edited value with an unquoted comma reads as a list.
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return values_.value(SectionKey(it->first())).toString();
 }
 
 int TSettingsStore::ReadInteger(const QString& key, int Default) const {

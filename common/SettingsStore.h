@@ -1,7 +1,9 @@
 #pragma once
 // The settings file: one INI file under the user's configuration folder, one section,
 // one value per key. Keys are found without regard to case, as a registry would; the
-// file is readable by its owner only, since it may hold the proxy password.
+// file is readable by its owner only, since it may hold the proxy password. The section's
+// values are read as written (IniValuesAsWritten.h), so a hand edit keeps its commas,
+// quotes and backslashes.
 //
 // The store reads the whole file when it is made and keeps every key of it (other
 // sections and unknown keys included) in memory; Flush writes them all back at once.

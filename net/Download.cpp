@@ -34,14 +34,23 @@ bool IsRedirect(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// The Host field: the host (bracketed when it is an IPv6 address) and a port that is
-// not the scheme's own.
+// The host as it stands in a request, bracketed when it is an IPv6 address.
+QByteArray RequestHost(const QUrl& url) {
+    const QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    return host.contains(':') ? '[' + host + ']' : host;
+}
+
+// The Host field: the host and a port that is not the scheme's own.
 QByteArray HostField(const QUrl& url) {
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':')) host = '[' + host + ']';
     const int port = url.port();
-    if (port >= 0) host += ':' + QByteArray::number(port);
-    return host;
+    return port >= 0 ? RequestHost(url) + ':' + QByteArray::number(port) : RequestHost(url);
+}
+
+// The proxy's credentials as a header line; none without a user name.
+QByteArray ProxyAuthorization(const QNetworkProxy& proxy) {
+    if (proxy.user().isEmpty()) return {};
+    return "Proxy-Authorization: Basic " +
+           (proxy.user() + QLatin1Char(':') + proxy.password()).toUtf8().toBase64() + "\r\n";
 }
 
 QByteArray RequestHead(const QUrl& url, const QNetworkProxy& plainProxy) {
@@ -53,14 +62,17 @@ QByteArray RequestHead(const QUrl& url, const QNetworkProxy& plainProxy) {
                                 QUrl::FullyEncoded)
                        .toLatin1();
     if (target.isEmpty()) target = "/";
-    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + HostField(url) +
-                      "\r\nUser-Agent: Mozilla/5.0\r\nAccept: */*\r\n"
-                      "Accept-Encoding: identity\r\nConnection: close\r\n";
-    if (viaProxy && !plainProxy.user().isEmpty())
-        head += "Proxy-Authorization: Basic " +
-                (plainProxy.user() + QLatin1Char(':') + plainProxy.password()).toUtf8().toBase64() +
-                "\r\n";
-    return head + "\r\n";
+    return "GET " + target + " HTTP/1.1\r\nHost: " + HostField(url) +
+           "\r\nUser-Agent: Mozilla/5.0\r\nAccept: */*\r\n"
+           "Accept-Encoding: identity\r\nConnection: close\r\n" +
+           (viaProxy ? ProxyAuthorization(plainProxy) : QByteArray()) + "\r\n";
+}
+
+// The request for a tunnel through an HTTP proxy to a secure URL's host.
+QByteArray ConnectHead(const QUrl& url, const QNetworkProxy& proxy) {
+    const QByteArray authority = RequestHost(url) + ':' + QByteArray::number(url.port(443));
+    return "CONNECT " + authority + " HTTP/1.1\r\nHost: " + authority +
+           "\r\nUser-Agent: Mozilla/5.0\r\n" + ProxyAuthorization(proxy) + "\r\n";
 }
 
 TDownloadError ErrorOfSocket(QAbstractSocket::SocketError error) {
@@ -115,11 +127,15 @@ TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
         socket = std::make_unique<QTcpSocket>();
     }
     // A plain request goes to an HTTP proxy as a request for the whole address; a
-    // secure one through a tunnel that the socket opens itself.
+    // secure one through a tunnel asked for here (CONNECT), so that the proxy's answer is
+    // held to the same head cap and time as any reply. (Qt's own proxy code reads that
+    // answer for as long as the proxy sends header lines.)
     const bool proxied = options.Proxy.type() == QNetworkProxy::HttpProxy;
     const QNetworkProxy plainProxy = proxied && !tls ? options.Proxy : QNetworkProxy::NoProxy;
-    socket->setProxy(proxied && tls ? options.Proxy : QNetworkProxy(QNetworkProxy::NoProxy));
+    socket->setProxy(QNetworkProxy::NoProxy);
     socket->setReadBufferSize(ReadChunk);
+    // The proxy's answer while the tunnel is asked for; no byte may follow its head.
+    auto tunnel = proxied && tls ? std::make_unique<THttpResponse>(0) : nullptr;
 
     QEventLoop loop;
     bool finished = false;
@@ -152,9 +168,46 @@ TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
         socket->write(RequestHead(url, plainProxy));
         status(QStringLiteral("Request sent."));
     };
+    // Reads the proxy's answer to CONNECT; with a 2xx the secure connection starts
+    // through the tunnel, for the URL's host.
+    const auto takeTunnel = [&] {
+        while (!finished && tunnel && socket->bytesAvailable() > 0) {
+            tunnel->Feed(socket->read(ReadChunk));
+            if (tunnel->State() == THttpResponse::TState::Head) continue;
+            if (tunnel->State() == THttpResponse::TState::Failed) {
+                QString why = tunnel->ErrorText();
+                if (!why.isEmpty()) why[0] = why[0].toLower();
+                finish(TDownloadError::Failed,
+                       QStringLiteral("The proxy did not open a tunnel: ") + why);
+            } else if (tunnel->Status() < 200 || tunnel->Status() >= 300) {
+                finish(TDownloadError::Failed, QStringLiteral("The proxy refused the tunnel: "
+                                                              "HTTP %1 %2")
+                                                   .arg(tunnel->Status())
+                                                   .arg(QString::fromLatin1(tunnel->Reason())));
+            } else {
+                tunnel.reset();
+#ifndef QT_NO_SSL
+                auto* secure = static_cast<QSslSocket*>(socket.get());
+                secure->setPeerVerifyName(url.host());
+                secure->startClientEncryption();
+#endif
+            }
+        }
+    };
 
-    QObject::connect(socket.get(), &QIODevice::readyRead, &loop, take);
+    QObject::connect(socket.get(), &QIODevice::readyRead, &loop, [&] {
+        if (tunnel)
+            takeTunnel();
+        else
+            take();
+    });
     QObject::connect(socket.get(), &QAbstractSocket::disconnected, &loop, [&] {
+        if (tunnel) {
+            takeTunnel();
+            finish(TDownloadError::Failed,
+                   QStringLiteral("The proxy closed the connection instead of a tunnel."));
+            return;
+        }
         take();
         if (finished) return;
         if (response.Close() == THttpResponse::TState::Done)
@@ -173,6 +226,11 @@ TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
     if (tls) {
         auto* secure = static_cast<QSslSocket*>(socket.get());
         QObject::connect(secure, &QSslSocket::encrypted, &loop, send);
+        if (tunnel)
+            QObject::connect(secure, &QAbstractSocket::connected, &loop, [&] {
+                socket->write(ConnectHead(url, options.Proxy));
+                status(QStringLiteral("Asking the proxy for a tunnel."));
+            });
         QObject::connect(
             secure, &QSslSocket::sslErrors, &loop, [&](const QList<QSslError>& errors) {
                 finish(TDownloadError::Failed, errors.isEmpty() ? QStringLiteral("TLS error")
@@ -202,13 +260,11 @@ TExchange Exchange(const QUrl& url, const TDownloadOptions& options,
     cancelPoll.start(CancelPollMs);
 
     status(QStringLiteral("Connecting to %1.").arg(url.host()));
-    const QString connectHost =
-        plainProxy.type() == QNetworkProxy::HttpProxy ? plainProxy.hostName() : url.host();
-    const quint16 connectPort = plainProxy.type() == QNetworkProxy::HttpProxy
-                                    ? plainProxy.port()
-                                    : static_cast<quint16>(url.port(tls ? 443 : 80));
+    const QString connectHost = proxied ? options.Proxy.hostName() : url.host();
+    const quint16 connectPort =
+        proxied ? options.Proxy.port() : static_cast<quint16>(url.port(tls ? 443 : 80));
 #ifndef QT_NO_SSL
-    if (tls)
+    if (tls && !tunnel)
         static_cast<QSslSocket*>(socket.get())->connectToHostEncrypted(connectHost, connectPort);
     else
 #endif

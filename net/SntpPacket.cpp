@@ -82,6 +82,10 @@ QString SntpFaultText(TSntpFault Fault) {
             return QStringLiteral("The reply did not answer this computer's request.");
         case TSntpFault::NoTime:
             return QStringLiteral("The time server's reply carried no time.");
+        case TSntpFault::NegativeDelay:
+            return QStringLiteral(
+                "The time server's times do not fit the round trip of its reply; it was not "
+                "used.");
         case TSntpFault::TooFar:
             return QStringLiteral(
                 "The time server's time is more than a year away from the PC clock; it was "
@@ -101,10 +105,14 @@ TSntpMeasure MeasureSntpReply(const QByteArray& Datagram, TNtpTimestamp Sent,
     const double back = NtpSecondsBetween(Received, serverSent);     // T3 - T4
     measure.OffsetSeconds = (outward + back) / 2;
     measure.DelaySeconds = outward - back;  // (T4 - T1) - (T3 - T2)
-    if (!(std::fabs(measure.OffsetSeconds) <= SntpMaxOffsetSeconds)) {
+    // A reply that came back before the server sent it (by our clock, less the offset)
+    // carries made-up or corrupted times, whatever offset they give. A hair below zero
+    // is the time stamps' resolution and a server's fuzz of its last bits.
+    if (measure.DelaySeconds < -SntpDelayToleranceSeconds)
+        measure.Fault = TSntpFault::NegativeDelay;
+    else if (!(std::fabs(measure.OffsetSeconds) <= SntpMaxOffsetSeconds))
         measure.Fault = TSntpFault::TooFar;
-        measure.OffsetSeconds = measure.DelaySeconds = 0;
-    }
+    if (measure.Fault != TSntpFault::None) measure.OffsetSeconds = measure.DelaySeconds = 0;
     return measure;
 }
 

@@ -25,6 +25,10 @@ inline constexpr int SntpPacketSize = 48;
 // may throw the clock into another year.
 inline constexpr double SntpMaxOffsetSeconds = 366.0 * 86400.0;
 
+// A round-trip delay below zero by more than this means the reply's times cannot be
+// right (by less, it is the time stamps' resolution and a server's fuzz).
+inline constexpr double SntpDelayToleranceSeconds = 0.001;
+
 // The NTP time stamp of a moment (its era dropped).
 TNtpTimestamp NtpTimestampOf(std::chrono::system_clock::time_point Moment);
 // To - From in seconds, for moments within 68 years of each other.
@@ -44,6 +48,7 @@ enum class TSntpFault {
     NotOurRequest,   // the originate time stamp is not the transmit time stamp we sent
     NoTime,          // the transmit time stamp is zero
     TooFar,          // the offset passes SntpMaxOffsetSeconds
+    NegativeDelay,   // the server held the request longer than the whole round trip took
 };
 
 // A sentence for the Time tab that says why a reply was not used.

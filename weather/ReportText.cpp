@@ -30,16 +30,22 @@ QString SlashWord(const QString& Line, int N) {
 }  // namespace
 
 QString CleanReportText(const QByteArray& Reply) {
-    const QString decoded = QString::fromUtf8(Reply);
+    const QString decoded = QString::fromUtf8(Reply).normalized(QString::NormalizationForm_C);
     QString clean;
     clean.reserve(decoded.size());
-    for (const QChar c : decoded) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+    int marks = 0;  // combining marks on the last character
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const QChar c = decoded[i];
+        const bool mark = c.isMark();
+        marks = mark ? marks + 1 : 0;
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && i + 1 < decoded.size() && decoded[i + 1] == '\n')) {
             clean += c;
-        } else if (c == QLatin1Char('\t')) {
+        } else if (c == QLatin1Char('\t') || c == QLatin1Char('\r')) {
             clean += QLatin1Char(' ');
         } else if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format &&
-                   c != QChar::ReplacementCharacter && !c.isSurrogate() && !c.isNonCharacter()) {
+                   c != QChar::ReplacementCharacter && !c.isSurrogate() && !c.isNonCharacter() &&
+                   marks <= MaxCombiningMarks) {
             clean += c;
         }
     }
@@ -47,7 +53,7 @@ QString CleanReportText(const QByteArray& Reply) {
 }
 
 QStringList SplitReportLines(const QString& Reply) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
     QStringList lines = Reply.split(lineBreak);
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;

@@ -13,14 +13,19 @@ namespace orbelune {
 
 inline constexpr int ReportWrapMargin = 50;
 
-// The reply as text: UTF-8 decoded, with every character that could disturb a caption,
-// a tray hint or a memo taken out: control characters but the line breaks (a tab
-// becomes a blank), format characters such as bidirectional overrides and zero-width
-// marks, and what could not be decoded.
+// More combining marks on one character than this are dropped: a stack of them would be
+// drawn over the lines above and below.
+inline constexpr int MaxCombiningMarks = 2;
+
+// The reply as text: UTF-8 decoded and composed (NFC), with every character that could
+// disturb a caption, a tray hint or a memo taken out: control characters but the line
+// breaks LF and CR LF (a tab or a CR on its own becomes a blank), format characters such
+// as bidirectional overrides and zero-width marks, combining marks past
+// MaxCombiningMarks on one character, and what could not be decoded.
 QString CleanReportText(const QByteArray& Reply);
 
-// The reply split at LF, CR LF or CR; a final line break ends the last line rather
-// than starting an empty one.
+// The reply split at LF or CR LF (a CR alone does not end a line); a final line break
+// ends the last line rather than starting an empty one.
 QStringList SplitReportLines(const QString& Reply);
 
 // True for a reply that is a web page instead of a report ("<html" in any case first).

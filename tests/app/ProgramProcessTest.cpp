@@ -1,28 +1,35 @@
 // The real program started offscreen in a temporary home: the command line, a quit
-// signal that keeps the settings, and a second start that hands over to the first. The
-// settings point every server at 127.0.0.1 and ask for nothing at start, so the program
-// never leaves the machine.
+// signal that keeps the settings, a second start that hands over to the first, the
+// permissions of what it creates and a settings folder it cannot write. The settings
+// point every server at 127.0.0.1 and ask for nothing at start, so the program never
+// leaves the machine.
 #include "FileFaults.h"
 #include "ManagedDisplay.h"
 #include "SettingsStore.h"
+#include "SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #ifdef Q_OS_UNIX
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 #endif
 
 namespace orbelune {
@@ -32,7 +39,19 @@ const QString BaseSettings = QStringLiteral(
     "[Settings]\n"
     "UpdateWeatherOnStartup=false\nUpdateWeatherPerSchedule=false\n"
     "UpdateClockOnStartup=false\nUpdateClockPerSchedule=false\n"
-    "RunWhenWindowsStarts=false\nWeatherServer=127.0.0.1:9\nTimeServer=127.0.0.1\n");
+    "WeatherServer=127.0.0.1:9\nTimeServer=127.0.0.1\n");
+
+constexpr auto OwnerOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr auto GroupOrOther = QFileDevice::Permissions(0x0077);
+
+// Where the program shows its windows: offscreen, on an X display, or nowhere (no
+// display can be reached).
+struct TScreen {
+    enum { Offscreen, X, None } Kind = Offscreen;
+    QString Display;  // of X
+};
+const TScreen NoDisplay{TScreen::None, {}};
 
 class ProgramProcess : public testing::Test {
 protected:
@@ -54,8 +73,11 @@ protected:
             .toString();
     }
 
-    // Offscreen, or on the X display Display when one is given.
-    std::unique_ptr<QProcess> Start(const QStringList& Arguments, const QString& Display = {}) {
+    // Wrapper runs before the program (setpriv ...); InChild runs in the child before it
+    // starts.
+    std::unique_ptr<QProcess> Start(const QStringList& Arguments, const TScreen& Screen = {},
+                                    const QStringList& Wrapper = {},
+                                    const std::function<void()>& InChild = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
@@ -64,11 +86,20 @@ protected:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "http_proxy", "https_proxy"})
             env.remove(QLatin1String(name));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                   Display.isEmpty() ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
-        if (!Display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), Display);
+        if (Screen.Kind == TScreen::Offscreen)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else if (Screen.Kind == TScreen::X)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        else
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (Screen.Kind == TScreen::X) env.insert(QStringLiteral("DISPLAY"), Screen.Display);
         process->setProcessEnvironment(env);
-        process->start(QStringLiteral(ORBELUNE_PROGRAM), Arguments);
+        if (InChild) process->setChildProcessModifier(InChild);
+        if (Wrapper.isEmpty())
+            process->start(QStringLiteral(ORBELUNE_PROGRAM), Arguments);
+        else
+            process->start(Wrapper.first(),
+                           Wrapper.mid(1) + QStringList{ORBELUNE_PROGRAM} + Arguments);
         EXPECT_TRUE(process->waitForStarted(10000));
         return process;
     }
@@ -89,13 +120,19 @@ protected:
     QTemporaryDir home;
 };
 
+// Without any display (ssh, a console): the answers come all the same.
 TEST_F(ProgramProcess, HelpAndVersionPrintAndEndBeforeAnythingElse) {
-    auto version = Start({QStringLiteral("--version")});
+    auto version = Start({QStringLiteral("--version")}, NoDisplay);
     Finish(*version);
     EXPECT_EQ(version->readAllStandardOutput(), QByteArray("orbelune " ORBELUNE_VERSION "\n"));
-    auto help = Start({QStringLiteral("--help")});
+    auto help = Start({QStringLiteral("--help")}, NoDisplay);
     Finish(*help);
     EXPECT_TRUE(help->readAllStandardOutput().contains("/C"));
+    auto unknown = Start({QStringLiteral("--bogus")}, NoDisplay);
+    ASSERT_TRUE(unknown->waitForFinished(30000));
+    EXPECT_EQ(unknown->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(unknown->exitCode(), 2);
+    EXPECT_TRUE(unknown->readAllStandardError().contains("Unknown option 'bogus'"));
     EXPECT_FALSE(QFile::exists(LockFile()));
     EXPECT_FALSE(QFile::exists(SettingsFile()));
 }
@@ -152,7 +189,7 @@ TEST_F(ProgramProcess, MessageBoxesStandAboveTheKeptAboveWindows) {
          {QString(MaxSettingsFileBytes, QLatin1Char(';')),
           QStringLiteral("LastInfoFormTabIndex=2\nShowInfoFormAtStartup=true\n")}) {
         WriteSettings(settings);
-        auto program = Start({}, display.Name());
+        auto program = Start({}, {TScreen::X, display.Name()});
         ASSERT_TRUE(WaitUntilRunning(*program));
         const qint64 pid = program->processId();
         QList<test::TClientWindow> windows;
@@ -194,6 +231,72 @@ TEST_F(ProgramProcess, ASecondStartRaisesTheFirstAndEnds) {
     Finish(*first);
     EXPECT_EQ(Setting("WindowLeft"), QStringLiteral("30"));  // shown, at the built-in place
     EXPECT_EQ(Setting("DisplayLevel"), QStringLiteral("2"));
+}
+
+// Under a umask that keeps nothing back, everything the program creates in the home
+// (its lock, the saved settings, the autostart folder and entry) is the owner's alone.
+TEST_F(ProgramProcess, WhatItCreatesIsTheOwnersAloneWhateverTheUmask) {
+    WriteSettings({});
+    QFile::setPermissions(home.filePath(".config"), OwnerOnlyFolder);
+    QFile::setPermissions(QFileInfo(SettingsFile()).absolutePath(), OwnerOnlyFolder);
+    QFile::setPermissions(SettingsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto expectOwnerOnly = [this](const char* When) {
+        QDirIterator entries(home.path(),
+                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            entries.next();
+            EXPECT_FALSE(entries.fileInfo().permissions() & GroupOrOther)
+                << When << ": " << entries.filePath().toStdString();
+        }
+    };
+    auto program = Start({}, {}, {}, [] { ::umask(0); });
+    ASSERT_TRUE(WaitUntilRunning(*program));
+    expectOwnerOnly("running");
+    ::kill(static_cast<pid_t>(program->processId()), SIGTERM);
+    Finish(*program);
+    EXPECT_TRUE(QFile::exists(home.filePath(".config/autostart/orbelune.desktop")));
+    expectOwnerOnly("closed");
+}
+
+// A settings folder the program may not write, for a user who is not the superuser (a
+// throwaway one where the test runs as root): the program starts (it listens for later
+// starts, and still runs past the time it used to give up in), and the stored settings
+// stay as they were.
+TEST_F(ProgramProcess, ASettingsFolderThatCannotBeWrittenDoesNotStopTheStart) {
+    WriteSettings(QStringLiteral("DisplayLevel=2\n"));
+    QStringList asUser;
+    if (::geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            GTEST_SKIP() << "setpriv is needed to start the program as another user";
+        constexpr uid_t Throwaway = 64123;
+        QDirIterator entries(home.path(),
+                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        ASSERT_EQ(::chown(QFile::encodeName(home.path()).constData(), Throwaway, Throwaway), 0);
+        while (entries.hasNext())
+            ASSERT_EQ(::chown(QFile::encodeName(entries.next()).constData(), Throwaway, Throwaway),
+                      0);
+        asUser = {QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(Throwaway),
+                  QStringLiteral("--regid=%1").arg(Throwaway), QStringLiteral("--clear-groups"),
+                  QStringLiteral("--")};
+    }
+    const QString folder = QFileInfo(SettingsFile()).absolutePath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString socket = QDir::temp().filePath(TSingleInstance::ServerName(SettingsFile()));
+
+    auto first = Start({}, {}, asUser);
+    const QDeadlineTimer deadline(30000);
+    while (!QFile::exists(socket) && first->state() == QProcess::Running && !deadline.hasExpired())
+        QThread::msleep(20);
+    ASSERT_TRUE(QFile::exists(socket)) << first->readAllStandardError().toStdString();
+    EXPECT_FALSE(first->waitForFinished(11000)) << first->readAllStandardError().toStdString();
+    // Its message box about the settings is open; the test does not wait for a click.
+    ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
+    first->waitForFinished(10000);
+    QFile::remove(socket);
+    EXPECT_EQ(Setting("DisplayLevel"), QStringLiteral("2"));
+    QFile::setPermissions(folder, OwnerOnlyFolder);
 }
 #endif
 

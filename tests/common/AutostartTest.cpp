@@ -55,7 +55,7 @@ TEST(SetRunAtStartup, RefusesAPathWithALineBreak) {
     EXPECT_FALSE(QFile::exists(AutostartFilePath("Orbelune")));
 }
 
-// The entry is 0644 and a folder made for it 0700, whatever the umask.
+// The entry is 0600 and a folder made for it 0700, whatever the umask.
 TEST(SetRunAtStartup, PermissionsDoNotFollowTheUmask) {
     const QString folder = QFileInfo(AutostartFilePath("Orbelune")).absolutePath();
     QDir(folder).removeRecursively();
@@ -65,8 +65,7 @@ TEST(SetRunAtStartup, PermissionsDoNotFollowTheUmask) {
     ASSERT_TRUE(written);
     constexpr auto OwnerGroupOther = QFileDevice::Permissions(0x7077);
     EXPECT_EQ(QFileInfo(AutostartFilePath("Orbelune")).permissions() & OwnerGroupOther,
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                  QFileDevice::ReadOther);
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(QFileInfo(folder).permissions() & OwnerGroupOther,
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(SetRunAtStartup("Orbelune", "", false));

@@ -124,7 +124,7 @@ TSettings Unusual() {
                 } else if constexpr (std::is_same_v<T, double>) {
                     v = 45351.123456789012;
                 } else if constexpr (std::is_same_v<T, QString>) {
-                    v = QString::fromUtf8("A, \"b\" = c; d\\e @f ÄÖ ") + e.Key;
+                    v = QString::fromUtf8("A, \"b\" = c; d\\e @f ÄÖ\t\x01 ") + e.Key;
                 } else {
                     v = 'M';
                 }
@@ -342,6 +342,38 @@ TEST_F(SettingsFile, LocationStringsKeepStartUpCopiesAndAreCutTo128) {
     EXPECT_EQ(copies.ZipCode, "");
 }
 
+// A value typed into the file comes back as typed, commas, quotes, semicolons and
+// backslashes included (a stray quote does not swallow the lines after it), and the
+// save writes it so that it reads the same again.
+TEST_F(SettingsFile, HandEditedStringsReadAndSaveAsTyped) {
+    const struct {
+        const char* Line;
+        QString TSettings::*Member;
+        const char* Value;
+    } cases[] = {
+        {"ProxyPassword=pa,ss", &TSettings::ProxyPassword, "pa,ss"},
+        {"ProxyUserName= a , b ", &TSettings::ProxyUserName, "a , b"},
+        {"CityName=\"Paris, France\"", &TSettings::CityName, "Paris, France"},
+        {"StateName=pa\"ss", &TSettings::StateName, "pa\"ss"},
+        {"CountryName=\"x\" , \"y\"", &TSettings::CountryName, "\"x\" , \"y\""},
+        {"ZipCode=C:\\Users\\x\\", &TSettings::ZipCode, "C:\\Users\\x\\"},
+        {"TimeServer=pa;ss", &TSettings::TimeServer, "pa;ss"},
+        {"LastSaveFolder=@home", &TSettings::LastSaveFolder, "@home"},
+        {"SaveURL=http://a.example/?q=1,2", &TSettings::SaveURL, "http://a.example/?q=1,2"},
+    };
+    QByteArray file = "[Settings]\n";
+    for (const auto& c : cases) file += QByteArray(c.Line) + "\n";
+    WriteRaw(file);
+    TSettings read = ReadBack();
+    for (const auto& c : cases) EXPECT_EQ(read.*c.Member, QString::fromUtf8(c.Value)) << c.Line;
+    read.SaveOnExit = false;  // the untouched lines are written back as they were read
+    ASSERT_TRUE(SaveIniFile(read).Ok);
+    const TSettings again = ReadBack();
+    for (const auto& c : cases) EXPECT_EQ(again.*c.Member, QString::fromUtf8(c.Value)) << c.Line;
+    ASSERT_TRUE(SaveIniFile(Unusual()).Ok);
+    EXPECT_EQ(ReadBack().ProxyPassword, Unusual().ProxyPassword);
+}
+
 TEST_F(SettingsFile, ThePlaceNameIsFoundUnderAnySpellingAndWrittenAsPlaceName) {
     WriteRaw("[Settings]\nPlacename=Lyon\nsaveonexit=false\n");
     TSettingsCopies copies;
@@ -536,9 +568,9 @@ TEST_F(SettingsFile, TemporariesOfAnInterruptedSaveAreRemoved) {
     WriteRaw("[Settings]\nDisplayLevel=2\n");
     const QString folder = QFileInfo(path).absolutePath() + "/";
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-600);
-    for (const char* name :
-         {"orbelune.ini.Ab12Cd", "orbelune.ini.xY9zQ1.k2L8mN", "orbelune.ini.fresh1",
-          "orbelune.ini.bak", "orbelune.ini.Ab12Cd7", "other.ini.Ab12Cd"}) {
+    for (const char* name : {"orbelune.ini.Ab12Cd", "orbelune.ini.xY9zQ1.k2L8mN",
+                             "orbelune.ini.Zz9Yy8.lock", "orbelune.ini.fresh1", "orbelune.ini.bak",
+                             "orbelune.ini.Ab12Cd7", "other.ini.Ab12Cd", "orbelune.ini.running"}) {
         QFile f(folder + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("ProxyPassword=secret\n");
@@ -551,7 +583,7 @@ TEST_F(SettingsFile, TemporariesOfAnInterruptedSaveAreRemoved) {
     EXPECT_TRUE(ReadIniFile(s, copies).Ok);
     EXPECT_EQ(FolderEntries(),
               (QStringList{"orbelune.ini", "orbelune.ini.Ab12Cd7", "orbelune.ini.bak",
-                           "orbelune.ini.fresh1", "other.ini.Ab12Cd"}));
+                           "orbelune.ini.fresh1", "orbelune.ini.running", "other.ini.Ab12Cd"}));
     for (const QString& name : FolderEntries())
         if (name != "orbelune.ini") QFile::remove(folder + name);
 }

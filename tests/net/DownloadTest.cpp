@@ -126,6 +126,21 @@ TEST(Download, HostileServersAreCutOffAndHungUpOn) {
     }
 }
 
+// A proxy that answers the tunnel for an HTTPS request with header lines that never end
+// is held to the reply head's cap, and hung up on, as a server is.
+TEST(Download, AProxyTunnelWithEndlessHeadersIsCutOff) {
+    test::THostileServer proxy;
+    TDownloadOptions options;
+    options.TimeoutMs = 5000;
+    options.Proxy = ProxyFromRule({true, "127.0.0.1", proxy.Port(), "u", "p"});
+    const TDownloadResult r = Download(QUrl("https://weather.example/a.txt"), options);
+    EXPECT_EQ(r.Error, TDownloadError::Failed) << r.ErrorText.toStdString();
+    EXPECT_TRUE(r.ErrorText.contains("too long")) << r.ErrorText.toStdString();
+    EXPECT_TRUE(proxy.WaitForAllClosed(5000));
+    EXPECT_EQ(proxy.ClosedByClient(), 1);
+    EXPECT_LT(proxy.BytesSent(), 16 * 1024 * 1024);
+}
+
 // Makes every connect() of the calling thread fail with EACCES, as a local firewall
 // rule does; false when the system does not let the thread filter its calls.
 bool DenyConnectionsOfThisThread() {

@@ -116,16 +116,35 @@ TEST(SntpReply, VersionThreeAndTrailingBytesAreAccepted) {
     EXPECT_DOUBLE_EQ(m.OffsetSeconds, 0.25);
 }
 
-TEST(SntpReply, AnOffsetBeyondAYearIsRefused) {
-    const TNtpTimestamp sent = NtpTimestampOf(sys_days{year{2024} / March / 10});
-    const QByteArray request = SntpRequest(sent);
-    for (const double days : {-367.0, 367.0, 30000.0}) {
-        const TSntpMeasure m = MeasureSntpReply(SntpReplyTo(request, {days * 86400}), sent, sent);
-        EXPECT_EQ(m.Fault, TSntpFault::TooFar) << days;
-        EXPECT_EQ(m.OffsetSeconds, 0.0);
+// More than a year away, or a round trip shorter than the server's own hold of the
+// request (a negative delay), and the times are not used.
+TEST(SntpReply, AnOffsetBeyondAYearOrANegativeRoundTripIsRefused) {
+    const struct {
+        double ServerAhead, Hold, RoundTrip;  // seconds, as in the test above
+        TSntpFault Fault;
+    } cases[] = {
+        {-367.0 * 86400, 0, 0, TSntpFault::TooFar},
+        {367.0 * 86400, 0, 0, TSntpFault::TooFar},
+        {30000.0 * 86400, 0, 0, TSntpFault::TooFar},
+        {365.0 * 86400, 0, 0, TSntpFault::None},
+        {0.5, 0.4, 0.3, TSntpFault::NegativeDelay},
+        {0.5, 0.3015, 0.3, TSntpFault::NegativeDelay},
+        {-4000.0, 0.5, 0.0, TSntpFault::NegativeDelay},
+        {0.5, 0.3, 0.3, TSntpFault::None},     // no delay at all, to the time stamps' grain
+        {0.5, 0.3005, 0.3, TSntpFault::None},  // within a server's fuzz
+    };
+    const auto sent = sys_days{year{2024} / March / 10};
+    const QByteArray request = SntpRequest(NtpTimestampOf(sent));
+    for (const auto& c : cases) {
+        const TSntpMeasure m = MeasureSntpReply(
+            SntpReplyTo(request, {c.ServerAhead, TSntpSpoil::None, 0, c.Hold}),
+            NtpTimestampOf(sent),
+            NtpTimestampOf(sent + duration_cast<nanoseconds>(duration<double>(c.RoundTrip))));
+        EXPECT_EQ(m.Fault, c.Fault) << c.ServerAhead << " " << c.Hold;
+        if (c.Fault != TSntpFault::None) {
+            EXPECT_EQ(m.OffsetSeconds, 0.0);
+        }
     }
-    EXPECT_EQ(MeasureSntpReply(SntpReplyTo(request, {365.0 * 86400}), sent, sent).Fault,
-              TSntpFault::None);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ void THostileServer::Answer(QTcpSocket* socket, const TRequestHead& head) {
     });
     const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n";
     const QByteArray target = head.Target;
-    if (target == EndlessHeaders) {
+    if (target == EndlessHeaders || head.Method == "CONNECT") {
         Stream(socket, ok, HeaderLines, 1);
     } else if (target == EndlessBody) {
         Stream(socket, ok + "\r\n", BodyChunk, 1);

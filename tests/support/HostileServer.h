@@ -19,6 +19,7 @@ public:
     static constexpr const char* SlowBody =
         "/slow-body";  // 200 with a length, then a byte now and then
     static constexpr const char* Garbage = "/garbage";  // random bytes instead of HTTP
+    // As a proxy, a CONNECT (a tunnel for HTTPS) is answered as EndlessHeaders.
 
     // Body: what every other path answers with 200 (control characters, a hostile
     // report, ...); without one, they are not found.

@@ -10,8 +10,8 @@
 namespace orbelune {
 namespace {
 
-TEST(SplitReportLines, AnyLineEndAndNoEmptyLastLine) {
-    EXPECT_EQ(SplitReportLines("a\r\nb\nc\rd\n"), QStringList({"a", "b", "c", "d"}));
+TEST(SplitReportLines, LfOrCrLfEndsALineAndNoEmptyLastLine) {
+    EXPECT_EQ(SplitReportLines("a\r\nb\nc\rd\n"), QStringList({"a", "b", "c\rd"}));
     EXPECT_EQ(SplitReportLines("one line"), QStringList({"one line"}));
     EXPECT_EQ(SplitReportLines(""), QStringList());
     EXPECT_EQ(SplitReportLines("a\n\nb"), QStringList({"a", "", "b"}));
@@ -134,6 +134,14 @@ TEST(CleanReportText, OnlyPrintableTextAndLineBreaksRemain) {
               QString::fromUtf8("Sky[31m conditions: clear\r\ndrawkcab x zerowidth\n"
                                 "bad  utf-8 next tab \u00b0F\n"));
     EXPECT_EQ(CleanReportText(test::NewYorkReport), QString::fromLatin1(test::NewYorkReport));
+    // A CR alone is no line break; a stack of combining marks keeps two, and a letter
+    // with its accent apart is composed first (NFC, as Python's unicodedata gives it).
+    const QString acute = QString(200, QChar(0x0301));
+    EXPECT_EQ(CleanReportText("half\rline\r\n"), "half line\r\n");
+    EXPECT_EQ(CleanReportText(("q" + acute + "b").toUtf8()),
+              QString("q") + QChar(0x0301) + QChar(0x0301) + "b");
+    EXPECT_EQ(CleanReportText(("e" + acute.left(3) + "\n" + acute).toUtf8()),
+              QString(QChar(0xE9)) + QChar(0x0301) + QChar(0x0301) + "\n" + acute.left(2));
 }
 
 TEST(LooksLikeReport, AStationLineThenATimeLine) {

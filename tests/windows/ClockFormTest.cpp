@@ -28,6 +28,10 @@
 #include "WeatherState.h"
 
 #include <QAction>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -677,10 +681,10 @@ TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     Settings.SaveOnExit = true;
     TForm1& f = Start({QStringLiteral("orbelune")});
     QCoreApplication::processEvents();
-    EXPECT_TRUE(platform.Messages.Shown.isEmpty());  // not before the window shows
+    EXPECT_TRUE(platform.Messages.Shown.isEmpty());  // not while the window is made
     f.ShowAtStartup();
-    ASSERT_TRUE(test::WaitUntil([&] { return !platform.Messages.Shown.isEmpty(); }, 5000));
-    EXPECT_EQ(platform.Messages.Shown.size(), 1);
+    f.TellSettingsTrouble();
+    ASSERT_EQ(platform.Messages.Shown.size(), 1);
     EXPECT_TRUE(platform.Messages.Shown[0].contains(path));
     EXPECT_EQ(platform.Messages.Owners[0], &f);
     EXPECT_EQ(platform.Messages.Icons[0], TMessageIcon::Warning);
@@ -700,6 +704,20 @@ TEST_F(ClockFormTest, SettingsTroubleIsToldToTheUser) {
     ASSERT_EQ(platform.Messages.Shown.size(), 2);
     EXPECT_TRUE(platform.Messages.Shown[1].contains("could not be saved"));
     EXPECT_EQ(platform.Messages.Owners[1], &g);
+
+    // A folder where nothing can be written (here: no file may grow) is told of at
+    // start, with the reason, and the save it then fails at close is not told again.
+    {
+        const test::TFileSizeLimit nothing(0);
+        TForm1& h = Start({QStringLiteral("orbelune")});
+        h.TellSettingsTrouble();
+        ASSERT_EQ(platform.Messages.Shown.size(), 3);
+        EXPECT_TRUE(platform.Messages.Shown[2].contains("cannot be saved"));
+        EXPECT_TRUE(platform.Messages.Shown[2].contains(QString::fromLocal8Bit(strerror(EFBIG))))
+            << platform.Messages.Shown[2].toStdString();
+        h.close();
+    }
+    EXPECT_EQ(platform.Messages.Shown.size(), 3);
     QFile::remove(path);
 }
 

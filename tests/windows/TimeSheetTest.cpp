@@ -105,7 +105,7 @@ TEST_F(TimeSheetTest, GetTimeShowsWhatTheQueryDid) {
         bool UpdateClock, SystemKeepsTime;
         const char* Refusal;  // the setter's reason for not setting the clock; nullptr: it sets
         TTimeQueryResult Answer;
-        const char* TimeStamp;  // nullptr: as it was
+        const char* TimeStamp;
         const char* Line;
     } cases[] = {
         {"reading only", false, false, nullptr, Answer(1.5), "3/14/25 10:15:31 AM",
@@ -117,7 +117,7 @@ TEST_F(TimeSheetTest, GetTimeShowsWhatTheQueryDid) {
          "not set)"},
         {"setting refused", true, false, "not permitted", Answer(1.5), "3/14/25 10:15:31 AM",
          "Time Difference:  1.500 Seconds  (the PC clock could not be set: not permitted)"},
-        {"no answer", true, false, nullptr, noAnswer, nullptr, "The time server did not answer."},
+        {"no answer", true, false, nullptr, noAnswer, "", "The time server did not answer."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
@@ -131,15 +131,14 @@ TEST_F(TimeSheetTest, GetTimeShowsWhatTheQueryDid) {
         platform.TimeQuery.Asked.clear();
         TTimeSheet& tab = Open();
         EXPECT_EQ(tab.AdjustLab->text(), "PC Clock Adjusted:  0.250 Seconds");  // the earlier one
-        const QString earlierStamp = tab.TimeStampEd->text();
+        EXPECT_FALSE(tab.TimeStampEd->text().isEmpty());                        // the earlier one
         tab.TimeServerBox->setEditText(QStringLiteral(" time.example.org "));
         platform.Clock.Value = At(10, 15, 29) + 0.5 / 86400;
         tab.GetInternetTimeBut->click();
 
         EXPECT_EQ(platform.TimeQuery.Asked, QStringList{"time.example.org"});
         EXPECT_EQ(ClockState.LastTimeCheckTime, platform.Clock.Value);
-        EXPECT_EQ(tab.TimeStampEd->text(),
-                  c.TimeStamp ? QString::fromLatin1(c.TimeStamp) : earlierStamp);
+        EXPECT_EQ(tab.TimeStampEd->text(), c.TimeStamp);
         EXPECT_EQ(tab.AdjustLab->text(), c.Line);
         EXPECT_TRUE(tab.GetInternetTimeBut->isEnabled());
         const bool stepped = c.UpdateClock && !c.SystemKeepsTime && c.Answer.Answered;

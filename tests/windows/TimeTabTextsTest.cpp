@@ -52,7 +52,7 @@ TEST(TimeTabTexts, StampAndResultLine) {
         EXPECT_EQ(texts.TimeStamp, c.German ? "14.03.25 22:05:09" : "3/14/25 10:05:09 PM");
         EXPECT_EQ(texts.Result, c.Line);
     }
-    // No time came: the stamp stays, the line says why.
+    // No time came: no stamp, the line says why.
     const TInternetTimeTexts none = InternetTimeTexts({0, 0, false, "No answer."}, QLocale());
     EXPECT_TRUE(none.TimeStamp.isEmpty());
     EXPECT_EQ(none.Result, "No answer.");

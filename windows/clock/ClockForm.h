@@ -61,9 +61,12 @@ public:
     // What closing records and saves; also run when the desktop session ends, which
     // may end the program without closing its windows.
     void SaveSession();
-    // Shows the window as the settings ask after start-up; a settings file that could
-    // not be read is told of over it once the message loop runs.
+    // Shows the window as the settings ask after start-up.
     void ShowAtStartup();
+    // Tells over the window of a settings file that could not be read, or of settings
+    // that cannot be saved; the program asks from its message loop, once it answers quit
+    // signals, so that a logout does not wait for the box.
+    void TellSettingsTrouble();
 
     void Timer1Timer();
     // The animation tick of the information window; the timer stops when nothing is

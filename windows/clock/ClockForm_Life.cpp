@@ -115,10 +115,10 @@ void TForm1::ShowAtStartup() {
         show();
     else if (!TrayIcon->Active() || !TTrayIcon::TrayAvailable())
         showMinimized();
-    // Told over the shown window, once the program answers its quit signals, so that a
-    // logout does not wait for the box.
-    if (!FReadResult.Message.isEmpty())
-        QTimer::singleShot(0, this, [this] { TellAboutSettings(this, FReadResult); });
+}
+
+void TForm1::TellSettingsTrouble() {
+    TellAboutSettings(this, FReadResult);
 }
 
 void TForm1::ReadIniFile() {

@@ -216,7 +216,7 @@ void TTimeSheet::ShowSettings() {
 
 void TTimeSheet::ShowInternetTime(const TInternetTimeResult& Result) {
     const TInternetTimeTexts texts = InternetTimeTexts(Result, QLocale());
-    if (!texts.TimeStamp.isEmpty()) TimeStampEd->setText(texts.TimeStamp);
+    TimeStampEd->setText(texts.TimeStamp);
     AdjustLab->setText(texts.Result);
 }
 

@@ -33,13 +33,14 @@ struct TCaptionParts {
 TCaptionParts SplitAtBlanks(const QString& Caption);
 
 struct TInternetTimeTexts {
-    QString TimeStamp;  // empty: the time stamp stays as it is
+    QString TimeStamp;  // empty when no time came: a time shown before would mislead
     QString Result;
 };
 
 // The time stamp in the locale's short date and long time (without the zone), and the
 // result line: "PC Clock Adjusted:  " or "Time Difference:  " with the offset in seconds
-// to three decimals and the note in brackets; the note alone when no time came.
+// to three decimals and the note in brackets; no stamp and the note alone when no time
+// came.
 TInternetTimeTexts InternetTimeTexts(const TInternetTimeResult& Result, const QLocale& Locale);
 
 }  // namespace orbelune
