@@ -64,7 +64,12 @@ TCommandLineVerdict ReadCommandLine(const QStringList& Arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Orbelune: a desktop clock, calendar, astronomy and weather companion."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option offers --help-all for "generic Qt options", which a parser
+    // that runs before the application exists cannot list: one help serves all three.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")},
+        QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("/C"),
@@ -84,7 +89,7 @@ TCommandLineVerdict ReadCommandLine(const QStringList& Arguments) {
                 QStringLiteral("%1: %2\n\n")
                         .arg(QCoreApplication::applicationName(), parser.errorText()) +
                     usage()};
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) return {true, 0, usage()};
+    if (parser.isSet(help)) return {true, 0, usage()};
     if (parser.isSet(version))
         return {true, 0,
                 QCoreApplication::applicationName() + QLatin1Char(' ') +

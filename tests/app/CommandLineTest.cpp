@@ -54,7 +54,7 @@ TEST(ReadCommandLine, HelpVersionAndUnknownOptionsEndTheProgram) {
         {{"orbelune", "-qmljsdebugger=port:1234"}, false, 0, ""},
         {{"orbelune", "--help"}, true, 0, "Usage: orbelune [options] [/C]\n"},
         {{"orbelune", "-h", "-platform", "offscreen"}, true, 0, "built-in settings"},
-        {{"orbelune", "--help-all"}, true, 0, "--version"},
+        {{"orbelune", "--help-all"}, true, 0, "-h, --help, --help-all"},
         {{"orbelune", "--version"}, true, 0, "orbelune 0.0.1-test\n"},
         {{"orbelune", "--bogus"}, true, 2, "orbelune: Unknown option 'bogus'."},
         {{"orbelune", "--bogus", "--help"}, true, 2, "Usage: orbelune"},
