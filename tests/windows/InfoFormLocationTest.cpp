@@ -281,6 +281,37 @@ TEST_F(InfoFormLocation, AMissingListSaysWhereItWasLookedFor) {
     EXPECT_EQ(Info->ForecastCities->CityBox->currentText(), "New York (Manhattan)");
 }
 
+TEST_F(InfoFormLocation, AListGoneSinceItWasReadIsToldAtTheNextLookup) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("sitename.dat"));
+    const auto placeFile = [&file] {
+        return QFile::copy(ListFolder + QStringLiteral("/sitename.dat"), file);
+    };
+    ASSERT_TRUE(placeFile());
+    TLocationSheet* page = ShowInfo(folder.path()).LocationPage;
+    const auto letGoAndRemove = [&] {
+        Info->PlaceList.Release();
+        return QFile::remove(file);
+    };
+    ASSERT_TRUE(letGoAndRemove());
+    page->ZipEd->setText(QStringLiteral("10001"));
+    page->FindZipBut->click();
+    EXPECT_FALSE(page->ZipNoteLab->isVisibleTo(page));  // not "No place has the zip code"
+    ASSERT_EQ(Fakes.Messages.Shown.size(), 1);
+    EXPECT_TRUE(Fakes.Messages.Shown[0].contains(file));
+    EXPECT_TRUE(page->PlaceListProblemLab->isVisibleTo(Info.get()));
+
+    // Back again, it is read at the next search; a place chosen once it is gone again.
+    ASSERT_TRUE(placeFile());
+    page->FindZipBut->click();
+    ASSERT_FALSE(page->PlaceListProblemLab->isVisibleTo(Info.get()));
+    ASSERT_TRUE(letGoAndRemove());
+    page->PlaceListBox->setCurrentRow(1);
+    EXPECT_TRUE(page->PlaceListProblemLab->text().contains(file));
+    EXPECT_TRUE(page->PlaceListProblemLab->isVisibleTo(Info.get()));
+    EXPECT_FALSE(page->PlaceListBox->isEnabled());
+}
+
 TEST_F(InfoFormLocation, AChoiceLeftUnsavedChangesNoSetting) {
     StoreDenver();
     const TSettings before = Settings;

@@ -505,7 +505,9 @@ void TForm1::RestoreAction1Execute() {
 
 void TForm1::TrayIconMinimize() {
     if (InfoForm != nullptr && InfoForm->isVisible()) InfoForm->close();
-    Timer1->setInterval(30000);
+    // A start out of sight keeps its first quick tick, which runs the start's tasks
+    // and sets the pace.
+    if (!ClockState.FirstTimerTick) Timer1->setInterval(30000);
 }
 
 void TForm1::TrayIconRestore() {

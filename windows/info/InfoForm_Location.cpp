@@ -157,6 +157,7 @@ void TInfoForm::ChoosePlace(const QString& Record) {
                                  ? DistanceText({Settings.Latitude, Settings.Longitude},
                                                 Settings.PlaceName, shown, choice.PlaceName)
                                  : QString());
+    if (!PlaceList.Loaded()) PlaceListArrived();
 }
 
 void TInfoForm::FindZipButClick() {
@@ -170,6 +171,12 @@ void TInfoForm::FindZipButClick() {
         return;
     }
     const TZipMatch match = PlaceList.FindZip(p->ZipEd->text());
+    // The list is read again for a lookup: a file gone since then is no missing zip.
+    if (!PlaceList.Loaded()) {
+        PlaceListArrived();
+        ShowLoadFileMsg();
+        return;
+    }
     if (!match.Found) {
         p->ShowZipNote(ZipNotFoundText(p->ZipEd->text()));
         return;
